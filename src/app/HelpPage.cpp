@@ -1,6 +1,6 @@
 #include "app/HelpPage.h"
 
-#include "app/MakerDetails.h"
+#include "i18n/MakerDetails.h"
 #include "platform/JpegDecoder.h"
 
 #include <QtCore/QFile>
@@ -27,7 +27,7 @@ HelpPage::HelpPage(QWidget* page) : QObject(page)
             image1_->setPixmap(QPixmap::fromImage(image));
     }
 
-    const QString lines[] = {maker::companyName(), maker::streetAddress(), maker::postalTown()};
+    const QString lines[] = {QString::fromUtf8(MakerDetails::Company), QString::fromUtf8(MakerDetails::Street), QString::fromUtf8(MakerDetails::PostalTown)};
     const char* names[] = {"Label_firma", "Label_ulica", "Label_miasto"};
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(lines[i], page);

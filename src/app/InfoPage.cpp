@@ -1,7 +1,7 @@
 #include "app/InfoPage.h"
 
 #include "app/Indicators.h"
-#include "app/MakerDetails.h"
+#include "i18n/MakerDetails.h"
 #include "platform/UrlOpener.h"
 
 #include <QtGui/QMouseEvent>
@@ -73,7 +73,7 @@ QPixmap flag(const QString& item)
 }  // namespace
 
 InfoPage::InfoPage(QWidget* page, UrlOpener& urls)
-    : QObject(page), urls_(urls), webUrl_(maker::webUrl())
+    : QObject(page), urls_(urls), webUrl_(QString::fromUtf8(MakerDetails::webAddress(MessageTable::Polish)))
 {
     panel1_ = new QFrame(page);
     panel1_->setObjectName(QStringLiteral("Panel1"));
@@ -81,7 +81,7 @@ InfoPage::InfoPage(QWidget* page, UrlOpener& urls)
     panel1_->setMouseTracking(true);
     panel1_->installEventFilter(this);
 
-    auto* title = new QLabel(maker::companyName(), panel1_);
+    auto* title = new QLabel(QString::fromUtf8(MakerDetails::Company), panel1_);
     title->setObjectName(QStringLiteral("Label22"));
     QFont titleFont = title->font();
     titleFont.setPixelSize(18);
@@ -102,8 +102,8 @@ InfoPage::InfoPage(QWidget* page, UrlOpener& urls)
         label->setGeometry(20, y, 300, 22);
         return label;
     };
-    webLabel_ = makeLink("KVOS_Linl_label", maker::webAddress(), 56);
-    mailLabel_ = makeLink("Label23", maker::mailAddress(), 82);
+    webLabel_ = makeLink("KVOS_Linl_label", QString::fromUtf8(MakerDetails::WebSite), 56);
+    mailLabel_ = makeLink("Label23", QString::fromUtf8(MakerDetails::MailAddress), 82);
 
     const char* flags[] = {"GNiemieckiDE", "GAngielskiGB", "GPolskiPL", "GRussian", "GCeski"};
     int x = 20;
