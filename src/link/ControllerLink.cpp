@@ -196,11 +196,12 @@ bool ControllerLink::queueCommand(const QByteArray& command, const QByteArray& f
     // the link, not something the controller could make sense of.
     if (command.isEmpty() || command == SaveMarker) return true;
     const QByteArray frame = FrameCommand(command);
+    // A budget nobody set would count below zero and repeat an unanswered
+    // command for ever; it gets the usual one instead.
+    if (CommandRetries <= 0) CommandRetries = RetriesForEditors;
     --CommandRetries;
     Timer_Count->stop();
-    // A budget nobody set would otherwise count below zero and repeat an
-    // unanswered command for ever.
-    if (CommandRetries <= 0) {
+    if (CommandRetries == 0) {
         disconnectLink();
         pendingMessages_.push_back(RetriesSpentText);
         return false;

@@ -69,7 +69,8 @@ public:
     // disconnect sequence runs once.
     void shutdown();
 
-    // Callers set the retry budget, then queue. The command is the code byte
+    // Callers set the retry budget (transmissions + 1), then queue; a budget
+    // left unset counts as RetriesForEditors. The command is the code byte
     // and its payload; an empty follow-up leaves its slot as it is. Raises
     // port and store errors of a disconnect to the caller's handler.
     void setCommandRetries(int retries) { CommandRetries = retries; }

@@ -401,6 +401,13 @@ TEST_F(ControllerLinkTest, Queue_TheTimeOutBoxDispatchingAConnectLeavesTheNewHan
     EXPECT_EQ(sent(), QList<QByteArray>{ConnectFrame()});
 }
 
+TEST_F(ControllerLinkTest, Queue_WithoutABudgetSetTheUsualBudgetBoundsTheRepeats) {
+    connectAndApply();
+    link.QueueCommand(bytes({0x1B, 0x01}));
+    EXPECT_EQ(runUntilPoll(0x55), (QList<int>{0x1B, 0x1B, 0x1B, 0x1B}));
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Time out - Error1")});
+}
+
 TEST_F(ControllerLinkTest, Queue_ASecondCommandBeforeTheTickReplacesTheFirst) {
     connectAndApply();
     link.setCommandRetries(5);
