@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtPrinters.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/UrlOpener.h"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QtCore/QObject>
+
+class QLabel;
+class QPlainTextEdit;
+class QWidget;
+
+namespace brivel {
+
+// The "Help" page: a picture, the maker's address and the help memo, which
+// stays hidden.
+class HelpPage : public QObject {
+    Q_OBJECT
+public:
+    explicit HelpPage(QWidget* page);
+
+    QLabel* picture() const { return image1_; }
+    QPlainTextEdit* memo() const { return helpMemo_; }
+
+private:
+    QLabel* image1_ = nullptr;
+    QPlainTextEdit* helpMemo_ = nullptr;
+};
+
+}  // namespace brivel

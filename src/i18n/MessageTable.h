@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QtCore/QString>
+
+#include <array>
+
+namespace brivel {
+
+// Every user-visible text that changes with the interface language: one row per message,
+// one column per language.
+//
+// Column 0 is the working column the rest of the program reads. Rows 0-20 are run-time
+// messages (fault texts, prompts, adaptation and time-out messages); the language switch
+// copies the chosen language into their column 0. Rows 21-123 are the captions, items,
+// hints and chart titles of the window. The table starts from built-in constants, with
+// Polish texts in column 0; only column 0 of rows 0-20 may change afterwards.
+class MessageTable {
+public:
+    static constexpr int Rows = 124;
+    static constexpr int Columns = 6;
+    // Rows 0..LastRuntimeRow are the run-time messages, the only ones whose column 0 may be
+    // rewritten.
+    static constexpr int LastRuntimeRow = 20;
+    // The help text of the "Help" page.
+    static constexpr int HelpRow = 123;
+
+    enum Column { Working = 0, German = 1, English = 2, Polish = 3, Russian = 4, Czech = 5 };
+
+    MessageTable();
+
+    // The text at (row, column). A cell outside the table reads as an empty string.
+    const QString& text(int row, int column) const;
+
+    // The working text (column 0) of a row: what the program shows for that message.
+    QString message(int row) const;
+
+    // Replaces the working text (column 0) of a run-time message row (0-20). Any other row,
+    // and any row outside the table, is refused: the table stays unchanged and the call
+    // returns false.
+    bool setWorking(int row, const QString& text);
+
+    static bool isWritable(int row) { return row >= 0 && row <= LastRuntimeRow; }
+
+private:
+    static bool contains(int row, int column);
+    static int indexOf(int row, int column) { return row * Columns + column; }
+
+    // Row-major: the cell (row, column) sits at row * Columns + column.
+    std::array<QString, Rows * Columns> texts_;
+};
+
+}  // namespace brivel

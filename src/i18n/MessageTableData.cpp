@@ -1,0 +1,330 @@
+#include "i18n/MessageTableData.h"
+
+#include <cstddef>
+#include <iterator>
+
+namespace brivel::messagedata {
+
+// Each row lists its texts in column order:
+//   working (initial Polish), German, English, Polish, Russian placeholder, Czech.
+// Rows 0-20 are run-time messages; for some of them the initial working text differs from
+// the Polish column. Rows 21-123 are captions: their working text is the Polish one.
+// An empty string makes the target of a caption empty.
+constexpr Row initialRows[] = {
+    // ---- Run-time messages: fault lists --------------------------------------------------
+    {0,
+     {" - Błąd napięcia", " - Spannungsfehler", " - Voltage error", " - Błąd zasilania", "Ru",
+      "Chyba napájení"}},
+    {1,
+     {" - Cisnienie gazu za wysokie", " - LPG Druck zu hoch", " - LPG pressure too high",
+      " - Cisnienie gazu za wysokie", "Ru", "Tlak plynu je vysoký"}},
+    {2,
+     {" - Cisnienie gazu za niskie", " - LPG Druck zu niedrig", " - LPG pressure too low",
+      " - Cisnienie gazu za niskie", "Ru", "Tlak plynu je nízký"}},
+    {3,
+     {" - Napięcie stacyjki za niskie", " - Zündspannung zu gering", " - Ignition voltage too low",
+      " - Napięcie sterujące za niskie", "Ru", "Nízké napětí zapalovací cívky"}},
+    {4,
+     {" - Brak wtrysku benzyny", " - Benzineinspritz signal fehler",
+      " - Fuel injection signal error", " - Błąd sygnału wtrysku benzyny", "Ru",
+      "Vadný benzínový vstřikovač"}},
+    {5,
+     {" - Błędna praca układu benzynowego", " - Falsche Arbeit Benzin Steuergerät",
+      " - Incorrect Work Petrol Controller", " - Błędna praca układu benzynowego", "Ru",
+      "Závada benzínové řídící jednotky"}},
+    // The injector number follows.
+    {6,
+     {" - Błąd wtryskiwacza : ", " - Einspritz Fehler :", " - Injector Error :",
+      " - Błąd wtryskiwacza : ", "Ru", "Vadný vstřikovač :"}},
+    {7,
+     {" - Złe ustawienia", " - Falsche Einstellung", " - Incorrect settings", " - Złe ustawienia",
+      "Ru", "Špatné nastavení"}},
+    {8,
+     {" - Błąd zasilania", " - Spannungsfehler", " - Voltage error", " - Błąd zasilania", "Ru",
+      "Chyba napájení"}},
+    {9,
+     {" - Za długi czas wtrysku gazu", " - Gas Einspritzzeit zu lang",
+      " - Too long gas injection time", " - Za długi czas wtrysku gazu", "Ru",
+      "Dlouhý vstřikovací čas plynu"}},
+
+    // ---- Run-time messages: factory reset, link, adaptation ------------------------------
+    {10,
+     {"Czy chcesz wykonać reset sterownika i przywrócić ustawienia fabryczne ?",
+      "Reset Wurde Original Eintellungen wieder herstellen",
+      "Reset Will Restore original controller settings", "Reset przywróci ustawienia fabryczne",
+      "Ru", "Bude resetována řídící jednotka"}},
+    {11,
+     {"Time out - błąd w transmisji (Brak Strownika) ", "Kein Steuergerät Gefunden",
+      "No LPG Controller", "Brak Sterownika", "Ru", "Nepřipojená (chybí) řídící jednotka plynu"}},
+    {12,
+     {"Prosze wybrać port COM", "Bitte Wahlen COM", "Please Choice COM", "Prosze wybrać port COM",
+      "Ru", "Prosím vyberte COM"}},
+    {13,
+     {"Uruchom silnik", "Motor starten", "Start Engine", "Uruchom silnik", "Ru", "Start motoru"}},
+    {14,
+     {"Błędna wartość P MAP - dalej ?", "Falsche P MAP - weiter?", "Incorrect P MAP - next?",
+      "Błędna wartość P MAP  - dalej ?", "Ru", "Špatný P MAP - pokračovat?"}},
+    {15,
+     {"Błędna wartość P1  - dalej ?", "Falsche P1 - weiter?", "Incorrect P1 - next?",
+      "Błędna wartość P1  - dalej ?", "Ru", "Špatné P1 - pokračovat?"}},
+    {16,
+     {"Temperatura zbyt niska poczekaj na 60 stopni", "Temperatur zu nidrig, warten bis 60 grad",
+      "Temperature too low wait for 60 degrees", "Temperatura zbyt niska poczekaj na 60 stopni",
+      "Ru", "Teplota je nízká, čekejte až bude 60 st."}},
+    {17,
+     {"Proszę czekać adaptacja w toku ..", "Bitte Warten Kalibrierung läuft ..",
+      "Please Wait Calibration in progress ..", "Proszę czekać adaptacja w toku ..", "Ru",
+      "Prosím čekejte, kalibrace probíhá .."}},
+    // The multiplier follows.
+    {18, {"Wyliczono mnożnik = ", "Abweichung =", "Deflection =", "Korekta =", "Ru", "Odchylka ="}},
+    {19,
+     {"Adaptacja zakończona pomyślnie", "Kalibrierung erfolgreich abgeschlossen",
+      "Calibration finished successfully", "Adaptacja zakończona pomyślnie", "Ru",
+      "Kalibrace proběhla úspěšně"}},
+    {20,
+     {"Adaptacja anulowana ..", "Kalibrierung Abbrechen", "Calibration Canceled",
+      "Adaptacja anulowana", "Ru", "Zrušit kalibraci"}},
+
+    // ---- Captions: top panel, "Panel Petrol" page ----------------------------------------
+    {21, {"Akumulator  ", "Batterie  ", "Batery  ", "Akumulator  ", "Ru", "Akumulátor  "}},
+    {22, {"Napięcie  ", "Spannung ", "Voltage ", "Napięcie  ", "Ru", "Napětí "}},
+    {23, {"CYL 1", "Zyl 1", "Cyl 1", "CYL 1", "Ru", "Válec 1"}},
+    {24, {"Gaz [ms]", "Gas [ms]", "Gas [ms]", "Gaz [ms]", "Ru", "Plyn [ms]"}},
+    {25,
+     {"Aktywne inj. Gaz", "Aktive Inj. LPG", "Active Inj. LPG", "Aktywne inj. Gaz", "Ru",
+      "Aktivní vstř. LPG"}},
+    {26, {"Sondy Lambda", "Lambdasonde", "Lambda Sensor", "Sondy Lambda", "Ru", "Lambda sonda"}},
+    {27, {"Przełącznik", "Umschaltung", "Switch", "Przełącznik", "Ru", "Přepínání"}},
+    {28, {"Temperatura", "Temperatur", "Temerature", "Temperatura", "Ru", "Teplota"}},
+    {29, {"Red", "Verd.", "Red", "Red", "Ru", "Red."}},
+    {30, {"Gaz", "Gas", "Gas", "Gaz", "Ru", "Plyn"}},
+    {31, {"Port COM", "COM-Port", "Port COM", "Port COM", "Ru", "Port COM"}},
+    {32, {"Rozłączony", "Getrennt", "Disconnect", "Rozłączony", "Ru", "Odpojeno"}},
+    {33, {"Panel Petrol", "Panel Benzin", "Panel Petrol", "Panel Petrol", "Ru", "Panel benzín"}},
+    {34, {"", "", "", "", "Ru", "Počet válců"}},
+    {35, {"Impulsy", "Impulse", "Impulse", "Impulsy", "Ru", "Impulzy"}},
+    {36, {"Sygnał RPM", "Drehzahlsignal", "Rpm Signal", "Sygnał RPM", "Ru", "Signál otáček"}},
+    {37, {"Typ silnika", "Motortyp", "Engine Type", "Typ silnika", "Ru", "Typ motoru"}},
+    {38, {"Typ wtrysku", "Injektortyp", "Injector Type", "Typ wtrysku", "Ru", "Typ vstřikovačů"}},
+    {39, {"Sonda lambda", "Lambdasonde", "Sonda Lambda", "Sonda lambda", "Ru", "Lambda sonda"}},
+    {40,
+     {"Wtryskiwacze dodatnie", "Injektoren [+] gesteuert", "Injectors [+] Controlled",
+      "Wtryskiwacze dodatnie", "Ru", "Vstřikovače řízené [+]"}},
+    // Cylinder count selector, items 0-4.
+    {41, {"3 cyl.", "3 Zyl.", "3 cyl.", "3 cyl.", "Ru", "3 válce"}},
+    {42, {"4 cyl.", "4 Zyl.", "4 cyl.", "4 cyl.", "Ru", "4 válce"}},
+    {43, {"5 cyl.", "5 Zyl.", "5 cyl.", "5 cyl.", "Ru", "5 válců"}},
+    {44, {"6 cyl.", "6 Zyl.", "6 cyl.", "6 cyl.", "Ru", "6 válců"}},
+    {45, {"8 cyl.", "8 Zyl.", "8 cyl.", "8 cyl.", "Ru", "8 válců"}},
+    {46, {"Standowy", "Standard", "Standard", "Standowy", "Ru", "Standardní"}},
+    // Engine-speed signal selector, items 0-6.
+    {47,
+     {"Cewka pojedyncza", "Einzelspule", "Single Coil", "Cewka pojedyncza", "Ru",
+      "Jednoduchá cívka"}},
+    {48, {"Cewka podwójna", "Doppelspule", "Double Coil", "Cewka podwójna", "Ru", "Dvojitá cívka"}},
+    {49, {"3 cyl.", "3 Zyl.", "3 cyl.", "3 cyl.", "Ru", "3 válce"}},
+    {50, {"4 cyl.", "4 Zyl.", "4 cyl.", "4 cyl.", "Ru", "4 válce"}},
+    {51, {"5 cyl.", "5 Zyl.", "5 cyl.", "5 cyl.", "Ru", "5 válců"}},
+    {52, {"6 cyl.", "6 Zyl.", "6 cyl.", "6 cyl.", "Ru", "6 válců"}},
+    {53, {"8 cyl.", "8 Zyl.", "8 cyl.", "8 cyl.", "Ru", "8 válců"}},
+    // Lambda sensor kind, items 0-1.
+    {54, {"Napięciowa", "Spannung", "Voltage", "Napięciowa", "Ru", "Napěťová"}},
+    {55, {"Prądowa", "Strom", "Current", "Prądowa", "Ru", "Proudová"}},
+
+    // ---- Captions: "Panel Gas" and adaptation pages --------------------------------------
+    {56, {"Panel Gaz", "Panel Gas", "Panel Gas", "Panel Gaz", "Ru", "Panel plyn"}},
+    {57,
+     {"Gas injector", "Gasinjektor", "Gas Injector", "Gas injector", "Ru", "Plynový vstřikovač"}},
+    {58, {"Rodzaj paliwa", "Kraftstoffart", "Fuel Type", "Rodzaj paliwa", "Ru", "Druh paliva"}},
+    {59, {"Czujniki", "Sensoren", "Sensor", "Czujniki", "Ru", "Čidla"}},
+    {60,
+     {"P1 MAP /P Gaz", "P1 MAP / P Gas", "P1 MAP / P Gas", "P1 MAP /P Gaz", "Ru",
+      "P1 MAP / P plyn"}},
+    {61,
+     {"Cz.temp.reduktora", "Fühler Temp.Verd.", "Sens.temp.red.", "Cz.temp.reduktora", "Ru",
+      "Čidlo tepl.red."}},
+    {62,
+     {"Cz.temp.gazu", "Fühler Gastemp.", "Sens.gas temp.", "Cz.temp.gazu", "Ru",
+      "Čidlo tepl.plynu"}},
+    {63,
+     {"Parametry ciśnień adaptacji", "Druckparameter Kalibrierung",
+      "Parameter Pressure Calibration", "Parametry ciśnień adaptacji", "Ru",
+      "Tlakové parametry kalibrace"}},
+    {64, {"P. pracy", "P. Betrieb", "P. Work", "P. pracy", "Ru", "P. pracovní"}},
+    {65, {"Adaptacja", "Kalibrierung", "Calibration", "Adaptacja", "Ru", "Kalibrace"}},
+    {66,
+     {"START - Początek adaptacji", "START – Kalibrierung beginnt", "START – calibration begins",
+      "START - Początek adaptacji", "Ru", "START – začátek kalibrace"}},
+
+    // ---- Captions: "Map" page and its chart ----------------------------------------------
+    {67, {"Mapa", "Kennfeld", "Map", "Mapa", "Ru", "Mapa"}},
+    {68,
+     {"Gaz [ms] / Petrol [ms]", "Gas [ms] / Benzin [ms]", "Gas [ms] / Petrol [ms]",
+      "Gaz [ms] / Petrol [ms]", "Ru", "Plyn [ms] / Benzín [ms]"}},
+    // The hint is Polish in the working column only.
+    {69,
+     {"Zmiana korekcji-zaznacz obszar zmian na wykresie i przesuń strzałkami góra/dół", "", "", "",
+      "Ru", "Cz"}},
+    {70, {"Mnożnik", "Multiplikator", "Multipler", "Mnożnik", "Ru", "Násobič"}},
+    {71, {"Obszar_od", "Bereich von", "Area From", "Obszar_od", "Ru", "Oblast od"}},
+    {72, {"Obszar_do", "Bereich bis", "Area Too", "Obszar_do", "Ru", "Oblast do"}},
+    {73, {"Wskaznik", " - Anzeige", " - Indicator", "Wskaznik", "Ru", " - Ukazatel"}},
+    {74, {"Wykres_Gaz", "Diagramm_Gas", "Diagram_Gas", "Wykres_Gaz", "Ru", "Graf_Plyn"}},
+    {75,
+     {"Wykres_Petrol", "Diagramm_Benzin", "Diagram_Petrol", "Wykres_Petrol", "Ru", "Graf_Benzín"}},
+    {76, {"Punkty", "Punkte", "Points", "Punkty", "Ru", "Body"}},
+    {77, {"Punkty", "Punkte", "Points", "Punkty", "Ru", "Body"}},
+    {78, {"Gaz", "Gas", "Gas", "Gaz", "Ru", "Plyn"}},
+    {79, {"Petrol", "Benzin", "Petrol", "Petrol", "Ru", "Benzín"}},
+
+    // ---- Captions: faults, oscilloscope, diagnostics -------------------------------------
+    {80,
+     {"Błędy aktualne", "Aktuelle Fehler", "Actual Errors", "Błędy aktualne", "Ru",
+      "Aktuální chyby"}},
+    {81,
+     {"Błędy zarejestrowane", "Gespeicherte Fehler", "Old Errors", "Błędy zarejestrowane", "Ru",
+      "Uložené chyby"}},
+    {82, {"Oscyloskop", "Oszilloskop", "Oscilloscope", "Oscyloskop", "Ru", "Osciloskop"}},
+    {83,
+     {"Inj. Petrol / Gaz  [ms]", "Inj. Benzin / Gas  [ms]", "Inj. Petrol / Gas  [ms]",
+      "Inj. Petrol / Gaz  [ms]", "Ru", "Vstř. benzín / plyn  [ms]"}},
+    {84,
+     {"Temp Gaz / Red [°C]", "Temp Gas / Verd. [°C]", "Temp Gas / Red [°C]", "Temp Gaz / Red [°C]",
+      "Ru", "Tepl. plyn / red. [°C]"}},
+    {85, {"Diagnostyka", "Diagnose", "Diagnostic", "Diagnostyka", "Ru", "Diagnostika"}},
+    {86, {"Gaz [ms]", "Gas [ms]", "Gas [ms]", "Gaz [ms]", "Ru", "Plyn [ms]"}},
+    // Petrol injection-time read-outs of cylinders 1-8.
+    {87, {"CYL 1", "Zyl 1", "Cyl 1", "CYL 1", "Ru", "Válec 1"}},
+    {88, {"CYL 2", "Zyl 2", "Cyl 2", "CYL 2", "Ru", "Válec 2"}},
+    {89, {"CYL 3", "Zyl 3", "Cyl 3", "CYL 3", "Ru", "Válec 3"}},
+    {90, {"CYL 4", "Zyl 4", "Cyl 4", "CYL 4", "Ru", "Válec 4"}},
+    {91, {"CYL 5", "Zyl 5", "Cyl 5", "CYL 5", "Ru", "Válec 5"}},
+    {92, {"CYL 6", "Zyl 6", "Cyl 6", "CYL 6", "Ru", "Válec 6"}},
+    {93, {"CYL 7", "Zyl 7", "Cyl 7", "CYL 7", "Ru", "Válec 7"}},
+    {94, {"CYL 8", "Zyl 8", "Cyl 8", "CYL 8", "Ru", "Válec 8"}},
+    {95, {"Petrol [ms]", "Benzin [ms]", "Petrol [ms]", "Petrol [ms]", "Ru", "Benzín [ms]"}},
+
+    // ---- Captions: switch-over and level-gauge page --------------------------------------
+    {96, {"Przełącznik", "Umschaltung", "Switch", "Przełącznik", "Ru", "Přepínání"}},
+    {97,
+     {"Parametry przełączania na petrol", "Umschaltparameter auf Benzin",
+      "Parameters switchover to petrol", "Parametry przełączania na petrol", "Ru",
+      "Parametry přepnutí na benzín"}},
+    {98,
+     {"Przełącz przy pierwszym spadku ciśnienia", "Umschalten beim ersten Druckabfall",
+      "Switch in first drop of pressure", "Przełącz przy pierwszym spadku ciśnienia", "Ru",
+      "Přepnout při prvním poklesu tlaku"}},
+    {99,
+     {"Czas błędu ciś.", "Zeit Druckfehler", "Press Time Err", "Czas błędu ciś.", "Ru",
+      "Čas chyby tlaku"}},
+    {100,
+     {"Parametry przełączania na gaz", "Umschaltparameter auf LPG", "Parameters switchover to LPG",
+      "Parametry przełączania na gaz", "Ru", "Parametry přepnutí na LPG"}},
+    {101, {"Temperatura", "Temperatur", "Temperature", "Temperatura", "Ru", "Teplota"}},
+    {102, {"Czas przeł.", "Umschaltzeit", "Switch. Time", "Czas przeł.", "Ru", "Čas přepnutí"}},
+    {103,
+     {"Sekwencja cyl.", "Zyl.-Umschaltung", "Cyl. Switch", "Sekwencja cyl.", "Ru", "Přep. válců"}},
+    {104,
+     {"Wskaźnik poziomu", "Füllstandsanzeige", "Gas level indicator", "Wskaźnik poziomu", "Ru",
+      "Ukazatel stavu plynu"}},
+    {105, {"Odczyt [V]", "Messwert [V]", "Readout [V]", "Odczyt [V]", "Ru", "Hodnota [V]"}},
+    {106, {"Rodzaj czujnika", "Sensortyp", "Sensor type", "Rodzaj czujnika", "Ru", "Typ čidla"}},
+
+    // ---- Captions: OBD (not applied), menus, top-panel groups ----------------------------
+    {107,
+     {"Parametry OBDII", "OBDII-Parameter", "Parameters OBDII", "Parametry OBDII", "Ru",
+      "Parametry OBDII"}},
+    {108, {"Port COM", "COM-Port", "Port COM", "Port COM", "Ru", "Port COM"}},
+    {109, {"Status", "Status", "Condition", "Status", "Ru", "Stav"}},
+    {110, {"Typ OBD", "OBD-Typ", "Type OBD", "Typ OBD", "Ru", "Typ OBD"}},
+    {111,
+     {"Interface KVOS używa port", "Schnittstelle KVOS verwendet Port", "Interface KVOS Used POrt",
+      "Interface KVOS używa port", "Ru", "Rozhraní KVOS používá port"}},
+    {112, {"Plik", "Datei", "File", "Plik", "Ru", "Soubor"}},
+    {113, {"Odczyt", "Laden", "Readout", "Odczyt", "Ru", "Načíst"}},
+    {114, {"Zapis", "Speichern", "Save", "Zapis", "Ru", "Uložit"}},
+    {115, {"Port", "Port", "Port", "Port", "Ru", "Port"}},
+    {116, {"Połącz", "Verbinden", "Connect", "Połącz", "Ru", "Připojit"}},
+    {117, {"Rozłącz", "Trennen", "Disconnect", "Rozłącz", "Ru", "Odpojit"}},
+    {118, {"Język", "Sprache", "Language", "Język", "Ru", "Jazyk"}},
+    {119,
+     {"Ilość cylindrów", "Zylinderzahl", "No. of Cylinders", "Ilość cylindrów", "Ru",
+      "Počet válců"}},
+    {120,
+     {"Wtr. Benzyna/Gaz", "Inj. Benzin/Gas", "Inj. Petrol/Gas", "Wtr. Benzyna/Gaz", "Ru",
+      "Vstř. benzín/plyn"}},
+    {121,
+     {"Czas wtrysku", "Einspritzzeit", "Injection time", "Czas wtrysku", "Ru", "Vstřikovací čas"}},
+    {122, {"Ciśnienie", "Druck", "Pressure", "Ciśnienie", "Ru", "Tlak"}},
+
+    // ---- The text of the "Help" page: the contents of the installation disc ---------------
+    {123,
+     {
+         // Working column: Polish.
+         "MENU CD:\n"
+         "1. Brivel - program do konfiguracji i diagnostyki sterownika KVOS\n"
+         "2. Instrukcja montażu (PDF) - montaż i regulacja instalacji KVOS\n"
+         "3. Schemat elektryczny (PDF)\n"
+         "4. Dobór dysz - program do doboru średnic dysz wtryskiwaczy\n"
+         "5. Pliki do pobrania: www.kvos.example",
+         // German.
+         "MENU CD:\n"
+         "1. Brivel - Programm zur Einstellung und Diagnose des KVOS-Steuergeräts\n"
+         "2. Einbauanleitung (PDF) - Einbau und Einstellung der KVOS-Anlage\n"
+         "3. Schaltplan (PDF)\n"
+         "4. Düsenauswahl - Programm zur Wahl der Düsendurchmesser der Injektoren\n"
+         "5. Downloads: www.kvos.example",
+         // English.
+         "MENU CD:\n"
+         "1. Brivel - configuration and diagnostic program for the KVOS controller\n"
+         "2. Installation manual (PDF) - fitting and adjustment of the KVOS system\n"
+         "3. Wiring diagram (PDF)\n"
+         "4. Nozzle selector - program for choosing injector nozzle diameters\n"
+         "5. Downloads: www.kvos.example",
+         // Polish.
+         "MENU CD:\n"
+         "1. Brivel - program do konfiguracji i diagnostyki sterownika KVOS\n"
+         "2. Instrukcja montażu (PDF) - montaż i regulacja instalacji KVOS\n"
+         "3. Schemat elektryczny (PDF)\n"
+         "4. Dobór dysz - program do doboru średnic dysz wtryskiwaczy\n"
+         "5. Pliki do pobrania: www.kvos.example",
+         // Russian: no text.
+         "",
+         // Czech.
+         "MENU CD:\n"
+         "1. Brivel - program pro nastavení a diagnostiku řídicí jednotky KVOS\n"
+         "2. Montážní návod (PDF) - montáž a seřízení zařízení KVOS\n"
+         "3. Schéma zapojení (PDF)\n"
+         "4. Výběr trysek - program pro volbu průměrů trysek vstřikovačů\n"
+         "5. Soubory ke stažení: www.kvos.example",
+     }},
+};
+
+// Compile-time checks of the shape of the data: one entry per row, in order, with every
+// column given.
+static_assert(std::size(initialRows) == MessageTable::Rows,
+              "the message table needs exactly one entry per row");
+
+static constexpr bool rowsInOrder() {
+    for (std::size_t i = 0; i < std::size(initialRows); ++i) {
+        if (initialRows[i].number != static_cast<int>(i)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(rowsInOrder(), "the rows must be listed in order, each with its own number");
+
+static constexpr bool everyCellGiven() {
+    for (const Row& row : initialRows) {
+        for (const char* cell : row.columns) {
+            if (cell == nullptr) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(everyCellGiven(), "every row needs a text for each of the six columns");
+
+}  // namespace brivel::messagedata

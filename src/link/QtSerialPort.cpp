@@ -1,0 +1,182 @@
+#include "link/QtSerialPort.h"
+
+#include "platform/PlatformError.h"
+
+#include <QtCore/QDir>
+#include <QtSerialPort/QSerialPort>
+#include <QtSerialPort/QSerialPortInfo>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace brivel {
+
+namespace {
+
+constexpr qint64 QueueSize = 2048;
+
+// A system error number for a QSerialPort error, so that the texts carry a
+// code the way the user knows them from other tools.
+int errorCode(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::NoError:
+        return 0;
+    case QSerialPort::DeviceNotFoundError:
+        return ENOENT;
+    case QSerialPort::PermissionError:
+        return EACCES;
+    case QSerialPort::OpenError:
+        return EBUSY;
+    case QSerialPort::NotOpenError:
+        return EBADF;
+    case QSerialPort::UnsupportedOperationError:
+        return ENOTTY;
+    case QSerialPort::TimeoutError:
+        return ETIMEDOUT;
+    default:
+        return EIO;
+    }
+}
+
+bool isAccessError(QSerialPort::SerialPortError error)
+{
+    return error == QSerialPort::PermissionError;
+}
+
+bool isSerialDeviceName(const QString& name)
+{
+    return name.startsWith(QLatin1String("ttyS")) || name.startsWith(QLatin1String("ttyUSB")) ||
+           name.startsWith(QLatin1String("ttyACM"));
+}
+
+}  // namespace
+
+QtSerialPort::QtSerialPort(QObject* parent) : QObject(parent), port_(std::make_unique<QSerialPort>())
+{
+    connect(port_.get(), &QSerialPort::readyRead, this, [this] { notifyReceived(); });
+}
+
+QtSerialPort::~QtSerialPort()
+{
+    if (port_->isOpen())
+        port_->close();
+}
+
+QStringList QtSerialPort::availablePorts() const
+{
+    QStringList names;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        if (isSerialDeviceName(info.portName()))
+            names.append(info.portName());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool QtSerialPort::isOpen() const { return port_->isOpen(); }
+
+void QtSerialPort::openDevice()
+{
+    const QString name = settings_.port;
+    if (name.isEmpty())
+        throw PlatformError(portErrorText("Unable to open com port", ENOENT));
+    // A full path (a pseudo-terminal, say) is used as it is; a bare name lives in /dev.
+    port_->setPortName(name);
+    port_->setReadBufferSize(QueueSize);
+    if (!port_->open(QIODevice::ReadWrite)) {
+        const QSerialPort::SerialPortError error = port_->error();
+        QString text = portErrorText("Unable to open com port", errorCode(error));
+        if (isAccessError(error))
+            text += QStringLiteral(
+                "\nYour user may not use serial ports. Add it to the group \"dialout\" "
+                "(sudo usermod -aG dialout $USER), then log out and in again.");
+        port_->clearError();
+        throw PlatformError(text);
+    }
+    try {
+        applyLineSettings();
+    } catch (...) {
+        port_->close();
+        throw;
+    }
+    port_->clear();
+}
+
+void QtSerialPort::closeDevice()
+{
+    port_->clear();
+    port_->close();
+    port_->clearError();
+}
+
+void QtSerialPort::applyLineSettings()
+{
+    const PortSettings& s = settings_;
+    bool ok = port_->setBaudRate(s.effectiveBaudRate());
+    ok = ok && port_->setDataBits(static_cast<QSerialPort::DataBits>(s.dataBits.toInt()));
+    QSerialPort::Parity parity = QSerialPort::NoParity;
+    if (s.parity == QLatin1String("Odd"))
+        parity = QSerialPort::OddParity;
+    else if (s.parity == QLatin1String("Even"))
+        parity = QSerialPort::EvenParity;
+    else if (s.parity == QLatin1String("Mark"))
+        parity = QSerialPort::MarkParity;
+    else if (s.parity == QLatin1String("Space"))
+        parity = QSerialPort::SpaceParity;
+    ok = ok && port_->setParity(parity);
+    QSerialPort::StopBits stop = QSerialPort::OneStop;
+    if (s.stopBits == QLatin1String("1.5"))
+        stop = QSerialPort::OneAndHalfStop;
+    else if (s.stopBits == QLatin1String("2"))
+        stop = QSerialPort::TwoStop;
+    ok = ok && port_->setStopBits(stop);
+    QSerialPort::FlowControl flow = QSerialPort::NoFlowControl;
+    if (s.flow.rts == RtsControl::Handshake || s.flow.ctsOutputFlow)
+        flow = QSerialPort::HardwareControl;
+    else if (s.flow.xonXoffIn || s.flow.xonXoffOut)
+        flow = QSerialPort::SoftwareControl;
+    ok = ok && port_->setFlowControl(flow);
+    if (!ok) {
+        const int code = errorCode(port_->error());
+        port_->clearError();
+        throw PlatformError(portErrorText("SetCommState function failed", code));
+    }
+    // DTR and RTS are held off. A pseudo-terminal has no modem lines and
+    // refuses them ("Inappropriate ioctl for device"); that is harmless.
+    if (!port_->setDataTerminalReady(false))
+        port_->clearError();
+    if (flow != QSerialPort::HardwareControl && !port_->setRequestToSend(false))
+        port_->clearError();
+}
+
+void QtSerialPort::clearError() { port_->clearError(); }
+
+QByteArray QtSerialPort::read(int count)
+{
+    if (!port_->isOpen())
+        throw PlatformError(portErrorText("ReadFile function failed", EBADF));
+    const QByteArray bytes = port_->read(count);
+    if (port_->error() == QSerialPort::ReadError) {
+        const int code = errorCode(port_->error());
+        port_->clearError();
+        throw PlatformError(portErrorText("ReadFile function failed", code));
+    }
+    return bytes;
+}
+
+int QtSerialPort::bytesWaiting() const { return static_cast<int>(port_->bytesAvailable()); }
+
+void QtSerialPort::write(const QByteArray& bytes)
+{
+    if (!port_->isOpen())
+        throw PlatformError(portErrorText("WriteFile function failed", EBADF));
+    // Qt queues the bytes and the event loop drains them, so the window stays
+    // responsive while a long frame goes out at 7200 bit/s.
+    if (port_->write(bytes) != bytes.size()) {
+        const int code = errorCode(port_->error());
+        port_->clearError();
+        throw PlatformError(portErrorText("WriteFile function failed", code));
+    }
+}
+
+}  // namespace brivel

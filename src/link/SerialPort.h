@@ -1,0 +1,72 @@
+#pragma once
+
+#include "link/PortSettings.h"
+
+#include <QtCore/QByteArray>
+#include <QtCore/QStringList>
+
+#include <functional>
+
+namespace brivel {
+
+// The window's one serial port. The settings part is common; a backend
+// supplies the device. Failures are raised as PlatformError with the texts
+// the user sees.
+class SerialPort {
+public:
+    using ReceiveHandler = std::function<void(int bytesWaiting)>;
+
+    virtual ~SerialPort() = default;
+
+    // The names of the ports present, sorted as text. Raises "Registry error"
+    // when the platform cannot list them.
+    virtual QStringList availablePorts() const = 0;
+
+    const PortSettings& settings() const { return settings_; }
+    QString portName() const { return settings_.port; }
+    // An open port is closed and opened again under the new name.
+    void setPortName(const QString& name);
+    // A kind from the list of rates ("Custom", "9600", …); applied at once if open.
+    void setBaudRate(const QString& kind);
+    // Applied at once when open and the kind is "Custom"; the same value again does nothing.
+    void setCustomBaudRate(int rate);
+
+    // Opening an open port and closing a closed one do nothing.
+    void open();
+    void close();
+    virtual bool isOpen() const = 0;
+
+    // Reads and clears the device's pending error flags.
+    virtual void clearError() = 0;
+    // At most `count` of the bytes that have arrived.
+    virtual QByteArray read(int count) = 0;
+    virtual int bytesWaiting() const = 0;
+    // Raises "WriteFile function failed (win error code: n)" when the port is closed or the write fails.
+    virtual void write(const QByteArray& bytes) = 0;
+
+    // The receive event: runs on the window thread with the number of bytes waiting.
+    void setReceiveHandler(ReceiveHandler handler) { receiveHandler_ = std::move(handler); }
+
+    void loadSettings(const SettingsStore& store);
+    void storeSettings(SettingsStore& store) const;
+
+protected:
+    virtual void openDevice() = 0;
+    virtual void closeDevice() = 0;
+    // Applies the line settings to the open device.
+    virtual void applyLineSettings() = 0;
+
+    // Backends call this when bytes have arrived; an event is dropped when no
+    // byte waits or the port has been closed meanwhile.
+    void notifyReceived();
+
+    PortSettings settings_;
+
+private:
+    ReceiveHandler receiveHandler_;
+};
+
+// The error text with the system's error code appended.
+QString portErrorText(const char* message, int code);
+
+}  // namespace brivel
