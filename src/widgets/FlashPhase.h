@@ -14,4 +14,14 @@ constexpr bool flashPhase(quint32 tickCount, FlashFrequency frequency) {
     return ((tickCount >> int(frequency)) & 1u) != 0;
 }
 
+// The next due time of an interval registration that ticked at `nowMs` for
+// the due time `dueMs`: now plus the interval minus the lateness, so a late
+// tick does not shift the ones after it; a tick more than `maxLatenessMs`
+// late starts the schedule afresh instead of catching up.
+constexpr qint64 nextIntervalDue(qint64 nowMs, qint64 dueMs, int intervalMs,
+                                 qint64 maxLatenessMs = 1000) {
+    const qint64 lateness = nowMs - dueMs;
+    return nowMs + intervalMs - (lateness > maxLatenessMs ? 0 : lateness);
+}
+
 }  // namespace brivel

@@ -108,9 +108,8 @@ void TAbFlashTimer::tick() {
         if (entries_[i].intervalMs < 1) continue;
         const qint64 now = clock_.nowMs();
         if (now < entries_[i].dueMs) continue;
-        qint64 lateness = now - entries_[i].dueMs;
-        if (lateness > kMaxLatenessMs) lateness = 0;
-        entries_[i].dueMs = now + entries_[i].intervalMs - lateness;
+        entries_[i].dueMs =
+            nextIntervalDue(now, entries_[i].dueMs, entries_[i].intervalMs, kMaxLatenessMs);
         client->intervalElapsed();
     }
     ticking_ = false;

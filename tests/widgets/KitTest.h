@@ -8,25 +8,35 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QEvent>
 #include <QtCore/QLocale>
+#include <QtGui/QPaintEvent>
+#include <QtGui/QRegion>
 #include <QtWidgets/QWidget>
 
 namespace brivel::test {
 
-// Counts the paint events a widget receives.
+// Counts the paint events a widget receives and keeps the area repainted.
 class PaintCounter final : public QObject {
 public:
     explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
     int count() const { return count_; }
-    void reset() { count_ = 0; }
+    QRegion painted() const { return painted_; }
+    void reset() {
+        count_ = 0;
+        painted_ = QRegion();
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++count_;
+        if (event->type() == QEvent::Paint) {
+            ++count_;
+            painted_ += static_cast<QPaintEvent*>(event)->region();
+        }
         return QObject::eventFilter(watched, event);
     }
 
 private:
     int count_ = 0;
+    QRegion painted_;
 };
 
 // Sets the default locale for one test and puts the previous one back.
