@@ -96,6 +96,10 @@ public:
     // A change made since the last valueChanged().
     bool hasUnreportedChange() const { return changed_; }
 
+    // The grip's colour now: ColorFocus with the focus, ColorNonFocus
+    // without, the button-shadow colour while disabled.
+    QColor gripColor() const;
+
     // Geometry after layout.
     QRect gripRect() const { return gripRectFor(digit_); }
     // Centre of the grip for a step, in widget coordinates.
@@ -124,7 +128,6 @@ protected:
     // Distance of a point from the DigitalFrom end, along the track.
     double trackOffsetAt(const QPoint& point) const;
     double offsetOfDigit(int digit) const;
-    QColor gripColor() const;
     // The area a value change repaints besides the grips (the value box).
     virtual QRect valueArea() const { return {}; }
     // Extra pixels around the grip that are drawn with it (its pointer).

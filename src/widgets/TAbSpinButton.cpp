@@ -12,6 +12,7 @@ TAbSpinButton::TAbSpinButton(TAbFlashTimer& flashTimer, QWidget* parent)
       down_(new TAbTimerSpeedBtn(flashTimer, TAbTimerSpeedBtn::Arrow::Down, this)) {
     // The focus is given on a press by our own rule, not by the click.
     setFocusPolicy(Qt::TabFocus);
+    setMinimumWidth(15);
     connect(up_, &TAbTimerSpeedBtn::pressed, this, &TAbSpinButton::takeFocus);
     connect(down_, &TAbTimerSpeedBtn::pressed, this, &TAbSpinButton::takeFocus);
     connect(up_, &TAbTimerSpeedBtn::clicked, this, &TAbSpinButton::upClick);
