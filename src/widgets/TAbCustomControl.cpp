@@ -1,0 +1,10 @@
+#include "widgets/TAbCustomControl.h"
+
+namespace brivel {
+
+TAbCustomControl::TAbCustomControl(TAbFlashTimer& flashTimer, QWidget* parent)
+    : InstrumentWidget(flashTimer, parent) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+}  // namespace brivel

@@ -1,0 +1,10 @@
+#include "widgets/TAbGraphicControl.h"
+
+namespace brivel {
+
+TAbGraphicControl::TAbGraphicControl(TAbFlashTimer& flashTimer, QWidget* parent)
+    : InstrumentWidget(flashTimer, parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+}  // namespace brivel

@@ -1,0 +1,8 @@
+#include "widgets/TAbSwitch.h"
+
+namespace brivel {
+
+TAbSwitch::TAbSwitch(TAbFlashTimer& flashTimer, QWidget* parent)
+    : TAbBinGControl(flashTimer, parent) {}
+
+}  // namespace brivel
