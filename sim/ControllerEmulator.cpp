@@ -25,17 +25,26 @@ bool isHandshake(quint8 code, const QByteArray& payload) {
 
 }  // namespace
 
-ControllerEmulator::ControllerEmulator(Clock& clock) : clock_(clock), timer_(clock.createTimer()) {
+ControllerEmulator::ControllerEmulator(Clock& clock, quint32 seed)
+    : clock_(clock),
+      timer_(clock.createTimer()),
+      engineTimer_(clock.createTimer()),
+      live_(settings_, seed) {
     handlers_.push_back(std::make_unique<ConnectionCommands>(settings_, faults_));
     handlers_.push_back(std::make_unique<SettingsCommands>(settings_, live_));
     handlers_.push_back(std::make_unique<LiveCommands>(settings_, live_));
     timer_->setSingleShot(false);
     timer_->setInterval(DefaultPieceIntervalMs);
     timer_->setCallback([this] { tick(); });
+    engineTimer_->setSingleShot(false);
+    engineTimer_->setInterval(EngineTickMs);
+    engineTimer_->setCallback([this] { live_.advance(EngineTickMs); });
+    engineTimer_->start();
 }
 
 ControllerEmulator::~ControllerEmulator() {
     timer_->stop();
+    engineTimer_->stop();
 }
 
 qint64 ControllerEmulator::nowUs() const {

@@ -26,7 +26,9 @@ class CommandHandler;
 // program's commands, checks their checksum, answers each with the reply the
 // program expects, and sends that reply back line-coded and paced like a
 // 7200 bit/s line, handed over in pieces the way a UART driver would. Time
-// comes from the given clock; tick() is what its timer runs.
+// comes from the given clock; tick() is what its line timer runs. The engine
+// behind the live frame runs on the same clock for as long as the emulator
+// exists, as a controller's engine runs whether anyone listens or not.
 class ControllerEmulator {
 public:
     using Sink = std::function<void(const QByteArray& piece)>;
@@ -37,8 +39,11 @@ public:
     static constexpr int DefaultPieceIntervalMs = 8;
     // A frame still open after this much quiet on the line is taken as ended.
     static constexpr int FrameQuietMs = 20;
+    // How often the engine is moved on.
+    static constexpr int EngineTickMs = 100;
 
-    explicit ControllerEmulator(Clock& clock);
+    // `seed` starts the engine's noise, so that a run can be repeated.
+    explicit ControllerEmulator(Clock& clock, quint32 seed = EngineModel::DefaultSeed);
     ~ControllerEmulator();
     ControllerEmulator(const ControllerEmulator&) = delete;
     ControllerEmulator& operator=(const ControllerEmulator&) = delete;
@@ -59,6 +64,7 @@ public:
 
     SettingsImage& settings() { return settings_; }
     LiveState& live() { return live_; }
+    EngineModel& engine() { return live_.engine(); }
     // Every well-formed command received, as decoded frames.
     const QList<QByteArray>& receivedFrames() const { return received_; }
     // Commands dropped for a wrong checksum.
@@ -72,6 +78,7 @@ private:
 
     Clock& clock_;
     std::unique_ptr<Timer> timer_;
+    std::unique_ptr<Timer> engineTimer_;
     Sink sink_;
     FaultSet faults_;
     SettingsImage settings_;

@@ -1,5 +1,6 @@
 #include "sim/DemoPort.h"
 
+#include "sim/DriveProfile.h"
 #include "sim/EmulatorPort.h"
 
 #include "link/PortRouter.h"
@@ -7,7 +8,11 @@
 namespace brivel::sim {
 
 std::unique_ptr<SerialPort> makeDemoPort(Clock& clock) {
-    return std::make_unique<EmulatorPort>(clock);
+    auto port = std::make_unique<EmulatorPort>(clock);
+    // Something to watch: the engine warms up, revs, cruises and goes over
+    // to gas by itself, round after round.
+    port->emulator().engine().setProfile(DriveProfile::demo());
+    return port;
 }
 
 std::unique_ptr<PortRouter> makePortWithDemo(std::unique_ptr<SerialPort> device, Clock& clock) {

@@ -16,7 +16,8 @@ namespace brivel::sim {
 inline const QString DemoPortName = QStringLiteral("Demo");
 
 // The emulated controller as a port of its own, paced by `clock` (the
-// window's clock, so real time). `clock` must outlive the port.
+// window's clock, so real time), its engine driven through the demo
+// profile. `clock` must outlive the port.
 std::unique_ptr<SerialPort> makeDemoPort(Clock& clock);
 
 // The window's port: `device` under every name but "Demo", the emulated

@@ -16,9 +16,10 @@ std::optional<QByteArray> LiveCommands::handle(quint8 code, const QByteArray& pa
             break;
         case command::Fuel:
             if (payload.size() >= 2) {
-                const quint8 mask = static_cast<quint8>(payload[1]);
-                settings_.set(SettingsImage::CylinderMask, mask);
-                live_.setOnGas(static_cast<quint8>(payload[0]) == command::FuelGas && mask != 0);
+                settings_.set(SettingsImage::CylinderMask, static_cast<quint8>(payload[1]));
+                const quint8 fuel = static_cast<quint8>(payload[0]);
+                if (fuel == command::FuelGas) live_.switchOver().requestGas();
+                if (fuel == command::FuelPetrol) live_.switchOver().requestPetrol();
             }
             break;
         case command::MapCurve:
@@ -34,7 +35,7 @@ std::optional<QByteArray> LiveCommands::handle(quint8 code, const QByteArray& pa
         default:
             return std::nullopt;
     }
-    return live_.nextFrame(code, settings_);
+    return live_.nextFrame(code);
 }
 
 }  // namespace brivel::sim

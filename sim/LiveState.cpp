@@ -3,9 +3,35 @@
 #include "sim/ReplyFrame.h"
 #include "sim/SettingsImage.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+
 namespace brivel::sim {
 
 namespace {
+
+// Field scalings of the live frame.
+constexpr double VoltsPerLambdaStep = 0.0196;
+constexpr double VoltsPerTankStep = 0.0196;
+constexpr double BatteryVoltsPerStep = 23.0 / 375.0;
+constexpr double BatteryOffsetVolts = 0.7;
+constexpr double VoltsPerThresholdStep = 1.0 / 51.0;
+constexpr double SenderTopVolts = 5.0;
+// The map's first entry belongs to 1.0 ms of petrol, and each entry after
+// it to a tenth more.
+constexpr int FirstMapEntryTenths = 10;
+
+constexpr std::array<int, EngineModel::Cylinders> PetrolOffsets = {
+    6, 8, 10, 12, 14, 16, LiveState::PetrolTime7, LiveState::PetrolTime7 + 2};
+
+int rounded(double value, int lowest, int highest) {
+    return static_cast<int>(std::clamp<long>(std::lround(value), lowest, highest));
+}
+
+void put8(QByteArray& frame, int offset, int value) {
+    frame[offset] = static_cast<char>(value & 0xFF);
+}
 
 void put16LowFirst(QByteArray& frame, int offset, int value) {
     frame[offset] = static_cast<char>(value & 0xFF);
@@ -17,47 +43,111 @@ void put16HighFirst(QByteArray& frame, int offset, int value) {
     frame[offset + 1] = static_cast<char>(value & 0xFF);
 }
 
+int petrolTenths(const EngineModel& engine, int cylinder) {
+    return rounded(engine.petrolMs(cylinder) * 10, 0, 0xFFFF);
+}
+
+std::array<double, LiveState::TankLevels> thresholds(const SettingsImage& settings) {
+    std::array<double, LiveState::TankLevels> volts{};
+    for (int i = 0; i < LiveState::TankLevels; ++i)
+        volts[i] = settings.at(SettingsImage::LevelThresholds + i) * VoltsPerThresholdStep;
+    return volts;
+}
+
+// A sender whose voltage falls as the tank fills has its thresholds stored
+// from the top down.
+bool fallingSender(const std::array<double, LiveState::TankLevels>& t) {
+    return t.front() > t.back();
+}
+
 }  // namespace
 
-QByteArray LiveState::nextFrame(quint8 echo, const SettingsImage& settings) {
+LiveState::LiveState(const SettingsImage& settings, quint32 seed)
+    : settings_(settings), engine_(seed), switchOver_(settings, engine_) {}
+
+void LiveState::advance(int ms) {
+    pendingMs_ += ms;
+    while (pendingMs_ >= EngineModel::StepMs) {
+        pendingMs_ -= EngineModel::StepMs;
+        engine_.setTurbo(settings_.at(SettingsImage::EngineFlags) & SettingsImage::Turbo);
+        switchOver_.step();
+        engine_.step(switchOver_.onGas());
+        if (engine_.running())
+            samples_.record(engine_.manifoldKpa(), engine_.petrolMs(1), switchOver_.onGas());
+    }
+}
+
+int LiveState::tankLevel() const {
+    const auto t = thresholds(settings_);
+    const double volts = engine_.tankVolts();
+    const bool falling = fallingSender(t);
+    return static_cast<int>(std::count_if(t.begin(), t.end(), [&](double threshold) {
+        return falling ? volts <= threshold : volts >= threshold;
+    }));
+}
+
+void LiveState::setTankLevel(int level) {
+    level = std::clamp(level, 0, TankLevels);
+    const auto t = thresholds(settings_);
+    double low;
+    double high;
+    if (fallingSender(t)) {
+        high = level == 0 ? SenderTopVolts : t[level - 1];
+        low = level == TankLevels ? 0.0 : t[level];
+    } else {
+        low = level == 0 ? 0.0 : t[level - 1];
+        high = level == TankLevels ? SenderTopVolts : t[level];
+    }
+    engine_.setTankVolts((low + high) / 2);
+}
+
+void LiveState::putPetrolTimes(QByteArray& frame) const {
+    const int cylinders = std::min(settings_.cylinders(), EngineModel::Cylinders);
+    for (int c = 1; c <= cylinders; ++c)
+        put16LowFirst(frame, PetrolOffsets[c - 1], petrolTenths(engine_, c));
+}
+
+void LiveState::putGasTime(QByteArray& frame) const {
+    const int cylinder = switchOver_.firstGasCylinder();
+    if (!switchOver_.onGas() || cylinder == 0) return;
+    // The gas time is worked out from the petrol time as reported, so the
+    // map entry is the one that petrol time names.
+    const int tenths = petrolTenths(engine_, cylinder);
+    const int entry = std::clamp(tenths - FirstMapEntryTenths + 1, 1, SettingsImage::MapEntries);
+    const int multiplier = settings_.at(SettingsImage::Map + entry - 1);
+    // Counts of 1.28 µs: tenths × hundredths / 1000 ms ÷ 0.00128 ms.
+    const long counts = std::lround(tenths * multiplier * 100.0 / 128.0);
+    const long steps = std::min(counts / 200, 0xFFFFL);
+    put16HighFirst(frame, GasTime, static_cast<int>(steps));
+    put8(frame, GasTime + 2, static_cast<int>(counts % 200));
+}
+
+QByteArray LiveState::nextFrame(quint8 echo) {
     const unsigned n = frames_++;
     QByteArray frame(FrameSize, '\0');
 
-    frame[StatusFlags] = 0x01;
-    frame[FuelFlags] = onGas_ ? 0x01 : 0x00;
-
-    // Petrol injection about 2.8 ms at idle, a tenth more now and then.
-    const int petrolTenths = 28 + static_cast<int>((n / 5) % 2);
-    const int cylinders = settings.cylinders();
-    const int petrolOffsets[] = {6, 8, 10, 12, 14, 16, PetrolTime7, PetrolTime7 + 2};
-    for (int c = 0; c < cylinders && c < 8; ++c)
-        put16LowFirst(frame, petrolOffsets[c], petrolTenths);
-
-    // 3.4 ms of gas injection while on gas: 13 steps of 0.256 ms and 56 of 1.28 µs.
-    if (onGas_) {
-        frame[GasTime] = 0;
-        frame[GasTime + 1] = 13;
-        frame[GasTime + 2] = 56;
-    }
-
-    frame[Rpm] = static_cast<char>(8 + (n / 8) % 2);  // 800-900 rpm
-    // A narrow-band probe switching between lean and rich.
-    const quint8 lambda = (n % 4) < 2 ? 10 : 40;
-    frame[Lambda1] = static_cast<char>(lambda);
-    frame[Lambda2] = static_cast<char>(50 - lambda);
-    put16HighFirst(frame, GasPressure, 100);      // 1.00 bar above the manifold
-    put16HighFirst(frame, ManifoldPressure, 35);  // 35 kPa at idle
-    frame[Battery] = static_cast<char>(215);      // 13.9 V
-    frame[TankVoltage] = static_cast<char>(128);  // 2.51 V
-    frame[TankLevel] = 3;
-    frame[ReducerTemp] = 45;
-    frame[GasTemp] = 30;
-    frame[FaultFlags1] = static_cast<char>(0xFF);
-    frame[InjectorFaults] = static_cast<char>(0xFF);
-    frame[SampleIndex] = static_cast<char>(n & 0xFF);
-    for (int i = 0; i < 10; ++i) frame[MapSamples + i] = static_cast<char>(petrolTenths + i);
-    frame[MapSelector] = static_cast<char>(mapSelector_);
-    frame[FaultFlags2] = static_cast<char>(0xFF);
+    put8(frame, StatusFlags, engine_.running() ? 0x01 : 0x00);
+    put8(frame, FuelFlags, switchOver_.onGas() ? 0x01 : 0x00);
+    putPetrolTimes(frame);
+    putGasTime(frame);
+    put8(frame, Rpm, rounded(engine_.rpm() / 100, 0, 255));
+    put8(frame, Lambda1, rounded(engine_.lambda1Volts() / VoltsPerLambdaStep, 0, 255));
+    put8(frame, Lambda2, rounded(engine_.lambda2Volts() / VoltsPerLambdaStep, 0, 255));
+    put16HighFirst(frame, GasPressure, rounded(engine_.gasPressureBar() * 100, 0, 0xFFFF));
+    put16HighFirst(frame, ManifoldPressure, rounded(engine_.manifoldKpa(), 0, 0xFFFF));
+    put8(frame, Battery,
+         rounded((engine_.batteryVolts() - BatteryOffsetVolts) / BatteryVoltsPerStep, 0, 255));
+    put8(frame, TankVoltage, rounded(engine_.tankVolts() / VoltsPerTankStep, 0, 255));
+    put8(frame, TankLevel, tankLevel());
+    put8(frame, ReducerTemp, rounded(engine_.reducerTempC(), -128, 127));
+    put8(frame, GasTemp, rounded(engine_.gasTempC(), -128, 127));
+    put8(frame, FaultFlags1, faults_.faultFlags1());
+    put8(frame, InjectorFaults, faults_.injectorFaults());
+    put8(frame, FaultFlags2, faults_.faultFlags2());
+    const int index = static_cast<int>(n & 0xFF);
+    put8(frame, SampleIndex, index);
+    frame.replace(MapSamples, MapSampleRecorder::BlockSize, samples_.block(index));
+    put8(frame, MapSelector, mapSelector_);
     return sealReply(frame, echo);
 }
 

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "sim/CurrentFaultSet.h"
+#include "sim/EngineModel.h"
+#include "sim/MapSampleRecorder.h"
+#include "sim/SwitchOver.h"
+
 #include <QtCore/QByteArray>
 
 namespace brivel::sim {
 
 class SettingsImage;
 
-// The engine as the controller sees it: a warm engine idling, on petrol or
-// on gas. Each live frame moves the readings on a little, as a real engine's
-// would, so that a display fed by it visibly lives.
+// The controller's live side: the engine it watches, its own choice of
+// fuel, the faults it sees and what it has learned for the map chart, put
+// together into the live frame it answers with.
 class LiveState {
 public:
     static constexpr int FrameSize = 57;
@@ -34,17 +39,46 @@ public:
     static constexpr int PetrolTime7 = 51;
     static constexpr int Lambda2 = 55;
 
-    void setOnGas(bool onGas) { onGas_ = onGas; }
-    bool onGas() const { return onGas_; }
+    static constexpr int TankLevels = 4;
+
+    explicit LiveState(const SettingsImage& settings, quint32 seed = EngineModel::DefaultSeed);
+
+    // Runs the engine and the controller on by `ms`, in whole engine steps;
+    // what is left over is carried into the next call.
+    void advance(int ms);
+
+    EngineModel& engine() { return engine_; }
+    const EngineModel& engine() const { return engine_; }
+    SwitchOver& switchOver() { return switchOver_; }
+    bool onGas() const { return switchOver_.onGas(); }
+    CurrentFaultSet& currentFaults() { return faults_; }
+    void setCurrentFault(CurrentFault fault, bool present = true) { faults_.set(fault, present); }
+    void setInjectorFault(int injector, bool faulty = true) { faults_.setInjector(injector, faulty); }
+    const MapSampleRecorder& samples() const { return samples_; }
+
+    // Puts the tank sender in the middle of the band that the settings'
+    // thresholds and sensor kind give `level` (0 = reserve … 4 = full).
+    void setTankLevel(int level);
+    // The level the settings' thresholds make of the sender's voltage now.
+    int tankLevel() const;
+
     void setMapSelector(quint8 selector) { mapSelector_ = selector; }
     quint8 mapSelector() const { return mapSelector_; }
 
-    // The next live frame, answering the given command code. Petrol times
-    // are reported for the cylinders the settings say are fitted.
-    QByteArray nextFrame(quint8 echo, const SettingsImage& settings);
+    // The next live frame, answering the given command code. Each frame
+    // moves the sample index on by one.
+    QByteArray nextFrame(quint8 echo);
 
 private:
-    bool onGas_ = false;
+    void putPetrolTimes(QByteArray& frame) const;
+    void putGasTime(QByteArray& frame) const;
+
+    const SettingsImage& settings_;
+    EngineModel engine_;
+    SwitchOver switchOver_;
+    CurrentFaultSet faults_;
+    MapSampleRecorder samples_;
+    int pendingMs_ = 0;
     quint8 mapSelector_ = 0;
     unsigned frames_ = 0;
 };

@@ -60,7 +60,7 @@ std::optional<QByteArray> SettingsCommands::handle(quint8 code, const QByteArray
         return settings_.reply(code);
     }
     if (!apply(code, payload)) return std::nullopt;
-    return live_.nextFrame(code, settings_);
+    return live_.nextFrame(code);
 }
 
 bool SettingsCommands::apply(quint8 code, const QByteArray& payload) {

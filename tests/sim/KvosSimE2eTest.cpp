@@ -36,8 +36,9 @@ bool waitFor(const std::function<bool()>& done, int timeoutMs) {
 // kvos-sim in its own process, for as long as the test runs.
 class SimProcess {
 public:
-    SimProcess() {
+    explicit SimProcess(const QStringList& arguments = {}) {
         process_.setProgram(QStringLiteral(KVOS_SIM_PATH));
+        process_.setArguments(arguments);
         process_.setProcessChannelMode(QProcess::SeparateChannels);
         process_.start();
     }
@@ -55,6 +56,13 @@ public:
                 5000);
         return QString::fromLocal8Bit(process_.readLine()).trimmed();
     }
+
+    // The exit code once the simulator has ended by itself, or -1.
+    int exitCode() {
+        waitFor([&] { return process_.state() == QProcess::NotRunning; }, 5000);
+        return process_.state() == QProcess::NotRunning ? process_.exitCode() : -1;
+    }
+    QString errorOutput() { return QString::fromLocal8Bit(process_.readAllStandardError()); }
 
 private:
     QProcess process_;
@@ -102,6 +110,38 @@ TEST(KvosSim, RealPortConnectsAndPollsOverAPseudoTerminal) {
     link.rozlacz1Click();
     EXPECT_FALSE(port.isOpen());
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join(" | ").toStdString();
+}
+
+TEST(KvosSim, EngineOptionsShowInTheLiveFrames) {
+    SimProcess sim({"--profile", "demo", "--engine-fault", "injector-2", "--tank-level", "1"});
+    const QString path = sim.slavePath();
+    ASSERT_TRUE(path.startsWith(QStringLiteral("/dev/"))) << path.toStdString();
+
+    QtClock clock;
+    QtSerialPort port;
+    port.setPortName(path);
+    ScriptedDialogs dialogs;
+    MemorySettingsStore store;
+    RecordingLinkHost host;
+    ControllerLink link(port, clock, dialogs, store, host);
+    link.polaczClick();
+    auto pollReply = [&]() -> QByteArray {
+        for (const QByteArray& frame : host.liveFrames)
+            if (frame.size() == 57 && static_cast<quint8>(frame[3]) == 0x55) return frame;
+        return {};
+    };
+    ASSERT_TRUE(waitFor([&] { return !pollReply().isEmpty(); }, 10000));
+    const QByteArray frame = pollReply();
+    EXPECT_EQ(static_cast<quint8>(frame[35]), 0xFD);
+    EXPECT_EQ(static_cast<quint8>(frame[31]), 1);
+    EXPECT_EQ(frame[4] & 1, 1);
+    link.rozlacz1Click();
+}
+
+TEST(KvosSim, UnknownProfileEndsWithAMessage) {
+    SimProcess sim({"--profile", "race"});
+    EXPECT_EQ(sim.exitCode(), 2);
+    EXPECT_TRUE(sim.errorOutput().contains(QStringLiteral("unknown profile \"race\"")));
 }
 
 }  // namespace

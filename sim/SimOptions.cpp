@@ -1,0 +1,89 @@
+#include "sim/SimOptions.h"
+
+#include "sim/ControllerEmulator.h"
+#include "sim/CurrentFault.h"
+#include "sim/DriveProfile.h"
+#include "sim/EmulatorFault.h"
+
+namespace brivel::sim {
+
+namespace {
+
+const QString InjectorPrefix = QStringLiteral("injector-");
+
+bool fail(QString* error, const QString& reason) {
+    if (error) *error = reason;
+    return false;
+}
+
+// "injector-3" is injector 3; anything else is 0.
+int injectorNumber(const QString& name) {
+    if (!name.startsWith(InjectorPrefix)) return 0;
+    bool ok = false;
+    const int k = name.mid(InjectorPrefix.size()).toInt(&ok);
+    return ok && k >= 1 && k <= CurrentFaultSet::Injectors ? k : 0;
+}
+
+}  // namespace
+
+SimOptions::SimOptions()
+    : fault_(QStringLiteral("fault"),
+             QStringLiteral("Switch a line fault on (repeatable): %1.")
+                 .arg(faultNames().join(QStringLiteral(", "))),
+             QStringLiteral("name")),
+      profile_(QStringLiteral("profile"),
+               QStringLiteral("Drive the engine through a profile: %1 (default idle).")
+                   .arg(DriveProfile::names().join(QStringLiteral(", "))),
+               QStringLiteral("name"), QStringLiteral("idle")),
+      engineFault_(QStringLiteral("engine-fault"),
+                   QStringLiteral("Report a fault as present (repeatable): %1, injector-1 to "
+                                  "injector-8.")
+                       .arg(currentFaultNames().join(QStringLiteral(", "))),
+                   QStringLiteral("name")),
+      tankLevel_(QStringLiteral("tank-level"),
+                 QStringLiteral("Tank level, 0 (reserve) to 4 (full); default 3."),
+                 QStringLiteral("level")) {
+    parser_.setApplicationDescription(
+        QStringLiteral("Emulated gas-injection controller on a pseudo-terminal."));
+    parser_.addHelpOption();
+    parser_.addOption(fault_);
+    parser_.addOption(profile_);
+    parser_.addOption(engineFault_);
+    parser_.addOption(tankLevel_);
+}
+
+bool SimOptions::parse(const QStringList& arguments, QString* error) {
+    if (parser_.parse(arguments)) return true;
+    return fail(error, parser_.errorText());
+}
+
+bool SimOptions::applyTo(ControllerEmulator& emulator, QString* error) const {
+    for (const QString& name : parser_.values(fault_)) {
+        const auto fault = faultFromName(name);
+        if (!fault) return fail(error, QStringLiteral("unknown fault \"%1\"").arg(name));
+        emulator.setFault(*fault);
+    }
+    const QString profileName = parser_.value(profile_);
+    const auto profile = DriveProfile::named(profileName);
+    if (!profile) return fail(error, QStringLiteral("unknown profile \"%1\"").arg(profileName));
+    emulator.engine().setProfile(*profile);
+    for (const QString& name : parser_.values(engineFault_)) {
+        if (const int injector = injectorNumber(name)) {
+            emulator.live().setInjectorFault(injector);
+        } else if (const auto fault = currentFaultFromName(name)) {
+            emulator.live().setCurrentFault(*fault);
+        } else {
+            return fail(error, QStringLiteral("unknown engine fault \"%1\"").arg(name));
+        }
+    }
+    if (parser_.isSet(tankLevel_)) {
+        bool ok = false;
+        const int level = parser_.value(tankLevel_).toInt(&ok);
+        if (!ok || level < 0 || level > LiveState::TankLevels)
+            return fail(error, QStringLiteral("tank level must be 0 to 4"));
+        emulator.live().setTankLevel(level);
+    }
+    return true;
+}
+
+}  // namespace brivel::sim

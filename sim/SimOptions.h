@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QtCore/QCommandLineOption>
+#include <QtCore/QCommandLineParser>
+#include <QtCore/QStringList>
+
+namespace brivel::sim {
+
+class ControllerEmulator;
+
+// The command line of kvos-sim: line faults, the drive profile, faults the
+// controller reports and the tank level, and what they do to an emulator.
+class SimOptions {
+public:
+    SimOptions();
+
+    // For the program's own process(), which also answers --help.
+    QCommandLineParser& parser() { return parser_; }
+    // Reads `arguments`, the program's name first; false with the reason.
+    bool parse(const QStringList& arguments, QString* error);
+    // Sets the emulator up as the arguments say; false with the reason when
+    // a name or a number means nothing.
+    bool applyTo(ControllerEmulator& emulator, QString* error) const;
+
+private:
+    QCommandLineParser parser_;
+    QCommandLineOption fault_;
+    QCommandLineOption profile_;
+    QCommandLineOption engineFault_;
+    QCommandLineOption tankLevel_;
+};
+
+}  // namespace brivel::sim
