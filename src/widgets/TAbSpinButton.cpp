@@ -52,6 +52,19 @@ void TAbSpinButton::setDownGlyph(const QPixmap& glyph) {
     down_->setGlyph(glyph);
 }
 
+int TAbSpinButton::upNumGlyphs() const {
+    return up_->numGlyphs();
+}
+void TAbSpinButton::setUpNumGlyphs(int count) {
+    up_->setNumGlyphs(count);
+}
+int TAbSpinButton::downNumGlyphs() const {
+    return down_->numGlyphs();
+}
+void TAbSpinButton::setDownNumGlyphs(int count) {
+    down_->setNumGlyphs(count);
+}
+
 QSize TAbSpinButton::sizeHint() const {
     return {25, 60};
 }

@@ -32,6 +32,13 @@ void TAbTimerSpeedBtn::setGlyph(const QPixmap& glyph) {
     update();
 }
 
+void TAbTimerSpeedBtn::setNumGlyphs(int count) {
+    count = qBound(1, count, 4);
+    if (numGlyphs_ == count) return;
+    numGlyphs_ = count;
+    update();
+}
+
 void TAbTimerSpeedBtn::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
@@ -86,9 +93,16 @@ void TAbTimerSpeedBtn::paintEvent(QPaintEvent* event) {
     paint::drawButton(painter, rect(), face, 2, held_);
     const QRect content = rect().adjusted(2, 2, -2, -2).translated(held_ ? 1 : 0, held_ ? 1 : 0);
     if (!glyph_.isNull()) {
-        const QSize g = glyph_.deviceIndependentSize().toSize();
-        painter.setOpacity(isEnabled() ? 1.0 : 0.4);
-        painter.drawPixmap(content.center() - QPoint(g.width() / 2, g.height() / 2), glyph_);
+        int index = 0;
+        if (!isEnabled() && numGlyphs_ >= 2)
+            index = 1;
+        else if (held_ && numGlyphs_ >= 3)
+            index = 2;
+        const int w = glyph_.width() / numGlyphs_;
+        const QPixmap image = glyph_.copy(index * w, 0, w, glyph_.height());
+        const QSize g = image.deviceIndependentSize().toSize();
+        painter.setOpacity(isEnabled() || numGlyphs_ >= 2 ? 1.0 : 0.4);
+        painter.drawPixmap(content.center() - QPoint(g.width() / 2, g.height() / 2), image);
         return;
     }
     const QColor arrow =
