@@ -51,10 +51,15 @@ void SerialPort::loadSettings(const SettingsStore& store)
 {
     PortSettings loaded = settings_;
     port_settings::load(store, loaded);
+    setSettings(loaded);
+}
+
+void SerialPort::setSettings(const PortSettings& settings)
+{
     const bool wasOpen = isOpen();
-    if (wasOpen && loaded.port != settings_.port)
+    if (wasOpen && settings.port != settings_.port)
         close();
-    settings_ = loaded;
+    settings_ = settings;
     if (isOpen())
         applyLineSettings();
     else if (wasOpen)

@@ -47,6 +47,10 @@ public:
     // The receive event: runs on the window thread with the number of bytes waiting.
     void setReceiveHandler(ReceiveHandler handler) { receiveHandler_ = std::move(handler); }
 
+    // Takes over every setting at once. An open port is opened again under a
+    // new name; otherwise its line settings are applied at once.
+    void setSettings(const PortSettings& settings);
+
     void loadSettings(const SettingsStore& store);
     void storeSettings(SettingsStore& store) const;
 

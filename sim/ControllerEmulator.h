@@ -1,0 +1,87 @@
+#pragma once
+
+#include "sim/CommandReader.h"
+#include "sim/FaultSet.h"
+#include "sim/LiveState.h"
+#include "sim/ReplyLine.h"
+#include "sim/SettingsImage.h"
+
+#include <QtCore/QByteArray>
+#include <QtCore/QList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace brivel {
+class Clock;
+class Timer;
+}  // namespace brivel
+
+namespace brivel::sim {
+
+class CommandHandler;
+
+// A controller on the far end of the line, at protocol level: it reads the
+// program's commands, checks their checksum, answers each with the reply the
+// program expects, and sends that reply back line-coded and paced like a
+// 7200 bit/s line, handed over in pieces the way a UART driver would. Time
+// comes from the given clock; tick() is what its timer runs.
+class ControllerEmulator {
+public:
+    using Sink = std::function<void(const QByteArray& piece)>;
+
+    // The controller starts answering this long after a command has arrived.
+    static constexpr int TurnaroundUs = 2000;
+    // How often the receiving driver hands over what has arrived.
+    static constexpr int DefaultPieceIntervalMs = 8;
+    // A frame still open after this much quiet on the line is taken as ended.
+    static constexpr int FrameQuietMs = 20;
+
+    explicit ControllerEmulator(Clock& clock);
+    ~ControllerEmulator();
+    ControllerEmulator(const ControllerEmulator&) = delete;
+    ControllerEmulator& operator=(const ControllerEmulator&) = delete;
+
+    // Where the reply bytes go, piece by piece.
+    void setSink(Sink sink) { sink_ = std::move(sink); }
+    // Bytes the program has written.
+    void receive(const QByteArray& wire);
+    // Hands over whatever has arrived by now.
+    void tick();
+    // The port has been closed: half-read commands and replies on their way
+    // are lost.
+    void resetLine();
+
+    void setFault(EmulatorFault fault, bool on = true) { faults_.set(fault, on); }
+    FaultSet& faults() { return faults_; }
+    void setPieceInterval(int ms);
+
+    SettingsImage& settings() { return settings_; }
+    LiveState& live() { return live_; }
+    // Every well-formed command received, as decoded frames.
+    const QList<QByteArray>& receivedFrames() const { return received_; }
+    // Commands dropped for a wrong checksum.
+    int rejectedFrames() const { return rejected_; }
+
+private:
+    qint64 nowUs() const;
+    void answerFrames();
+    void answer(const QByteArray& frame);
+    void keepTicking();
+
+    Clock& clock_;
+    std::unique_ptr<Timer> timer_;
+    Sink sink_;
+    FaultSet faults_;
+    SettingsImage settings_;
+    LiveState live_;
+    std::vector<std::unique_ptr<CommandHandler>> handlers_;
+    CommandReader reader_;
+    ReplyLine line_;
+    qint64 receiveFreeUs_ = 0;
+    QList<QByteArray> received_;
+    int rejected_ = 0;
+};
+
+}  // namespace brivel::sim

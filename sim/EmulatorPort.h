@@ -1,0 +1,41 @@
+#pragma once
+
+#include "sim/ControllerEmulator.h"
+
+#include "link/SerialPort.h"
+
+namespace brivel::sim {
+
+// A port with the emulated controller on the other end of its line, in the
+// same process. Replies come through the port's receive event like bytes
+// from a device, paced by the clock the port was given.
+class EmulatorPort final : public SerialPort {
+public:
+    explicit EmulatorPort(Clock& clock);
+    ~EmulatorPort() override;
+
+    QStringList availablePorts() const override;
+    bool isOpen() const override { return open_; }
+    void clearError() override {}
+    QByteArray read(int count) override;
+    int bytesWaiting() const override { return static_cast<int>(incoming_.size()); }
+    void write(const QByteArray& bytes) override;
+
+    ControllerEmulator& emulator() { return emulator_; }
+
+protected:
+    void openDevice() override;
+    void closeDevice() override;
+    void applyLineSettings() override;
+
+private:
+    void arrive(const QByteArray& piece);
+
+    ControllerEmulator emulator_;
+    bool open_ = false;
+    // A controller on the wrong rate sees nothing it could read.
+    bool rateMatches_ = false;
+    QByteArray incoming_;
+};
+
+}  // namespace brivel::sim

@@ -1,0 +1,40 @@
+#include "sim/LiveCommands.h"
+
+#include "sim/LiveState.h"
+#include "sim/SettingsImage.h"
+
+#include "link/Commands.h"
+
+namespace brivel::sim {
+
+LiveCommands::LiveCommands(SettingsImage& settings, LiveState& live)
+    : settings_(settings), live_(live) {}
+
+std::optional<QByteArray> LiveCommands::handle(quint8 code, const QByteArray& payload) {
+    switch (code) {
+        case command::Poll:
+            break;
+        case command::Fuel:
+            if (payload.size() >= 2) {
+                const quint8 mask = static_cast<quint8>(payload[1]);
+                settings_.set(SettingsImage::CylinderMask, mask);
+                live_.setOnGas(static_cast<quint8>(payload[0]) == command::FuelGas && mask != 0);
+            }
+            break;
+        case command::MapCurve:
+            if (!payload.isEmpty()) live_.setMapSelector(static_cast<quint8>(payload[0]));
+            break;
+        case command::AdaptationStart:
+        case command::AdaptationStep:
+        case command::AdaptationResult:
+        case command::AdaptationEnd:
+        case command::AdaptationStop:
+        case command::MapAux:
+            break;
+        default:
+            return std::nullopt;
+    }
+    return live_.nextFrame(code, settings_);
+}
+
+}  // namespace brivel::sim

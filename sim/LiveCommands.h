@@ -1,0 +1,22 @@
+#pragma once
+
+#include "sim/CommandHandler.h"
+
+namespace brivel::sim {
+
+class LiveState;
+class SettingsImage;
+
+// The poll, the fuel switch and the commands of the map chart and the
+// adaptation: everything answered with the engine's live frame.
+class LiveCommands final : public CommandHandler {
+public:
+    LiveCommands(SettingsImage& settings, LiveState& live);
+    std::optional<QByteArray> handle(quint8 code, const QByteArray& payload) override;
+
+private:
+    SettingsImage& settings_;
+    LiveState& live_;
+};
+
+}  // namespace brivel::sim

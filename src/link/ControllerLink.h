@@ -1,0 +1,146 @@
+#pragma once
+
+#include "link/LinkState.h"
+#include "link/SendEncoded.h"
+
+#include <QtCore/QByteArray>
+#include <QtCore/QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace brivel {
+
+class Clock;
+class Dialogs;
+class LinkHost;
+class SerialPort;
+class SettingsStore;
+class Timer;
+
+// The link to the controller: connects with a handshake that also reads the
+// settings and checks the firmware version, polls live data, slips queued
+// commands in between polls, collects every reply from the pieces the port
+// delivers, and disconnects on time-outs. Everything runs on the window
+// thread; the window calls the handlers below from its menu, its connect
+// switch and its shutdown, and features call QueueCommand.
+class ControllerLink {
+public:
+    enum class Sender { User, None };
+    // What the connect switch reports: shown on by the link itself (no
+    // sender), or toggled by the user.
+    enum class SwitchChange { ShownOn, SwitchedOnByUser, SwitchedOffByUser };
+
+    static constexpr int CountIntervalMs = 240;
+    // Set in the Timer_Count interval while a long transfer runs (1264 ms).
+    static constexpr int LongTransferBit = 0x400;
+    static constexpr int ReplyTimeoutMs = 3000;
+    static constexpr int ConnectAttemptsPerConnect = 5;
+    // Retry budgets callers set before QueueCommand.
+    static constexpr int RetriesForEditors = 5;
+    static constexpr int RetriesForMapSteps = 7;
+    static constexpr int RetriesForFollowUps = 7;
+    static constexpr int LineRate = 7200;
+    static constexpr int TimeoutMessageRow = 11;
+    // In the second follow-up of a settings read: save the image to the data
+    // file once it has been read. Never sent to the controller.
+    inline static const QByteArray SaveMarker = QByteArrayLiteral("ZAPIS");
+
+    // None of the references is owned; all must outlive the link. `pause`
+    // waits between the pieces of a long command.
+    ControllerLink(SerialPort& port, Clock& clock, Dialogs& dialogs, SettingsStore& settings,
+                   LinkHost& host, PauseFunction pause = linePause);
+    ~ControllerLink();
+    ControllerLink(const ControllerLink&) = delete;
+    ControllerLink& operator=(const ControllerLink&) = delete;
+
+    // "Połącz"; without a sender, the connect retry.
+    void polaczClick(Sender sender = Sender::User);
+    // "Rozłącz": the disconnect sequence.
+    void rozlacz1Click();
+    // The port's receive event.
+    void ComPort1RxChar(int count);
+    void Timer_CountTimer();
+    void Timer_Czekaj_na_odczytTimer();
+    void Polacz_switchStatusChanged(SwitchChange change);
+    // The window closes: both timers stop, the port closes and the
+    // disconnect sequence runs once.
+    void shutdown();
+
+    // Callers set the retry budget (transmissions + 1), then queue; a budget
+    // left unset counts as RetriesForEditors. The command is the code byte
+    // and its payload; an empty follow-up leaves its slot as it is. Raises
+    // port and store errors of a disconnect to the caller's handler.
+    void setCommandRetries(int retries) { CommandRetries = retries; }
+    void QueueCommand(const QByteArray& command, const QByteArray& firstFollowUp = QByteArray(),
+                      const QByteArray& secondFollowUp = QByteArray());
+    // The busy state of a long transfer; the next settings image ends it.
+    void enterBusyState();
+
+    LinkState linkState() const { return state_; }
+    const QByteArray& receiveBuffer() const { return ReceiveBuffer; }
+    int expectedLength() const { return ExpectedLength; }
+    int connectAttempts() const { return ConnectAttempts; }
+    int commandRetries() const { return CommandRetries; }
+    const std::array<QByteArray, 3>& commandQueue() const { return CommandQueue; }
+    // A command waits for its acknowledgement.
+    bool commandPending() const { return !CommandQueue[0].isEmpty(); }
+    int currentCode() const { return CurrentCode; }
+    bool isBusy() const;
+    const Timer& countTimer() const { return *Timer_Count; }
+    const Timer& replyTimer() const { return *Timer_Czekaj_na_odczyt; }
+
+private:
+    class HandlerScope;
+
+    void handle(const std::function<void()>& body);
+    void showPendingMessages();
+
+    void connectLink(Sender sender);
+    void disconnectLink();
+    bool queueCommand(const QByteArray& command, const QByteArray& firstFollowUp,
+                      const QByteArray& secondFollowUp);
+    void receive(int count);
+    void receiveConnectFirstPiece(const QByteArray& piece);
+    void receiveConnectPiece(const QByteArray& piece);
+    void receiveFirstPiece(const QByteArray& piece);
+    void receivePiece(const QByteArray& piece);
+    bool acknowledge();
+    void countTick();
+    void applySettingsReply();
+    void applyConnectReply();
+    void replyTimeout();
+    void switchChanged(SwitchChange change);
+
+    bool takeSaveMarker();
+    void appendPiece(const QByteArray& piece);
+    void useLineRate();
+    void enterBusy();
+    void endBusy();
+    void showSwitch(bool on);
+    bool connecting() const;
+
+    SerialPort& port_;
+    Dialogs& dialogs_;
+    SettingsStore& settings_;
+    LinkHost& host_;
+    PauseFunction pause_;
+
+    LinkState state_ = LinkState::Disconnected;
+    QByteArray ReceiveBuffer;
+    int ExpectedLength = 0;
+    int ConnectAttempts = ConnectAttemptsPerConnect;
+    int CommandRetries = 0;
+    std::array<QByteArray, 3> CommandQueue;
+    int CurrentCode = -1;
+    std::unique_ptr<Timer> Timer_Count;
+    std::unique_ptr<Timer> Timer_Czekaj_na_odczyt;
+
+    bool showingSwitch_ = false;
+    int handlerDepth_ = 0;
+    std::vector<QString> pendingMessages_;
+};
+
+}  // namespace brivel

@@ -1,0 +1,107 @@
+#include "QtPrinters.h"
+#include "RecordingLinkHost.h"
+#include "TestPlatform.h"
+#include "link/ControllerLink.h"
+#include "link/QtSerialPort.h"
+#include "platform/QtClock.h"
+
+#include <gtest/gtest.h>
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QDeadlineTimer>
+#include <QtCore/QProcess>
+#include <QtCore/QTimer>
+
+#include <functional>
+
+using namespace brivel;
+using namespace brivel::test;
+
+namespace {
+
+// Processes events until `done` holds or the deadline passes.
+bool waitFor(const std::function<bool()>& done, int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    // Wakes the wait below now and then, so that the deadline is noticed
+    // even while nothing else happens.
+    QTimer wake;
+    wake.start(10);
+    while (!done()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+// kvos-sim in its own process, for as long as the test runs.
+class SimProcess {
+public:
+    SimProcess() {
+        process_.setProgram(QStringLiteral(KVOS_SIM_PATH));
+        process_.setProcessChannelMode(QProcess::SeparateChannels);
+        process_.start();
+    }
+    ~SimProcess() {
+        process_.terminate();
+        if (!process_.waitForFinished(3000)) {
+            process_.kill();
+            process_.waitForFinished(3000);
+        }
+    }
+
+    // The pseudo-terminal the simulator printed on its first line.
+    QString slavePath() {
+        waitFor([&] { return process_.canReadLine() || process_.state() == QProcess::NotRunning; },
+                5000);
+        return QString::fromLocal8Bit(process_.readLine()).trimmed();
+    }
+
+private:
+    QProcess process_;
+};
+
+TEST(KvosSim, RealPortConnectsAndPollsOverAPseudoTerminal) {
+    SimProcess sim;
+    const QString path = sim.slavePath();
+    ASSERT_TRUE(path.startsWith(QStringLiteral("/dev/"))) << path.toStdString();
+
+    QtClock clock;
+    QtSerialPort port;
+    port.setPortName(path);
+    ScriptedDialogs dialogs;
+    MemorySettingsStore store;
+    RecordingLinkHost host;
+    ControllerLink link(port, clock, dialogs, store, host);
+
+    link.polaczClick();
+    // The 602-byte image takes about 0.85 s on the line, then 1.26 s to apply.
+    ASSERT_TRUE(waitFor([&] { return !host.parameterBlocks.isEmpty(); }, 10000))
+        << dialogs.messages().join(QStringLiteral(" | ")).toStdString();
+    EXPECT_EQ(host.parameterBlocks[0].size(), 602);
+    EXPECT_EQ(host.status, QStringLiteral(" BRIVEL ver. 3.07.07"));
+    EXPECT_EQ(host.indicator, QStringLiteral("online"));
+
+    auto fullFrames = [&] {
+        int n = 0;
+        for (const QByteArray& frame : host.liveFrames)
+            n += frame.size() == 57 && static_cast<quint8>(frame[3]) == 0x55;
+        return n;
+    };
+    ASSERT_TRUE(waitFor([&] { return fullFrames() >= 3; }, 10000));
+
+    // A setting goes out between polls and comes back in the next read.
+    link.setCommandRetries(ControllerLink::RetriesForEditors);
+    link.QueueCommand(QByteArray("\x0F\x28", 2));
+    ASSERT_TRUE(waitFor([&] { return !link.commandPending(); }, 5000));
+    link.setCommandRetries(ControllerLink::RetriesForEditors);
+    link.enterBusyState();
+    link.QueueCommand(QByteArray("\x66\x00", 2));
+    ASSERT_TRUE(waitFor([&] { return host.parameterBlocks.size() >= 2; }, 10000));
+    EXPECT_EQ(static_cast<quint8>(host.parameterBlocks[1][35]), 0x28);
+
+    link.rozlacz1Click();
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join(" | ").toStdString();
+}
+
+}  // namespace
