@@ -3,6 +3,7 @@
 #include "link/PortRouter.h"
 #include "live/FaultMemo.h"
 #include "live/FaultPage.h"
+#include "live/OscilloscopePage.h"
 #include "sim/EmulatorPort.h"
 #include "widgets/TAbDBColBitBtn.h"
 #include "widgets/TAbValueInd.h"
@@ -12,6 +13,7 @@
 #include <QtTest/QTest>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QRadioButton>
 #include <QtWidgets/QTabWidget>
 
 using namespace brivel;
@@ -53,7 +55,11 @@ TEST_F(DemoControllerTest, DemoIsOfferedAfterThePortsAndConnects)
         names << item->objectName();
     EXPECT_EQ(names, QStringList({"ttyS0", "Demo"}));
 
-    connectDemo();
+    control<QAction>("Demo")->trigger();
+    // Busy while the settings come in: the window refuses input and greys.
+    EXPECT_FALSE(window->isEnabled());
+    EXPECT_EQ(control<QWidget>("Panel1Gora")->palette().color(QPalette::Window), QColor(0x80, 0x80, 0x80));
+    clock.advance(3000);
 
     EXPECT_TRUE(dialogs.shown().empty()) << dialogs.messages().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(window->statusText(), QStringLiteral(" BRIVEL ver. 3.07.07"));
@@ -65,6 +71,7 @@ TEST_F(DemoControllerTest, DemoIsOfferedAfterThePortsAndConnects)
     EXPECT_EQ(connectSwitch->textOn(), QStringLiteral("Demo - ON"));
     EXPECT_TRUE(control<QAction>("Zapis1")->isVisible());
     EXPECT_TRUE(window->isEnabled());
+    EXPECT_NE(control<QWidget>("Panel1Gora")->palette().color(QPalette::Window), QColor(0x80, 0x80, 0x80));
     EXPECT_EQ(window->parameterBlock().size(), 602);
     // Polling: the live read-outs show the running engine.
     EXPECT_GT(control<TAbValueInd>("RPM_Edit")->value(), 0);
@@ -101,11 +108,25 @@ TEST_F(DemoControllerTest, DisconnectBlanksTheIndicatorsAndKeepsTheFaultList)
     EXPECT_EQ(store.readString(QStringLiteral("ComPort1/Port")), QStringLiteral("Demo"));
 }
 
+TEST_F(DemoControllerTest, EveryConnectUnchecksTheLambdaOscilloscopeModes)
+{
+    OscilloscopePage& page = window->oscilloscopePage();
+    page.RPM_LAMBDA2Click();
+    connectDemo();
+    EXPECT_FALSE(page.modeButton(live::OscilloscopeMode::RpmLambda2)->isChecked());
+    page.OSC_MAP_P1Click();
+    control<QAction>("rozlacz1")->trigger();
+    control<QAction>("polacz")->trigger();
+    clock.advance(3000);
+    EXPECT_TRUE(page.modeButton(live::OscilloscopeMode::MapP1)->isChecked());
+}
+
 TEST_F(DemoControllerTest, ScreenshotWhileConnected)
 {
     window->show();
+    window->oscilloscopePage().OSC_PETROL_LPGClick();
     connectDemo();
-    clock.advance(5000);
+    clock.advance(30000);
     const QString out = qEnvironmentVariable("BRIVEL_TEST_OUTPUT", QDir::currentPath()) +
                         QStringLiteral("/screens");
     ASSERT_TRUE(QDir().mkpath(out));

@@ -3,6 +3,9 @@
 #include "TestSerialPort.h"
 #include "VirtualClock.h"
 #include "app/TBrivel.h"
+#include "widgets/TAb270Meter.h"
+#include "widgets/TArrowSettings.h"
+#include "widgets/TSectorSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -143,6 +146,9 @@ TEST_F(MainWindowTest, FirstRunStartsInPolishAndCreatesTheLanguageKey)
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(window->currentLanguage(), QStringLiteral("PolskiPL"));
     EXPECT_TRUE(store.hasGroup(QStringLiteral("Lang")));
+    auto* dial = window->findChild<TAb270Meter*>(QStringLiteral("RPM_zegar"));
+    EXPECT_EQ(dial->sectorSettings()->offset(), 300);
+    EXPECT_EQ(dial->arrowSettings()->shape(), 6);
     EXPECT_EQ(port.portName(), QString());  // applied as stored, even when empty
     EXPECT_EQ(port.settings().baudRate, QStringLiteral("9600"));
     for (QAction* item : window->portItems())
@@ -214,6 +220,9 @@ TEST_F(MainWindowTest, AFailedSettingsLoadSkipsTheLaterStartUpSteps)
     stored("Lang/CurLang", "AngielskiGB");
     open();
     EXPECT_EQ(dialogs.messages(), QStringList({"Failed to load settings"}));
+    // The dial keeps its form settings: its band is not hidden.
+    auto* dial = window->findChild<TAb270Meter*>(QStringLiteral("RPM_zegar"));
+    EXPECT_EQ(dial->sectorSettings()->offset(), 0);
     EXPECT_FALSE(action("ttyS0")->isChecked());
     EXPECT_TRUE(action("PolskiPL")->isChecked());
     EXPECT_EQ(window->currentLanguage(), QStringLiteral("PolskiPL"));
