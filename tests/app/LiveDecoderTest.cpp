@@ -1,3 +1,4 @@
+#include "LiveFrameBuilder.h"
 #include "WindowFixture.h"
 #include "live/FaultMemo.h"
 #include "live/LiveDecoder.h"
@@ -18,17 +19,10 @@ using namespace brivel;
 
 namespace {
 
-// A complete live frame with every fault flag clear and the controller active.
+// A live frame from an active controller.
 QByteArray frame(std::initializer_list<std::pair<int, int>> bytes = {})
 {
-    QByteArray f(57, '\0');
-    f[0] = char(0xAA);
-    f[2] = 57;
-    f[3] = 0x55;
-    f[4] = 1;
-    f[34] = char(0xFF);
-    f[35] = char(0xFF);
-    f[48] = char(0xFF);
+    QByteArray f = test::liveFrame({{4, 1}});
     for (const auto& [offset, value] : bytes)
         f[offset] = char(value);
     return f;

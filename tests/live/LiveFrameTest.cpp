@@ -1,3 +1,4 @@
+#include "LiveFrameBuilder.h"
 #include "QtPrinters.h"
 #include "live/LiveFrame.h"
 
@@ -7,19 +8,9 @@ using namespace brivel::live;
 
 namespace {
 
-// A complete live frame of 57 bytes with every fault flag clear.
 QByteArray frame(std::initializer_list<std::pair<int, int>> bytes = {})
 {
-    QByteArray f(57, '\0');
-    f[0] = char(0xAA);
-    f[2] = 57;
-    f[3] = 0x55;
-    f[34] = char(0xFF);
-    f[35] = char(0xFF);
-    f[48] = char(0xFF);
-    for (const auto& [offset, value] : bytes)
-        f[offset] = char(value);
-    return f;
+    return brivel::test::liveFrame(bytes);
 }
 
 QString polish(int row)
