@@ -35,7 +35,8 @@ using namespace brivel;
 // The widgets of the window's left column, bottom bar, diagnostics and
 // oscilloscope tabs, on one surface.
 struct WindowLike {
-    WindowLike() : flash(clock) {
+    WindowLike() : flash(clock)
+    {
         root.resize(1200, 900);
         dial = new TAb270Meter(flash, &root);
         dial->setGeometry(5, 5, 161, 138);
@@ -103,28 +104,33 @@ struct WindowLike {
         settle();
     }
 
-    static void settle() {
+    static void settle()
+    {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }
 
     // What the live-data decoder sets for one frame: `rpm` changes from frame
     // to frame, everything else repeats (an engine idling steadily).
-    void liveFrame(float rpm, float changing) {
+    void liveFrame(float rpm, float changing)
+    {
         dial->setValue(rpm / 1000.0f);
         readOuts[0]->setValue(rpm);
         readOuts[1]->setValue(1.2f);
         readOuts[2]->setValue(35.0f);
-        for (int k = 0; k < 8; ++k) readOuts[3 + k]->setValue(k == 0 ? changing : 3.5f);
+        for (int k = 0; k < 8; ++k)
+            readOuts[3 + k]->setValue(k == 0 ? changing : 3.5f);
         readOuts[11]->setValue(4.1f);
         readOuts[12]->setValue(45.0f);
         readOuts[13]->setValue(60.0f);
         readOuts[14]->setValue(0.45f);
         readOuts[15]->setValue(0.5f);
         readOuts[16]->setValue(13.9f);
-        for (int k = 0; k < 8; ++k) bars[k]->setValue(k == 0 ? changing : 3.5f);
+        for (int k = 0; k < 8; ++k)
+            bars[k]->setValue(k == 0 ? changing : 3.5f);
         bars[8]->setValue(4.1f);
-        for (int k = 0; k < 8; ++k) leds[k]->setChecked(k % 4 < 3);
+        for (int k = 0; k < 8; ++k)
+            leds[k]->setChecked(k % 4 < 3);
         leds[8]->setChecked(false);
         leds[9]->setChecked(false);
         fuel->setColorOn(QColor(0, 255, 0));
@@ -146,13 +152,15 @@ struct WindowLike {
     TAbMiniTrend* trend = nullptr;
 };
 
-WindowLike& window() {
+WindowLike& window()
+{
     static WindowLike w;
     return w;
 }
 
 // About fifty property sets, two of them new values.
-void BM_LiveUpdate_PropertySets(benchmark::State& state) {
+void BM_LiveUpdate_PropertySets(benchmark::State& state)
+{
     WindowLike& w = window();
     int i = 0;
     for (auto _ : state) {
@@ -164,7 +172,8 @@ void BM_LiveUpdate_PropertySets(benchmark::State& state) {
 BENCHMARK(BM_LiveUpdate_PropertySets);
 
 // The same, with the repaints the changes cause delivered to the surface.
-void BM_LiveUpdate_WithRepaint(benchmark::State& state) {
+void BM_LiveUpdate_WithRepaint(benchmark::State& state)
+{
     WindowLike& w = window();
     int i = 0;
     for (auto _ : state) {
@@ -176,7 +185,8 @@ void BM_LiveUpdate_WithRepaint(benchmark::State& state) {
 BENCHMARK(BM_LiveUpdate_WithRepaint);
 
 // A frame that repeats the previous one exactly: nothing may be repainted.
-void BM_LiveUpdate_Unchanged(benchmark::State& state) {
+void BM_LiveUpdate_Unchanged(benchmark::State& state)
+{
     WindowLike& w = window();
     for (auto _ : state) {
         w.liveFrame(900, 3.5f);
@@ -186,7 +196,8 @@ void BM_LiveUpdate_Unchanged(benchmark::State& state) {
 BENCHMARK(BM_LiveUpdate_Unchanged);
 
 // Everything painted from scratch, cached layers included.
-void BM_FullRepaint_Grab(benchmark::State& state) {
+void BM_FullRepaint_Grab(benchmark::State& state)
+{
     WindowLike& w = window();
     for (auto _ : state) {
         QPixmap picture = w.root.grab();
@@ -197,8 +208,10 @@ BENCHMARK(BM_FullRepaint_Grab)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

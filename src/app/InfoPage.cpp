@@ -73,7 +73,9 @@ QPixmap flag(const QString& item)
 }  // namespace
 
 InfoPage::InfoPage(QWidget* page, TAbFlashTimer& flashTimer, UrlOpener& urls)
-    : QObject(page), urls_(urls), webUrl_(QString::fromUtf8(MakerDetails::webAddress(MessageTable::Polish)))
+    : QObject(page),
+      urls_(urls),
+      webUrl_(QString::fromUtf8(MakerDetails::webAddress(MessageTable::Polish)))
 {
     panel1_ = new QFrame(page);
     panel1_->setObjectName(QStringLiteral("Panel1"));
@@ -166,7 +168,10 @@ void InfoPage::KVOS_Linl_labelClick(QLabel* label)
         urls_.open(QStringLiteral("mailto:") + label->text());
 }
 
-void InfoPage::KVOS_Linl_labelMouseMove(QLabel* label) { setTextColor(label, HoverBlue); }
+void InfoPage::KVOS_Linl_labelMouseMove(QLabel* label)
+{
+    setTextColor(label, HoverBlue);
+}
 
 void InfoPage::Panel1MouseMove()
 {

@@ -119,8 +119,9 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
     setObjectName(QStringLiteral("TBrivel"));
     setWindowTitle(QStringLiteral("Brivel ver. 1.01"));
     // The window's font family is rarely installed outside Windows.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"),
+        {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans")});
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
@@ -256,8 +257,8 @@ void TBrivel::buildPanel()
 }
 
 TAbValueInd* TBrivel::addReadout(QWidget* group, int row, int width, const QString& labelName,
-                                 const QString& caption, const QString& name,
-                                 const QString& format, const QString& unit, int labelWidth)
+                                 const QString& caption, const QString& name, const QString& format,
+                                 const QString& unit, int labelWidth)
 {
     const int y = 14 + row * RowPitch;
     makeLabel(group, labelName, caption, QRect(4, y + 1, labelWidth, 16));
@@ -269,8 +270,8 @@ TAbValueInd* TBrivel::addReadout(QWidget* group, int row, int width, const QStri
 
 void TBrivel::buildLeftColumn(QWidget* panel)
 {
-    QGroupBox* rpm = makeGroup(panel, QStringLiteral("GroupBox7"), QStringLiteral("RPM"),
-                               QRect(4, 0, 168, 146));
+    QGroupBox* rpm =
+        makeGroup(panel, QStringLiteral("GroupBox7"), QStringLiteral("RPM"), QRect(4, 0, 168, 146));
     auto* dial = new TAb270Meter(*flashTimer_, rpm);
     dial->setObjectName(QStringLiteral("RPM_zegar"));
     dial->setGeometry(4, 11, 161, 138);
@@ -300,12 +301,12 @@ void TBrivel::buildLeftColumn(QWidget* panel)
 
     QGroupBox* pressure = makeGroup(panel, QStringLiteral("Cisnienie_GroupBox"),
                                     QStringLiteral("Ciśnienie"), QRect(4, 146, 168, 48));
-    live_.gasPressure = addReadout(pressure, 0, 168, QStringLiteral("P1_MAP_label"),
-                                   QStringLiteral("Gaz"), QStringLiteral("P1_MAP_edit"),
-                                   QStringLiteral("#0.0"), QStringLiteral(" bar"));
-    live_.manifoldPressure = addReadout(pressure, 1, 168, QStringLiteral("P_MAP_label"),
-                                        QStringLiteral("MAP "), QStringLiteral("P_MAP_edit"),
-                                        QStringLiteral("##0.0"), QStringLiteral("kPa"));
+    live_.gasPressure =
+        addReadout(pressure, 0, 168, QStringLiteral("P1_MAP_label"), QStringLiteral("Gaz"),
+                   QStringLiteral("P1_MAP_edit"), QStringLiteral("#0.0"), QStringLiteral(" bar"));
+    live_.manifoldPressure =
+        addReadout(pressure, 1, 168, QStringLiteral("P_MAP_label"), QStringLiteral("MAP "),
+                   QStringLiteral("P_MAP_edit"), QStringLiteral("##0.0"), QStringLiteral("kPa"));
 
     QGroupBox* times = makeGroup(panel, QStringLiteral("Czas_wtrysku_GroupBox"),
                                  QStringLiteral("Czas wtrysku"), QRect(4, 194, 168, 160));
@@ -320,21 +321,21 @@ void TBrivel::buildLeftColumn(QWidget* panel)
 
     QGroupBox* temperature = makeGroup(panel, QStringLiteral("GroupBox8"),
                                        QStringLiteral("Temperatura"), QRect(4, 354, 168, 48));
-    live_.gasTemp = addReadout(temperature, 0, 168, QStringLiteral("TempGaz_label"),
-                               QStringLiteral("Gaz"), QStringLiteral("TempGaz"),
-                               QStringLiteral("##0.0"), QStringLiteral("°C"));
-    live_.reducerTemp = addReadout(temperature, 1, 168, QStringLiteral("TempWoda_label"),
-                                   QStringLiteral("Red."), QStringLiteral("TempWoda"),
-                                   QStringLiteral("##0.0"), QStringLiteral("°C"));
+    live_.gasTemp =
+        addReadout(temperature, 0, 168, QStringLiteral("TempGaz_label"), QStringLiteral("Gaz"),
+                   QStringLiteral("TempGaz"), QStringLiteral("##0.0"), QStringLiteral("°C"));
+    live_.reducerTemp =
+        addReadout(temperature, 1, 168, QStringLiteral("TempWoda_label"), QStringLiteral("Red."),
+                   QStringLiteral("TempWoda"), QStringLiteral("##0.0"), QStringLiteral("°C"));
 
     QGroupBox* voltage = makeGroup(panel, QStringLiteral("GroupBox_Napiecie"),
                                    QStringLiteral("Napięcie"), QRect(4, 402, 168, 64));
-    live_.lambda1 = addReadout(voltage, 0, 168, QStringLiteral("lambda_1_label"),
-                               QStringLiteral("Lambda 1"), QStringLiteral("lambda_1"),
-                               QStringLiteral("##0.0"), QStringLiteral("V"));
-    live_.lambda2 = addReadout(voltage, 1, 168, QStringLiteral("lambda_2_label"),
-                               QStringLiteral("Lambda 2"), QStringLiteral("lambda_2"),
-                               QStringLiteral("##0.0"), QStringLiteral("V"));
+    live_.lambda1 =
+        addReadout(voltage, 0, 168, QStringLiteral("lambda_1_label"), QStringLiteral("Lambda 1"),
+                   QStringLiteral("lambda_1"), QStringLiteral("##0.0"), QStringLiteral("V"));
+    live_.lambda2 =
+        addReadout(voltage, 1, 168, QStringLiteral("lambda_2_label"), QStringLiteral("Lambda 2"),
+                   QStringLiteral("lambda_2"), QStringLiteral("##0.0"), QStringLiteral("V"));
     live_.battery = addReadout(voltage, 2, 168, QStringLiteral("BATERY_vpp_label"),
                                QStringLiteral("Akumulator"), QStringLiteral("BATERY_vpp"),
                                QStringLiteral("##0.0"), QStringLiteral("V"));
@@ -436,10 +437,9 @@ void TBrivel::buildPages()
     live_.petrolBars = diagnosticsPage_->petrolBars();
     live_.gasBar = diagnosticsPage_->gasBar();
 
-    faultPage_ = new FaultPage(tabControl_->widget(5), tabControl_, live_.errorLed,
-                               [this](int retries, const QByteArray& command) {
-                                   queueCommand(retries, command);
-                               });
+    faultPage_ = new FaultPage(
+        tabControl_->widget(5), tabControl_, live_.errorLed,
+        [this](int retries, const QByteArray& command) { queueCommand(retries, command); });
     live_.actualErrors = faultPage_->actualErrors();
 
     oscilloscopePage_ =
@@ -530,7 +530,10 @@ void TBrivel::restoreSettings()
     live_.rpmDial->arrowSettings()->setShape(6);
 }
 
-void TBrivel::Exit1Click() { close(); }
+void TBrivel::Exit1Click()
+{
+    close();
+}
 
 void TBrivel::closeEvent(QCloseEvent* event)
 {
@@ -559,9 +562,15 @@ void TBrivel::zmien_port_COM(QAction* item)
     });
 }
 
-void TBrivel::polaczClick() { link_->polaczClick(ControllerLink::Sender::User); }
+void TBrivel::polaczClick()
+{
+    link_->polaczClick(ControllerLink::Sender::User);
+}
 
-void TBrivel::rozlacz1Click() { link_->rozlacz1Click(); }
+void TBrivel::rozlacz1Click()
+{
+    link_->rozlacz1Click();
+}
 
 void TBrivel::queueCommand(int retries, const QByteArray& command)
 {
@@ -571,7 +580,10 @@ void TBrivel::queueCommand(int retries, const QByteArray& command)
     });
 }
 
-QString TBrivel::statusText() const { return statusPanel_->text(); }
+QString TBrivel::statusText() const
+{
+    return statusPanel_->text();
+}
 
 void TBrivel::storeLanguage()
 {

@@ -30,9 +30,15 @@ void WindowLinkHost::setBusy(bool busy)
     window_.panel1Gora_->setPalette(palette);
 }
 
-QString WindowLinkHost::statusText() const { return window_.statusPanel_->text(); }
+QString WindowLinkHost::statusText() const
+{
+    return window_.statusPanel_->text();
+}
 
-void WindowLinkHost::setStatusText(const QString& text) { window_.statusPanel_->setText(text); }
+void WindowLinkHost::setStatusText(const QString& text)
+{
+    window_.statusPanel_->setText(text);
+}
 
 void WindowLinkHost::setLinkIndicator(const QString& text, const QColor& color)
 {
@@ -50,7 +56,10 @@ void WindowLinkHost::setFileItemsAvailable(bool available)
     }
 }
 
-void WindowLinkHost::showConnectSwitch(bool on) { window_.polaczSwitch_->setChecked(on); }
+void WindowLinkHost::showConnectSwitch(bool on)
+{
+    window_.polaczSwitch_->setChecked(on);
+}
 
 void WindowLinkHost::setConnectSwitchOnText(const QString& text)
 {
@@ -74,16 +83,25 @@ void WindowLinkHost::greyCylinderButtons()
     }
 }
 
-void WindowLinkHost::hideErrorLed() { window_.live_.errorLed->hide(); }
+void WindowLinkHost::hideErrorLed()
+{
+    window_.live_.errorLed->hide();
+}
 
-QString WindowLinkHost::faultMemoText() const { return window_.live_.actualErrors->text(); }
+QString WindowLinkHost::faultMemoText() const
+{
+    return window_.live_.actualErrors->text();
+}
 
 void WindowLinkHost::setFaultMemoText(const QString& text)
 {
     window_.live_.actualErrors->setText(text);
 }
 
-void WindowLinkHost::clearOscilloscopeChoices() { window_.oscilloscopePage_->clearLambdaModes(); }
+void WindowLinkHost::clearOscilloscopeChoices()
+{
+    window_.oscilloscopePage_->clearLambdaModes();
+}
 
 void WindowLinkHost::DecodeLiveFrame(const QByteArray& frame)
 {
@@ -100,8 +118,14 @@ void WindowLinkHost::writeSettingsFile()
     // Saving to a data file comes with the settings file support.
 }
 
-void WindowLinkHost::storeLanguage() { window_.storeLanguage(); }
+void WindowLinkHost::storeLanguage()
+{
+    window_.storeLanguage();
+}
 
-QString WindowLinkHost::message(int row) const { return window_.messages_.message(row); }
+QString WindowLinkHost::message(int row) const
+{
+    return window_.messages_.message(row);
+}
 
 }  // namespace brivel

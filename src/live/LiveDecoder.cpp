@@ -26,7 +26,10 @@ void latchLambdaRange(TAbValueInd* lambda)
         lambda->signalSettings()->setValueTo(LiveDecoder::LatchedLambdaTop);
 }
 
-QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
+QColor buttonFace()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
 
 }  // namespace
 
@@ -38,14 +41,14 @@ LiveDecoder::LiveDecoder(const LiveIndicators& indicators, const MessageTable& m
 void LiveDecoder::DecodeLiveFrame(const QByteArray& frame)
 {
     switch (live::classify(frame)) {
-    case live::FrameUse::Ignore:
-        return;
-    case live::FrameUse::Truncated:
-        // A reply cut short would have to be read past its end; what it
-        // holds is not a frame, so the indicators keep the last good one.
-        return;
-    case live::FrameUse::Decode:
-        break;
+        case live::FrameUse::Ignore:
+            return;
+        case live::FrameUse::Truncated:
+            // A reply cut short would have to be read past its end; what it
+            // holds is not a frame, so the indicators keep the last good one.
+            return;
+        case live::FrameUse::Decode:
+            break;
     }
     const live::LiveReadings r = live::readLiveFrame(frame);
     showReadings(r);
@@ -114,24 +117,24 @@ void LiveDecoder::pushOscilloscope()
 {
     auto valueOf = [this](live::LiveSource source) -> float {
         switch (source) {
-        case live::LiveSource::PetrolTime1:
-            return ui_.petrolTimes[0]->value();
-        case live::LiveSource::GasTime:
-            return ui_.gasTime->value();
-        case live::LiveSource::ManifoldPressure:
-            return ui_.manifoldPressure->value();
-        case live::LiveSource::GasPressure:
-            return ui_.gasPressure->value();
-        case live::LiveSource::GasTemp:
-            return ui_.gasTemp->value();
-        case live::LiveSource::ReducerTemp:
-            return ui_.reducerTemp->value();
-        case live::LiveSource::RpmThousands:
-            return ui_.rpmDial->value();
-        case live::LiveSource::Lambda1:
-            return ui_.lambda1->value();
-        case live::LiveSource::Lambda2:
-            return ui_.lambda2->value();
+            case live::LiveSource::PetrolTime1:
+                return ui_.petrolTimes[0]->value();
+            case live::LiveSource::GasTime:
+                return ui_.gasTime->value();
+            case live::LiveSource::ManifoldPressure:
+                return ui_.manifoldPressure->value();
+            case live::LiveSource::GasPressure:
+                return ui_.gasPressure->value();
+            case live::LiveSource::GasTemp:
+                return ui_.gasTemp->value();
+            case live::LiveSource::ReducerTemp:
+                return ui_.reducerTemp->value();
+            case live::LiveSource::RpmThousands:
+                return ui_.rpmDial->value();
+            case live::LiveSource::Lambda1:
+                return ui_.lambda1->value();
+            case live::LiveSource::Lambda2:
+                return ui_.lambda2->value();
         }
         return 0;
     };
@@ -147,9 +150,8 @@ void LiveDecoder::pushOscilloscope()
 
 void LiveDecoder::showFaults(const live::LiveReadings& r)
 {
-    const QString text =
-        live::currentFaultText(r.faultFlags1, r.injectorFaults, r.faultFlags2,
-                               [this](int row) { return messages_.message(row); });
+    const QString text = live::currentFaultText(r.faultFlags1, r.injectorFaults, r.faultFlags2,
+                                                [this](int row) { return messages_.message(row); });
     ui_.actualErrors->setText(text);
     ui_.errorLed->setVisible(!text.isEmpty());
 

@@ -30,7 +30,10 @@ public:
     LiveDecoder(const LiveIndicators& indicators, const MessageTable& messages);
 
     void setMapChartUpdate(MapChartUpdate update) { mapChartUpdate_ = std::move(update); }
-    void setAdaptationRunning(AdaptationRunning running) { adaptationRunning_ = std::move(running); }
+    void setAdaptationRunning(AdaptationRunning running)
+    {
+        adaptationRunning_ = std::move(running);
+    }
 
     void DecodeLiveFrame(const QByteArray& frame);
 

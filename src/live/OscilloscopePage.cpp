@@ -25,7 +25,8 @@ OscilloscopePage::OscilloscopePage(QWidget* page, TAbFlashTimer& flashTimer, TAb
     font.setPixelSize(11);
     font.setBold(true);
     oscyloskop_->setFont(font);
-    for (TSignalSettings* s : {oscyloskop_->signalSettingsCh1(), oscyloskop_->signalSettingsCh2()}) {
+    for (TSignalSettings* s :
+         {oscyloskop_->signalSettingsCh1(), oscyloskop_->signalSettingsCh2()}) {
         s->setValueRange(0, 50);
         s->setDigitalTo(50);
         s->setValueFormat(QStringLiteral("##0"));
@@ -70,7 +71,8 @@ void OscilloscopePage::choose(live::OscilloscopeMode mode)
     ch2->setValueUnit(QString::fromUtf8(setup.ch2.unit));
     float top = setup.ch2.valueTo;
     if (setup.lambdaTop) {
-        const TAbValueInd* lambda = mode == live::OscilloscopeMode::RpmLambda1 ? lambda1_ : lambda2_;
+        const TAbValueInd* lambda =
+            mode == live::OscilloscopeMode::RpmLambda1 ? lambda1_ : lambda2_;
         top = lambda->signalSettings()->valueTo();
     }
     ch2->setValueTo(top);

@@ -58,7 +58,8 @@ TEST_F(DemoControllerTest, DemoIsOfferedAfterThePortsAndConnects)
     control<QAction>("Demo")->trigger();
     // Busy while the settings come in: the window refuses input and greys.
     EXPECT_FALSE(window->isEnabled());
-    EXPECT_EQ(control<QWidget>("Panel1Gora")->palette().color(QPalette::Window), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(control<QWidget>("Panel1Gora")->palette().color(QPalette::Window),
+              QColor(0x80, 0x80, 0x80));
     clock.advance(3000);
 
     EXPECT_TRUE(dialogs.shown().empty()) << dialogs.messages().join(QLatin1Char('|')).toStdString();
@@ -71,7 +72,8 @@ TEST_F(DemoControllerTest, DemoIsOfferedAfterThePortsAndConnects)
     EXPECT_EQ(connectSwitch->textOn(), QStringLiteral("Demo - ON"));
     EXPECT_TRUE(control<QAction>("Zapis1")->isVisible());
     EXPECT_TRUE(window->isEnabled());
-    EXPECT_NE(control<QWidget>("Panel1Gora")->palette().color(QPalette::Window), QColor(0x80, 0x80, 0x80));
+    EXPECT_NE(control<QWidget>("Panel1Gora")->palette().color(QPalette::Window),
+              QColor(0x80, 0x80, 0x80));
     EXPECT_EQ(window->parameterBlock().size(), 602);
     // Polling: the live read-outs show the running engine.
     EXPECT_GT(control<TAbValueInd>("RPM_Edit")->value(), 0);
@@ -133,6 +135,7 @@ TEST_F(DemoControllerTest, ScreenshotWhileConnected)
     auto* tabs = control<QTabWidget>("tab_control");
     for (const char* page : {"TabSheet6", "TabSheet7"}) {
         tabs->setCurrentWidget(control<QWidget>(page));
-        EXPECT_TRUE(window->grab().save(out + QStringLiteral("/demo-%1.png").arg(QLatin1String(page))));
+        EXPECT_TRUE(
+            window->grab().save(out + QStringLiteral("/demo-%1.png").arg(QLatin1String(page))));
     }
 }

@@ -74,8 +74,21 @@ TEST_F(LiveDecoderTest, RepliesTooShortForAFrameChangeNothing)
 
 TEST_F(LiveDecoderTest, ShowsTheReadingsOnTheReadoutsDialAndBars)
 {
-    decode(frame({{21, 255}, {29, 255}, {32, 0x80}, {33, 0xFF}, {25, 0}, {26, 100}, {23, 0},
-                  {24, 120}, {6, 45}, {7, 0}, {53, 0}, {54, 1}, {18, 0}, {19, 20}, {20, 0}}));
+    decode(frame({{21, 255},
+                  {29, 255},
+                  {32, 0x80},
+                  {33, 0xFF},
+                  {25, 0},
+                  {26, 100},
+                  {23, 0},
+                  {24, 120},
+                  {6, 45},
+                  {7, 0},
+                  {53, 0},
+                  {54, 1},
+                  {18, 0},
+                  {19, 20},
+                  {20, 0}}));
     EXPECT_FLOAT_EQ(ui->rpmReadout->value(), 25500);
     EXPECT_FLOAT_EQ(ui->rpmDial->value(), 25.5f);
     EXPECT_FLOAT_EQ(ui->battery->value(), 16.34f);
@@ -152,8 +165,8 @@ TEST_F(LiveDecoderTest, TankVoltageUsesTheLocaleSeparator)
 TEST_F(LiveDecoderTest, FaultListShowsTheBannerWhichBlinksEveryFrame)
 {
     decode(frame({{34, 0xF7}, {35, 0xFA}}));
-    EXPECT_EQ(faultLines(), QStringList({"1 - Cisnienie gazu za wysokie",
-                                         "2 - Błąd wtryskiwacza :  1 3"}));
+    EXPECT_EQ(faultLines(),
+              QStringList({"1 - Cisnienie gazu za wysokie", "2 - Błąd wtryskiwacza :  1 3"}));
     EXPECT_FALSE(ui->errorLed->isHidden());
     const QColor first = ui->errorLed->palette().color(QPalette::Window);
     decode(frame({{34, 0xF7}, {35, 0xFA}}));

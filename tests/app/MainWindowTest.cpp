@@ -82,11 +82,12 @@ TEST_F(MainWindowTest, ShowsTheWindowWithItsPagesMenusAndControls)
         captions << tabs->tabText(i);
         names << tabs->widget(i)->objectName();
     }
-    EXPECT_EQ(captions, QStringList({"Panel Petrol", "Panel Gaz", "Adaptacja", "Diagnostyka", "Mapa",
-                                     "Error", "Oscyloskop", "Przełącznik", "Help", "Info"}));
-    EXPECT_EQ(names, QStringList({"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet6", "TabSheet4",
-                                  "TabSheet5", "TabSheet7", "TabSheet9", "TabSheet11",
-                                  "TabSheet12"}));
+    EXPECT_EQ(captions,
+              QStringList({"Panel Petrol", "Panel Gaz", "Adaptacja", "Diagnostyka", "Mapa", "Error",
+                           "Oscyloskop", "Przełącznik", "Help", "Info"}));
+    EXPECT_EQ(names,
+              QStringList({"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet6", "TabSheet4",
+                           "TabSheet5", "TabSheet7", "TabSheet9", "TabSheet11", "TabSheet12"}));
     EXPECT_EQ(tabs->currentIndex(), 0);
 
     for (const char* name : {"Odczyt1", "Zapis1", "Reset1"}) {
@@ -101,22 +102,21 @@ TEST_F(MainWindowTest, ShowsTheWindowWithItsPagesMenusAndControls)
     EXPECT_EQ(action("Ceski")->text(), QStringLiteral("Ceski"));
 
     const char* controls[] = {
-        "Panel1Gora",      "Panel5",         "GroupBox7",         "RPM_zegar",
-        "RPM_Edit",        "P1_MAP_edit",    "P_MAP_edit",        "Skala_PB_time1",
-        "Skala_PB_time8",  "Skala_LPG_time1", "Benzyna_8",        "Gaz_1",
-        "TempGaz",         "TempWoda",       "lambda_1",          "lambda_2",
-        "BATERY_vpp",      "Cyl_0_led",      "Cyl_7_led",         "Error_Led",
-        "StaticText1",     "StaticText2",    "StaticText3",       "Polacz_switch",
-        "StatusBar1",      "Gaz_led_1g",     "Gaz_led_4g",        "rezerwa_led_gora",
-        "paliwo_Switch",   "szybkosc",       "ComComboBox1",      "KVOS_Linl_label",
-        "Label23",         "GNiemieckiDE",   "GCeski",            "AbColBitBtn1",
-        "Image1",          "Help_Memo"};
+        "Panel1Gora",   "Panel5",          "GroupBox7",        "RPM_zegar",      "RPM_Edit",
+        "P1_MAP_edit",  "P_MAP_edit",      "Skala_PB_time1",   "Skala_PB_time8", "Skala_LPG_time1",
+        "Benzyna_8",    "Gaz_1",           "TempGaz",          "TempWoda",       "lambda_1",
+        "lambda_2",     "BATERY_vpp",      "Cyl_0_led",        "Cyl_7_led",      "Error_Led",
+        "StaticText1",  "StaticText2",     "StaticText3",      "Polacz_switch",  "StatusBar1",
+        "Gaz_led_1g",   "Gaz_led_4g",      "rezerwa_led_gora", "paliwo_Switch",  "szybkosc",
+        "ComComboBox1", "KVOS_Linl_label", "Label23",          "GNiemieckiDE",   "GCeski",
+        "AbColBitBtn1", "Image1",          "Help_Memo"};
     for (const char* name : controls)
         EXPECT_NE(w.findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
 
     EXPECT_TRUE(w.findChild<QWidget*>(QStringLiteral("Error_Led"))->isHidden());
     EXPECT_TRUE(w.findChild<QWidget*>(QStringLiteral("Help_Memo"))->isHidden());
-    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("StaticText1"))->text(), QStringLiteral("offline"));
+    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("StaticText1"))->text(),
+              QStringLiteral("offline"));
     EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"))->text(),
               QStringLiteral(" BRIVEL ver."));
     EXPECT_FALSE(w.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());

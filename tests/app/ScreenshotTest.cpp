@@ -44,8 +44,8 @@ TEST(Screenshots, EveryPageRendersToAPicture)
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         for (QWidget* widget : window.findChildren<QWidget*>()) {
-            const bool instrument = qobject_cast<TAbGraphicControl*>(widget) ||
-                                    qobject_cast<TAbCustomControl*>(widget);
+            const bool instrument =
+                qobject_cast<TAbGraphicControl*>(widget) || qobject_cast<TAbCustomControl*>(widget);
             if (!instrument || !widget->isVisible() || widget->objectName().isEmpty())
                 continue;
             EXPECT_TRUE(widget->grab().save(widgets + QLatin1Char('/') + widget->objectName() +

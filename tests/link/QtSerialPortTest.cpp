@@ -46,7 +46,10 @@ public:
     bool valid() const { return master_ >= 0; }
     QString slaveName() const { return slaveName_; }
 
-    void send(const QByteArray& bytes) { ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), bytes.size()); }
+    void send(const QByteArray& bytes)
+    {
+        ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), bytes.size());
+    }
 
     // Reads from the master until `count` bytes came or the deadline passed.
     QByteArray receive(int count, int timeoutMs = 3000)
@@ -120,7 +123,8 @@ TEST(QtSerialPort, TalksToAPseudoTerminalAt7200BitsPerSecond)
         port.write("x");
         ADD_FAILURE() << "write on a closed port must fail";
     } catch (const PlatformError& e) {
-        EXPECT_TRUE(e.text().startsWith(QStringLiteral("WriteFile function failed (win error code: ")));
+        EXPECT_TRUE(
+            e.text().startsWith(QStringLiteral("WriteFile function failed (win error code: ")));
     }
 }
 
@@ -128,9 +132,11 @@ TEST(QtSerialPort, ADeviceThatCannotBeOpenedGivesTheOpenError)
 {
     QtSerialPort port;
     port.setPortName(QStringLiteral("/dev/brivel-no-such-port"));
-    EXPECT_EQ(openError(port), QStringLiteral("Unable to open com port (win error code: %1)").arg(ENOENT));
+    EXPECT_EQ(openError(port),
+              QStringLiteral("Unable to open com port (win error code: %1)").arg(ENOENT));
     EXPECT_FALSE(port.isOpen());
 
     port.setPortName(QString());
-    EXPECT_TRUE(openError(port).startsWith(QStringLiteral("Unable to open com port (win error code: ")));
+    EXPECT_TRUE(
+        openError(port).startsWith(QStringLiteral("Unable to open com port (win error code: ")));
 }
