@@ -48,7 +48,8 @@ public:
     QStringList availablePorts() const override { return {}; }
     bool isOpen() const override { return open_; }
     void clearError() override {}
-    QByteArray read(int count) override {
+    QByteArray read(int count) override
+    {
         QByteArray bytes = incoming_.left(count);
         incoming_.remove(0, bytes.size());
         return bytes;
@@ -56,7 +57,8 @@ public:
     int bytesWaiting() const override { return static_cast<int>(incoming_.size()); }
     void write(const QByteArray& bytes) override { benchmark::DoNotOptimize(bytes.size()); }
 
-    void feed(const QByteArray& bytes) {
+    void feed(const QByteArray& bytes)
+    {
         incoming_.append(bytes);
         notifyReceived();
     }
@@ -86,7 +88,8 @@ public:
     QString faultMemoText() const override { return QString(); }
     void setFaultMemoText(const QString&) override {}
     void clearOscilloscopeChoices() override {}
-    void DecodeLiveFrame(const QByteArray& frame) override {
+    void DecodeLiveFrame(const QByteArray& frame) override
+    {
         benchmark::DoNotOptimize(frame.size());
     }
     void DecodeParameterBlock(const QByteArray&) override {}
@@ -118,7 +121,8 @@ public:
     void flush() override {}
 };
 
-QByteArray reply(quint8 echo, int length) {
+QByteArray reply(quint8 echo, int length)
+{
     QByteArray r(length, '\x22');
     r[0] = static_cast<char>(FrameLead);
     r[1] = static_cast<char>(length >> 8);
@@ -134,9 +138,11 @@ QByteArray reply(quint8 echo, int length) {
 }
 
 // A live reply handed over the way a UART driver does, a few bytes at a time.
-std::vector<QByteArray> pieces(const QByteArray& line, int size) {
+std::vector<QByteArray> pieces(const QByteArray& line, int size)
+{
     std::vector<QByteArray> out;
-    for (qsizetype i = 0; i < line.size(); i += size) out.push_back(line.mid(i, size));
+    for (qsizetype i = 0; i < line.size(); i += size)
+        out.push_back(line.mid(i, size));
     return out;
 }
 
@@ -154,7 +160,8 @@ struct ConnectedLink {
     QuietHost host;
     ControllerLink link{port, clock, dialogs, store, host, [](int) {}};
 
-    ConnectedLink() {
+    ConnectedLink()
+    {
         port.setPortName(QStringLiteral("bench"));
         link.polaczClick();
         const QByteArray settings = reply(0x66, 602);
@@ -164,18 +171,21 @@ struct ConnectedLink {
     }
 };
 
-void addRatio(benchmark::State& state) {
+void addRatio(benchmark::State& state)
+{
     state.counters["wire_time_per_cpu_time"] =
         benchmark::Counter(WireSecondsPerExchange, benchmark::Counter::kIsIterationInvariantRate);
 }
 
 // Tick (decode the previous reply, write the poll), then the reply in pieces.
-void BM_PollExchange(benchmark::State& state) {
+void BM_PollExchange(benchmark::State& state)
+{
     ConnectedLink c;
     const auto replyPieces = pieces(reply(0x55, LiveReplySize), PieceSize);
     for (auto _ : state) {
         c.link.Timer_CountTimer();
-        for (const QByteArray& piece : replyPieces) c.port.feed(piece);
+        for (const QByteArray& piece : replyPieces)
+            c.port.feed(piece);
     }
     if (c.link.linkState() != LinkState::Count)
         state.SkipWithError("the link did not complete its exchanges");
@@ -184,7 +194,8 @@ void BM_PollExchange(benchmark::State& state) {
 BENCHMARK(BM_PollExchange);
 
 // A queued command: framed, written at the tick, acknowledged by its echo.
-void BM_CommandExchange(benchmark::State& state) {
+void BM_CommandExchange(benchmark::State& state)
+{
     ConnectedLink c;
     const QByteArray command("\x0F\x28", 2);
     const auto replyPieces = pieces(reply(0x0F, LiveReplySize), PieceSize);
@@ -192,22 +203,27 @@ void BM_CommandExchange(benchmark::State& state) {
         c.link.setCommandRetries(ControllerLink::RetriesForEditors);
         c.link.QueueCommand(command);
         c.link.Timer_CountTimer();
-        for (const QByteArray& piece : replyPieces) c.port.feed(piece);
+        for (const QByteArray& piece : replyPieces)
+            c.port.feed(piece);
     }
-    if (c.link.commandPending()) state.SkipWithError("the command was not acknowledged");
+    if (c.link.commandPending())
+        state.SkipWithError("the command was not acknowledged");
     addRatio(state);
 }
 BENCHMARK(BM_CommandExchange);
 
-void BM_DecodeLiveReply(benchmark::State& state) {
+void BM_DecodeLiveReply(benchmark::State& state)
+{
     const QByteArray line = reply(0x55, LiveReplySize);
-    for (auto _ : state) benchmark::DoNotOptimize(DecodeLine(line));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DecodeLine(line));
 }
 BENCHMARK(BM_DecodeLiveReply);
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

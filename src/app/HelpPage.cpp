@@ -10,7 +10,10 @@
 
 // The picture lives in a static library, whose resources are not registered
 // unless asked for.
-static void initResources() { Q_INIT_RESOURCE(app); }
+static void initResources()
+{
+    Q_INIT_RESOURCE(app);
+}
 
 namespace brivel {
 
@@ -27,7 +30,9 @@ HelpPage::HelpPage(QWidget* page) : QObject(page)
             image1_->setPixmap(QPixmap::fromImage(image));
     }
 
-    const QString lines[] = {QString::fromUtf8(MakerDetails::Company), QString::fromUtf8(MakerDetails::Street), QString::fromUtf8(MakerDetails::PostalTown)};
+    const QString lines[] = {QString::fromUtf8(MakerDetails::Company),
+                             QString::fromUtf8(MakerDetails::Street),
+                             QString::fromUtf8(MakerDetails::PostalTown)};
     const char* names[] = {"Label_firma", "Label_ulica", "Label_miasto"};
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(lines[i], page);

@@ -1,8 +1,8 @@
 #include "app/InfoPage.h"
 
-#include "app/Indicators.h"
 #include "i18n/MakerDetails.h"
 #include "platform/UrlOpener.h"
+#include "widgets/TAbColBitBtn.h"
 
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
@@ -72,8 +72,10 @@ QPixmap flag(const QString& item)
 
 }  // namespace
 
-InfoPage::InfoPage(QWidget* page, UrlOpener& urls)
-    : QObject(page), urls_(urls), webUrl_(QString::fromUtf8(MakerDetails::webAddress(MessageTable::Polish)))
+InfoPage::InfoPage(QWidget* page, TAbFlashTimer& flashTimer, UrlOpener& urls)
+    : QObject(page),
+      urls_(urls),
+      webUrl_(QString::fromUtf8(MakerDetails::webAddress(MessageTable::Polish)))
 {
     panel1_ = new QFrame(page);
     panel1_->setObjectName(QStringLiteral("Panel1"));
@@ -125,9 +127,19 @@ InfoPage::InfoPage(QWidget* page, UrlOpener& urls)
     panel29->setFrameShape(QFrame::Panel);
     panel29->setFrameShadow(QFrame::Sunken);
     panel29->setGeometry(20, 184, 545, 260);
-    indicators::colorButton(panel29, QStringLiteral("AbColBitBtn1"), QStringLiteral("KVOS"),
-                            QStringLiteral("KVOS"))
-        ->setGeometry(8, 8, 529, 244);
+    auto* picture = new TAbColBitBtn(flashTimer, panel29);
+    picture->setObjectName(QStringLiteral("AbColBitBtn1"));
+    picture->setMode(TAbBinGControl::mIndicator);
+    picture->setColorOn(QColor(18, 46, 82));
+    picture->setColorOff(QColor(18, 46, 82));
+    picture->setTextColOn(QColor(255, 200, 40));
+    picture->setTextColOff(QColor(255, 200, 40));
+    QFont big = picture->font();
+    big.setPixelSize(40);
+    big.setBold(true);
+    picture->setFont(big);
+    picture->setTextOn(QStringLiteral("KVOS|LPG · CNG"));
+    picture->setGeometry(8, 8, 529, 244);
 }
 
 bool InfoPage::eventFilter(QObject* watched, QEvent* event)
@@ -156,7 +168,10 @@ void InfoPage::KVOS_Linl_labelClick(QLabel* label)
         urls_.open(QStringLiteral("mailto:") + label->text());
 }
 
-void InfoPage::KVOS_Linl_labelMouseMove(QLabel* label) { setTextColor(label, HoverBlue); }
+void InfoPage::KVOS_Linl_labelMouseMove(QLabel* label)
+{
+    setTextColor(label, HoverBlue);
+}
 
 void InfoPage::Panel1MouseMove()
 {

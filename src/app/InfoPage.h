@@ -8,6 +8,7 @@ class QWidget;
 
 namespace brivel {
 
+class TAbFlashTimer;
 class UrlOpener;
 
 // The "Info" page: the maker's web and mail links, the language flags and
@@ -15,7 +16,7 @@ class UrlOpener;
 class InfoPage : public QObject {
     Q_OBJECT
 public:
-    InfoPage(QWidget* page, UrlOpener& urls);
+    InfoPage(QWidget* page, TAbFlashTimer& flashTimer, UrlOpener& urls);
 
     // The address the web link opens; set with the language.
     void setWebUrl(const QString& url) { webUrl_ = url; }

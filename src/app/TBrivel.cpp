@@ -1,11 +1,29 @@
 #include "app/TBrivel.h"
 
 #include "app/HelpPage.h"
-#include "app/Indicators.h"
 #include "app/InfoPage.h"
+#include "app/WindowLinkHost.h"
+#include "link/ControllerLink.h"
 #include "link/PortSettings.h"
 #include "link/SerialPort.h"
+#include "live/DiagnosticsPage.h"
+#include "live/FaultMemo.h"
+#include "live/FaultPage.h"
+#include "live/LiveDecoder.h"
+#include "live/OscilloscopePage.h"
 #include "platform/ErrorHandler.h"
+#include "widgets/TAb270Meter.h"
+#include "widgets/TAbColBitBtn.h"
+#include "widgets/TAbDBColBitBtn.h"
+#include "widgets/TAbDBLED.h"
+#include "widgets/TAbFlashTimer.h"
+#include "widgets/TAbToggleSwitch.h"
+#include "widgets/TAbValueInd.h"
+#include "widgets/TArrowSettings.h"
+#include "widgets/TLED.h"
+#include "widgets/TScaleSettings.h"
+#include "widgets/TSectorSettings.h"
+#include "widgets/TSignalSettings.h"
 
 #include <QtGui/QCloseEvent>
 #include <QtGui/QGuiApplication>
@@ -14,6 +32,7 @@
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QStatusBar>
 #include <QtWidgets/QTabWidget>
@@ -24,8 +43,9 @@ namespace {
 
 constexpr int ClientWidth = 773;
 constexpr int ClientHeight = 531;
-const QColor ButtonFace(0xF0, 0xF0, 0xF0);
-const QColor OfflineRed(255, 0, 0);
+// The left column has to hold five groups above the cylinder buttons.
+constexpr int RowPitch = 16;
+const QString DemoName = QStringLiteral("Demo");
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& at)
 {
@@ -51,32 +71,60 @@ void setBackground(QWidget* widget, const QColor& color)
     widget->setAutoFillBackground(true);
 }
 
-// One row of a group: a caption on the left and its read-out on the right.
-void addReadout(QWidget* group, int row, int width, const QString& labelName,
-                const QString& caption, const QString& name, const QString& unit,
-                int labelWidth = 76)
+TAbValueInd* makeReadout(TAbFlashTimer& flash, QWidget* parent, const QString& name,
+                         const QString& format, const QString& unit)
 {
-    const int y = 15 + row * 18;
-    makeLabel(group, labelName, caption, QRect(4, y, labelWidth, 17));
-    indicators::valueInd(group, name, unit)
-        ->setGeometry(4 + labelWidth, y, width - labelWidth - 8, 17);
+    auto* readout = new TAbValueInd(flash, parent);
+    readout->setObjectName(name);
+    readout->setOptions(TAbValueInd::opUnit);
+    QFont digits = readout->fontValue();
+    digits.setPixelSize(11);
+    readout->setFontValue(digits);
+    readout->signalSettings()->setValueFormat(format);
+    readout->signalSettings()->setValueUnit(unit);
+    return readout;
+}
+
+TAbDBLED* makeLed(TAbFlashTimer& flash, QWidget* parent, const QString& name,
+                  const QString& caption, const QColor& on)
+{
+    auto* led = new TAbDBLED(flash, parent);
+    led->setObjectName(name);
+    led->setCaption(caption);
+    led->led()->setShape(TLED::sRectangle);
+    led->led()->setWidth(15);
+    led->led()->setHeight(17);
+    led->led()->setColorOn(on);
+    led->resize(led->sizeHint());
+    return led;
+}
+
+TAbDBLED* makeReserveLed(TAbFlashTimer& flash, QWidget* parent, const QString& name)
+{
+    TAbDBLED* led = makeLed(flash, parent, name, QStringLiteral("R"), QColor(255, 0, 0));
+    led->setFrequency(ff4Hz);
+    return led;
 }
 
 }  // namespace
 
 TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions& options,
                  QWidget* parent)
-    : QMainWindow(parent), platform_(platform), port_(port), options_(options)
+    : QMainWindow(parent),
+      platform_(platform),
+      port_(port),
+      options_(options),
+      flashTimer_(std::make_unique<TAbFlashTimer>(*platform.clock))
 {
     setObjectName(QStringLiteral("TBrivel"));
     setWindowTitle(QStringLiteral("Brivel ver. 1.01"));
     // The window's font family is rarely installed outside Windows.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"),
+        {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans")});
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
-    setBackground(this, ButtonFace);
 
     buildMenu();
     buildPanel();
@@ -84,10 +132,25 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     move(138, 59);
 
+    liveDecoder_ = std::make_unique<LiveDecoder>(live_, messages_);
+    linkHost_ = std::make_unique<WindowLinkHost>(*this);
+    link_ = std::make_unique<ControllerLink>(port_, *platform_.clock, *platform_.dialogs,
+                                             *platform_.settings, *linkHost_);
+    connect(polaczSwitch_, &TAbBinGControl::statusChanged, this, [this] {
+        link_->Polacz_switchStatusChanged(polaczSwitch_->isChecked()
+                                              ? ControllerLink::SwitchChange::SwitchedOnByUser
+                                              : ControllerLink::SwitchChange::SwitchedOffByUser);
+    });
+
     FormCreate();
 }
 
-TBrivel::~TBrivel() = default;
+TBrivel::~TBrivel()
+{
+    // The link reaches back into the window's controls; it goes first.
+    link_.reset();
+    linkHost_.reset();
+}
 
 void TBrivel::buildMenu()
 {
@@ -101,36 +164,38 @@ void TBrivel::buildMenu()
         return action;
     };
 
-    fileMenu_ = bar->addMenu(QStringLiteral("Plik"));
-    fileMenu_->setObjectName(QStringLiteral("Pliki1"));
-    odczyt1_ = addItem(fileMenu_, "Odczyt1", QStringLiteral("Odczyt"));
-    zapis1_ = addItem(fileMenu_, "Zapis1", QStringLiteral("Zapis"));
-    reset1_ = addItem(fileMenu_, "Reset1", QStringLiteral("Reset"));
+    QMenu* fileMenu = bar->addMenu(QStringLiteral("Plik"));
+    fileMenu->setObjectName(QStringLiteral("Pliki1"));
+    odczyt1_ = addItem(fileMenu, "Odczyt1", QStringLiteral("Odczyt"));
+    zapis1_ = addItem(fileMenu, "Zapis1", QStringLiteral("Zapis"));
+    reset1_ = addItem(fileMenu, "Reset1", QStringLiteral("Reset"));
     for (QAction* item : {odczyt1_, zapis1_, reset1_}) {
         item->setVisible(false);
         item->setEnabled(false);
     }
-    QAction* exit1 = addItem(fileMenu_, "Exit1", QStringLiteral("Exit"));
+    QAction* exit1 = addItem(fileMenu, "Exit1", QStringLiteral("Exit"));
     connect(exit1, &QAction::triggered, this, &TBrivel::Exit1Click);
 
     portMenu_ = bar->addMenu(QStringLiteral("Porty"));
     portMenu_->setObjectName(QStringLiteral("PortCOM"));
-    for (int i = 1; i <= 30; ++i)
-        addPortItem(QStringLiteral("COM%1").arg(i), QString::number(i));
     polacz_ = addItem(portMenu_, "polacz", QStringLiteral("Połącz"));
     rozlacz1_ = addItem(portMenu_, "rozlacz1", QStringLiteral("Rozłącz"));
+    for (int i = 1; i <= 30; ++i)
+        addPortItem(QStringLiteral("COM%1").arg(i), QString::number(i));
+    if (options_.offerDemo)
+        addPortItem(DemoName, DemoName);
     connect(polacz_, &QAction::triggered, this, &TBrivel::polaczClick);
     connect(rozlacz1_, &QAction::triggered, this, &TBrivel::rozlacz1Click);
 
-    languageMenu_ = bar->addMenu(QStringLiteral("Język"));
-    languageMenu_->setObjectName(QStringLiteral("Jazyk"));
+    QMenu* languageMenu = bar->addMenu(QStringLiteral("Język"));
+    languageMenu->setObjectName(QStringLiteral("Jazyk"));
     const std::pair<const char*, const char*> languages[] = {{"NiemieckiDE", "Deutsch"},
                                                              {"AngielskiGB", "English"},
                                                              {"PolskiPL", "Polski"},
                                                              {"Russian", "Russian"},
                                                              {"Ceski", "Ceski"}};
     for (const auto& [name, caption] : languages) {
-        QAction* item = addItem(languageMenu_, name, QString::fromUtf8(caption));
+        QAction* item = addItem(languageMenu, name, QString::fromUtf8(caption));
         item->setCheckable(true);
         languageItems_.append(item);
         connect(item, &QAction::triggered, this, [this, item] { Check_jazyk(item); });
@@ -162,7 +227,7 @@ void TBrivel::buildPanel()
 {
     panel1Gora_ = new QFrame(this);
     panel1Gora_->setObjectName(QStringLiteral("Panel1Gora"));
-    setBackground(panel1Gora_, ButtonFace);
+    panel1Gora_->setAutoFillBackground(true);
     setCentralWidget(panel1Gora_);
 
     buildLeftColumn(panel1Gora_);
@@ -173,106 +238,174 @@ void TBrivel::buildPanel()
     tabControl_->setGeometry(176, 14, 593, 495);
     tabControl_->tabBar()->setAttribute(Qt::WA_Hover);
     // Ten captions have to fit across the page control without scroll arrows.
-    tabControl_->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 3px 5px; }"
-        "QTabBar::tab:hover { background: #dde8f6; }"));
+    tabControl_->setStyleSheet(
+        QStringLiteral("QTabBar::tab { padding: 3px 5px; }"
+                       "QTabBar::tab:hover { background: #dde8f6; }"));
     tabControl_->setUsesScrollButtons(false);
 
-    errorLed_ = new QLabel(QStringLiteral("*  *  *  E r r o r  *  *  *"), panel1Gora_);
-    errorLed_->setObjectName(QStringLiteral("Error_Led"));
-    errorLed_->setAlignment(Qt::AlignCenter);
-    errorLed_->setGeometry(176, 0, 593, 14);
-    setBackground(errorLed_, Qt::red);
-    errorLed_->hide();
+    auto* errorLed = new QLabel(QStringLiteral("*  *  *  E r r o r  *  *  *"), panel1Gora_);
+    errorLed->setObjectName(QStringLiteral("Error_Led"));
+    errorLed->setAlignment(Qt::AlignCenter);
+    errorLed->setGeometry(176, 0, 593, 14);
+    QFont bold = errorLed->font();
+    bold.setBold(true);
+    errorLed->setFont(bold);
+    errorLed->setCursor(Qt::PointingHandCursor);
+    setBackground(errorLed, LiveDecoder::BannerRed);
+    errorLed->hide();
+    live_.errorLed = errorLed;
+}
+
+TAbValueInd* TBrivel::addReadout(QWidget* group, int row, int width, const QString& labelName,
+                                 const QString& caption, const QString& name, const QString& format,
+                                 const QString& unit, int labelWidth)
+{
+    const int y = 14 + row * RowPitch;
+    makeLabel(group, labelName, caption, QRect(4, y + 1, labelWidth, 16));
+    TAbValueInd* readout = makeReadout(*flashTimer_, group, name, format, unit);
+    // The read-out sizes itself to its format and unit; it stands right-aligned.
+    readout->move(width - 4 - readout->width(), y);
+    return readout;
 }
 
 void TBrivel::buildLeftColumn(QWidget* panel)
 {
-    QGroupBox* rpm = makeGroup(panel, QStringLiteral("GroupBox7"), QStringLiteral("RPM"),
-                               QRect(4, 0, 168, 174));
-    indicators::dial(rpm, QStringLiteral("RPM_zegar"))->setGeometry(4, 14, 161, 138);
-    indicators::valueInd(rpm, QStringLiteral("RPM_Edit"), QStringLiteral("obr/min"))
-        ->setGeometry(34, 153, 100, 18);
+    QGroupBox* rpm =
+        makeGroup(panel, QStringLiteral("GroupBox7"), QStringLiteral("RPM"), QRect(4, 0, 168, 146));
+    auto* dial = new TAb270Meter(*flashTimer_, rpm);
+    dial->setObjectName(QStringLiteral("RPM_zegar"));
+    dial->setGeometry(4, 11, 161, 138);
+    dial->signalSettings()->setValueRange(0, 10);
+    dial->signalSettings()->setValueUnit(QStringLiteral("x1000"));
+    dial->signalSettings()->setValueFormat(QStringLiteral("##0"));
+    dial->scaleSettings()->setSteps(10);
+    dial->scaleSettings()->setSubSteps(5);
+    dial->scaleSettings()->setValueFormat(QStringLiteral("##0"));
+    QFont scaleFont(QStringLiteral("Arial"));
+    scaleFont.setPixelSize(9);
+    dial->scaleSettings()->setFont(scaleFont);
+    dial->sectorSettings()->setSector(0, QColor(255, 255, 0), 0, 630);
+    dial->sectorSettings()->setSector(1, QColor(255, 0, 0), 630, 700);
+    dial->sectorSettings()->setSector(2, QColor(255, 255, 0), 700, 1000);
+    dial->sectorSettings()->setWidthOffset(-8);
+    dial->arrowSettings()->setColorPen(QColor(255, 0, 0));
+    dial->arrowSettings()->setColorBrush(QColor(0, 0, 0));
+    dial->setOptions(TAbRMeter::opSector | TAbRMeter::opUnit);
+    live_.rpmDial = dial;
+
+    // The read-out sits in the gap the 270° scale leaves at the dial's foot.
+    TAbValueInd* rpmEdit = makeReadout(*flashTimer_, rpm, QStringLiteral("RPM_Edit"),
+                                       QStringLiteral("###0"), QStringLiteral("obr/min"));
+    rpmEdit->move((168 - rpmEdit->width()) / 2, 130);
+    live_.rpmReadout = rpmEdit;
 
     QGroupBox* pressure = makeGroup(panel, QStringLiteral("Cisnienie_GroupBox"),
-                                    QStringLiteral("Ciśnienie"), QRect(4, 174, 168, 52));
-    addReadout(pressure, 0, 168, QStringLiteral("P1_MAP_label"), QStringLiteral("Gaz"),
-               QStringLiteral("P1_MAP_edit"), QStringLiteral(" bar"));
-    addReadout(pressure, 1, 168, QStringLiteral("P_MAP_label"), QStringLiteral("MAP "),
-               QStringLiteral("P_MAP_edit"), QStringLiteral("kPa"));
+                                    QStringLiteral("Ciśnienie"), QRect(4, 146, 168, 48));
+    live_.gasPressure =
+        addReadout(pressure, 0, 168, QStringLiteral("P1_MAP_label"), QStringLiteral("Gaz"),
+                   QStringLiteral("P1_MAP_edit"), QStringLiteral("#0.0"), QStringLiteral(" bar"));
+    live_.manifoldPressure =
+        addReadout(pressure, 1, 168, QStringLiteral("P_MAP_label"), QStringLiteral("MAP "),
+                   QStringLiteral("P_MAP_edit"), QStringLiteral("##0.0"), QStringLiteral("kPa"));
 
     QGroupBox* times = makeGroup(panel, QStringLiteral("Czas_wtrysku_GroupBox"),
-                                 QStringLiteral("Czas wtrysku"), QRect(4, 226, 168, 182));
+                                 QStringLiteral("Czas wtrysku"), QRect(4, 194, 168, 160));
     for (int k = 1; k <= 8; ++k)
-        addReadout(times, k - 1, 168, QStringLiteral("Benzyna_%1").arg(k),
-                   QStringLiteral("Benzyna %1").arg(k), QStringLiteral("Skala_PB_time%1").arg(k),
-                   QStringLiteral("ms"));
-    addReadout(times, 8, 168, QStringLiteral("Gaz_1"), QStringLiteral("Gaz"),
-               QStringLiteral("Skala_LPG_time1"), QStringLiteral("ms"));
+        live_.petrolTimes[k - 1] = addReadout(
+            times, k - 1, 168, QStringLiteral("Benzyna_%1").arg(k),
+            QStringLiteral("Benzyna %1").arg(k), QStringLiteral("Skala_PB_time%1").arg(k),
+            QStringLiteral("##0.0"), QStringLiteral("ms"));
+    live_.gasTime = addReadout(times, 8, 168, QStringLiteral("Gaz_1"), QStringLiteral("Gaz"),
+                               QStringLiteral("Skala_LPG_time1"), QStringLiteral("##0.0"),
+                               QStringLiteral("ms"));
 
     QGroupBox* temperature = makeGroup(panel, QStringLiteral("GroupBox8"),
-                                       QStringLiteral("Temperatura"), QRect(4, 408, 74, 70));
-    addReadout(temperature, 0, 74, QStringLiteral("TempGaz_label"), QStringLiteral("Gaz"),
-               QStringLiteral("TempGaz"), QStringLiteral("°C"), 26);
-    addReadout(temperature, 1, 74, QStringLiteral("TempWoda_label"), QStringLiteral("Red."),
-               QStringLiteral("TempWoda"), QStringLiteral("°C"), 26);
+                                       QStringLiteral("Temperatura"), QRect(4, 354, 168, 48));
+    live_.gasTemp =
+        addReadout(temperature, 0, 168, QStringLiteral("TempGaz_label"), QStringLiteral("Gaz"),
+                   QStringLiteral("TempGaz"), QStringLiteral("##0.0"), QStringLiteral("°C"));
+    live_.reducerTemp =
+        addReadout(temperature, 1, 168, QStringLiteral("TempWoda_label"), QStringLiteral("Red."),
+                   QStringLiteral("TempWoda"), QStringLiteral("##0.0"), QStringLiteral("°C"));
 
     QGroupBox* voltage = makeGroup(panel, QStringLiteral("GroupBox_Napiecie"),
-                                   QStringLiteral("Napięcie"), QRect(80, 408, 92, 70));
-    addReadout(voltage, 0, 92, QStringLiteral("lambda_1_label"), QStringLiteral("Lambda 1"),
-               QStringLiteral("lambda_1"), QStringLiteral("V"), 50);
-    addReadout(voltage, 1, 92, QStringLiteral("lambda_2_label"), QStringLiteral("Lambda 2"),
-               QStringLiteral("lambda_2"), QStringLiteral("V"), 50);
-    addReadout(voltage, 2, 92, QStringLiteral("BATERY_vpp_label"), QStringLiteral("Akumulator"),
-               QStringLiteral("BATERY_vpp"), QStringLiteral("V"), 50);
+                                   QStringLiteral("Napięcie"), QRect(4, 402, 168, 64));
+    live_.lambda1 =
+        addReadout(voltage, 0, 168, QStringLiteral("lambda_1_label"), QStringLiteral("Lambda 1"),
+                   QStringLiteral("lambda_1"), QStringLiteral("##0.0"), QStringLiteral("V"));
+    live_.lambda2 =
+        addReadout(voltage, 1, 168, QStringLiteral("lambda_2_label"), QStringLiteral("Lambda 2"),
+                   QStringLiteral("lambda_2"), QStringLiteral("##0.0"), QStringLiteral("V"));
+    live_.battery = addReadout(voltage, 2, 168, QStringLiteral("BATERY_vpp_label"),
+                               QStringLiteral("Akumulator"), QStringLiteral("BATERY_vpp"),
+                               QStringLiteral("##0.0"), QStringLiteral("V"));
 
     QGroupBox* active = makeGroup(panel, QStringLiteral("aaa"), QStringLiteral("Aktywne gazowe"),
-                                  QRect(4, 478, 168, 30));
-    for (int k = 0; k < 8; ++k)
-        indicators::colorButton(active, QStringLiteral("Cyl_%1_led").arg(k), QString::number(k + 1),
-                                QString::number(k + 1))
-            ->setGeometry(6 + k * 20, 12, 17, 16);
+                                  QRect(4, 466, 168, 43));
+    for (int k = 0; k < 8; ++k) {
+        auto* button = new TAbColBitBtn(*flashTimer_, active);
+        button->setObjectName(QStringLiteral("Cyl_%1_led").arg(k));
+        button->setMode(TAbBinGControl::mIndicator);
+        button->setColorOn(QColor(0, 255, 0));
+        button->setColorOff(QColor(128, 128, 128));
+        button->setTextOn(QString::number(k + 1));
+        button->setGeometry(6 + k * 20, 12, 17, 30);
+        cylinderButtons_[k] = button;
+    }
 }
 
 void TBrivel::buildBottomBar(QWidget* panel)
 {
-    panel5_ = new QFrame(panel);
-    panel5_->setObjectName(QStringLiteral("Panel5"));
-    panel5_->setFrameShape(QFrame::Panel);
-    panel5_->setFrameShadow(QFrame::Raised);
-    panel5_->setGeometry(0, 509, ClientWidth, 22);
+    auto* panel5 = new QFrame(panel);
+    panel5->setObjectName(QStringLiteral("Panel5"));
+    panel5->setFrameShape(QFrame::Panel);
+    panel5->setFrameShadow(QFrame::Raised);
+    panel5->setGeometry(0, 509, ClientWidth, 22);
 
-    staticText1_ = makeLabel(panel5_, QStringLiteral("StaticText1"), QStringLiteral("offline"),
+    staticText1_ = makeLabel(panel5, QStringLiteral("StaticText1"), QStringLiteral("offline"),
                              QRect(3, 2, 56, 18));
     staticText1_->setAlignment(Qt::AlignCenter);
     staticText1_->setFrameShape(QFrame::Panel);
     staticText1_->setFrameShadow(QFrame::Sunken);
-    setBackground(staticText1_, OfflineRed);
-    makeLabel(panel5_, QStringLiteral("StaticText2"), QStringLiteral("  RX "), QRect(62, 3, 24, 16));
-    makeLabel(panel5_, QStringLiteral("StaticText3"), QStringLiteral(" TX "), QRect(88, 3, 22, 16));
-    indicators::colorButton(panel5_, QStringLiteral("Polacz_switch"), QStringLiteral("Połącz"),
-                            QStringLiteral("* * *"))
-        ->setGeometry(114, 1, 104, 20);
+    setBackground(staticText1_, QColor(255, 0, 0));
+    makeLabel(panel5, QStringLiteral("StaticText2"), QStringLiteral("  RX "), QRect(62, 3, 24, 16));
+    makeLabel(panel5, QStringLiteral("StaticText3"), QStringLiteral(" TX "), QRect(88, 3, 22, 16));
 
-    statusBar1_ = new QStatusBar(panel5_);
+    polaczSwitch_ = new TAbDBColBitBtn(*flashTimer_, panel5);
+    polaczSwitch_->setObjectName(QStringLiteral("Polacz_switch"));
+    polaczSwitch_->setMode(TAbBinGControl::mSwitch);
+    polaczSwitch_->setColorOn(QColor(0, 255, 0));
+    polaczSwitch_->setColorOff(QColor(255, 0, 0));
+    polaczSwitch_->setTextOn(QStringLiteral("* * *"));
+    polaczSwitch_->setTextOff(QStringLiteral("Połącz"));
+    polaczSwitch_->setGeometry(114, 1, 104, 20);
+
+    statusBar1_ = new QStatusBar(panel5);
     statusBar1_->setObjectName(QStringLiteral("StatusBar1"));
     statusBar1_->setSizeGripEnabled(false);
     statusBar1_->setGeometry(222, 1, 200, 20);
-    auto* panel0 = new QLabel(QStringLiteral(" BRIVEL ver."), statusBar1_);
-    panel0->setObjectName(QStringLiteral("StatusBar1Panel0"));
-    panel0->setMinimumWidth(50);
-    statusBar1_->addWidget(panel0, 1);
+    statusPanel_ = new QLabel(QStringLiteral(" BRIVEL ver."), statusBar1_);
+    statusPanel_->setObjectName(QStringLiteral("StatusBar1Panel0"));
+    statusPanel_->setMinimumWidth(50);
+    statusBar1_->addWidget(statusPanel_, 1);
 
-    const char* levels[] = {"Gaz_led_4g", "Gaz_led_3g", "Gaz_led_2g", "Gaz_led_1g"};
-    for (int i = 0; i < 4; ++i)
-        indicators::led(panel5_, QLatin1String(levels[i]), QStringLiteral("%1/4").arg(4 - i),
-                        Qt::green)
-            ->setGeometry(428 + i * 46, 2, 44, 18);
-    indicators::led(panel5_, QStringLiteral("rezerwa_led_gora"), QStringLiteral("R"), Qt::red)
-        ->setGeometry(614, 2, 30, 18);
-    indicators::toggleSwitch(panel5_, QStringLiteral("paliwo_Switch"), QStringLiteral("PB"),
-                             QStringLiteral("LPG"))
-        ->setGeometry(660, 1, 105, 20);
+    for (int i = 0; i < 4; ++i) {
+        const int quarter = 4 - i;
+        TAbDBLED* led = makeLed(*flashTimer_, panel5, QStringLiteral("Gaz_led_%1g").arg(quarter),
+                                QStringLiteral("%1/4").arg(quarter), QColor(0, 255, 0));
+        led->move(430 + i * 46, 2);
+        live_.levelTop[quarter - 1] = led;
+    }
+    live_.reserveTop = makeReserveLed(*flashTimer_, panel5, QStringLiteral("rezerwa_led_gora"));
+    live_.reserveTop->move(616, 2);
+
+    auto* fuel = new TAbToggleSwitch(*flashTimer_, panel5);
+    fuel->setObjectName(QStringLiteral("paliwo_Switch"));
+    fuel->setMode(TAbBinGControl::mIndicator);
+    fuel->setTextOn(QStringLiteral("LPG"));
+    fuel->setTextOff(QStringLiteral("PB"));
+    fuel->setGeometry(662, 1, 105, 20);
+    live_.fuelSwitch = fuel;
 }
 
 void TBrivel::buildPages()
@@ -300,13 +433,49 @@ void TBrivel::buildPages()
     comComboBox1_->setObjectName(QStringLiteral("ComComboBox1"));
     comComboBox1_->hide();
 
+    diagnosticsPage_ = new DiagnosticsPage(tabControl_->widget(3), *flashTimer_);
+    live_.petrolBars = diagnosticsPage_->petrolBars();
+    live_.gasBar = diagnosticsPage_->gasBar();
+
+    faultPage_ = new FaultPage(
+        tabControl_->widget(5), tabControl_, live_.errorLed,
+        [this](int retries, const QByteArray& command) { queueCommand(retries, command); });
+    live_.actualErrors = faultPage_->actualErrors();
+
+    oscilloscopePage_ =
+        new OscilloscopePage(tabControl_->widget(6), *flashTimer_, live_.lambda1, live_.lambda2);
+    live_.oscilloscope = oscilloscopePage_->trend();
+    live_.oscilloscopeModes = oscilloscopePage_->modeButtons();
+
+    buildLevelGauge(tabControl_->widget(7));
+
     helpPage_ = new HelpPage(tabControl_->widget(8));
-    infoPage_ = new InfoPage(tabControl_->widget(9), *platform_.urls);
+    infoPage_ = new InfoPage(tabControl_->widget(9), *flashTimer_, *platform_.urls);
     for (QAction* item : languageItems_)
         connect(infoPage_, &InfoPage::languageChosen, item, [item](const QString& name) {
             if (item->objectName() == name)
                 item->trigger();
         });
+}
+
+void TBrivel::buildLevelGauge(QWidget* page)
+{
+    QGroupBox* group = makeGroup(page, QStringLiteral("GroupBox18"),
+                                 QStringLiteral("Wskaźnik poziomu"), QRect(6, 330, 573, 130));
+    auto* voltage = new QLineEdit(QStringLiteral("0.00"), group);
+    voltage->setObjectName(QStringLiteral("U_zbiornika"));
+    voltage->setReadOnly(true);
+    voltage->setAlignment(Qt::AlignRight);
+    voltage->setGeometry(12, 24, 60, 20);
+    live_.tankVoltage = voltage;
+    for (int quarter = 1; quarter <= 4; ++quarter) {
+        TAbDBLED* led = makeLed(*flashTimer_, group, QStringLiteral("Gaz_led_%1p").arg(quarter),
+                                QStringLiteral("%1/4").arg(quarter), QColor(0, 255, 0));
+        led->move(12 + (quarter - 1) * 60, 96);
+        live_.levelPanel[quarter - 1] = led;
+    }
+    live_.reservePanel = makeReserveLed(*flashTimer_, group, QStringLiteral("Rezerwa_led_panel"));
+    live_.reservePanel->move(252, 96);
 }
 
 void TBrivel::FormCreate()
@@ -334,11 +503,13 @@ void TBrivel::restorePorts()
         delete item;
     for (const QString& name : port_settings::offeredPorts(present))
         addPortItem(name, name);
+    const QList<QAction*> devices = portItems();
+    if (options_.offerDemo)
+        addPortItem(DemoName, DemoName);
 
     port_.close();
-    const QList<QAction*> items = portItems();
-    if (!items.isEmpty())
-        port_.setPortName(items.first()->objectName());
+    if (!devices.isEmpty())
+        port_.setPortName(devices.first()->objectName());
 }
 
 void TBrivel::restoreSettings()
@@ -354,9 +525,15 @@ void TBrivel::restoreSettings()
     for (QAction* item : languageItems_)
         if (item->objectName() == currentLanguage_ && item->isEnabled())
             item->trigger();
+
+    live_.rpmDial->sectorSettings()->setOffset(LiveDecoder::DialBandHidden);
+    live_.rpmDial->arrowSettings()->setShape(6);
 }
 
-void TBrivel::Exit1Click() { close(); }
+void TBrivel::Exit1Click()
+{
+    close();
+}
 
 void TBrivel::closeEvent(QCloseEvent* event)
 {
@@ -369,8 +546,7 @@ void TBrivel::FormClose()
     if (closed_)
         return;
     closed_ = true;
-    runHandler(*platform_.dialogs, [this] { port_.close(); });
-    rozlacz1_->trigger();
+    link_->shutdown();
 }
 
 void TBrivel::zmien_port_COM(QAction* item)
@@ -388,23 +564,29 @@ void TBrivel::zmien_port_COM(QAction* item)
 
 void TBrivel::polaczClick()
 {
-    runHandler(*platform_.dialogs, [this] {
-        port_.setCustomBaudRate(szybkosc_->itemText(0).toInt());
-        port_.open();
-    });
+    link_->polaczClick(ControllerLink::Sender::User);
 }
 
 void TBrivel::rozlacz1Click()
 {
-    runHandler(*platform_.dialogs, [this] {
-        port_.close();
-        storeSessionValues();
+    link_->rozlacz1Click();
+}
+
+void TBrivel::queueCommand(int retries, const QByteArray& command)
+{
+    runHandler(*platform_.dialogs, [this, retries, &command] {
+        link_->setCommandRetries(retries);
+        link_->QueueCommand(command);
     });
 }
 
-void TBrivel::storeSessionValues()
+QString TBrivel::statusText() const
 {
-    port_.storeSettings(*platform_.settings);
+    return statusPanel_->text();
+}
+
+void TBrivel::storeLanguage()
+{
     SettingsStore& store = *platform_.settings;
     store.ensureGroup(QStringLiteral("Lang"));
     store.writeString(QStringLiteral("Lang/CurLang"), currentLanguage_);
@@ -416,11 +598,7 @@ void TBrivel::Check_jazyk(QAction* item)
     for (QAction* other : languageItems_)
         other->setChecked(other == item);
     currentLanguage_ = item->objectName();
-    runHandler(*platform_.dialogs, [this] {
-        platform_.settings->ensureGroup(QStringLiteral("Lang"));
-        platform_.settings->writeString(QStringLiteral("Lang/CurLang"), currentLanguage_);
-        platform_.settings->flush();
-    });
+    runHandler(*platform_.dialogs, [this] { storeLanguage(); });
 }
 
 }  // namespace brivel

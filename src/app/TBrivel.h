@@ -1,30 +1,47 @@
 #pragma once
 
+#include "i18n/MessageTable.h"
+#include "live/LiveIndicators.h"
 #include "platform/Platform.h"
 
+#include <QtCore/QByteArray>
 #include <QtCore/QList>
 #include <QtWidgets/QMainWindow>
+
+#include <array>
+#include <memory>
 
 class QAction;
 class QComboBox;
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QMenu;
 class QStatusBar;
 class QTabWidget;
-class QTextEdit;
 
 namespace brivel {
 
+class ControllerLink;
+class DiagnosticsPage;
+class FaultPage;
 class HelpPage;
 class InfoPage;
+class LiveDecoder;
+class OscilloscopePage;
 class SerialPort;
+class TAb270Meter;
+class TAbColBitBtn;
+class TAbDBColBitBtn;
+class TAbFlashTimer;
+class TAbValueInd;
+class WindowLinkHost;
 
-// What the window takes from the screen it opens on.
+// What the window takes from its surroundings beyond the platform.
 struct WindowOptions {
     // The width of the screen; 0 asks the primary screen.
     int screenWidth = 0;
+    // Offer the emulated controller as the port "Demo" after the real ones.
+    bool offerDemo = false;
 };
 
 // The one window of the program. It owns every control; the behaviour of each
@@ -39,7 +56,15 @@ public:
     // The name of the language menu item chosen last ("PolskiPL", …).
     QString currentLanguage() const { return currentLanguage_; }
     SerialPort& comPort1() const { return port_; }
-    const Platform& platform() const { return platform_; }
+    ControllerLink& link() const { return *link_; }
+    const MessageTable& messageTable() const { return messages_; }
+    LiveDecoder& liveDecoder() const { return *liveDecoder_; }
+    const LiveIndicators& liveIndicators() const { return live_; }
+    OscilloscopePage& oscilloscopePage() const { return *oscilloscopePage_; }
+    FaultPage& faultPage() const { return *faultPage_; }
+    // The controller's settings image as last read.
+    const QByteArray& parameterBlock() const { return parameterBlock_; }
+    QString statusText() const;
 
     // Handlers of the menu.
     void Exit1Click();
@@ -55,31 +80,38 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class WindowLinkHost;
+
     void buildMenu();
     void buildPanel();
     void buildLeftColumn(QWidget* panel);
     void buildBottomBar(QWidget* panel);
     void buildPages();
+    void buildLevelGauge(QWidget* page);
+    TAbValueInd* addReadout(QWidget* group, int row, int width, const QString& labelName,
+                            const QString& caption, const QString& name, const QString& format,
+                            const QString& unit, int labelWidth = 76);
 
     void FormCreate();
     void FormClose();
     // Start-up steps 3 to 12; an error raised here skips the rest of them.
     void restorePorts();
     void restoreSettings();
-    // Keeps the values the next run starts from.
-    void storeSessionValues();
+    void storeLanguage();
 
     QAction* addPortItem(const QString& name, const QString& caption);
+    void queueCommand(int retries, const QByteArray& command);
 
     Platform platform_;
     SerialPort& port_;
     WindowOptions options_;
     QString currentLanguage_ = QStringLiteral("PolskiPL");
     bool closed_ = false;
+    MessageTable messages_;
+    QByteArray parameterBlock_;
+    std::unique_ptr<TAbFlashTimer> flashTimer_;
 
-    QMenu* fileMenu_ = nullptr;
     QMenu* portMenu_ = nullptr;
-    QMenu* languageMenu_ = nullptr;
     QAction* odczyt1_ = nullptr;
     QAction* zapis1_ = nullptr;
     QAction* reset1_ = nullptr;
@@ -88,15 +120,25 @@ private:
     QList<QAction*> languageItems_;
 
     QFrame* panel1Gora_ = nullptr;
-    QFrame* panel5_ = nullptr;
     QTabWidget* tabControl_ = nullptr;
-    QLabel* errorLed_ = nullptr;
     QLabel* staticText1_ = nullptr;
+    QLabel* statusPanel_ = nullptr;
     QStatusBar* statusBar1_ = nullptr;
     QComboBox* szybkosc_ = nullptr;
     QComboBox* comComboBox1_ = nullptr;
+    TAbDBColBitBtn* polaczSwitch_ = nullptr;
+    std::array<TAbColBitBtn*, 8> cylinderButtons_{};
+    LiveIndicators live_;
+
     InfoPage* infoPage_ = nullptr;
     HelpPage* helpPage_ = nullptr;
+    FaultPage* faultPage_ = nullptr;
+    DiagnosticsPage* diagnosticsPage_ = nullptr;
+    OscilloscopePage* oscilloscopePage_ = nullptr;
+
+    std::unique_ptr<WindowLinkHost> linkHost_;
+    std::unique_ptr<ControllerLink> link_;
+    std::unique_ptr<LiveDecoder> liveDecoder_;
 };
 
 }  // namespace brivel

@@ -1,8 +1,10 @@
 #include "app/TBrivel.h"
+#include "link/PortRouter.h"
 #include "link/QtSerialPort.h"
 #include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
+#include "sim/DemoPort.h"
 
 #include <QtWidgets/QApplication>
 
@@ -16,7 +18,9 @@ int main(int argc, char* argv[])
     brivel::QtDialogs dialogs;
     brivel::QtSettingsStore settings;
     brivel::QtUrlOpener urls;
-    brivel::QtSerialPort port;
+    // The real ports, and the emulated controller under "Demo" for trying the
+    // program without a car.
+    auto port = brivel::sim::makePortWithDemo(std::make_unique<brivel::QtSerialPort>(), clock);
 
     brivel::Platform platform;
     platform.clock = &clock;
@@ -24,7 +28,9 @@ int main(int argc, char* argv[])
     platform.settings = &settings;
     platform.urls = &urls;
 
-    brivel::TBrivel window(platform, port);
+    brivel::WindowOptions options;
+    options.offerDemo = true;
+    brivel::TBrivel window(platform, *port, options);
     dialogs.setParent(&window);
     window.show();
     return app.exec();

@@ -22,7 +22,8 @@ struct MakerDetails {
     // The page of the site in a table language. The working column gives the Polish page,
     // as the working column starts out Polish; a column without a page of its own
     // (Russian, or any other number) gives the home page.
-    static constexpr const char* webAddress(int column) {
+    static constexpr const char* webAddress(int column)
+    {
         switch (column) {
             case MessageTable::Working:
             case MessageTable::Polish:

@@ -4,7 +4,8 @@
 
 namespace brivel {
 
-MessageTable::MessageTable() {
+MessageTable::MessageTable()
+{
     for (int row = 0; row < Rows; ++row) {
         for (int column = 0; column < Columns; ++column) {
             texts_[indexOf(row, column)] =
@@ -13,20 +14,24 @@ MessageTable::MessageTable() {
     }
 }
 
-bool MessageTable::contains(int row, int column) {
+bool MessageTable::contains(int row, int column)
+{
     return row >= 0 && row < Rows && column >= 0 && column < Columns;
 }
 
-const QString& MessageTable::text(int row, int column) const {
+const QString& MessageTable::text(int row, int column) const
+{
     static const QString outside;
     return contains(row, column) ? texts_[indexOf(row, column)] : outside;
 }
 
-QString MessageTable::message(int row) const {
+QString MessageTable::message(int row) const
+{
     return text(row, Working);
 }
 
-bool MessageTable::setWorking(int row, const QString& text) {
+bool MessageTable::setWorking(int row, const QString& text)
+{
     if (!isWritable(row)) {
         return false;
     }

@@ -305,7 +305,8 @@ constexpr Row initialRows[] = {
 static_assert(std::size(initialRows) == MessageTable::Rows,
               "the message table needs exactly one entry per row");
 
-static constexpr bool rowsInOrder() {
+static constexpr bool rowsInOrder()
+{
     for (std::size_t i = 0; i < std::size(initialRows); ++i) {
         if (initialRows[i].number != static_cast<int>(i)) {
             return false;
@@ -315,7 +316,8 @@ static constexpr bool rowsInOrder() {
 }
 static_assert(rowsInOrder(), "the rows must be listed in order, each with its own number");
 
-static constexpr bool everyCellGiven() {
+static constexpr bool everyCellGiven()
+{
     for (const Row& row : initialRows) {
         for (const char* cell : row.columns) {
             if (cell == nullptr) {

@@ -2,7 +2,8 @@
 
 namespace brivel::command {
 
-std::optional<int> payloadSize(quint8 code) {
+std::optional<int> payloadSize(quint8 code)
+{
     switch (code) {
         case FactoryReset:
         case AdaptationStart:

@@ -29,7 +29,8 @@ constexpr int IntervalMask = 0x3FF;
 // never complete, so nothing is lost by not growing it further.
 constexpr int MaxReceiveBuffer = 0xFFFF + 1;
 
-bool isSettingsCode(int code) {
+bool isSettingsCode(int code)
+{
     return code == command::ReadSettings || code == command::FactoryReset;
 }
 
@@ -57,7 +58,8 @@ ControllerLink::ControllerLink(SerialPort& port, Clock& clock, Dialogs& dialogs,
       host_(host),
       pause_(std::move(pause)),
       Timer_Count(clock.createTimer()),
-      Timer_Czekaj_na_odczyt(clock.createTimer()) {
+      Timer_Czekaj_na_odczyt(clock.createTimer())
+{
     Timer_Count->setSingleShot(false);
     Timer_Count->setInterval(CountIntervalMs);
     Timer_Count->setCallback([this] { Timer_CountTimer(); });
@@ -67,13 +69,15 @@ ControllerLink::ControllerLink(SerialPort& port, Clock& clock, Dialogs& dialogs,
     port_.setReceiveHandler([this](int count) { ComPort1RxChar(count); });
 }
 
-ControllerLink::~ControllerLink() {
+ControllerLink::~ControllerLink()
+{
     port_.setReceiveHandler(nullptr);
     Timer_Count->stop();
     Timer_Czekaj_na_odczyt->stop();
 }
 
-void ControllerLink::handle(const std::function<void()>& body) {
+void ControllerLink::handle(const std::function<void()>& body)
+{
     runHandler(dialogs_, [&] {
         HandlerScope scope(*this);
         body();
@@ -81,8 +85,10 @@ void ControllerLink::handle(const std::function<void()>& body) {
     showPendingMessages();
 }
 
-void ControllerLink::showPendingMessages() {
-    if (handlerDepth_ > 0) return;
+void ControllerLink::showPendingMessages()
+{
+    if (handlerDepth_ > 0)
+        return;
     while (!pendingMessages_.empty()) {
         const QString text = pendingMessages_.front();
         pendingMessages_.erase(pendingMessages_.begin());
@@ -90,31 +96,38 @@ void ControllerLink::showPendingMessages() {
     }
 }
 
-void ControllerLink::polaczClick(Sender sender) {
+void ControllerLink::polaczClick(Sender sender)
+{
     handle([&] { connectLink(sender); });
 }
 
-void ControllerLink::rozlacz1Click() {
+void ControllerLink::rozlacz1Click()
+{
     handle([&] { disconnectLink(); });
 }
 
-void ControllerLink::ComPort1RxChar(int count) {
+void ControllerLink::ComPort1RxChar(int count)
+{
     handle([&] { receive(count); });
 }
 
-void ControllerLink::Timer_CountTimer() {
+void ControllerLink::Timer_CountTimer()
+{
     handle([&] { countTick(); });
 }
 
-void ControllerLink::Timer_Czekaj_na_odczytTimer() {
+void ControllerLink::Timer_Czekaj_na_odczytTimer()
+{
     handle([&] { replyTimeout(); });
 }
 
-void ControllerLink::Polacz_switchStatusChanged(SwitchChange change) {
+void ControllerLink::Polacz_switchStatusChanged(SwitchChange change)
+{
     handle([&] { switchChanged(change); });
 }
 
-void ControllerLink::shutdown() {
+void ControllerLink::shutdown()
+{
     handle([&] {
         Timer_Czekaj_na_odczyt->stop();
         Timer_Count->stop();
@@ -124,7 +137,8 @@ void ControllerLink::shutdown() {
 }
 
 void ControllerLink::QueueCommand(const QByteArray& command, const QByteArray& firstFollowUp,
-                                  const QByteArray& secondFollowUp) {
+                                  const QByteArray& secondFollowUp)
+{
     {
         HandlerScope scope(*this);
         queueCommand(command, firstFollowUp, secondFollowUp);
@@ -132,15 +146,18 @@ void ControllerLink::QueueCommand(const QByteArray& command, const QByteArray& f
     showPendingMessages();
 }
 
-void ControllerLink::enterBusyState() {
+void ControllerLink::enterBusyState()
+{
     enterBusy();
 }
 
-bool ControllerLink::isBusy() const {
+bool ControllerLink::isBusy() const
+{
     return (Timer_Count->interval() & LongTransferBit) != 0;
 }
 
-void ControllerLink::connectLink(Sender sender) {
+void ControllerLink::connectLink(Sender sender)
+{
     if (sender == Sender::None) {
         --ConnectAttempts;
         port_.clearError();
@@ -163,7 +180,8 @@ void ControllerLink::connectLink(Sender sender) {
     SendEncoded(port_, ConnectFrame(), pause_);
 }
 
-void ControllerLink::disconnectLink() {
+void ControllerLink::disconnectLink()
+{
     host_.hideErrorLed();
     // Blanking the indicators below fills the memo with the filler frame's
     // faults; the user keeps seeing what was listed before.
@@ -171,7 +189,8 @@ void ControllerLink::disconnectLink() {
     port_.close();
     state_ = LinkState::Disconnected;
     CurrentCode = -1;
-    for (QByteArray& slot : CommandQueue) slot.clear();
+    for (QByteArray& slot : CommandQueue)
+        slot.clear();
     CommandRetries = 0;
     Timer_Czekaj_na_odczyt->stop();
     Timer_Count->stop();
@@ -191,14 +210,17 @@ void ControllerLink::disconnectLink() {
 }
 
 bool ControllerLink::queueCommand(const QByteArray& command, const QByteArray& firstFollowUp,
-                                  const QByteArray& secondFollowUp) {
+                                  const QByteArray& secondFollowUp)
+{
     // A command needs a code byte, and the save marker is an instruction to
     // the link, not something the controller could make sense of.
-    if (command.isEmpty() || command == SaveMarker) return true;
+    if (command.isEmpty() || command == SaveMarker)
+        return true;
     const QByteArray frame = FrameCommand(command);
     // A budget nobody set would count below zero and repeat an unanswered
     // command for ever; it gets the usual one instead.
-    if (CommandRetries <= 0) CommandRetries = RetriesForEditors;
+    if (CommandRetries <= 0)
+        CommandRetries = RetriesForEditors;
     --CommandRetries;
     Timer_Count->stop();
     if (CommandRetries == 0) {
@@ -206,8 +228,10 @@ bool ControllerLink::queueCommand(const QByteArray& command, const QByteArray& f
         pendingMessages_.push_back(RetriesSpentText);
         return false;
     }
-    if (!firstFollowUp.isEmpty()) CommandQueue[1] = firstFollowUp;
-    if (!secondFollowUp.isEmpty()) CommandQueue[2] = secondFollowUp;
+    if (!firstFollowUp.isEmpty())
+        CommandQueue[1] = firstFollowUp;
+    if (!secondFollowUp.isEmpty())
+        CommandQueue[2] = secondFollowUp;
     CommandQueue[0] = frame;
     CurrentCode = static_cast<quint8>(frame[1]);
     state_ = LinkState::Count;
@@ -215,11 +239,13 @@ bool ControllerLink::queueCommand(const QByteArray& command, const QByteArray& f
     return true;
 }
 
-void ControllerLink::receive(int count) {
+void ControllerLink::receive(int count)
+{
     // Read first: a failed or empty read must leave the reply time-out
     // running, or the link would wait for ever.
     const QByteArray piece = DecodeLine(port_.read(count));
-    if (piece.isEmpty()) return;
+    if (piece.isEmpty())
+        return;
     ExpectedLength = 0;
     Timer_Czekaj_na_odczyt->stop();
     switch (state_) {
@@ -242,7 +268,8 @@ void ControllerLink::receive(int count) {
     }
 }
 
-void ControllerLink::receiveConnectFirstPiece(const QByteArray& piece) {
+void ControllerLink::receiveConnectFirstPiece(const QByteArray& piece)
+{
     if (static_cast<quint8>(piece[0]) != FrameLead) {
         connectLink(Sender::None);
         return;
@@ -254,9 +281,11 @@ void ControllerLink::receiveConnectFirstPiece(const QByteArray& piece) {
     Timer_Czekaj_na_odczyt->start();
 }
 
-void ControllerLink::receiveConnectPiece(const QByteArray& piece) {
+void ControllerLink::receiveConnectPiece(const QByteArray& piece)
+{
     appendPiece(piece);
-    if (const auto length = ReplyLength(ReceiveBuffer)) ExpectedLength = *length;
+    if (const auto length = ReplyLength(ReceiveBuffer))
+        ExpectedLength = *length;
     if (ReceiveBuffer.size() != ExpectedLength) {
         Timer_Czekaj_na_odczyt->start();
         return;
@@ -274,9 +303,11 @@ void ControllerLink::receiveConnectPiece(const QByteArray& piece) {
     Timer_Count->start();
 }
 
-void ControllerLink::receiveFirstPiece(const QByteArray& piece) {
+void ControllerLink::receiveFirstPiece(const QByteArray& piece)
+{
     Timer_Count->stop();
-    if (static_cast<quint8>(piece[0]) != FrameLead) pendingMessages_.push_back(InitErrorText);
+    if (static_cast<quint8>(piece[0]) != FrameLead)
+        pendingMessages_.push_back(InitErrorText);
     ExpectedLength = PieceLengthField(piece);
     appendPiece(piece);
     state_ = LinkState::Read_count_1;
@@ -284,25 +315,31 @@ void ControllerLink::receiveFirstPiece(const QByteArray& piece) {
     if (ReceiveBuffer.size() == ExpectedLength) {
         Timer_Czekaj_na_odczyt->stop();
         state_ = LinkState::Count;
-        if (acknowledge()) Timer_Count->start();
+        if (acknowledge())
+            Timer_Count->start();
     }
 }
 
-void ControllerLink::receivePiece(const QByteArray& piece) {
+void ControllerLink::receivePiece(const QByteArray& piece)
+{
     Timer_Count->stop();
     appendPiece(piece);
-    if (const auto length = ReplyLength(ReceiveBuffer)) ExpectedLength = *length;
+    if (const auto length = ReplyLength(ReceiveBuffer))
+        ExpectedLength = *length;
     Timer_Czekaj_na_odczyt->start();
     if (ReceiveBuffer.size() == ExpectedLength) {
         state_ = LinkState::Count;
-        if (acknowledge()) Timer_Count->start();
+        if (acknowledge())
+            Timer_Count->start();
         Timer_Czekaj_na_odczyt->stop();
     }
 }
 
-bool ControllerLink::acknowledge() {
+bool ControllerLink::acknowledge()
+{
     QByteArray& slot0 = CommandQueue[0];
-    if (slot0.isEmpty()) return true;
+    if (slot0.isEmpty())
+        return true;
     const auto echo = ReplyEcho(ReceiveBuffer);
     if (echo && *echo == static_cast<quint8>(slot0[1])) {
         CommandRetries = 0;
@@ -313,12 +350,14 @@ bool ControllerLink::acknowledge() {
     return queueCommand(command, QByteArray(), QByteArray());
 }
 
-void ControllerLink::countTick() {
+void ControllerLink::countTick()
+{
     if (CommandQueue[0].isEmpty() && state_ == LinkState::Count && isSettingsCode(CurrentCode)) {
         applySettingsReply();
         return;
     }
-    if (CommandQueue[0].isEmpty()) CurrentCode = -1;
+    if (CommandQueue[0].isEmpty())
+        CurrentCode = -1;
     if (state_ == LinkState::T_C_start) {
         applyConnectReply();
         return;
@@ -346,7 +385,8 @@ void ControllerLink::countTick() {
     Timer_Czekaj_na_odczyt->start();
 }
 
-void ControllerLink::applySettingsReply() {
+void ControllerLink::applySettingsReply()
+{
     endBusy();
     const QByteArray block = ReceiveBuffer;
     host_.DecodeParameterBlock(block);
@@ -354,10 +394,12 @@ void ControllerLink::applySettingsReply() {
     // Emptied before the file write: its boxes keep ticks coming, and such a
     // tick must not hand the settings image to the live decoder.
     ReceiveBuffer.clear();
-    if (takeSaveMarker()) host_.writeSettingsFile();
+    if (takeSaveMarker())
+        host_.writeSettingsFile();
 }
 
-void ControllerLink::applyConnectReply() {
+void ControllerLink::applyConnectReply()
+{
     host_.DecodeParameterBlock(ReceiveBuffer);
     ReceiveBuffer.clear();
     state_ = LinkState::Count;
@@ -369,35 +411,42 @@ void ControllerLink::applyConnectReply() {
     endBusy();
 }
 
-void ControllerLink::replyTimeout() {
+void ControllerLink::replyTimeout()
+{
     host_.setBusy(false);
     Timer_Czekaj_na_odczyt->stop();
-    if (ConnectAttempts > 0 && connecting()) connectLink(Sender::None);
+    if (ConnectAttempts > 0 && connecting())
+        connectLink(Sender::None);
     if (ConnectAttempts < 1 || !connecting()) {
         disconnectLink();
         pendingMessages_.push_back(host_.message(TimeoutMessageRow));
     }
 }
 
-void ControllerLink::switchChanged(SwitchChange change) {
+void ControllerLink::switchChanged(SwitchChange change)
+{
     // The widget reports the link's own changes of what it shows as well.
-    if (showingSwitch_) return;
+    if (showingSwitch_)
+        return;
     switch (change) {
         case SwitchChange::ShownOn:
             showSwitch(true);
             break;
         case SwitchChange::SwitchedOnByUser:
-            if (port_.portName().isEmpty()) return;
+            if (port_.portName().isEmpty())
+                return;
             host_.setConnectSwitchOnText(SwitchConnectingText);
             connectLink(Sender::User);
             break;
         case SwitchChange::SwitchedOffByUser:
-            if (!port_.portName().isEmpty()) disconnectLink();
+            if (!port_.portName().isEmpty())
+                disconnectLink();
             break;
     }
 }
 
-bool ControllerLink::takeSaveMarker() {
+bool ControllerLink::takeSaveMarker()
+{
     // The marker travels with the read it belongs to. When an earlier
     // command's follow-up still waits in slot 1, the image just read is
     // still the one the user asked to save, so the marker is taken from
@@ -414,35 +463,43 @@ bool ControllerLink::takeSaveMarker() {
     return false;
 }
 
-void ControllerLink::appendPiece(const QByteArray& piece) {
+void ControllerLink::appendPiece(const QByteArray& piece)
+{
     const qsizetype room = MaxReceiveBuffer - ReceiveBuffer.size();
-    if (room > 0) ReceiveBuffer.append(piece.left(room));
+    if (room > 0)
+        ReceiveBuffer.append(piece.left(room));
 }
 
-void ControllerLink::useLineRate() {
+void ControllerLink::useLineRate()
+{
     // The controller speaks nothing but 7200 bit/s; a stored standard rate
     // would leave every connect unanswered.
-    if (!port_.settings().isCustomRate()) port_.setBaudRate(CustomRate);
+    if (!port_.settings().isCustomRate())
+        port_.setBaudRate(CustomRate);
     port_.setCustomBaudRate(LineRate);
 }
 
-void ControllerLink::enterBusy() {
+void ControllerLink::enterBusy()
+{
     host_.setBusy(true);
     Timer_Count->setInterval(Timer_Count->interval() | LongTransferBit);
 }
 
-void ControllerLink::endBusy() {
+void ControllerLink::endBusy()
+{
     host_.setBusy(false);
     Timer_Count->setInterval(Timer_Count->interval() & IntervalMask);
 }
 
-void ControllerLink::showSwitch(bool on) {
+void ControllerLink::showSwitch(bool on)
+{
     showingSwitch_ = true;
     host_.showConnectSwitch(on);
     showingSwitch_ = false;
 }
 
-bool ControllerLink::connecting() const {
+bool ControllerLink::connecting() const
+{
     return state_ == LinkState::W_s_0 || state_ == LinkState::W_s_count;
 }
 

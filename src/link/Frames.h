@@ -37,7 +37,8 @@ struct WritePiece {
     QByteArray bytes;
     bool pauseAfter = false;
 
-    bool operator==(const WritePiece& other) const {
+    bool operator==(const WritePiece& other) const
+    {
         return bytes == other.bytes && pauseAfter == other.pauseAfter;
     }
 };

@@ -2,7 +2,8 @@
 
 namespace brivel {
 
-QString linkStateText(LinkState state) {
+QString linkStateText(LinkState state)
+{
     switch (state) {
         case LinkState::Disconnected:
             return QString();

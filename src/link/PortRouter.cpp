@@ -10,59 +10,76 @@ PortRouter::PortRouter(std::unique_ptr<SerialPort> device, std::unique_ptr<Seria
                        QString alternativeName)
     : device_(std::move(device)),
       alternative_(std::move(alternative)),
-      alternativeName_(std::move(alternativeName)) {
+      alternativeName_(std::move(alternativeName))
+{
     for (SerialPort* port : {device_.get(), alternative_.get()})
         port->setReceiveHandler([this, port](int) {
-            if (port == active_) notifyReceived();
+            if (port == active_)
+                notifyReceived();
         });
 }
 
-PortRouter::~PortRouter() {
+PortRouter::~PortRouter()
+{
     device_->setReceiveHandler(nullptr);
     alternative_->setReceiveHandler(nullptr);
 }
 
-QStringList PortRouter::availablePorts() const {
+QStringList PortRouter::availablePorts() const
+{
     return device_->availablePorts();
 }
 
-bool PortRouter::isOpen() const {
+bool PortRouter::isOpen() const
+{
     return active_ && active_->isOpen();
 }
 
-void PortRouter::clearError() {
-    if (active_) active_->clearError();
+void PortRouter::clearError()
+{
+    if (active_)
+        active_->clearError();
 }
 
-QByteArray PortRouter::read(int count) {
-    if (!active_) throw PlatformError(portErrorText("ReadFile function failed", EBADF));
+QByteArray PortRouter::read(int count)
+{
+    if (!active_)
+        throw PlatformError(portErrorText("ReadFile function failed", EBADF));
     return active_->read(count);
 }
 
-int PortRouter::bytesWaiting() const {
+int PortRouter::bytesWaiting() const
+{
     return active_ ? active_->bytesWaiting() : 0;
 }
 
-void PortRouter::write(const QByteArray& bytes) {
-    if (!isOpen()) throw PlatformError(portErrorText("WriteFile function failed", EBADF));
+void PortRouter::write(const QByteArray& bytes)
+{
+    if (!isOpen())
+        throw PlatformError(portErrorText("WriteFile function failed", EBADF));
     active_->write(bytes);
 }
 
-void PortRouter::openDevice() {
+void PortRouter::openDevice()
+{
     SerialPort* chosen = settings_.port == alternativeName_ ? alternative_.get() : device_.get();
     chosen->setSettings(settings_);
     chosen->open();
     active_ = chosen;
 }
 
-void PortRouter::closeDevice() {
+void PortRouter::closeDevice()
+{
     SerialPort* closing = active_;
     active_ = nullptr;
-    if (closing) closing->close();
+    if (closing)
+        closing->close();
 }
 
-void PortRouter::applyLineSettings() {
-    if (active_) active_->setSettings(settings_);
+void PortRouter::applyLineSettings()
+{
+    if (active_)
+        active_->setSettings(settings_);
 }
 
 }  // namespace brivel

@@ -11,7 +11,10 @@ namespace brivel {
 
 namespace {
 
-QString key(const char* value) { return port_settings::Group + QLatin1Char('/') + QLatin1String(value); }
+QString key(const char* value)
+{
+    return port_settings::Group + QLatin1Char('/') + QLatin1String(value);
+}
 
 // The canonical spelling of `text` in `list`, or an empty text.
 QString match(const QStringList& list, const QString& text)
@@ -37,7 +40,10 @@ FlowFlags presetFlags(const QString& name, const FlowFlags& current)
     return flags;
 }
 
-[[noreturn]] void loadFailed() { throw PlatformError(QStringLiteral("Failed to load settings")); }
+[[noreturn]] void loadFailed()
+{
+    throw PlatformError(QStringLiteral("Failed to load settings"));
+}
 
 }  // namespace
 
@@ -48,8 +54,8 @@ int PortSettings::effectiveBaudRate() const
 
 QString PortSettings::flowControlName() const
 {
-    for (const QString& name : {QStringLiteral("Hardware"), QStringLiteral("Software"),
-                                QStringLiteral("None")})
+    for (const QString& name :
+         {QStringLiteral("Hardware"), QStringLiteral("Software"), QStringLiteral("None")})
         if (presetFlags(name, flow) == flow)
             return name;
     return QStringLiteral("Custom");

@@ -20,22 +20,22 @@ constexpr qint64 QueueSize = 2048;
 int errorCode(QSerialPort::SerialPortError error)
 {
     switch (error) {
-    case QSerialPort::NoError:
-        return 0;
-    case QSerialPort::DeviceNotFoundError:
-        return ENOENT;
-    case QSerialPort::PermissionError:
-        return EACCES;
-    case QSerialPort::OpenError:
-        return EBUSY;
-    case QSerialPort::NotOpenError:
-        return EBADF;
-    case QSerialPort::UnsupportedOperationError:
-        return ENOTTY;
-    case QSerialPort::TimeoutError:
-        return ETIMEDOUT;
-    default:
-        return EIO;
+        case QSerialPort::NoError:
+            return 0;
+        case QSerialPort::DeviceNotFoundError:
+            return ENOENT;
+        case QSerialPort::PermissionError:
+            return EACCES;
+        case QSerialPort::OpenError:
+            return EBUSY;
+        case QSerialPort::NotOpenError:
+            return EBADF;
+        case QSerialPort::UnsupportedOperationError:
+            return ENOTTY;
+        case QSerialPort::TimeoutError:
+            return ETIMEDOUT;
+        default:
+            return EIO;
     }
 }
 
@@ -52,7 +52,8 @@ bool isSerialDeviceName(const QString& name)
 
 }  // namespace
 
-QtSerialPort::QtSerialPort(QObject* parent) : QObject(parent), port_(std::make_unique<QSerialPort>())
+QtSerialPort::QtSerialPort(QObject* parent)
+    : QObject(parent), port_(std::make_unique<QSerialPort>())
 {
     connect(port_.get(), &QSerialPort::readyRead, this, [this] { notifyReceived(); });
 }
@@ -73,7 +74,10 @@ QStringList QtSerialPort::availablePorts() const
     return names;
 }
 
-bool QtSerialPort::isOpen() const { return port_->isOpen(); }
+bool QtSerialPort::isOpen() const
+{
+    return port_->isOpen();
+}
 
 void QtSerialPort::openDevice()
 {
@@ -149,7 +153,10 @@ void QtSerialPort::applyLineSettings()
         port_->clearError();
 }
 
-void QtSerialPort::clearError() { port_->clearError(); }
+void QtSerialPort::clearError()
+{
+    port_->clearError();
+}
 
 QByteArray QtSerialPort::read(int count)
 {
@@ -164,7 +171,10 @@ QByteArray QtSerialPort::read(int count)
     return bytes;
 }
 
-int QtSerialPort::bytesWaiting() const { return static_cast<int>(port_->bytesAvailable()); }
+int QtSerialPort::bytesWaiting() const
+{
+    return static_cast<int>(port_->bytesAvailable());
+}
 
 void QtSerialPort::write(const QByteArray& bytes)
 {

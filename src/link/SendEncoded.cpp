@@ -7,14 +7,17 @@
 
 namespace brivel {
 
-void linePause(int ms) {
+void linePause(int ms)
+{
     QThread::msleep(static_cast<unsigned long>(ms));
 }
 
-void SendEncoded(SerialPort& port, const QByteArray& frame, const PauseFunction& pause) {
+void SendEncoded(SerialPort& port, const QByteArray& frame, const PauseFunction& pause)
+{
     for (const WritePiece& piece : SplitWrite(WireForm(frame))) {
         port.write(piece.bytes);
-        if (piece.pauseAfter && pause) pause(PauseAfterPieceMs);
+        if (piece.pauseAfter && pause)
+            pause(PauseAfterPieceMs);
     }
 }
 

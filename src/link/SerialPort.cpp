@@ -66,7 +66,10 @@ void SerialPort::setSettings(const PortSettings& settings)
         open();
 }
 
-void SerialPort::storeSettings(SettingsStore& store) const { port_settings::store(store, settings_); }
+void SerialPort::storeSettings(SettingsStore& store) const
+{
+    port_settings::store(store, settings_);
+}
 
 void SerialPort::notifyReceived()
 {

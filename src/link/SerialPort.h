@@ -41,7 +41,8 @@ public:
     // At most `count` of the bytes that have arrived.
     virtual QByteArray read(int count) = 0;
     virtual int bytesWaiting() const = 0;
-    // Raises "WriteFile function failed (win error code: n)" when the port is closed or the write fails.
+    // Raises "WriteFile function failed (win error code: n)" when the port is closed or the write
+    // fails.
     virtual void write(const QByteArray& bytes) = 0;
 
     // The receive event: runs on the window thread with the number of bytes waiting.

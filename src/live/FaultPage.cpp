@@ -72,6 +72,9 @@ void FaultPage::Button2Click()
     registered_->setText(QString());
 }
 
-void FaultPage::Error_LedClick() { tabs_->setCurrentIndex(ErrorPageIndex); }
+void FaultPage::Error_LedClick()
+{
+    tabs_->setCurrentIndex(ErrorPageIndex);
+}
 
 }  // namespace brivel

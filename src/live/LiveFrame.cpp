@@ -6,9 +6,15 @@ namespace brivel::live {
 
 namespace {
 
-quint8 at(const QByteArray& frame, int offset) { return static_cast<quint8>(frame.at(offset)); }
+quint8 at(const QByteArray& frame, int offset)
+{
+    return static_cast<quint8>(frame.at(offset));
+}
 
-float single(long double value) { return static_cast<float>(value); }
+float single(long double value)
+{
+    return static_cast<float>(value);
+}
 
 }  // namespace
 
@@ -21,16 +27,25 @@ FrameUse classify(const QByteArray& frame)
     return FrameUse::Decode;
 }
 
-float lambdaVolts(quint8 raw) { return single(raw * 0.0196L); }
+float lambdaVolts(quint8 raw)
+{
+    return single(raw * 0.0196L);
+}
 
-float petrolTimeMs(quint8 low, quint8 high) { return single(low * 0.1L + high * 25.6L); }
+float petrolTimeMs(quint8 low, quint8 high)
+{
+    return single(low * 0.1L + high * 25.6L);
+}
 
 float gasTimeMs(quint8 b18, quint8 b19, quint8 b20)
 {
     return single(b18 * 65.536L + b19 * 0.256L + b20 * 0.00128L);
 }
 
-float gasPressureBar(quint8 high, quint8 low) { return single(high * 2.56L + low * 0.01L); }
+float gasPressureBar(quint8 high, quint8 low)
+{
+    return single(high * 2.56L + low * 0.01L);
+}
 
 float manifoldPressureKpa(quint8 high, quint8 low)
 {
@@ -43,7 +58,10 @@ float batteryVolts(quint8 raw)
     return single(std::round(volts * 100) / 100);
 }
 
-float signedTemperature(quint8 raw) { return static_cast<float>(static_cast<qint8>(raw)); }
+float signedTemperature(quint8 raw)
+{
+    return static_cast<float>(static_cast<qint8>(raw));
+}
 
 QString tankVoltageText(quint8 raw, const QLocale& locale)
 {
@@ -84,9 +102,7 @@ QString currentFaultText(quint8 faultFlags1, quint8 injectorFaults, quint8 fault
     static const QString lineEnd = QStringLiteral("\r\n");
     QString text;
     int n = 1;
-    auto addLine = [&](int row) {
-        text += QString::number(n++) + message(row) + lineEnd;
-    };
+    auto addLine = [&](int row) { text += QString::number(n++) + message(row) + lineEnd; };
     // Flag bits read 0 while their fault is present.
     for (int bit = 2; bit <= 7; ++bit)
         if ((faultFlags1 & (1 << bit)) == 0)

@@ -34,9 +34,9 @@ struct LiveReadings {
     float battery = 0;
     float reducerTemp = 0;
     float gasTemp = 0;
-    float manifoldPressure = 0;  // kPa
-    float gasPressure = 0;       // bar
-    float gasTime = 0;           // ms
+    float manifoldPressure = 0;          // kPa
+    float gasPressure = 0;               // bar
+    float gasTime = 0;                   // ms
     std::array<float, 8> petrolTimes{};  // ms, cylinders 1…8
     int tankLevel = 0;
     quint8 tankVoltageByte = 0;

@@ -46,12 +46,24 @@ private:
 
 }  // namespace
 
-QtClock::QtClock() { elapsed_.start(); }
+QtClock::QtClock()
+{
+    elapsed_.start();
+}
 
-qint64 QtClock::nowMs() const { return elapsed_.elapsed(); }
+qint64 QtClock::nowMs() const
+{
+    return elapsed_.elapsed();
+}
 
-QDateTime QtClock::localDateTime() const { return QDateTime::currentDateTime(); }
+QDateTime QtClock::localDateTime() const
+{
+    return QDateTime::currentDateTime();
+}
 
-std::unique_ptr<Timer> QtClock::createTimer() { return std::make_unique<QtTimer>(); }
+std::unique_ptr<Timer> QtClock::createTimer()
+{
+    return std::make_unique<QtTimer>();
+}
 
 }  // namespace brivel

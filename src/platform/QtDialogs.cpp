@@ -15,8 +15,8 @@ void QtDialogs::showMessage(const QString& text)
 
 void QtDialogs::showError(const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text,
-                    QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
+                    parent_);
     box.exec();
 }
 

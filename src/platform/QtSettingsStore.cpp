@@ -15,7 +15,10 @@ QtSettingsStore::QtSettingsStore(const QString& iniPath)
 {
 }
 
-bool QtSettingsStore::contains(const QString& key) const { return settings_->contains(key); }
+bool QtSettingsStore::contains(const QString& key) const
+{
+    return settings_->contains(key);
+}
 
 QString QtSettingsStore::readString(const QString& key) const
 {
@@ -38,7 +41,10 @@ void QtSettingsStore::writeString(const QString& key, const QString& value)
     settings_->setValue(key, value);
 }
 
-void QtSettingsStore::writeInt(const QString& key, int value) { settings_->setValue(key, value); }
+void QtSettingsStore::writeInt(const QString& key, int value)
+{
+    settings_->setValue(key, value);
+}
 
 void QtSettingsStore::ensureGroup(const QString&)
 {

@@ -5,6 +5,9 @@
 
 namespace brivel {
 
-void QtUrlOpener::open(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+void QtUrlOpener::open(const QString& url)
+{
+    QDesktopServices::openUrl(QUrl(url));
+}
 
 }  // namespace brivel

@@ -10,7 +10,8 @@ enum FlashFrequency : int { ff8Hz = 2, ff4Hz = 3, ff2Hz = 4, ff1Hz = 5, ff05Hz =
 
 // The on/off phase of a frequency at a tick count. Every widget flashing at
 // the same frequency reads the same counter, so they blink in step.
-constexpr bool flashPhase(quint32 tickCount, FlashFrequency frequency) {
+constexpr bool flashPhase(quint32 tickCount, FlashFrequency frequency)
+{
     return ((tickCount >> int(frequency)) & 1u) != 0;
 }
 
@@ -19,7 +20,8 @@ constexpr bool flashPhase(quint32 tickCount, FlashFrequency frequency) {
 // tick does not shift the ones after it; a tick more than `maxLatenessMs`
 // late starts the schedule afresh instead of catching up.
 constexpr qint64 nextIntervalDue(qint64 nowMs, qint64 dueMs, int intervalMs,
-                                 qint64 maxLatenessMs = 1000) {
+                                 qint64 maxLatenessMs = 1000)
+{
     const qint64 lateness = nowMs - dueMs;
     return nowMs + intervalMs - (lateness > maxLatenessMs ? 0 : lateness);
 }

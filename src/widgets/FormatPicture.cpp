@@ -9,13 +9,15 @@ namespace brivel::picture {
 
 namespace {
 
-QStringList splitSections(const QString& picture) {
+QStringList splitSections(const QString& picture)
+{
     QStringList sections;
     QString current;
     QChar quote;
     for (const QChar c : picture) {
         if (!quote.isNull()) {
-            if (c == quote) quote = QChar();
+            if (c == quote)
+                quote = QChar();
         } else if (c == u'\'' || c == u'"') {
             quote = c;
         } else if (c == u';') {
@@ -40,7 +42,8 @@ struct Parsed {
     bool hasDigits = false;
 };
 
-Parsed parse(const QString& section) {
+Parsed parse(const QString& section)
+{
     Parsed p;
     bool afterPoint = false;
     int firstZeroInInt = -1;
@@ -60,9 +63,11 @@ Parsed parse(const QString& section) {
             p.hasDigits = true;
             if (afterPoint) {
                 ++p.maxFrac;
-                if (c == u'0') lastZeroInFrac = p.maxFrac;
+                if (c == u'0')
+                    lastZeroInFrac = p.maxFrac;
             } else {
-                if (c == u'0' && firstZeroInInt < 0) firstZeroInInt = p.intPlaces;
+                if (c == u'0' && firstZeroInInt < 0)
+                    firstZeroInInt = p.intPlaces;
                 ++p.intPlaces;
             }
         } else if (c == u'.' && !afterPoint) {
@@ -82,7 +87,8 @@ Parsed parse(const QString& section) {
 
 // |value| rounded half away from zero to `decimals` places, as integer and
 // fraction digit strings (the fraction exactly `decimals` long).
-void roundedDigits(double magnitude, int decimals, QString& intDigits, QString& fracDigits) {
+void roundedDigits(double magnitude, int decimals, QString& intDigits, QString& fracDigits)
+{
     // 'f' gives the exact decimal expansion; cutting it after enough places
     // cannot turn a value below a tie into one at or above it.
     const QString exact = QString::number(magnitude, 'f', decimals + 30);
@@ -102,14 +108,17 @@ void roundedDigits(double magnitude, int decimals, QString& intDigits, QString& 
     }
     intDigits = digits.left(digits.size() - decimals);
     fracDigits = digits.right(decimals);
-    while (intDigits.size() > 1 && intDigits.startsWith(u'0')) intDigits.remove(0, 1);
+    while (intDigits.size() > 1 && intDigits.startsWith(u'0'))
+        intDigits.remove(0, 1);
 }
 
-QString group(const QString& digits, const QString& separator) {
+QString group(const QString& digits, const QString& separator)
+{
     QString out;
     const int n = digits.size();
     for (int i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0) out += separator;
+        if (i > 0 && (n - i) % 3 == 0)
+            out += separator;
         out += digits.at(i);
     }
     return out;
@@ -117,10 +126,14 @@ QString group(const QString& digits, const QString& separator) {
 
 }  // namespace
 
-QString formatFloat(double value, const QString& picture, const QLocale& locale) {
-    if (std::isnan(value)) return QStringLiteral("NAN");
-    if (std::isinf(value)) return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
-    if (picture.isEmpty()) return locale.toString(value, 'g', 7);
+QString formatFloat(double value, const QString& picture, const QLocale& locale)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    if (picture.isEmpty())
+        return locale.toString(value, 'g', 7);
 
     const QStringList sections = splitSections(picture);
     QString section = sections.at(0);
@@ -130,7 +143,8 @@ QString formatFloat(double value, const QString& picture, const QLocale& locale)
         signInPicture = true;
     }
     Parsed p = parse(section);
-    if (!p.hasDigits) return p.prefix + p.suffix;
+    if (!p.hasDigits)
+        return p.prefix + p.suffix;
 
     QString intDigits;
     QString fracDigits;
@@ -142,27 +156,36 @@ QString formatFloat(double value, const QString& picture, const QLocale& locale)
     if (isZero && sections.size() > 2 && !sections.at(2).isEmpty()) {
         p = parse(sections.at(2));
         signInPicture = true;
-        if (!p.hasDigits) return p.prefix + p.suffix;
+        if (!p.hasDigits)
+            return p.prefix + p.suffix;
         roundedDigits(0.0, p.maxFrac, intDigits, fracDigits);
     }
 
-    while (fracDigits.size() > p.minFrac && fracDigits.endsWith(u'0')) fracDigits.chop(1);
-    if (intDigits == QLatin1String("0") && p.minInt == 0) intDigits.clear();
-    while (intDigits.size() < p.minInt) intDigits.prepend(u'0');
-    if (p.grouping) intDigits = group(intDigits, locale.groupSeparator());
+    while (fracDigits.size() > p.minFrac && fracDigits.endsWith(u'0'))
+        fracDigits.chop(1);
+    if (intDigits == QLatin1String("0") && p.minInt == 0)
+        intDigits.clear();
+    while (intDigits.size() < p.minInt)
+        intDigits.prepend(u'0');
+    if (p.grouping)
+        intDigits = group(intDigits, locale.groupSeparator());
 
     QString out = p.prefix;
-    if (value < 0 && !isZero && !signInPicture) out += locale.negativeSign();
+    if (value < 0 && !isZero && !signInPicture)
+        out += locale.negativeSign();
     out += intDigits;
-    if (!fracDigits.isEmpty()) out += locale.decimalPoint() + fracDigits;
+    if (!fracDigits.isEmpty())
+        out += locale.decimalPoint() + fracDigits;
     out += p.suffix;
     return out;
 }
 
-QString widthTemplate(const QString& picture) {
+QString widthTemplate(const QString& picture)
+{
     QString longest;
     for (const QString& section : splitSections(picture)) {
-        if (section.size() > longest.size()) longest = section;
+        if (section.size() > longest.size())
+            longest = section;
     }
     return longest;
 }

@@ -10,18 +10,21 @@
 
 namespace brivel::paint {
 
-QString multiline(const QString& text) {
+QString multiline(const QString& text)
+{
     QString out = text;
     out.replace(u'|', u'\n');
     return out;
 }
 
-QPointF polar(const QPointF& centre, double radius, double degrees) {
+QPointF polar(const QPointF& centre, double radius, double degrees)
+{
     const double rad = degrees * M_PI / 180.0;
     return {centre.x() + radius * std::sin(rad), centre.y() - radius * std::cos(rad)};
 }
 
-static QPainterPath ledPath(const QRectF& r, LedShape shape) {
+static QPainterPath ledPath(const QRectF& r, LedShape shape)
+{
     QPainterPath path;
     switch (shape) {
         case LedShape::Round:
@@ -51,7 +54,8 @@ static QPainterPath ledPath(const QRectF& r, LedShape shape) {
     return path;
 }
 
-void drawLed(QPainter& painter, const QRectF& rect, LedShape shape, const QColor& color, bool lit) {
+void drawLed(QPainter& painter, const QRectF& rect, LedShape shape, const QColor& color, bool lit)
+{
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QRectF r = rect.adjusted(0.5, 0.5, -0.5, -0.5);
@@ -96,8 +100,10 @@ void drawLed(QPainter& painter, const QRectF& rect, LedShape shape, const QColor
 }
 
 void drawButton(QPainter& painter, const QRect& rect, const QColor& face, int bevelWidth,
-                bool pressed, const QColor& highlight, const QColor& shadow) {
-    if (rect.isEmpty()) return;
+                bool pressed, const QColor& highlight, const QColor& shadow)
+{
+    if (rect.isEmpty())
+        return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     QLinearGradient surface(rect.topLeft(), rect.bottomLeft());
@@ -108,7 +114,8 @@ void drawButton(QPainter& painter, const QRect& rect, const QColor& face, int be
     const QColor bottomRight = pressed ? highlight : shadow;
     for (int i = 0; i < bevelWidth; ++i) {
         const QRect f = rect.adjusted(i, i, -i, -i);
-        if (f.width() < 2 || f.height() < 2) break;
+        if (f.width() < 2 || f.height() < 2)
+            break;
         painter.setPen(topLeft);
         painter.drawLine(f.topLeft(), f.topRight());
         painter.drawLine(f.topLeft(), f.bottomLeft());
@@ -122,7 +129,8 @@ void drawButton(QPainter& painter, const QRect& rect, const QColor& face, int be
     painter.restore();
 }
 
-void drawGrooves(QPainter& painter, const QRect& rect, bool verticalLines, const QColor& face) {
+void drawGrooves(QPainter& painter, const QRect& rect, bool verticalLines, const QColor& face)
+{
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     const QColor dark = face.darker(170);
@@ -148,7 +156,8 @@ void drawGrooves(QPainter& painter, const QRect& rect, bool verticalLines, const
     painter.restore();
 }
 
-void drawArrow(QPainter& painter, const QRectF& rect, bool up, const QColor& color) {
+void drawArrow(QPainter& painter, const QRectF& rect, bool up, const QColor& color)
+{
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     const double w = std::min(rect.width() * 0.5, rect.height() * 0.9);

@@ -8,14 +8,18 @@
 namespace brivel {
 
 InstrumentWidget::InstrumentWidget(TAbFlashTimer& flashTimer, QWidget* parent)
-    : QWidget(parent), flashTimer_(&flashTimer) {}
+    : QWidget(parent), flashTimer_(&flashTimer)
+{
+}
 
-void InstrumentWidget::invalidateStatic() {
+void InstrumentWidget::invalidateStatic()
+{
     static_.invalidate();
     update();
 }
 
-void InstrumentWidget::relayout() {
+void InstrumentWidget::relayout()
+{
     layoutSize_ = size();
     updateLayout();
     static_.invalidate();
@@ -23,18 +27,22 @@ void InstrumentWidget::relayout() {
     update();
 }
 
-void InstrumentWidget::ensureLayout() {
-    if (layoutSize_ == size()) return;
+void InstrumentWidget::ensureLayout()
+{
+    if (layoutSize_ == size())
+        return;
     layoutSize_ = size();
     updateLayout();
     static_.invalidate();
 }
 
-qint64 InstrumentWidget::nowMs() const {
+qint64 InstrumentWidget::nowMs() const
+{
     return flashTimer_ ? flashTimer_->clock().nowMs() : 0;
 }
 
-void InstrumentWidget::paintEvent(QPaintEvent* event) {
+void InstrumentWidget::paintEvent(QPaintEvent* event)
+{
     ensureLayout();
     QPainter painter(this);
     painter.setClipRegion(event->region());
@@ -42,7 +50,8 @@ void InstrumentWidget::paintEvent(QPaintEvent* event) {
     paintDynamic(painter);
 }
 
-void InstrumentWidget::resizeEvent(QResizeEvent* event) {
+void InstrumentWidget::resizeEvent(QResizeEvent* event)
+{
     QWidget::resizeEvent(event);
     ensureLayout();
 }

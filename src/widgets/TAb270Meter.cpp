@@ -3,6 +3,8 @@
 namespace brivel {
 
 TAb270Meter::TAb270Meter(TAbFlashTimer& flashTimer, QWidget* parent)
-    : TAbRMeter(flashTimer, parent, 225.0, 270.0) {}
+    : TAbRMeter(flashTimer, parent, 225.0, 270.0)
+{
+}
 
 }  // namespace brivel

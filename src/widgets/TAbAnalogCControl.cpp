@@ -20,7 +20,8 @@ struct KeyMapping {
     TAbAnalogCControl::EnabledKey flag;
 };
 
-std::optional<KeyMapping> mapKey(int qtKey) {
+std::optional<KeyMapping> mapKey(int qtKey)
+{
     using K = slidermath::Key;
     using C = TAbAnalogCControl;
     switch (qtKey) {
@@ -55,7 +56,8 @@ TAbAnalogCControl::TAbAnalogCControl(TAbFlashTimer& flashTimer, QWidget* parent,
       scale_(new TScaleSettings(this)),
       bevelOuter_(new TAbSBevel(this)),
       buttonSize_(std::max(kMinButtonSize, buttonSize)),
-      cursorSlide_(orientation == Qt::Horizontal ? Qt::SizeHorCursor : Qt::SizeVerCursor) {
+      cursorSlide_(orientation == Qt::Horizontal ? Qt::SizeHorCursor : Qt::SizeVerCursor)
+{
     bevelOuter_->setStyle(TAbSBevel::bsRaised);
     value_ = float(slidermath::valueForDigit(signal_->range(), digit_));
     connect(signal_, &TSignalSettings::changed, this, &TAbAnalogCControl::onSignalSettingsChanged);
@@ -67,38 +69,48 @@ TAbAnalogCControl::TAbAnalogCControl(TAbFlashTimer& flashTimer, QWidget* parent,
 
 TAbAnalogCControl::~TAbAnalogCControl() = default;
 
-QString TAbAnalogCControl::valueText() const {
+QString TAbAnalogCControl::valueText() const
+{
     return signal_->format(value_);
 }
 
-void TAbAnalogCControl::setValue(float value) {
-    if (value == value_) return;
+void TAbAnalogCControl::setValue(float value)
+{
+    if (value == value_)
+        return;
     applyDigit(slidermath::digitForValue(signal_->range(), value));
 }
 
-void TAbAnalogCControl::setDigit(int digit) {
+void TAbAnalogCControl::setDigit(int digit)
+{
     applyDigit(digit);
 }
 
-void TAbAnalogCControl::applyDigit(int digit) {
+void TAbAnalogCControl::applyDigit(int digit)
+{
     digit = slidermath::clampDigit(signal_->range(), digit);
-    if (digit == digit_) return;
+    if (digit == digit_)
+        return;
     const int oldDigit = digit_;
     digit_ = digit;
     value_ = float(slidermath::valueForDigit(signal_->range(), digit_));
-    if (indicator_) indicator_->setValue(value_);
+    if (indicator_)
+        indicator_->setValue(value_);
     repaintGrip(oldDigit);
     changed_ = true;
     emit valueChange();
 }
 
-void TAbAnalogCControl::reportChange() {
-    if (!changed_) return;
+void TAbAnalogCControl::reportChange()
+{
+    if (!changed_)
+        return;
     changed_ = false;
     emit valueChanged();
 }
 
-void TAbAnalogCControl::onSignalSettingsChanged() {
+void TAbAnalogCControl::onSignalSettingsChanged()
+{
     // A new range keeps the step (clamped into it) and recomputes its value;
     // that is configuration, not a change to report.
     digit_ = slidermath::clampDigit(signal_->range(), digit_);
@@ -110,8 +122,10 @@ void TAbAnalogCControl::onSignalSettingsChanged() {
     settingsUpdated();
 }
 
-void TAbAnalogCControl::setValueIndicator(TAbAnalogGControl* indicator) {
-    if (indicator_ == indicator) return;
+void TAbAnalogCControl::setValueIndicator(TAbAnalogGControl* indicator)
+{
+    if (indicator_ == indicator)
+        return;
     indicator_ = indicator;
     if (indicator_) {
         indicator_->signalSettings()->assign(*signal_);
@@ -119,50 +133,64 @@ void TAbAnalogCControl::setValueIndicator(TAbAnalogGControl* indicator) {
     }
 }
 
-void TAbAnalogCControl::setButtonSize(int size) {
+void TAbAnalogCControl::setButtonSize(int size)
+{
     size = std::max(kMinButtonSize, size);
-    if (buttonSize_ == size) return;
+    if (buttonSize_ == size)
+        return;
     buttonSize_ = size;
     settingsUpdated();
 }
 
-void TAbAnalogCControl::setColorFocus(const QColor& color) {
-    if (colorFocus_ == color) return;
+void TAbAnalogCControl::setColorFocus(const QColor& color)
+{
+    if (colorFocus_ == color)
+        return;
     colorFocus_ = color;
     update();
 }
 
-void TAbAnalogCControl::setColorNonFocus(const QColor& color) {
-    if (colorNonFocus_ == color) return;
+void TAbAnalogCControl::setColorNonFocus(const QColor& color)
+{
+    if (colorNonFocus_ == color)
+        return;
     colorNonFocus_ = color;
     update();
 }
 
-void TAbAnalogCControl::setColorTrench(const QColor& color) {
-    if (colorTrench_ == color) return;
+void TAbAnalogCControl::setColorTrench(const QColor& color)
+{
+    if (colorTrench_ == color)
+        return;
     colorTrench_ = color;
     invalidateStatic();
 }
 
-QColor TAbAnalogCControl::gripColor() const {
-    if (!isEnabled()) return palette().color(QPalette::Dark);
+QColor TAbAnalogCControl::gripColor() const
+{
+    if (!isEnabled())
+        return palette().color(QPalette::Dark);
     return hasFocus() ? colorFocus_ : colorNonFocus_;
 }
 
-double TAbAnalogCControl::offsetOfDigit(int digit) const {
+double TAbAnalogCControl::offsetOfDigit(int digit) const
+{
     const int d = signal_->digitalSpan();
-    if (d == 0) return 0.0;
+    if (d == 0)
+        return 0.0;
     return double(trackLength_) * (digit - signal_->digitalFrom()) / d;
 }
 
-QPoint TAbAnalogCControl::gripCentreFor(int digit) const {
+QPoint TAbAnalogCControl::gripCentreFor(int digit) const
+{
     const int along = int(offsetOfDigit(digit) + 0.5);
     const int cross = (gripCrossFrom_ + gripCrossTo_) / 2;
     return orientation_ == Qt::Horizontal ? QPoint(trackStart_ + along, cross)
                                           : QPoint(cross, trackStart_ - along);
 }
 
-QRect TAbAnalogCControl::gripRectFor(int digit) const {
+QRect TAbAnalogCControl::gripRectFor(int digit) const
+{
     const QPoint c = gripCentreFor(digit);
     const int len = std::min(buttonSize_, std::max(kMinButtonSize, width()));
     const int from = (orientation_ == Qt::Horizontal ? c.x() : c.y()) - len / 2;
@@ -171,34 +199,42 @@ QRect TAbAnalogCControl::gripRectFor(int digit) const {
     return QRect(gripCrossFrom_, from, gripCrossTo_ - gripCrossFrom_ + 1, len);
 }
 
-double TAbAnalogCControl::trackOffsetAt(const QPoint& point) const {
+double TAbAnalogCControl::trackOffsetAt(const QPoint& point) const
+{
     return orientation_ == Qt::Horizontal ? double(point.x() - trackStart_)
                                           : double(trackStart_ - point.y());
 }
 
-bool TAbAnalogCControl::onGrip(const QPoint& point) const {
+bool TAbAnalogCControl::onGrip(const QPoint& point) const
+{
     const int cross = orientation_ == Qt::Horizontal ? point.y() : point.x();
-    if (cross < gripCrossFrom_ || cross > gripCrossTo_) return false;
+    if (cross < gripCrossFrom_ || cross > gripCrossTo_)
+        return false;
     return slidermath::inGripBand(offsetOfDigit(digit_), trackOffsetAt(point), buttonSize_);
 }
 
-bool TAbAnalogCControl::onTrack(const QPoint& point) const {
+bool TAbAnalogCControl::onTrack(const QPoint& point) const
+{
     const int cross = orientation_ == Qt::Horizontal ? point.y() : point.x();
-    if (cross < gripCrossFrom_ || cross > gripCrossTo_) return false;
+    if (cross < gripCrossFrom_ || cross > gripCrossTo_)
+        return false;
     const double offset = trackOffsetAt(point);
     const double half = buttonSize_ / 2.0;
     return offset >= -half && offset <= trackLength_ + half;
 }
 
-void TAbAnalogCControl::repaintGrip(int oldDigit) {
+void TAbAnalogCControl::repaintGrip(int oldDigit)
+{
     const QMargins m = gripMargins() + QMargins(1, 1, 1, 1);
     QRegion dirty =
         QRegion(gripRectFor(oldDigit).marginsAdded(m)) + gripRectFor(digit_).marginsAdded(m);
-    if (!valueArea().isEmpty()) dirty += valueArea();
+    if (!valueArea().isEmpty())
+        dirty += valueArea();
     update(dirty);
 }
 
-void TAbAnalogCControl::keyPressEvent(QKeyEvent* event) {
+void TAbAnalogCControl::keyPressEvent(QKeyEvent* event)
+{
     const std::optional<KeyMapping> mapped = mapKey(event->key());
     if (!enableKeyboard_ || !mapped || !(enabledKeys_ & mapped->flag)) {
         TAbCustomControl::keyPressEvent(event);
@@ -209,13 +245,16 @@ void TAbAnalogCControl::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void TAbAnalogCControl::keyReleaseEvent(QKeyEvent* event) {
+void TAbAnalogCControl::keyReleaseEvent(QKeyEvent* event)
+{
     // Auto-repeat sends releases while the key is still held.
-    if (!event->isAutoRepeat()) reportChange();
+    if (!event->isAutoRepeat())
+        reportChange();
     TAbCustomControl::keyReleaseEvent(event);
 }
 
-void TAbAnalogCControl::wheelEvent(QWheelEvent* event) {
+void TAbAnalogCControl::wheelEvent(QWheelEvent* event)
+{
     wheelRemainder_ += event->angleDelta().y();
     const int notches = wheelRemainder_ / QWheelEvent::DefaultDeltasPerStep;
     wheelRemainder_ -= notches * QWheelEvent::DefaultDeltasPerStep;
@@ -224,12 +263,14 @@ void TAbAnalogCControl::wheelEvent(QWheelEvent* event) {
                                           qint64(digit_) + qint64(notches) * changeSmall_));
         // No button or key release follows a wheel notch; report it now, or the
         // change would wait for an unrelated click.
-        if (!dragging_) reportChange();
+        if (!dragging_)
+            reportChange();
     }
     event->accept();
 }
 
-void TAbAnalogCControl::mousePressEvent(QMouseEvent* event) {
+void TAbAnalogCControl::mousePressEvent(QMouseEvent* event)
+{
     if (event->button() != Qt::LeftButton) {
         TAbCustomControl::mousePressEvent(event);
         return;
@@ -244,7 +285,8 @@ void TAbAnalogCControl::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void TAbAnalogCControl::mouseMoveEvent(QMouseEvent* event) {
+void TAbAnalogCControl::mouseMoveEvent(QMouseEvent* event)
+{
     const QPoint pos = event->position().toPoint();
     if (dragging_) {
         applyDigit(
@@ -257,7 +299,8 @@ void TAbAnalogCControl::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void TAbAnalogCControl::mouseReleaseEvent(QMouseEvent* event) {
+void TAbAnalogCControl::mouseReleaseEvent(QMouseEvent* event)
+{
     if (event->button() != Qt::LeftButton) {
         TAbCustomControl::mouseReleaseEvent(event);
         return;
@@ -266,21 +309,25 @@ void TAbAnalogCControl::mouseReleaseEvent(QMouseEvent* event) {
     dragging_ = false;
     // A drag is finished wherever the button comes up: the grip follows the
     // pointer past the ends of the track, so overshooting is normal.
-    if (wasDragging || rect().contains(event->position().toPoint())) reportChange();
+    if (wasDragging || rect().contains(event->position().toPoint()))
+        reportChange();
     event->accept();
 }
 
-void TAbAnalogCControl::focusInEvent(QFocusEvent* event) {
+void TAbAnalogCControl::focusInEvent(QFocusEvent* event)
+{
     TAbCustomControl::focusInEvent(event);
     update(gripRect().marginsAdded(gripMargins()));
 }
 
-void TAbAnalogCControl::focusOutEvent(QFocusEvent* event) {
+void TAbAnalogCControl::focusOutEvent(QFocusEvent* event)
+{
     TAbCustomControl::focusOutEvent(event);
     update(gripRect().marginsAdded(gripMargins()));
 }
 
-void TAbAnalogCControl::changeEvent(QEvent* event) {
+void TAbAnalogCControl::changeEvent(QEvent* event)
+{
     TAbCustomControl::changeEvent(event);
     if (event->type() == QEvent::EnabledChange) {
         dragging_ = false;

@@ -10,7 +10,8 @@ TAbAnalogGControl::TAbAnalogGControl(TAbFlashTimer& flashTimer, QWidget* parent)
     : TAbGraphicControl(flashTimer, parent),
       signal_(new TSignalSettings(this)),
       sectors_(new TSectorSettings(this)),
-      minMax_(new TMinMax(this)) {
+      minMax_(new TMinMax(this))
+{
     sectorColor_ = sectors_->color(0);
     recompute(false);
     connect(signal_, &TSignalSettings::changed, this, &TAbAnalogGControl::onSettingsChanged);
@@ -20,8 +21,10 @@ TAbAnalogGControl::TAbAnalogGControl(TAbFlashTimer& flashTimer, QWidget* parent)
 
 TAbAnalogGControl::~TAbAnalogGControl() = default;
 
-void TAbAnalogGControl::setValue(float value) {
-    if (value == value_) return;
+void TAbAnalogGControl::setValue(float value)
+{
+    if (value == value_)
+        return;
     const int oldDrawn = drawnPosition();
     const QString oldText = valueText_;
     value_ = value;
@@ -30,23 +33,29 @@ void TAbAnalogGControl::setValue(float value) {
     emit valueChange();
 }
 
-bool TAbAnalogGControl::inSector(int sector) const {
+bool TAbAnalogGControl::inSector(int sector) const
+{
     return sector >= 0 && sector < 3 && inSector_[std::size_t(sector)];
 }
 
-void TAbAnalogGControl::setLimitUpper(float limit) {
-    if (limitUpper_ == limit) return;
+void TAbAnalogGControl::setLimitUpper(float limit)
+{
+    if (limitUpper_ == limit)
+        return;
     limitUpper_ = limit;
     recompute(false);
 }
 
-void TAbAnalogGControl::setLimitLower(float limit) {
-    if (limitLower_ == limit) return;
+void TAbAnalogGControl::setLimitLower(float limit)
+{
+    if (limitLower_ == limit)
+        return;
     limitLower_ = limit;
     recompute(false);
 }
 
-void TAbAnalogGControl::recompute(bool recordMinMax) {
+void TAbAnalogGControl::recompute(bool recordMinMax)
+{
     const signalmath::Range& range = signal_->range();
     digit_ = signalmath::valueToDigit(range, value_);
     const signalmath::Overflow oldOverflow = overflow();
@@ -57,7 +66,8 @@ void TAbAnalogGControl::recompute(bool recordMinMax) {
     const signalmath::SectorFlags old = inSector_;
     inSector_ = flags;
     const int last = signalmath::lastSectorContaining(position_, sectors_->allBounds());
-    if (last >= 0) sectorColor_ = sectors_->color(last);
+    if (last >= 0)
+        sectorColor_ = sectors_->color(last);
     for (int i = 0; i < 3; ++i) {
         if (flags[std::size_t(i)] != old[std::size_t(i)])
             emit sectorChange(i + 1, flags[std::size_t(i)]);
@@ -71,26 +81,31 @@ void TAbAnalogGControl::recompute(bool recordMinMax) {
         emit limitChange();
     }
 
-    if (overflow() != oldOverflow) emit overflowChange();
+    if (overflow() != oldOverflow)
+        emit overflowChange();
 
-    if (recordMinMax && minMax_->record(value_, nowMs())) emit minMaxChange();
+    if (recordMinMax && minMax_->record(value_, nowMs()))
+        emit minMaxChange();
 
     valueText_ = signal_->format(value_);
 }
 
-void TAbAnalogGControl::onSettingsChanged() {
+void TAbAnalogGControl::onSettingsChanged()
+{
     recompute(false);
     settingsUpdated();
     emit settingsChange();
 }
 
-void TAbAnalogGControl::valueUpdated(int oldDrawnPosition, const QString& oldText) {
+void TAbAnalogGControl::valueUpdated(int oldDrawnPosition, const QString& oldText)
+{
     Q_UNUSED(oldDrawnPosition);
     Q_UNUSED(oldText);
     update();
 }
 
-void TAbAnalogGControl::settingsUpdated() {
+void TAbAnalogGControl::settingsUpdated()
+{
     relayout();
 }
 

@@ -5,18 +5,25 @@
 namespace brivel {
 
 TAbBinGControl::TAbBinGControl(TAbFlashTimer& flashTimer, QWidget* parent, Mode mode)
-    : TAbGraphicControl(flashTimer, parent), mode_(mode) {}
-
-TAbBinGControl::~TAbBinGControl() {
-    if (TAbFlashTimer* timer = flashTimer()) timer->unregister(this);
+    : TAbGraphicControl(flashTimer, parent), mode_(mode)
+{
 }
 
-void TAbBinGControl::setChecked(bool checked) {
-    if (checked_ == checked) return;
+TAbBinGControl::~TAbBinGControl()
+{
+    if (TAbFlashTimer* timer = flashTimer())
+        timer->unregister(this);
+}
+
+void TAbBinGControl::setChecked(bool checked)
+{
+    if (checked_ == checked)
+        return;
     applyChecked(checked, true);
 }
 
-void TAbBinGControl::applyChecked(bool checked, bool updateWord) {
+void TAbBinGControl::applyChecked(bool checked, bool updateWord)
+{
     checked_ = checked;
     updateRegistration();
     if (updateWord) {
@@ -39,27 +46,36 @@ void TAbBinGControl::applyChecked(bool checked, bool updateWord) {
     emit statusChanged();
 }
 
-void TAbBinGControl::setMode(Mode mode) {
-    if (mode_ == mode) return;
+void TAbBinGControl::setMode(Mode mode)
+{
+    if (mode_ == mode)
+        return;
     mode_ = mode;
     pressed_ = false;
 }
 
-void TAbBinGControl::setStatusInt(quint32 statusInt) {
+void TAbBinGControl::setStatusInt(quint32 statusInt)
+{
     applyStatusInt(statusInt, false);
 }
 
-void TAbBinGControl::applyStatusInt(quint32 statusInt, bool fromGroup) {
-    if (statusInt_ == statusInt) return;
+void TAbBinGControl::applyStatusInt(quint32 statusInt, bool fromGroup)
+{
+    if (statusInt_ == statusInt)
+        return;
     statusInt_ = statusInt;
     const bool checked = (statusInt_ >> statusBit_) & 1u;
-    if (checked != checked_) applyChecked(checked, false);
+    if (checked != checked_)
+        applyChecked(checked, false);
     emit statusIntChanged();
-    if (!fromGroup) shareWithGroup();
+    if (!fromGroup)
+        shareWithGroup();
 }
 
-void TAbBinGControl::shareWithGroup() {
-    if (groupIndex_ == 0 || !parentWidget()) return;
+void TAbBinGControl::shareWithGroup()
+{
+    if (groupIndex_ == 0 || !parentWidget())
+        return;
     const auto siblings =
         parentWidget()->findChildren<TAbBinGControl*>(QString(), Qt::FindDirectChildrenOnly);
     for (TAbBinGControl* other : siblings) {
@@ -68,28 +84,36 @@ void TAbBinGControl::shareWithGroup() {
     }
 }
 
-void TAbBinGControl::setStatusBit(int bit) {
+void TAbBinGControl::setStatusBit(int bit)
+{
     bit = qBound(0, bit, 31);
-    if (statusBit_ == bit) return;
+    if (statusBit_ == bit)
+        return;
     statusBit_ = bit;
     const bool checked = (statusInt_ >> statusBit_) & 1u;
-    if (checked != checked_) applyChecked(checked, false);
+    if (checked != checked_)
+        applyChecked(checked, false);
 }
 
-void TAbBinGControl::setGroupIndex(int groupIndex) {
+void TAbBinGControl::setGroupIndex(int groupIndex)
+{
     groupIndex_ = groupIndex;
 }
 
-void TAbBinGControl::setFlashing(bool flashing) {
-    if (flashing_ == flashing) return;
+void TAbBinGControl::setFlashing(bool flashing)
+{
+    if (flashing_ == flashing)
+        return;
     flashing_ = flashing;
     updateRegistration();
     lookChanged();
     emit statusChanged();
 }
 
-void TAbBinGControl::setFrequency(FlashFrequency frequency) {
-    if (frequency_ == frequency) return;
+void TAbBinGControl::setFrequency(FlashFrequency frequency)
+{
+    if (frequency_ == frequency)
+        return;
     frequency_ = frequency;
     if (flashingNow()) {
         updateRegistration();
@@ -97,22 +121,27 @@ void TAbBinGControl::setFrequency(FlashFrequency frequency) {
     }
 }
 
-void TAbBinGControl::updateRegistration() {
+void TAbBinGControl::updateRegistration()
+{
     TAbFlashTimer* timer = flashTimer();
-    if (!timer) return;
+    if (!timer)
+        return;
     if (flashingNow())
         phase_ = timer->registerFlash(this, frequency_);
     else
         timer->unregister(this);
 }
 
-void TAbBinGControl::flashPhaseChanged(bool phase) {
-    if (phase_ == phase) return;
+void TAbBinGControl::flashPhaseChanged(bool phase)
+{
+    if (phase_ == phase)
+        return;
     phase_ = phase;
     lookChanged();
 }
 
-void TAbBinGControl::mousePressEvent(QMouseEvent* event) {
+void TAbBinGControl::mousePressEvent(QMouseEvent* event)
+{
     if (event->button() != Qt::LeftButton) {
         TAbGraphicControl::mousePressEvent(event);
         return;
@@ -134,15 +163,18 @@ void TAbBinGControl::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void TAbBinGControl::mouseReleaseEvent(QMouseEvent* event) {
+void TAbBinGControl::mouseReleaseEvent(QMouseEvent* event)
+{
     if (event->button() != Qt::LeftButton || !pressed_) {
         TAbGraphicControl::mouseReleaseEvent(event);
         return;
     }
     pressed_ = false;
-    if (mode_ == mButton) setChecked(false);
+    if (mode_ == mButton)
+        setChecked(false);
     event->accept();
-    if (rect().contains(event->position().toPoint())) emit clicked();
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
 }
 
 }  // namespace brivel

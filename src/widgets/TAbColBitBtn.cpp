@@ -14,106 +14,136 @@ constexpr int kTextMargin = 4;
 }  // namespace
 
 TAbColBitBtn::TAbColBitBtn(TAbFlashTimer& flashTimer, QWidget* parent)
-    : TAbBinGControl(flashTimer, parent) {
+    : TAbBinGControl(flashTimer, parent)
+{
     colorOff_ = palette().color(QPalette::Button);
     colorDisabled_ = palette().color(QPalette::Button);
     resize(sizeHint());
 }
 
-void TAbColBitBtn::changed() {
+void TAbColBitBtn::changed()
+{
     updateGeometry();
     update();
 }
 
-void TAbColBitBtn::setColorOn(const QColor& value) {
+void TAbColBitBtn::setColorOn(const QColor& value)
+{
     assign(colorOn_, value);
 }
 
-void TAbColBitBtn::setColorOff(const QColor& value) {
+void TAbColBitBtn::setColorOff(const QColor& value)
+{
     assign(colorOff_, value);
 }
 
-void TAbColBitBtn::setColorDisabled(const QColor& value) {
+void TAbColBitBtn::setColorDisabled(const QColor& value)
+{
     assign(colorDisabled_, value);
 }
 
-void TAbColBitBtn::setTextOn(const QString& value) {
+void TAbColBitBtn::setTextOn(const QString& value)
+{
     assign(textOn_, value);
 }
 
-void TAbColBitBtn::setTextOff(const QString& value) {
+void TAbColBitBtn::setTextOff(const QString& value)
+{
     assign(textOff_, value);
 }
 
-void TAbColBitBtn::setTextColOn(const QColor& value) {
+void TAbColBitBtn::setTextColOn(const QColor& value)
+{
     assign(textColOn_, value);
 }
 
-void TAbColBitBtn::setTextColOff(const QColor& value) {
+void TAbColBitBtn::setTextColOff(const QColor& value)
+{
     assign(textColOff_, value);
 }
 
-void TAbColBitBtn::setTextColDisabled(const QColor& value) {
+void TAbColBitBtn::setTextColDisabled(const QColor& value)
+{
     assign(textColDisabled_, value);
 }
 
-void TAbColBitBtn::setPosGlyph(GlyphPosition value) {
+void TAbColBitBtn::setPosGlyph(GlyphPosition value)
+{
     assign(posGlyph_, value);
 }
 
-void TAbColBitBtn::setCheckedOptions(CheckedOptions value) {
+void TAbColBitBtn::setCheckedOptions(CheckedOptions value)
+{
     assign(checkedOptions_, value);
 }
 
-void TAbColBitBtn::setFlashOptions(FlashOptions value) {
+void TAbColBitBtn::setFlashOptions(FlashOptions value)
+{
     assign(flashOptions_, value);
 }
 
-void TAbColBitBtn::setOffsetDown(int value) {
+void TAbColBitBtn::setOffsetDown(int value)
+{
     assign(offsetDown_, value);
 }
 
-void TAbColBitBtn::setBevelWidth(int value) {
+void TAbColBitBtn::setBevelWidth(int value)
+{
     assign(bevelWidth_, value);
 }
 
-void TAbColBitBtn::setGlyph(const QPixmap& glyph) {
-    if (glyph_.cacheKey() == glyph.cacheKey()) return;
+void TAbColBitBtn::setGlyph(const QPixmap& glyph)
+{
+    if (glyph_.cacheKey() == glyph.cacheKey())
+        return;
     glyph_ = glyph;
     changed();
 }
 
-void TAbColBitBtn::changeEvent(QEvent* event) {
+void TAbColBitBtn::changeEvent(QEvent* event)
+{
     TAbBinGControl::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange) changed();
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange)
+        changed();
 }
 
-bool TAbColBitBtn::partOn(CheckedOption checkedPart, FlashOption flashPart) const {
-    if (inFlashOffPhase() && (flashOptions_ & flashPart)) return false;
-    if (isChecked() && isFlashing() && (flashOptions_ & flashPart)) return true;
+bool TAbColBitBtn::partOn(CheckedOption checkedPart, FlashOption flashPart) const
+{
+    if (inFlashOffPhase() && (flashOptions_ & flashPart))
+        return false;
+    if (isChecked() && isFlashing() && (flashOptions_ & flashPart))
+        return true;
     return (checkedOptions_ & checkedPart) && isChecked();
 }
 
-QColor TAbColBitBtn::currentFaceColor() const {
-    if (!isEnabled()) return colorDisabled_;
+QColor TAbColBitBtn::currentFaceColor() const
+{
+    if (!isEnabled())
+        return colorDisabled_;
     return partOn(coBtnCol, foBtnCol) ? colorOn_ : colorOff_;
 }
 
-QString TAbColBitBtn::currentText() const {
-    if (partOn(coText, foText) || textOff_.isEmpty()) return textOn_;
+QString TAbColBitBtn::currentText() const
+{
+    if (partOn(coText, foText) || textOff_.isEmpty())
+        return textOn_;
     return textOff_;
 }
 
-QColor TAbColBitBtn::currentTextColor() const {
-    if (!isEnabled()) return textColDisabled_;
+QColor TAbColBitBtn::currentTextColor() const
+{
+    if (!isEnabled())
+        return textColDisabled_;
     return partOn(coTextCol, foTextCol) ? textColOn_ : textColOff_;
 }
 
-bool TAbColBitBtn::drawnPressed() const {
+bool TAbColBitBtn::drawnPressed() const
+{
     return (checkedOptions_ & coBevel) && isChecked();
 }
 
-QSize TAbColBitBtn::sizeHint() const {
+QSize TAbColBitBtn::sizeHint() const
+{
     const QFontMetrics fm(font());
     QSize text =
         fm.size(0, paint::multiline(textOn_)).expandedTo(fm.size(0, paint::multiline(textOff_)));
@@ -131,18 +161,21 @@ QSize TAbColBitBtn::sizeHint() const {
     return content + QSize(frame, frame);
 }
 
-QSize TAbColBitBtn::minimumSizeHint() const {
+QSize TAbColBitBtn::minimumSizeHint() const
+{
     return {2 * bevelWidth_ + 4, 2 * bevelWidth_ + 4};
 }
 
-void TAbColBitBtn::paintDynamic(QPainter& painter) {
+void TAbColBitBtn::paintDynamic(QPainter& painter)
+{
     const bool pressed = drawnPressed();
     const QRect r = rect();
     paint::drawButton(painter, r, currentFaceColor(), bevelWidth_, pressed);
 
     QRect content =
         r.adjusted(bevelWidth_ + 1, bevelWidth_ + 1, -bevelWidth_ - 1, -bevelWidth_ - 1);
-    if (pressed) content.translate(offsetDown_, offsetDown_);
+    if (pressed)
+        content.translate(offsetDown_, offsetDown_);
     painter.save();
     painter.setClipRect(r.adjusted(bevelWidth_, bevelWidth_, -bevelWidth_, -bevelWidth_),
                         Qt::IntersectClip);

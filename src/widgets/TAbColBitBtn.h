@@ -99,8 +99,10 @@ private:
     bool partOn(CheckedOption checkedPart, FlashOption flashPart) const;
     void changed();
     template <typename T>
-    void assign(T& member, const T& value) {
-        if (member == value) return;
+    void assign(T& member, const T& value)
+    {
+        if (member == value)
+            return;
         member = value;
         changed();
     }

@@ -3,7 +3,8 @@
 namespace brivel {
 
 TAbCustomControl::TAbCustomControl(TAbFlashTimer& flashTimer, QWidget* parent)
-    : InstrumentWidget(flashTimer, parent) {
+    : InstrumentWidget(flashTimer, parent)
+{
     setFocusPolicy(Qt::StrongFocus);
 }
 

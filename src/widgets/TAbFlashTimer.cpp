@@ -5,37 +5,46 @@
 namespace brivel {
 
 TAbFlashTimer::TAbFlashTimer(Clock& clock, QObject* parent)
-    : QObject(parent), clock_(clock), timer_(clock.createTimer()) {
+    : QObject(parent), clock_(clock), timer_(clock.createTimer())
+{
     timer_->setInterval(kTickMs);
     timer_->setSingleShot(false);
     timer_->setCallback([this] { tick(); });
 }
 
-TAbFlashTimer::~TAbFlashTimer() {
+TAbFlashTimer::~TAbFlashTimer()
+{
     timer_->stop();
 }
 
-TAbFlashTimer::Entry* TAbFlashTimer::find(const Client* client) {
+TAbFlashTimer::Entry* TAbFlashTimer::find(const Client* client)
+{
     for (Entry& e : entries_) {
-        if (e.client == client) return &e;
+        if (e.client == client)
+            return &e;
     }
     return nullptr;
 }
 
-const TAbFlashTimer::Entry* TAbFlashTimer::find(const Client* client) const {
+const TAbFlashTimer::Entry* TAbFlashTimer::find(const Client* client) const
+{
     return const_cast<TAbFlashTimer*>(this)->find(client);
 }
 
-TAbFlashTimer::Entry& TAbFlashTimer::entryFor(Client* client) {
-    if (Entry* e = find(client)) return *e;
+TAbFlashTimer::Entry& TAbFlashTimer::entryFor(Client* client)
+{
+    if (Entry* e = find(client))
+        return *e;
     entries_.push_back(Entry{});
     entries_.back().client = client;
     return entries_.back();
 }
 
-bool TAbFlashTimer::registerFlash(Client* client, FlashFrequency frequency) {
+bool TAbFlashTimer::registerFlash(Client* client, FlashFrequency frequency)
+{
     const bool current = phase(frequency);
-    if (!client) return current;
+    if (!client)
+        return current;
     Entry& e = entryFor(client);
     e.flash = true;
     e.frequency = frequency;
@@ -44,20 +53,25 @@ bool TAbFlashTimer::registerFlash(Client* client, FlashFrequency frequency) {
     return current;
 }
 
-void TAbFlashTimer::registerInterval(Client* client, int intervalMs, int firstDelayMs) {
-    if (!client) return;
+void TAbFlashTimer::registerInterval(Client* client, int intervalMs, int firstDelayMs)
+{
+    if (!client)
+        return;
     const bool known = find(client) != nullptr;
     Entry& e = entryFor(client);
     const bool wasInterval = known && !e.flash;
     e.flash = false;
     e.intervalMs = intervalMs;
-    if (!wasInterval) e.dueMs = clock_.nowMs() + (firstDelayMs >= 0 ? firstDelayMs : intervalMs);
+    if (!wasInterval)
+        e.dueMs = clock_.nowMs() + (firstDelayMs >= 0 ? firstDelayMs : intervalMs);
     updateRunning();
 }
 
-void TAbFlashTimer::unregister(Client* client) {
+void TAbFlashTimer::unregister(Client* client)
+{
     Entry* e = find(client);
-    if (!e) return;
+    if (!e)
+        return;
     if (ticking_) {
         // Removed after the tick, so the loop over the entries stays valid.
         e->client = nullptr;
@@ -67,20 +81,24 @@ void TAbFlashTimer::unregister(Client* client) {
     updateRunning();
 }
 
-bool TAbFlashTimer::isRegistered(const Client* client) const {
+bool TAbFlashTimer::isRegistered(const Client* client) const
+{
     return client && find(client) != nullptr;
 }
 
-int TAbFlashTimer::registeredCount() const {
+int TAbFlashTimer::registeredCount() const
+{
     return int(std::count_if(entries_.begin(), entries_.end(),
                              [](const Entry& e) { return e.client != nullptr; }));
 }
 
-bool TAbFlashTimer::isRunning() const {
+bool TAbFlashTimer::isRunning() const
+{
     return timer_->isActive();
 }
 
-void TAbFlashTimer::updateRunning() {
+void TAbFlashTimer::updateRunning()
+{
     const bool wanted = registeredCount() > 0;
     if (wanted && !timer_->isActive())
         timer_->start();
@@ -88,7 +106,8 @@ void TAbFlashTimer::updateRunning() {
         timer_->stop();
 }
 
-void TAbFlashTimer::tick() {
+void TAbFlashTimer::tick()
+{
     ++tickCount_;  // unsigned: wraps to 0 after its largest value
     ticking_ = true;
     // Clients registered during the tick wait for the next one.
@@ -96,7 +115,8 @@ void TAbFlashTimer::tick() {
     for (std::size_t i = 0; i < count; ++i) {
         // Index access: a callback may register clients and grow the vector.
         Client* client = entries_[i].client;
-        if (!client) continue;
+        if (!client)
+            continue;
         if (entries_[i].flash) {
             const bool now = flashPhase(tickCount_, entries_[i].frequency);
             if (now != entries_[i].lastPhase) {
@@ -105,9 +125,11 @@ void TAbFlashTimer::tick() {
             }
             continue;
         }
-        if (entries_[i].intervalMs < 1) continue;
+        if (entries_[i].intervalMs < 1)
+            continue;
         const qint64 now = clock_.nowMs();
-        if (now < entries_[i].dueMs) continue;
+        if (now < entries_[i].dueMs)
+            continue;
         entries_[i].dueMs =
             nextIntervalDue(now, entries_[i].dueMs, entries_[i].intervalMs, kMaxLatenessMs);
         client->intervalElapsed();

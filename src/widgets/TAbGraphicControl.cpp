@@ -3,7 +3,8 @@
 namespace brivel {
 
 TAbGraphicControl::TAbGraphicControl(TAbFlashTimer& flashTimer, QWidget* parent)
-    : InstrumentWidget(flashTimer, parent) {
+    : InstrumentWidget(flashTimer, parent)
+{
     setFocusPolicy(Qt::NoFocus);
 }
 

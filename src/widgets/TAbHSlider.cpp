@@ -20,33 +20,43 @@ constexpr int kPointer = 5;
 }  // namespace
 
 TAbHSlider::TAbHSlider(TAbFlashTimer& flashTimer, QWidget* parent)
-    : TAbAnalogCControl(flashTimer, parent, Qt::Horizontal, 20) {
+    : TAbAnalogCControl(flashTimer, parent, Qt::Horizontal, 20)
+{
     resize(sizeHint());
 }
 
-void TAbHSlider::setOptions(Options options) {
-    if (options_ == options) return;
+void TAbHSlider::setOptions(Options options)
+{
+    if (options_ == options)
+        return;
     options_ = options;
     relayout();
 }
 
-QSize TAbHSlider::sizeHint() const {
+QSize TAbHSlider::sizeHint() const
+{
     const QFontMetrics fm(font());
     const QFontMetrics fs(scaleSettings()->font());
     int h = 22 + kMajorTick + 4;
-    if (options_ & (opName1 | opName2)) h += fm.height() + 1;
-    if (options_ & opScaleText) h += fs.height();
-    if (options_ & opBevelOuter) h += 2 * bevelOuter()->inset();
+    if (options_ & (opName1 | opName2))
+        h += fm.height() + 1;
+    if (options_ & opScaleText)
+        h += fs.height();
+    if (options_ & opBevelOuter)
+        h += 2 * bevelOuter()->inset();
     return {200, h + 4};
 }
 
-QSize TAbHSlider::minimumSizeHint() const {
+QSize TAbHSlider::minimumSizeHint() const
+{
     return {kMinButtonSize * 3, 30};
 }
 
-void TAbHSlider::updateLayout() {
+void TAbHSlider::updateLayout()
+{
     QRect r = rect();
-    if (options_ & opBevelOuter) r = bevelOuter()->contentRect(r);
+    if (options_ & opBevelOuter)
+        r = bevelOuter()->contentRect(r);
     r.adjust(2, 2, -2, -2);
     const QFontMetrics fm(font());
     const QFontMetrics fs(scaleSettings()->font());
@@ -78,9 +88,11 @@ void TAbHSlider::updateLayout() {
     trackLength_ = std::max(1, r.width() - 2 * half);
 }
 
-void TAbHSlider::paintStatic(QPainter& painter) {
+void TAbHSlider::paintStatic(QPainter& painter)
+{
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    if (options_ & opBevelOuter) bevelOuter()->paint(painter, rect());
+    if (options_ & opBevelOuter)
+        bevelOuter()->paint(painter, rect());
     const TSignalSettings* s = signalSettings();
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
@@ -104,7 +116,8 @@ void TAbHSlider::paintStatic(QPainter& painter) {
     const TScaleSettings* sc = scaleSettings();
     const int dir = scaleAbove_ ? -1 : 1;
     painter.setPen(sc->color());
-    if (sc->drawLine()) painter.drawLine(trackStart_, scaleY_, trackStart_ + trackLength_, scaleY_);
+    if (sc->drawLine())
+        painter.drawLine(trackStart_, scaleY_, trackStart_ + trackLength_, scaleY_);
     const int ticks = sc->steps() * sc->subSteps();
     for (int i = 0; i <= ticks; ++i) {
         const int x = trackStart_ + int(double(trackLength_) * i / ticks + 0.5);
@@ -125,11 +138,13 @@ void TAbHSlider::paintStatic(QPainter& painter) {
     }
 }
 
-QMargins TAbHSlider::gripMargins() const {
+QMargins TAbHSlider::gripMargins() const
+{
     return scaleAbove_ ? QMargins(0, kPointer + 2, 0, 0) : QMargins(0, 0, 0, kPointer + 2);
 }
 
-void TAbHSlider::paintDynamic(QPainter& painter) {
+void TAbHSlider::paintDynamic(QPainter& painter)
+{
     const QRect grip = gripRect();
     const QColor face = gripColor();
     paint::drawButton(painter, grip, face, 2, false);

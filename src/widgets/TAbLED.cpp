@@ -10,47 +10,59 @@
 namespace brivel {
 
 TAbLED::TAbLED(TAbFlashTimer& flashTimer, QWidget* parent)
-    : TAbBinGControl(flashTimer, parent), led_(new TLED(this)) {
+    : TAbBinGControl(flashTimer, parent), led_(new TLED(this))
+{
     connect(led_, &TLED::changed, this, &TAbLED::configChanged);
     resize(sizeHint());
 }
 
-void TAbLED::setCaption(const QString& caption) {
-    if (caption_ == caption) return;
+void TAbLED::setCaption(const QString& caption)
+{
+    if (caption_ == caption)
+        return;
     caption_ = caption;
     configChanged();
 }
 
-void TAbLED::setLedPosition(Position position) {
-    if (position_ == position) return;
+void TAbLED::setLedPosition(Position position)
+{
+    if (position_ == position)
+        return;
     position_ = position;
     configChanged();
 }
 
-void TAbLED::setSpacing(int spacing) {
-    if (spacing_ == spacing) return;
+void TAbLED::setSpacing(int spacing)
+{
+    if (spacing_ == spacing)
+        return;
     spacing_ = spacing;
     configChanged();
 }
 
-void TAbLED::configChanged() {
+void TAbLED::configChanged()
+{
     onLook_ = offLook_ = QPixmap();
     relayout();
 }
 
-void TAbLED::changeEvent(QEvent* event) {
+void TAbLED::changeEvent(QEvent* event)
+{
     TAbBinGControl::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
         configChanged();
 }
 
-QSize TAbLED::captionSize() const {
-    if (caption_.isEmpty()) return {0, 0};
+QSize TAbLED::captionSize() const
+{
+    if (caption_.isEmpty())
+        return {0, 0};
     const QFontMetrics fm(font());
     return fm.size(0, paint::multiline(caption_));
 }
 
-QSize TAbLED::sizeHint() const {
+QSize TAbLED::sizeHint() const
+{
     const QSize led(led_->width(), led_->height());
     const QSize text = captionSize();
     const int gap = text.isEmpty() ? 0 : spacing_;
@@ -59,11 +71,13 @@ QSize TAbLED::sizeHint() const {
     return {std::max(led.width(), text.width()), led.height() + gap + text.height()};
 }
 
-QSize TAbLED::minimumSizeHint() const {
+QSize TAbLED::minimumSizeHint() const
+{
     return {led_->width(), led_->height()};
 }
 
-void TAbLED::updateLayout() {
+void TAbLED::updateLayout()
+{
     const QSize led(led_->width(), led_->height());
     const QSize text = captionSize();
     const int gap = text.isEmpty() ? 0 : spacing_;
@@ -93,15 +107,18 @@ void TAbLED::updateLayout() {
     }
 }
 
-void TAbLED::paintStatic(QPainter& painter) {
-    if (caption_.isEmpty()) return;
+void TAbLED::paintStatic(QPainter& painter)
+{
+    if (caption_.isEmpty())
+        return;
     painter.setFont(font());
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(captionRect_, Qt::AlignCenter, paint::multiline(caption_));
 }
 
-const QPixmap& TAbLED::ledPixmap(bool on) {
+const QPixmap& TAbLED::ledPixmap(bool on)
+{
     QPixmap& look = on ? onLook_ : offLook_;
     const qreal dpr = devicePixelRatioF();
     if (look.isNull() || look.devicePixelRatio() != dpr) {
@@ -116,11 +133,13 @@ const QPixmap& TAbLED::ledPixmap(bool on) {
     return look;
 }
 
-void TAbLED::paintDynamic(QPainter& painter) {
+void TAbLED::paintDynamic(QPainter& painter)
+{
     painter.drawPixmap(ledRect_.topLeft(), ledPixmap(showsOnLook()));
 }
 
-void TAbLED::lookChanged() {
+void TAbLED::lookChanged()
+{
     update(ledRect_);
 }
 

@@ -20,7 +20,8 @@ TAbMiniTrend::TAbMiniTrend(TAbFlashTimer& flashTimer, QWidget* parent)
     : TAbGraphicControl(flashTimer, parent),
       signal_{new TSignalSettings(this), new TSignalSettings(this)},
       bevelOuter_(new TAbSBevel(this)),
-      bevelInner_(new TAbSBevel(this)) {
+      bevelInner_(new TAbSBevel(this))
+{
     QFont f = font();
     f.setBold(true);
     f.setPixelSize(11);
@@ -46,101 +47,130 @@ TAbMiniTrend::TAbMiniTrend(TAbFlashTimer& flashTimer, QWidget* parent)
     ensureLayout();
 }
 
-TAbMiniTrend::~TAbMiniTrend() {
-    if (TAbFlashTimer* timer = flashTimer()) timer->unregister(this);
+TAbMiniTrend::~TAbMiniTrend()
+{
+    if (TAbFlashTimer* timer = flashTimer())
+        timer->unregister(this);
 }
 
-QSize TAbMiniTrend::sizeHint() const {
+QSize TAbMiniTrend::sizeHint() const
+{
     return {300, 200};
 }
 
-QSize TAbMiniTrend::minimumSizeHint() const {
+QSize TAbMiniTrend::minimumSizeHint() const
+{
     return {kMinimumSize, kMinimumSize};
 }
 
-QString TAbMiniTrend::timeLabel() const {
+QString TAbMiniTrend::timeLabel() const
+{
     return trendmath::divisionLabel(timeBase_.secondsPerDivision);
 }
 
-void TAbMiniTrend::setChannelValue(int channel, float value) {
+void TAbMiniTrend::setChannelValue(int channel, float value)
+{
     value_[channel] = value;
     digit_[channel] = signalmath::valueToDigit(signal_[channel]->range(), value);
 }
 
-void TAbMiniTrend::setChannelDigit(int channel, int digit) {
+void TAbMiniTrend::setChannelDigit(int channel, int digit)
+{
     digit_[channel] = digit;
     value_[channel] = float(signalmath::digitToValue(signal_[channel]->range(), digit));
 }
 
-void TAbMiniTrend::setTimeScale(int minutes) {
-    if (minutes <= 0 || minutes == timeScale_) return;
+void TAbMiniTrend::setTimeScale(int minutes)
+{
+    if (minutes <= 0 || minutes == timeScale_)
+        return;
     timeScale_ = minutes;
     // A new time axis: what is drawn no longer matches it.
     initPlot();
     update(plotRect_);
 }
 
-void TAbMiniTrend::setFlow(bool flow) {
-    if (flow_ == flow) return;
+void TAbMiniTrend::setFlow(bool flow)
+{
+    if (flow_ == flow)
+        return;
     flow_ = flow;
     restartTimeBase();
 }
 
-void TAbMiniTrend::setOptions(Options options) {
-    if (options_ == options) return;
+void TAbMiniTrend::setOptions(Options options)
+{
+    if (options_ == options)
+        return;
     options_ = options;
     configChanged();
 }
 
-void TAbMiniTrend::setBkColor(const QColor& color) {
-    if (bkColor_ == color) return;
+void TAbMiniTrend::setBkColor(const QColor& color)
+{
+    if (bkColor_ == color)
+        return;
     bkColor_ = color;
     initPlot();
     update(plotRect_);
 }
 
-void TAbMiniTrend::setGridColor(const QColor& color) {
+void TAbMiniTrend::setGridColor(const QColor& color)
+{
     gridColor_ = color;
 }
 
-void TAbMiniTrend::setTimeLineColor(const QColor& color) {
+void TAbMiniTrend::setTimeLineColor(const QColor& color)
+{
     timeLineColor_ = color;
 }
 
-void TAbMiniTrend::setSignalColorCh1(const QColor& color) {
-    if (signalColor_[0] == color) return;
+void TAbMiniTrend::setSignalColorCh1(const QColor& color)
+{
+    if (signalColor_[0] == color)
+        return;
     signalColor_[0] = color;
     invalidateStatic();
 }
 
-void TAbMiniTrend::setSignalColorCh2(const QColor& color) {
-    if (signalColor_[1] == color) return;
+void TAbMiniTrend::setSignalColorCh2(const QColor& color)
+{
+    if (signalColor_[1] == color)
+        return;
     signalColor_[1] = color;
     invalidateStatic();
 }
 
-void TAbMiniTrend::setCaptionFont(const QFont& font) {
-    if (captionFont_ == font) return;
+void TAbMiniTrend::setCaptionFont(const QFont& font)
+{
+    if (captionFont_ == font)
+        return;
     captionFont_ = font;
     configChanged();
 }
 
-void TAbMiniTrend::setCaption(const QString& caption) {
-    if (caption_ == caption) return;
+void TAbMiniTrend::setCaption(const QString& caption)
+{
+    if (caption_ == caption)
+        return;
     caption_ = caption;
     invalidateStatic();
 }
 
-void TAbMiniTrend::configChanged() {
+void TAbMiniTrend::configChanged()
+{
     relayout();
 }
 
-void TAbMiniTrend::changeEvent(QEvent* event) {
+void TAbMiniTrend::changeEvent(QEvent* event)
+{
     TAbGraphicControl::changeEvent(event);
-    if (event->type() == QEvent::FontChange) configChanged();
+    if (event->type() == QEvent::FontChange)
+        configChanged();
 }
 
-int TAbMiniTrend::scaleWidth(int channel) const {
+int TAbMiniTrend::scaleWidth(int channel) const
+{
     const QFontMetrics fm(font());
     const TSignalSettings* s = signal_[channel];
     return std::max(fm.horizontalAdvance(s->format(s->valueTo())),
@@ -148,9 +178,11 @@ int TAbMiniTrend::scaleWidth(int channel) const {
            kScaleExtra;
 }
 
-void TAbMiniTrend::updateLayout() {
+void TAbMiniTrend::updateLayout()
+{
     QRect r = rect();
-    if (options_ & opBevelOuter) r = bevelOuter_->contentRect(r);
+    if (options_ & opBevelOuter)
+        r = bevelOuter_->contentRect(r);
     const QFontMetrics fm(font());
     captionRect_ = legendRect_ = QRect();
     if (options_ & opCaption) {
@@ -179,10 +211,12 @@ void TAbMiniTrend::updateLayout() {
         r = bevelInner_->contentRect(r);
     }
     plotRect_ = QRect(r.topLeft(), r.size().expandedTo(QSize(1, 1)));
-    if (plot_.size() != plotRect_.size()) initPlot();
+    if (plot_.size() != plotRect_.size())
+        initPlot();
 }
 
-void TAbMiniTrend::initPlot() {
+void TAbMiniTrend::initPlot()
+{
     const QSize size = plotRect_.size().expandedTo(QSize(1, 1));
     plot_ = QImage(size, QImage::Format_RGB32);
     plot_.fill(bkColor_);
@@ -211,7 +245,8 @@ void TAbMiniTrend::initPlot() {
     restartTimeBase();
 }
 
-void TAbMiniTrend::drawTimeLabel(QPainter& painter, int rightX) {
+void TAbMiniTrend::drawTimeLabel(QPainter& painter, int rightX)
+{
     const QDateTime now = flashTimer() ? flashTimer()->clock().localDateTime() : QDateTime();
     const QString text = QLatin1Char(' ') + timeLabel() + QLatin1String(" - ") +
                          now.time().toString(QStringLiteral("hh:mm:ss")) + QLatin1Char('>');
@@ -223,16 +258,19 @@ void TAbMiniTrend::drawTimeLabel(QPainter& painter, int rightX) {
                      Qt::AlignRight | Qt::AlignBottom, text);
 }
 
-void TAbMiniTrend::restartTimeBase() {
+void TAbMiniTrend::restartTimeBase()
+{
     TAbFlashTimer* timer = flashTimer();
-    if (!timer) return;
+    if (!timer)
+        return;
     timer->unregister(this);
     if (flow_)
         timer->registerInterval(this, timeBase_.periodMs,
                                 std::min(timeBase_.periodMs, trendmath::kFirstPeriodLimitMs));
 }
 
-void TAbMiniTrend::intervalElapsed() {
+void TAbMiniTrend::intervalElapsed()
+{
     // A hidden widget gets no resize events; catch up with its size here.
     ensureLayout();
     const int w = plot_.width();
@@ -257,12 +295,14 @@ void TAbMiniTrend::intervalElapsed() {
         }
         // Vertical lines keep their spacing of one division as they scroll in.
         for (int x = w - s; x < w; ++x) {
-            if (((w - x - shifted_) % d + d) % d != 0) continue;
+            if (((w - x - shifted_) % d + d) % d != 0)
+                continue;
             ++newGridLines_;
             const bool timeLine = (options_ & opTimeLine) && newGridLines_ % 5 == 1;
             p.setPen(timeLine ? timeLineColor_ : gridColor_);
             p.drawLine(x, 0, x, h - 1);
-            if (timeLine) drawTimeLabel(p, x);
+            if (timeLine)
+                drawTimeLabel(p, x);
         }
     }
     for (int ch = 0; ch < 2; ++ch) {
@@ -277,7 +317,8 @@ void TAbMiniTrend::intervalElapsed() {
     update(plotRect_);
 }
 
-void TAbMiniTrend::paintScale(QPainter& painter, int channel) const {
+void TAbMiniTrend::paintScale(QPainter& painter, int channel) const
+{
     const QRect& r = scaleRect_[channel];
     const TSignalSettings* s = signal_[channel];
     const QFontMetrics fm(font());
@@ -310,23 +351,29 @@ void TAbMiniTrend::paintScale(QPainter& painter, int channel) const {
                      s->format(s->valueFrom()));
 }
 
-void TAbMiniTrend::paintStatic(QPainter& painter) {
+void TAbMiniTrend::paintStatic(QPainter& painter)
+{
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    if (options_ & opBevelOuter) bevelOuter_->paint(painter, rect());
+    if (options_ & opBevelOuter)
+        bevelOuter_->paint(painter, rect());
     if (options_ & opCaption) {
         painter.setFont(captionFont_);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(captionRect_, Qt::AlignCenter, caption_);
     }
     painter.setFont(font());
-    if (options_ & opScaleCh1) paintScale(painter, 0);
-    if (options_ & opScaleCh2) paintScale(painter, 1);
-    if (options_ & opBevelInner) bevelInner_->paint(painter, innerBevelRect_, false);
+    if (options_ & opScaleCh1)
+        paintScale(painter, 0);
+    if (options_ & opScaleCh2)
+        paintScale(painter, 1);
+    if (options_ & opBevelInner)
+        bevelInner_->paint(painter, innerBevelRect_, false);
 
     const QFontMetrics fm(font());
     const int box = std::max(4, fm.height() - 5);
     for (int ch = 0; ch < 2; ++ch) {
-        if (!(options_ & (ch == 0 ? opSignDescCh1 : opSignDescCh2))) continue;
+        if (!(options_ & (ch == 0 ? opSignDescCh1 : opSignDescCh2)))
+            continue;
         const TSignalSettings* s = signal_[ch];
         const QString text =
             QStringLiteral("Ch%1 : ").arg(ch + 1) + s->name1() + QLatin1String(" - ") + s->name2();
@@ -341,7 +388,8 @@ void TAbMiniTrend::paintStatic(QPainter& painter) {
     }
 }
 
-void TAbMiniTrend::paintDynamic(QPainter& painter) {
+void TAbMiniTrend::paintDynamic(QPainter& painter)
+{
     painter.drawImage(plotRect_.topLeft(), plot_);
 }
 

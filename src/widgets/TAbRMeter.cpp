@@ -23,13 +23,15 @@ namespace brivel {
 namespace {
 
 // Qt measures arcs counter-clockwise from three o'clock in 1/16 degrees.
-double qtAngle(double clockwiseFromTop) {
+double qtAngle(double clockwiseFromTop)
+{
     return 90.0 - clockwiseFromTop;
 }
 
 // How far the scale reaches below the centre, in radii: the lowest point of
 // the arc, but never less than the hub needs.
-double extentBelowCentre(double start, double sweep) {
+double extentBelowCentre(double start, double sweep)
+{
     double lowest = 0.15;
     for (int i = 0; i <= 90; ++i) {
         const double a = (start + sweep * i / 90.0) * M_PI / 180.0;
@@ -41,7 +43,9 @@ double extentBelowCentre(double start, double sweep) {
 }  // namespace
 
 TAbRMeter::TAbRMeter(TAbFlashTimer& flashTimer, QWidget* parent)
-    : TAbRMeter(flashTimer, parent, 225.0, 270.0) {}
+    : TAbRMeter(flashTimer, parent, 225.0, 270.0)
+{
+}
 
 TAbRMeter::TAbRMeter(TAbFlashTimer& flashTimer, QWidget* parent, double startAngle,
                      double sweepAngle)
@@ -49,7 +53,8 @@ TAbRMeter::TAbRMeter(TAbFlashTimer& flashTimer, QWidget* parent, double startAng
       startAngle_(startAngle),
       sweepAngle_(sweepAngle),
       scale_(new TScaleSettings(this)),
-      arrow_(new TArrowSettings(this)) {
+      arrow_(new TArrowSettings(this))
+{
     fontUnit_ = font();
     fontUnit_.setPixelSize(11);
     fontUnit_.setBold(true);
@@ -59,60 +64,76 @@ TAbRMeter::TAbRMeter(TAbFlashTimer& flashTimer, QWidget* parent, double startAng
     resize(sizeHint());
 }
 
-void TAbRMeter::setOptions(Options options) {
-    if (options_ == options) return;
+void TAbRMeter::setOptions(Options options)
+{
+    if (options_ == options)
+        return;
     options_ = options;
     configChanged();
 }
 
-void TAbRMeter::setFontUnit(const QFont& font) {
-    if (fontUnit_ == font) return;
+void TAbRMeter::setFontUnit(const QFont& font)
+{
+    if (fontUnit_ == font)
+        return;
     fontUnit_ = font;
     configChanged();
 }
 
-void TAbRMeter::setFaceColor(const QColor& color) {
-    if (faceColor_ == color) return;
+void TAbRMeter::setFaceColor(const QColor& color)
+{
+    if (faceColor_ == color)
+        return;
     faceColor_ = color;
     invalidateStatic();
 }
 
-void TAbRMeter::configChanged() {
+void TAbRMeter::configChanged()
+{
     relayout();
 }
 
-QSize TAbRMeter::sizeHint() const {
+QSize TAbRMeter::sizeHint() const
+{
     return {161, 138};
 }
 
-QSize TAbRMeter::minimumSizeHint() const {
+QSize TAbRMeter::minimumSizeHint() const
+{
     return {60, 50};
 }
 
-double TAbRMeter::pointerAngle(int permille) const {
+double TAbRMeter::pointerAngle(int permille) const
+{
     return startAngle_ + sweepAngle_ * signalmath::drawnPermille(permille) / 1000.0;
 }
 
-QRectF TAbRMeter::sectorOuterRect() const {
+QRectF TAbRMeter::sectorOuterRect() const
+{
     const double off = sectorSettings()->offset();
     const QRectF outer = scaleRect_.adjusted(off, off, -off, -off);
     return outer.width() > 0 && outer.height() > 0 ? outer : QRectF();
 }
 
-QRectF TAbRMeter::sectorInnerRect() const {
+QRectF TAbRMeter::sectorInnerRect() const
+{
     const QRectF outer = sectorOuterRect();
-    if (outer.isNull()) return {};
+    if (outer.isNull())
+        return {};
     const double shrink = width() / 10.0 + sectorSettings()->widthOffset();
     const QRectF inner = outer.adjusted(shrink, shrink, -shrink, -shrink);
     return inner.width() > 0 && inner.height() > 0 ? inner : QRectF();
 }
 
-void TAbRMeter::updateLayout() {
+void TAbRMeter::updateLayout()
+{
     QRectF r = QRectF(rect()).adjusted(2, 2, -2, -2);
     const QFontMetrics fm(font());
     int nameLines = 0;
-    if (options_ & opName1) ++nameLines;
-    if (options_ & opName2) ++nameLines;
+    if (options_ & opName1)
+        ++nameLines;
+    if (options_ & opName2)
+        ++nameLines;
     namesRect_ = QRect();
     if (nameLines) {
         const int h = nameLines * fm.height();
@@ -127,7 +148,8 @@ void TAbRMeter::updateLayout() {
     scaleRect_ = QRectF(centre_.x() - rs, centre_.y() - rs, 2 * rs, 2 * rs);
 }
 
-void TAbRMeter::paintStatic(QPainter& painter) {
+void TAbRMeter::paintStatic(QPainter& painter)
+{
     painter.fillRect(rect(), palette().color(QPalette::Window));
     painter.setRenderHint(QPainter::Antialiasing, true);
 
@@ -154,7 +176,8 @@ void TAbRMeter::paintStatic(QPainter& painter) {
     painter.setBrush(face);
     painter.drawEllipse(centre_, faceR, faceR);
 
-    if (options_ & opSector) paintSectorBand(painter);
+    if (options_ & opSector)
+        paintSectorBand(painter);
     paintScale(painter);
 
     if (options_ & opUnit) {
@@ -169,19 +192,24 @@ void TAbRMeter::paintStatic(QPainter& painter) {
         painter.setFont(font());
         painter.setPen(palette().color(QPalette::WindowText));
         QStringList names;
-        if (options_ & opName1) names << signalSettings()->name1();
-        if (options_ & opName2) names << signalSettings()->name2();
+        if (options_ & opName1)
+            names << signalSettings()->name1();
+        if (options_ & opName2)
+            names << signalSettings()->name2();
         painter.drawText(namesRect_, Qt::AlignHCenter | Qt::AlignTop, names.join(u'\n'));
     }
 }
 
-void TAbRMeter::paintSectorBand(QPainter& painter) const {
+void TAbRMeter::paintSectorBand(QPainter& painter) const
+{
     const QRectF outer = sectorOuterRect();
-    if (outer.isNull()) return;
+    if (outer.isNull())
+        return;
     const QRectF inner = sectorInnerRect();
     for (int i = 0; i < 3; ++i) {
         const signalmath::SectorBounds b = sectorSettings()->bounds(i);
-        if (b.to - b.from <= 4 || b.to < 0 || b.from > 1000) continue;
+        if (b.to - b.from <= 4 || b.to < 0 || b.from > 1000)
+            continue;
         const double from = std::max(0, b.from);
         const double to = std::min(1000, b.to);
         const double a0 = qtAngle(startAngle_ + sweepAngle_ * from / 1000.0);
@@ -200,7 +228,8 @@ void TAbRMeter::paintSectorBand(QPainter& painter) const {
     }
 }
 
-void TAbRMeter::paintScale(QPainter& painter) const {
+void TAbRMeter::paintScale(QPainter& painter) const
+{
     const double rs = scaleRect_.width() / 2.0;
     const double major = std::max(4.0, rs * 0.13);
     const double minor = std::max(2.0, rs * 0.07);
@@ -241,7 +270,8 @@ void TAbRMeter::paintScale(QPainter& painter) const {
     }
 }
 
-void TAbRMeter::paintPointer(QPainter& painter, double angle) const {
+void TAbRMeter::paintPointer(QPainter& painter, double angle) const
+{
     const double rs = scaleRect_.width() / 2.0;
     const double tip = rs - 3.0;
     const int style = arrow_->shape();
@@ -293,7 +323,8 @@ void TAbRMeter::paintPointer(QPainter& painter, double angle) const {
     painter.restore();
 }
 
-void TAbRMeter::paintMinMax(QPainter& painter) const {
+void TAbRMeter::paintMinMax(QPainter& painter) const
+{
     const TMinMax* mm = minMax();
     const double rs = scaleRect_.width() / 2.0;
     auto marker = [&](float v, const QColor& color) {
@@ -309,17 +340,22 @@ void TAbRMeter::paintMinMax(QPainter& painter) const {
     };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    if (mm->minVisible() && mm->min() <= mm->max()) marker(mm->min(), mm->minColor());
-    if (mm->maxVisible() && mm->min() <= mm->max()) marker(mm->max(), mm->maxColor());
+    if (mm->minVisible() && mm->min() <= mm->max())
+        marker(mm->min(), mm->minColor());
+    if (mm->maxVisible() && mm->min() <= mm->max())
+        marker(mm->max(), mm->maxColor());
     painter.restore();
 }
 
-void TAbRMeter::paintDynamic(QPainter& painter) {
-    if (options_ & opMinMax) paintMinMax(painter);
+void TAbRMeter::paintDynamic(QPainter& painter)
+{
+    if (options_ & opMinMax)
+        paintMinMax(painter);
     paintPointer(painter, pointerAngle());
 }
 
-QRect TAbRMeter::pointerBounds(int permille) const {
+QRect TAbRMeter::pointerBounds(int permille) const
+{
     const double rs = scaleRect_.width() / 2.0;
     const double a = pointerAngle(permille);
     const double hub = std::max(3.0, radius_ * 0.09) + 3.0;
@@ -331,13 +367,15 @@ QRect TAbRMeter::pointerBounds(int permille) const {
                                       radius_ * 0.07 + 3);
 }
 
-void TAbRMeter::valueUpdated(int oldDrawnPosition, const QString& oldText) {
+void TAbRMeter::valueUpdated(int oldDrawnPosition, const QString& oldText)
+{
     Q_UNUSED(oldText);
     if (options_ & opMinMax) {
         update();
         return;
     }
-    if (oldDrawnPosition == drawnPosition()) return;
+    if (oldDrawnPosition == drawnPosition())
+        return;
     update(QRegion(pointerBounds(oldDrawnPosition)) + pointerBounds(drawnPosition()));
 }
 

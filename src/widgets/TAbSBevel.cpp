@@ -7,61 +7,79 @@
 
 namespace brivel {
 
-TAbSBevel::TAbSBevel(QObject* parent) : QObject(parent) {
+TAbSBevel::TAbSBevel(QObject* parent) : QObject(parent)
+{
     color_ = QGuiApplication::palette().color(QPalette::Button);
 }
 
-void TAbSBevel::setStyle(Style style) {
-    if (style_ == style) return;
+void TAbSBevel::setStyle(Style style)
+{
+    if (style_ == style)
+        return;
     style_ = style;
     emit changed();
 }
 
-void TAbSBevel::setLines(Lines lines) {
-    if (lines_ == lines) return;
+void TAbSBevel::setLines(Lines lines)
+{
+    if (lines_ == lines)
+        return;
     lines_ = lines;
     emit changed();
 }
 
-void TAbSBevel::setWidth(int width) {
+void TAbSBevel::setWidth(int width)
+{
     width = qMax(0, width);
-    if (width_ == width) return;
+    if (width_ == width)
+        return;
     width_ = width;
     emit changed();
 }
 
-void TAbSBevel::setSpacing(int spacing) {
+void TAbSBevel::setSpacing(int spacing)
+{
     spacing = qMax(0, spacing);
-    if (spacing_ == spacing) return;
+    if (spacing_ == spacing)
+        return;
     spacing_ = spacing;
     emit changed();
 }
 
-void TAbSBevel::setColor(const QColor& color) {
-    if (color_ == color) return;
+void TAbSBevel::setColor(const QColor& color)
+{
+    if (color_ == color)
+        return;
     color_ = color;
     emit changed();
 }
 
-void TAbSBevel::setColorHighlight(const QColor& colorHighlight) {
-    if (colorHighlight_ == colorHighlight) return;
+void TAbSBevel::setColorHighlight(const QColor& colorHighlight)
+{
+    if (colorHighlight_ == colorHighlight)
+        return;
     colorHighlight_ = colorHighlight;
     emit changed();
 }
 
-void TAbSBevel::setColorShadow(const QColor& colorShadow) {
-    if (colorShadow_ == colorShadow) return;
+void TAbSBevel::setColorShadow(const QColor& colorShadow)
+{
+    if (colorShadow_ == colorShadow)
+        return;
     colorShadow_ = colorShadow;
     emit changed();
 }
 
-void TAbSBevel::setSurfaceGradient(bool surfaceGradient) {
-    if (surfaceGradient_ == surfaceGradient) return;
+void TAbSBevel::setSurfaceGradient(bool surfaceGradient)
+{
+    if (surfaceGradient_ == surfaceGradient)
+        return;
     surfaceGradient_ = surfaceGradient;
     emit changed();
 }
 
-int TAbSBevel::frameWidth() const {
+int TAbSBevel::frameWidth() const
+{
     switch (lines_) {
         case blNone:
             return 0;
@@ -72,16 +90,19 @@ int TAbSBevel::frameWidth() const {
     }
 }
 
-QRect TAbSBevel::contentRect(const QRect& outer) const {
+QRect TAbSBevel::contentRect(const QRect& outer) const
+{
     const int i = inset();
     return outer.adjusted(i, i, -i, -i);
 }
 
 static void frame(QPainter& p, const QRect& r, int width, const QColor& topLeft,
-                  const QColor& bottomRight) {
+                  const QColor& bottomRight)
+{
     for (int i = 0; i < width; ++i) {
         const QRect f = r.adjusted(i, i, -i, -i);
-        if (f.width() < 2 || f.height() < 2) return;
+        if (f.width() < 2 || f.height() < 2)
+            return;
         p.setPen(topLeft);
         p.drawLine(f.topLeft(), f.topRight());
         p.drawLine(f.topLeft(), f.bottomLeft());
@@ -91,7 +112,8 @@ static void frame(QPainter& p, const QRect& r, int width, const QColor& topLeft,
     }
 }
 
-void TAbSBevel::paint(QPainter& painter, const QRect& outer, bool fill) const {
+void TAbSBevel::paint(QPainter& painter, const QRect& outer, bool fill) const
+{
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     const bool raised = style_ == bsRaised;

@@ -19,6 +19,8 @@ class TAbSpinButton : public TAbCustomControl {
     Q_PROPERTY(int startDelay READ startDelay WRITE setStartDelay)
     Q_PROPERTY(QPixmap upGlyph READ upGlyph WRITE setUpGlyph)
     Q_PROPERTY(QPixmap downGlyph READ downGlyph WRITE setDownGlyph)
+    Q_PROPERTY(int upNumGlyphs READ upNumGlyphs WRITE setUpNumGlyphs)
+    Q_PROPERTY(int downNumGlyphs READ downNumGlyphs WRITE setDownNumGlyphs)
 
 public:
     explicit TAbSpinButton(TAbFlashTimer& flashTimer, QWidget* parent = nullptr);
@@ -32,6 +34,10 @@ public:
     void setUpGlyph(const QPixmap& glyph);
     QPixmap downGlyph() const;
     void setDownGlyph(const QPixmap& glyph);
+    int upNumGlyphs() const;
+    void setUpNumGlyphs(int count);
+    int downNumGlyphs() const;
+    void setDownNumGlyphs(int count);
     // Takes the focus when a half is pressed, if it can.
     QWidget* focusControl() const { return focusControl_; }
     void setFocusControl(QWidget* control) { focusControl_ = control; }

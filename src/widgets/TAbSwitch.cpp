@@ -3,6 +3,8 @@
 namespace brivel {
 
 TAbSwitch::TAbSwitch(TAbFlashTimer& flashTimer, QWidget* parent)
-    : TAbBinGControl(flashTimer, parent) {}
+    : TAbBinGControl(flashTimer, parent)
+{
+}
 
 }  // namespace brivel

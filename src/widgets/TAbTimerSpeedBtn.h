@@ -16,6 +16,7 @@ class TAbTimerSpeedBtn : public QWidget, private TAbFlashTimer::Client {
     Q_PROPERTY(int interval READ interval WRITE setInterval)
     Q_PROPERTY(int startDelay READ startDelay WRITE setStartDelay)
     Q_PROPERTY(QPixmap glyph READ glyph WRITE setGlyph)
+    Q_PROPERTY(int numGlyphs READ numGlyphs WRITE setNumGlyphs)
 
 public:
     static constexpr int kMinInterval = 50;
@@ -33,6 +34,10 @@ public:
     // Drawn instead of the arrow when set.
     QPixmap glyph() const { return glyph_; }
     void setGlyph(const QPixmap& glyph);
+    // The glyph may be a strip of up to four equal images side by side: up,
+    // disabled, pressed, and a fourth that is not used.
+    int numGlyphs() const { return numGlyphs_; }
+    void setNumGlyphs(int count);
 
     bool isHeld() const { return held_; }
     // One click, as from the user.
@@ -60,6 +65,7 @@ private:
     int interval_ = 100;
     int startDelay_ = 500;
     QPixmap glyph_;
+    int numGlyphs_ = 1;
     bool held_ = false;
     qint64 dueMs_ = 0;
 };

@@ -13,50 +13,64 @@ constexpr int kFrame = 1;  // the sunken frame around the face
 }
 
 TAbToggleSwitch::TAbToggleSwitch(TAbFlashTimer& flashTimer, QWidget* parent)
-    : TAbSwitch(flashTimer, parent) {
+    : TAbSwitch(flashTimer, parent)
+{
     btnFace_ = palette().color(QPalette::Button);
     resize(sizeHint());
 }
 
-void TAbToggleSwitch::setOrientation(Orientation orientation) {
-    if (orientation_ == orientation) return;
+void TAbToggleSwitch::setOrientation(Orientation orientation)
+{
+    if (orientation_ == orientation)
+        return;
     orientation_ = orientation;
     updateGeometry();
     update();
 }
 
-void TAbToggleSwitch::setColorOn(const QColor& color) {
+void TAbToggleSwitch::setColorOn(const QColor& color)
+{
     assign(colorOn_, color);
 }
-void TAbToggleSwitch::setColorOff(const QColor& color) {
+void TAbToggleSwitch::setColorOff(const QColor& color)
+{
     assign(colorOff_, color);
 }
-void TAbToggleSwitch::setBtnColorFace(const QColor& color) {
+void TAbToggleSwitch::setBtnColorFace(const QColor& color)
+{
     assign(btnFace_, color);
 }
-void TAbToggleSwitch::setBtnColorHighlight(const QColor& color) {
+void TAbToggleSwitch::setBtnColorHighlight(const QColor& color)
+{
     assign(btnHighlight_, color);
 }
-void TAbToggleSwitch::setBtnColorShadow(const QColor& color) {
+void TAbToggleSwitch::setBtnColorShadow(const QColor& color)
+{
     assign(btnShadow_, color);
 }
-void TAbToggleSwitch::setBtnBevelWidth(int width) {
+void TAbToggleSwitch::setBtnBevelWidth(int width)
+{
     assign(btnBevelWidth_, qMax(0, width));
 }
-void TAbToggleSwitch::setTextOn(const QString& text) {
+void TAbToggleSwitch::setTextOn(const QString& text)
+{
     assign(textOn_, text);
 }
-void TAbToggleSwitch::setTextOff(const QString& text) {
+void TAbToggleSwitch::setTextOff(const QString& text)
+{
     assign(textOff_, text);
 }
-void TAbToggleSwitch::setTextColor(const QColor& color) {
+void TAbToggleSwitch::setTextColor(const QColor& color)
+{
     assign(textColor_, color);
 }
-void TAbToggleSwitch::setSwapGraphic(bool swap) {
+void TAbToggleSwitch::setSwapGraphic(bool swap)
+{
     assign(swapGraphic_, swap);
 }
 
-QSize TAbToggleSwitch::sizeHint() const {
+QSize TAbToggleSwitch::sizeHint() const
+{
     const QFontMetrics fm(font());
     const int text = std::max(fm.horizontalAdvance(textOn_), fm.horizontalAdvance(textOff_)) + 12;
     if (orientation_ == boHorizontal)
@@ -64,11 +78,13 @@ QSize TAbToggleSwitch::sizeHint() const {
     return {std::max(text, 30), 2 * std::max(20, fm.height() + 6)};
 }
 
-QSize TAbToggleSwitch::minimumSizeHint() const {
+QSize TAbToggleSwitch::minimumSizeHint() const
+{
     return {16, 16};
 }
 
-QRect TAbToggleSwitch::half(bool first) const {
+QRect TAbToggleSwitch::half(bool first) const
+{
     const QRect r = rect().adjusted(kFrame, kFrame, -kFrame, -kFrame);
     if (orientation_ == boHorizontal) {
         const int w = r.width() / 2;
@@ -80,15 +96,18 @@ QRect TAbToggleSwitch::half(bool first) const {
                  : QRect(r.left(), r.top() + h, r.width(), r.height() - h);
 }
 
-QRect TAbToggleSwitch::knobRect() const {
+QRect TAbToggleSwitch::knobRect() const
+{
     return half(knobFirst());
 }
 
-QRect TAbToggleSwitch::textRect() const {
+QRect TAbToggleSwitch::textRect() const
+{
     return half(!knobFirst());
 }
 
-void TAbToggleSwitch::paintDynamic(QPainter& painter) {
+void TAbToggleSwitch::paintDynamic(QPainter& painter)
+{
     const QRect r = rect();
     const bool on = showsOnLook();
     // The slot: sunken, filled with the state colour.

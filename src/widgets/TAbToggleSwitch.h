@@ -63,8 +63,10 @@ protected:
 
 private:
     template <typename T>
-    void assign(T& member, const T& value) {
-        if (member == value) return;
+    void assign(T& member, const T& value)
+    {
+        if (member == value)
+            return;
         member = value;
         update();
     }

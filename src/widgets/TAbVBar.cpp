@@ -20,7 +20,8 @@ constexpr int kMargin = 2;  // between the bar frame and the segments
 TAbVBar::TAbVBar(TAbFlashTimer& flashTimer, QWidget* parent)
     : TAbAnalogGControl(flashTimer, parent),
       bar_(new TBarSettings(this)),
-      bevelOuter_(new TAbSBevel(this)) {
+      bevelOuter_(new TAbSBevel(this))
+{
     fontValue_ = font();
     fontValue_.setBold(true);
     valueColor_ = palette().color(QPalette::WindowText);
@@ -35,45 +36,58 @@ TAbVBar::TAbVBar(TAbFlashTimer& flashTimer, QWidget* parent)
     resize(sizeHint());
 }
 
-void TAbVBar::setOptions(Options options) {
-    if (options_ == options) return;
+void TAbVBar::setOptions(Options options)
+{
+    if (options_ == options)
+        return;
     options_ = options;
     configChanged();
 }
 
-void TAbVBar::setFontValue(const QFont& font) {
-    if (fontValue_ == font) return;
+void TAbVBar::setFontValue(const QFont& font)
+{
+    if (fontValue_ == font)
+        return;
     fontValue_ = font;
     configChanged();
 }
 
-void TAbVBar::setValueColor(const QColor& color) {
-    if (valueColor_ == color) return;
+void TAbVBar::setValueColor(const QColor& color)
+{
+    if (valueColor_ == color)
+        return;
     valueColor_ = color;
     update(valueRect_);
 }
 
-void TAbVBar::configChanged() {
+void TAbVBar::configChanged()
+{
     relayout();
 }
 
-QSize TAbVBar::sizeHint() const {
+QSize TAbVBar::sizeHint() const
+{
     return {50, 200};
 }
 
-QSize TAbVBar::minimumSizeHint() const {
+QSize TAbVBar::minimumSizeHint() const
+{
     return {12, 30};
 }
 
-QString TAbVBar::shownText() const {
+QString TAbVBar::shownText() const
+{
     QString text = valueText();
-    if (bar_->options() & TBarSettings::opUnit) text += signalSettings()->valueUnit();
+    if (bar_->options() & TBarSettings::opUnit)
+        text += signalSettings()->valueUnit();
     return text;
 }
 
-void TAbVBar::updateLayout() {
+void TAbVBar::updateLayout()
+{
     QRect r = rect();
-    if (options_ & opBevelOuter) r = bevelOuter_->contentRect(r);
+    if (options_ & opBevelOuter)
+        r = bevelOuter_->contentRect(r);
     const QFontMetrics fm(font());
     const QFontMetrics fmValue(fontValue_);
     name1Rect_ = valueRect_ = name2Rect_ = QRect();
@@ -110,21 +124,25 @@ void TAbVBar::updateLayout() {
     }
 }
 
-QColor TAbVBar::colorAt(int permille) const {
+QColor TAbVBar::colorAt(int permille) const
+{
     const bool bySector = (bar_->options() & TBarSettings::opUseSectorCol) ||
                           bar_->style() == TBarSettings::bsMultiColor;
-    if (!bySector) return bar_->color();
+    if (!bySector)
+        return bar_->color();
     const int sector = signalmath::lastSectorContaining(permille, sectorSettings()->allBounds());
     return sector >= 0 ? sectorSettings()->color(sector) : bar_->color();
 }
 
-std::pair<int, int> TAbVBar::filled(int permille) const {
+std::pair<int, int> TAbVBar::filled(int permille) const
+{
     if (bar_->options() & TBarSettings::opBidir)
         return {std::min(500, permille), std::max(500, permille)};
     return {0, permille};
 }
 
-bool TAbVBar::segmentLit(int index, int permille) const {
+bool TAbVBar::segmentLit(int index, int permille) const
+{
     const int n = segmentCount();
     // A segment is lit when the bar reaches its middle.
     const double mid = (index + 0.5) * 1000.0 / n;
@@ -134,15 +152,19 @@ bool TAbVBar::segmentLit(int index, int permille) const {
     return mid >= from && mid <= to;
 }
 
-int TAbVBar::litSegments() const {
+int TAbVBar::litSegments() const
+{
     int lit = 0;
-    for (int i = 0; i < segmentCount(); ++i) lit += segmentLit(i, drawnPosition()) ? 1 : 0;
+    for (int i = 0; i < segmentCount(); ++i)
+        lit += segmentLit(i, drawnPosition()) ? 1 : 0;
     return lit;
 }
 
-void TAbVBar::paintStatic(QPainter& painter) {
+void TAbVBar::paintStatic(QPainter& painter)
+{
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    if (options_ & opBevelOuter) bevelOuter_->paint(painter, rect());
+    if (options_ & opBevelOuter)
+        bevelOuter_->paint(painter, rect());
     bar_->bevel()->paint(painter, frameRect_, false);
     const int frame = bar_->bevel()->frameWidth();
     painter.fillRect(frameRect_.adjusted(frame, frame, -frame, -frame), bar_->bkColor());
@@ -160,12 +182,14 @@ void TAbVBar::paintStatic(QPainter& painter) {
         painter.drawText(name2Rect_, Qt::AlignCenter, signalSettings()->name2());
 }
 
-void TAbVBar::paintDynamic(QPainter& painter) {
+void TAbVBar::paintDynamic(QPainter& painter)
+{
     const int p = drawnPosition();
     const int n = segmentCount();
     if (n > 0) {
         for (int i = 0; i < n; ++i) {
-            if (!segmentLit(i, p)) continue;
+            if (!segmentLit(i, p))
+                continue;
             const QRect& s = segments_[std::size_t(i)];
             const QColor c = colorAt(int((i + 0.5) * 1000.0 / n));
             QLinearGradient g(s.topLeft(), s.topRight());
@@ -203,11 +227,15 @@ void TAbVBar::paintDynamic(QPainter& painter) {
     }
 }
 
-void TAbVBar::valueUpdated(int oldDrawnPosition, const QString& oldText) {
+void TAbVBar::valueUpdated(int oldDrawnPosition, const QString& oldText)
+{
     QRegion dirty;
-    if (oldDrawnPosition != drawnPosition()) dirty += barRect_;
-    if (oldText != valueText() && (bar_->options() & TBarSettings::opValue)) dirty += valueRect_;
-    if (!dirty.isEmpty()) update(dirty);
+    if (oldDrawnPosition != drawnPosition())
+        dirty += barRect_;
+    if (oldText != valueText() && (bar_->options() & TBarSettings::opValue))
+        dirty += valueRect_;
+    if (!dirty.isEmpty())
+        update(dirty);
 }
 
 }  // namespace brivel

@@ -20,7 +20,8 @@ constexpr int kPointer = 5;
 }  // namespace
 
 TAbVSlider::TAbVSlider(TAbFlashTimer& flashTimer, QWidget* parent)
-    : TAbAnalogCControl(flashTimer, parent, Qt::Vertical, 30), bevelValue_(new TAbSBevel(this)) {
+    : TAbAnalogCControl(flashTimer, parent, Qt::Vertical, 30), bevelValue_(new TAbSBevel(this))
+{
     fontValue_ = font();
     fontValue_.setPixelSize(13);
     fontValue_.setBold(true);
@@ -30,25 +31,32 @@ TAbVSlider::TAbVSlider(TAbFlashTimer& flashTimer, QWidget* parent)
     resize(sizeHint());
 }
 
-void TAbVSlider::setOptions(Options options) {
-    if (options_ == options) return;
+void TAbVSlider::setOptions(Options options)
+{
+    if (options_ == options)
+        return;
     options_ = options;
     relayout();
 }
 
-void TAbVSlider::setFontValue(const QFont& font) {
-    if (fontValue_ == font) return;
+void TAbVSlider::setFontValue(const QFont& font)
+{
+    if (fontValue_ == font)
+        return;
     fontValue_ = font;
     relayout();
 }
 
-void TAbVSlider::setValueColor(const QColor& color) {
-    if (valueColor_ == color) return;
+void TAbVSlider::setValueColor(const QColor& color)
+{
+    if (valueColor_ == color)
+        return;
     valueColor_ = color;
     update(valueBox_);
 }
 
-QString TAbVSlider::shownText() const {
+QString TAbVSlider::shownText() const
+{
     QString text = valueText();
     const QString unit = signalSettings()->valueUnit();
     if ((options_ & opUnit) && !unit.isEmpty())
@@ -56,25 +64,30 @@ QString TAbVSlider::shownText() const {
     return text;
 }
 
-QSize TAbVSlider::sizeHint() const {
+QSize TAbVSlider::sizeHint() const
+{
     const QFontMetrics fm(font());
     const QFontMetrics fv(fontValue_);
     int w = 80;
     if (options_ & opValue) {
         QString widest = signalSettings()->widthTemplate();
-        if (options_ & opUnit) widest += QLatin1Char(' ') + signalSettings()->valueUnit();
+        if (options_ & opUnit)
+            widest += QLatin1Char(' ') + signalSettings()->valueUnit();
         w = std::max(w, fv.horizontalAdvance(widest) + 2 * bevelValue_->inset() + 8);
     }
     return {w, 220};
 }
 
-QSize TAbVSlider::minimumSizeHint() const {
+QSize TAbVSlider::minimumSizeHint() const
+{
     return {30, kMinButtonSize * 3};
 }
 
-void TAbVSlider::updateLayout() {
+void TAbVSlider::updateLayout()
+{
     QRect r = rect();
-    if (options_ & opBevelOuter) r = bevelOuter()->contentRect(r);
+    if (options_ & opBevelOuter)
+        r = bevelOuter()->contentRect(r);
     r.adjust(2, 2, -2, -2);
     const QFontMetrics fm(font());
     const QFontMetrics fs(scaleSettings()->font());
@@ -123,14 +136,18 @@ void TAbVSlider::updateLayout() {
     trackLength_ = std::max(1, r.height() - 2 * half);
 }
 
-void TAbVSlider::paintStatic(QPainter& painter) {
+void TAbVSlider::paintStatic(QPainter& painter)
+{
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    if (options_ & opBevelOuter) bevelOuter()->paint(painter, rect());
+    if (options_ & opBevelOuter)
+        bevelOuter()->paint(painter, rect());
     const TSignalSettings* s = signalSettings();
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    if (options_ & opName1) painter.drawText(name1Rect_, Qt::AlignCenter, s->name1());
-    if (options_ & opName2) painter.drawText(name2Rect_, Qt::AlignCenter, s->name2());
+    if (options_ & opName1)
+        painter.drawText(name1Rect_, Qt::AlignCenter, s->name1());
+    if (options_ & opName2)
+        painter.drawText(name2Rect_, Qt::AlignCenter, s->name2());
 
     const int cx = (gripCrossFrom_ + gripCrossTo_) / 2;
     const int top = trackStart_ - trackLength_;
@@ -146,7 +163,8 @@ void TAbVSlider::paintStatic(QPainter& painter) {
     const TScaleSettings* sc = scaleSettings();
     const int dir = scaleLeft_ ? -1 : 1;
     painter.setPen(sc->color());
-    if (sc->drawLine()) painter.drawLine(scaleX_, top, scaleX_, trackStart_);
+    if (sc->drawLine())
+        painter.drawLine(scaleX_, top, scaleX_, trackStart_);
     const int ticks = sc->steps() * sc->subSteps();
     for (int i = 0; i <= ticks; ++i) {
         const int y = trackStart_ - int(double(trackLength_) * i / ticks + 0.5);
@@ -168,14 +186,17 @@ void TAbVSlider::paintStatic(QPainter& painter) {
                 label);
         }
     }
-    if (options_ & opValue) bevelValue_->paint(painter, valueBox_);
+    if (options_ & opValue)
+        bevelValue_->paint(painter, valueBox_);
 }
 
-QMargins TAbVSlider::gripMargins() const {
+QMargins TAbVSlider::gripMargins() const
+{
     return scaleLeft_ ? QMargins(kPointer + 2, 0, 0, 0) : QMargins(0, 0, kPointer + 2, 0);
 }
 
-void TAbVSlider::paintDynamic(QPainter& painter) {
+void TAbVSlider::paintDynamic(QPainter& painter)
+{
     const QRect grip = gripRect();
     const QColor face = gripColor();
     paint::drawButton(painter, grip, face, 2, false);

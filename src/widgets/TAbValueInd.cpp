@@ -18,7 +18,8 @@ TAbValueInd::TAbValueInd(TAbFlashTimer& flashTimer, QWidget* parent)
     : TAbAnalogGControl(flashTimer, parent),
       bevelValue_(new TAbSBevel(this)),
       bevelInner_(new TAbSBevel(this)),
-      bevelOuter_(new TAbSBevel(this)) {
+      bevelOuter_(new TAbSBevel(this))
+{
     fontValue_ = font();
     fontValue_.setPixelSize(13);
     fontValue_.setBold(true);
@@ -34,53 +35,67 @@ TAbValueInd::TAbValueInd(TAbFlashTimer& flashTimer, QWidget* parent)
     resize(sizeHint());
 }
 
-void TAbValueInd::setOptions(Options options) {
-    if (options_ == options) return;
+void TAbValueInd::setOptions(Options options)
+{
+    if (options_ == options)
+        return;
     options_ = options;
     configChanged();
 }
 
-void TAbValueInd::setFontValue(const QFont& font) {
-    if (fontValue_ == font) return;
+void TAbValueInd::setFontValue(const QFont& font)
+{
+    if (fontValue_ == font)
+        return;
     fontValue_ = font;
     configChanged();
 }
 
-void TAbValueInd::setValueColor(const QColor& color) {
-    if (valueColor_ == color) return;
+void TAbValueInd::setValueColor(const QColor& color)
+{
+    if (valueColor_ == color)
+        return;
     valueColor_ = color;
     update(valueBox_);
 }
 
-void TAbValueInd::setAutoSize(bool autoSize) {
-    if (autoSize_ == autoSize) return;
+void TAbValueInd::setAutoSize(bool autoSize)
+{
+    if (autoSize_ == autoSize)
+        return;
     autoSize_ = autoSize;
     configChanged();
 }
 
-void TAbValueInd::configChanged() {
-    if (autoSize_) resize(sizeHint());
+void TAbValueInd::configChanged()
+{
+    if (autoSize_)
+        resize(sizeHint());
     relayout();
 }
 
-void TAbValueInd::settingsUpdated() {
+void TAbValueInd::settingsUpdated()
+{
     configChanged();
 }
 
-void TAbValueInd::changeEvent(QEvent* event) {
+void TAbValueInd::changeEvent(QEvent* event)
+{
     TAbAnalogGControl::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
         configChanged();
 }
 
-QSize TAbValueInd::valueBoxSize() const {
+QSize TAbValueInd::valueBoxSize() const
+{
     const QFontMetrics fm(fontValue_);
     const int inset = bevelValue_->inset();
     return {fm.horizontalAdvance(signalSettings()->widthTemplate()) + 2 * (inset + kTextPadding),
             fm.height() + 2 * (inset + 1)};
 }
 
-QSize TAbValueInd::contentSize() const {
+QSize TAbValueInd::contentSize() const
+{
     const QFontMetrics fm(font());
     QSize box = valueBoxSize();
     int w = box.width();
@@ -98,23 +113,30 @@ QSize TAbValueInd::contentSize() const {
         h += fm.height();
     }
     int frame = 0;
-    if (options_ & opBevelOuter) frame += bevelOuter_->inset();
-    if (options_ & opBevelInner) frame += bevelInner_->inset();
+    if (options_ & opBevelOuter)
+        frame += bevelOuter_->inset();
+    if (options_ & opBevelInner)
+        frame += bevelInner_->inset();
     return {w + 2 * frame, h + 2 * frame};
 }
 
-QSize TAbValueInd::sizeHint() const {
+QSize TAbValueInd::sizeHint() const
+{
     return contentSize();
 }
 
-QSize TAbValueInd::minimumSizeHint() const {
+QSize TAbValueInd::minimumSizeHint() const
+{
     return contentSize();
 }
 
-void TAbValueInd::updateLayout() {
+void TAbValueInd::updateLayout()
+{
     QRect r = rect();
-    if (options_ & opBevelOuter) r = bevelOuter_->contentRect(r);
-    if (options_ & opBevelInner) r = bevelInner_->contentRect(r);
+    if (options_ & opBevelOuter)
+        r = bevelOuter_->contentRect(r);
+    if (options_ & opBevelInner)
+        r = bevelInner_->contentRect(r);
     content_ = r;
     const QFontMetrics fm(font());
     name1Rect_ = name2Rect_ = QRect();
@@ -135,14 +157,16 @@ void TAbValueInd::updateLayout() {
                           std::max(0, r.right() - valueBox_.right() - kUnitGap), r.height());
 }
 
-void TAbValueInd::paintStatic(QPainter& painter) {
+void TAbValueInd::paintStatic(QPainter& painter)
+{
     painter.fillRect(rect(), palette().color(QPalette::Window));
     QRect r = rect();
     if (options_ & opBevelOuter) {
         bevelOuter_->paint(painter, r);
         r = bevelOuter_->contentRect(r);
     }
-    if (options_ & opBevelInner) bevelInner_->paint(painter, r);
+    if (options_ & opBevelInner)
+        bevelInner_->paint(painter, r);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
     if (options_ & opName1)
@@ -155,7 +179,8 @@ void TAbValueInd::paintStatic(QPainter& painter) {
     bevelValue_->paint(painter, valueBox_);
 }
 
-void TAbValueInd::paintDynamic(QPainter& painter) {
+void TAbValueInd::paintDynamic(QPainter& painter)
+{
     const int inset = bevelValue_->inset();
     const QRect textRect =
         valueBox_.adjusted(inset + kTextPadding, inset, -(inset + kTextPadding), -inset);
@@ -167,10 +192,12 @@ void TAbValueInd::paintDynamic(QPainter& painter) {
     painter.restore();
 }
 
-void TAbValueInd::valueUpdated(int oldDrawnPosition, const QString& oldText) {
+void TAbValueInd::valueUpdated(int oldDrawnPosition, const QString& oldText)
+{
     Q_UNUSED(oldDrawnPosition);
     // Only the digits are drawn from the value; same text, same picture.
-    if (oldText != valueText()) update(valueBox_);
+    if (oldText != valueText())
+        update(valueBox_);
 }
 
 }  // namespace brivel

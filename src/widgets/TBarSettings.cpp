@@ -2,63 +2,81 @@
 
 namespace brivel {
 
-TBarSettings::TBarSettings(QObject* parent) : QObject(parent) {
+TBarSettings::TBarSettings(QObject* parent) : QObject(parent)
+{
     bevel_ = new TAbSBevel(this);
     connect(bevel_, &TAbSBevel::changed, this, &TBarSettings::changed);
 }
 
-void TBarSettings::setStyle(Style style) {
-    if (style_ == style) return;
+void TBarSettings::setStyle(Style style)
+{
+    if (style_ == style)
+        return;
     style_ = style;
     emit changed();
 }
 
-void TBarSettings::setOptions(Options options) {
-    if (options_ == options) return;
+void TBarSettings::setOptions(Options options)
+{
+    if (options_ == options)
+        return;
     options_ = options;
     emit changed();
 }
 
-void TBarSettings::setColor(const QColor& color) {
-    if (color_ == color) return;
+void TBarSettings::setColor(const QColor& color)
+{
+    if (color_ == color)
+        return;
     color_ = color;
     emit changed();
 }
 
-void TBarSettings::setBkColor(const QColor& bkColor) {
-    if (bkColor_ == bkColor) return;
+void TBarSettings::setBkColor(const QColor& bkColor)
+{
+    if (bkColor_ == bkColor)
+        return;
     bkColor_ = bkColor;
     emit changed();
 }
 
-void TBarSettings::setBkBrightness(int bkBrightness) {
+void TBarSettings::setBkBrightness(int bkBrightness)
+{
     bkBrightness = qBound(0, bkBrightness, 100);
-    if (bkBrightness_ == bkBrightness) return;
+    if (bkBrightness_ == bkBrightness)
+        return;
     bkBrightness_ = bkBrightness;
     emit changed();
 }
 
-void TBarSettings::setBkAuto(bool bkAuto) {
-    if (bkAuto_ == bkAuto) return;
+void TBarSettings::setBkAuto(bool bkAuto)
+{
+    if (bkAuto_ == bkAuto)
+        return;
     bkAuto_ = bkAuto;
     emit changed();
 }
 
-void TBarSettings::setMinWidth(int minWidth) {
+void TBarSettings::setMinWidth(int minWidth)
+{
     minWidth = qMax(1, minWidth);
-    if (minWidth_ == minWidth) return;
+    if (minWidth_ == minWidth)
+        return;
     minWidth_ = minWidth;
     emit changed();
 }
 
-void TBarSettings::setMinHeight(int minHeight) {
+void TBarSettings::setMinHeight(int minHeight)
+{
     minHeight = qMax(1, minHeight);
-    if (minHeight_ == minHeight) return;
+    if (minHeight_ == minHeight)
+        return;
     minHeight_ = minHeight;
     emit changed();
 }
 
-QColor TBarSettings::unlitColor(const QColor& lit) const {
+QColor TBarSettings::unlitColor(const QColor& lit) const
+{
     const double k = bkBrightness_ / 100.0;
     if (bkAuto_) {
         return QColor::fromRgbF(float(bkColor_.redF() + (lit.redF() - bkColor_.redF()) * k),

@@ -9,7 +9,8 @@ namespace brivel::trendmath {
 
 using signalmath::roundToInt;
 
-TimeBase timeBase(int plotWidth, int timeScaleMinutes) {
+TimeBase timeBase(int plotWidth, int timeScaleMinutes)
+{
     TimeBase tb;
     tb.step = timeScaleMinutes == 1 ? 2 : 1;
     const int s = tb.step;
@@ -20,18 +21,23 @@ TimeBase timeBase(int plotWidth, int timeScaleMinutes) {
     return tb;
 }
 
-QString divisionLabel(int secondsPerDivision) {
+QString divisionLabel(int secondsPerDivision)
+{
     const int h = secondsPerDivision / 3600;
     const int min = secondsPerDivision % 3600 / 60;
     const int sec = secondsPerDivision % 60;
     QString text;
-    if (h) text += QString::number(h) + QLatin1String("h");
-    if (min) text += QString::number(min) + QLatin1String("min");
-    if (sec || text.isEmpty()) text += QString::number(sec) + QLatin1String("s");
+    if (h)
+        text += QString::number(h) + QLatin1String("h");
+    if (min)
+        text += QString::number(min) + QLatin1String("min");
+    if (sec || text.isEmpty())
+        text += QString::number(sec) + QLatin1String("s");
     return text + QLatin1String("/div");
 }
 
-int traceY(int plotHeight, double value, double valueFrom, double valueTo) {
+int traceY(int plotHeight, double value, double valueFrom, double valueTo)
+{
     const double span = valueTo - valueFrom;
     double ratio = span == 0.0 || std::isnan(value) ? 0.0 : (value - valueFrom) / span;
     // Far outside the range only the side matters; keep the arithmetic finite.

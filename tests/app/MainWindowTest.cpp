@@ -3,6 +3,9 @@
 #include "TestSerialPort.h"
 #include "VirtualClock.h"
 #include "app/TBrivel.h"
+#include "widgets/TAb270Meter.h"
+#include "widgets/TArrowSettings.h"
+#include "widgets/TSectorSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -79,11 +82,12 @@ TEST_F(MainWindowTest, ShowsTheWindowWithItsPagesMenusAndControls)
         captions << tabs->tabText(i);
         names << tabs->widget(i)->objectName();
     }
-    EXPECT_EQ(captions, QStringList({"Panel Petrol", "Panel Gaz", "Adaptacja", "Diagnostyka", "Mapa",
-                                     "Error", "Oscyloskop", "Przełącznik", "Help", "Info"}));
-    EXPECT_EQ(names, QStringList({"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet6", "TabSheet4",
-                                  "TabSheet5", "TabSheet7", "TabSheet9", "TabSheet11",
-                                  "TabSheet12"}));
+    EXPECT_EQ(captions,
+              QStringList({"Panel Petrol", "Panel Gaz", "Adaptacja", "Diagnostyka", "Mapa", "Error",
+                           "Oscyloskop", "Przełącznik", "Help", "Info"}));
+    EXPECT_EQ(names,
+              QStringList({"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet6", "TabSheet4",
+                           "TabSheet5", "TabSheet7", "TabSheet9", "TabSheet11", "TabSheet12"}));
     EXPECT_EQ(tabs->currentIndex(), 0);
 
     for (const char* name : {"Odczyt1", "Zapis1", "Reset1"}) {
@@ -98,22 +102,21 @@ TEST_F(MainWindowTest, ShowsTheWindowWithItsPagesMenusAndControls)
     EXPECT_EQ(action("Ceski")->text(), QStringLiteral("Ceski"));
 
     const char* controls[] = {
-        "Panel1Gora",      "Panel5",         "GroupBox7",         "RPM_zegar",
-        "RPM_Edit",        "P1_MAP_edit",    "P_MAP_edit",        "Skala_PB_time1",
-        "Skala_PB_time8",  "Skala_LPG_time1", "Benzyna_8",        "Gaz_1",
-        "TempGaz",         "TempWoda",       "lambda_1",          "lambda_2",
-        "BATERY_vpp",      "Cyl_0_led",      "Cyl_7_led",         "Error_Led",
-        "StaticText1",     "StaticText2",    "StaticText3",       "Polacz_switch",
-        "StatusBar1",      "Gaz_led_1g",     "Gaz_led_4g",        "rezerwa_led_gora",
-        "paliwo_Switch",   "szybkosc",       "ComComboBox1",      "KVOS_Linl_label",
-        "Label23",         "GNiemieckiDE",   "GCeski",            "AbColBitBtn1",
-        "Image1",          "Help_Memo"};
+        "Panel1Gora",   "Panel5",          "GroupBox7",        "RPM_zegar",      "RPM_Edit",
+        "P1_MAP_edit",  "P_MAP_edit",      "Skala_PB_time1",   "Skala_PB_time8", "Skala_LPG_time1",
+        "Benzyna_8",    "Gaz_1",           "TempGaz",          "TempWoda",       "lambda_1",
+        "lambda_2",     "BATERY_vpp",      "Cyl_0_led",        "Cyl_7_led",      "Error_Led",
+        "StaticText1",  "StaticText2",     "StaticText3",      "Polacz_switch",  "StatusBar1",
+        "Gaz_led_1g",   "Gaz_led_4g",      "rezerwa_led_gora", "paliwo_Switch",  "szybkosc",
+        "ComComboBox1", "KVOS_Linl_label", "Label23",          "GNiemieckiDE",   "GCeski",
+        "AbColBitBtn1", "Image1",          "Help_Memo"};
     for (const char* name : controls)
         EXPECT_NE(w.findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
 
     EXPECT_TRUE(w.findChild<QWidget*>(QStringLiteral("Error_Led"))->isHidden());
     EXPECT_TRUE(w.findChild<QWidget*>(QStringLiteral("Help_Memo"))->isHidden());
-    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("StaticText1"))->text(), QStringLiteral("offline"));
+    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("StaticText1"))->text(),
+              QStringLiteral("offline"));
     EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"))->text(),
               QStringLiteral(" BRIVEL ver."));
     EXPECT_FALSE(w.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
@@ -143,6 +146,9 @@ TEST_F(MainWindowTest, FirstRunStartsInPolishAndCreatesTheLanguageKey)
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(window->currentLanguage(), QStringLiteral("PolskiPL"));
     EXPECT_TRUE(store.hasGroup(QStringLiteral("Lang")));
+    auto* dial = window->findChild<TAb270Meter*>(QStringLiteral("RPM_zegar"));
+    EXPECT_EQ(dial->sectorSettings()->offset(), 300);
+    EXPECT_EQ(dial->arrowSettings()->shape(), 6);
     EXPECT_EQ(port.portName(), QString());  // applied as stored, even when empty
     EXPECT_EQ(port.settings().baudRate, QStringLiteral("9600"));
     for (QAction* item : window->portItems())
@@ -214,6 +220,9 @@ TEST_F(MainWindowTest, AFailedSettingsLoadSkipsTheLaterStartUpSteps)
     stored("Lang/CurLang", "AngielskiGB");
     open();
     EXPECT_EQ(dialogs.messages(), QStringList({"Failed to load settings"}));
+    // The dial keeps its form settings: its band is not hidden.
+    auto* dial = window->findChild<TAb270Meter*>(QStringLiteral("RPM_zegar"));
+    EXPECT_EQ(dial->sectorSettings()->offset(), 0);
     EXPECT_FALSE(action("ttyS0")->isChecked());
     EXPECT_TRUE(action("PolskiPL")->isChecked());
     EXPECT_EQ(window->currentLanguage(), QStringLiteral("PolskiPL"));

@@ -2,6 +2,8 @@
 #include "TestSerialPort.h"
 #include "VirtualClock.h"
 #include "app/TBrivel.h"
+#include "widgets/TAbCustomControl.h"
+#include "widgets/TAbGraphicControl.h"
 
 #include <gtest/gtest.h>
 
@@ -34,4 +36,22 @@ TEST(Screenshots, EveryPageRendersToAPicture)
         EXPECT_FALSE(shot.isNull());
         EXPECT_TRUE(shot.save(out + QStringLiteral("/%1.png").arg(tabs->widget(i)->objectName())));
     }
+
+    // And every instrument of the window on its own.
+    const QString widgets = out + QStringLiteral("/widgets");
+    ASSERT_TRUE(QDir().mkpath(widgets));
+    int saved = 0;
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        for (QWidget* widget : window.findChildren<QWidget*>()) {
+            const bool instrument =
+                qobject_cast<TAbGraphicControl*>(widget) || qobject_cast<TAbCustomControl*>(widget);
+            if (!instrument || !widget->isVisible() || widget->objectName().isEmpty())
+                continue;
+            EXPECT_TRUE(widget->grab().save(widgets + QLatin1Char('/') + widget->objectName() +
+                                            QStringLiteral(".png")));
+            ++saved;
+        }
+    }
+    EXPECT_GT(saved, 0);
 }

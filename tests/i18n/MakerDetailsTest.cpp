@@ -10,11 +10,13 @@
 
 using namespace brivel;
 
-static QString str(const char* text) {
+static QString str(const char* text)
+{
     return QString::fromUtf8(text);
 }
 
-TEST(MakerDetails, Addresses_UseTheReservedExampleDomain) {
+TEST(MakerDetails, Addresses_UseTheReservedExampleDomain)
+{
     EXPECT_TRUE(str(MakerDetails::WebSite).endsWith(QStringLiteral(".example")));
     EXPECT_TRUE(str(MakerDetails::MailAddress).endsWith(QStringLiteral("@kvos.example")));
     EXPECT_EQ(QUrl(str(MakerDetails::HomePage)).host(), str(MakerDetails::WebSite));
@@ -27,7 +29,8 @@ TEST(MakerDetails, Addresses_UseTheReservedExampleDomain) {
 
 class WebAddressTest : public ::testing::TestWithParam<int> {};
 
-TEST_P(WebAddressTest, WebAddress_IsAValidPageOfTheMakersSite) {
+TEST_P(WebAddressTest, WebAddress_IsAValidPageOfTheMakersSite)
+{
     const QUrl url(str(MakerDetails::webAddress(GetParam())));
     EXPECT_TRUE(url.isValid());
     EXPECT_EQ(url.scheme(), QStringLiteral("https"));
@@ -36,7 +39,8 @@ TEST_P(WebAddressTest, WebAddress_IsAValidPageOfTheMakersSite) {
 
 INSTANTIATE_TEST_SUITE_P(MakerDetails, WebAddressTest, ::testing::Range(-1, 7));
 
-TEST(MakerDetails, WebAddress_HasOnePagePerLanguageAndPolishForTheWorkingColumn) {
+TEST(MakerDetails, WebAddress_HasOnePagePerLanguageAndPolishForTheWorkingColumn)
+{
     std::set<QString> pages;
     for (int column :
          {MessageTable::German, MessageTable::English, MessageTable::Polish, MessageTable::Czech}) {

@@ -20,7 +20,8 @@ using Cell = std::pair<int, int>;
 const std::vector<int> kLanguageColumns = {MessageTable::German, MessageTable::English,
                                            MessageTable::Polish, MessageTable::Czech};
 
-std::vector<QString> allTexts(const MessageTable& table) {
+std::vector<QString> allTexts(const MessageTable& table)
+{
     std::vector<QString> texts;
     for (int row = 0; row < MessageTable::Rows; ++row) {
         for (int column = 0; column < MessageTable::Columns; ++column) {
@@ -39,7 +40,8 @@ protected:
 
 // ---- Shape -------------------------------------------------------------------------------
 
-TEST_F(MessageTableTest, Dimensions_Are124RowsBy6Columns) {
+TEST_F(MessageTableTest, Dimensions_Are124RowsBy6Columns)
+{
     EXPECT_EQ(MessageTable::Rows, 124);
     EXPECT_EQ(MessageTable::Columns, 6);
     EXPECT_EQ(MessageTable::Working, 0);
@@ -55,7 +57,8 @@ TEST_F(MessageTableTest, Dimensions_Are124RowsBy6Columns) {
 
 class OutsideCellTest : public ::testing::TestWithParam<Cell> {};
 
-TEST_P(OutsideCellTest, Read_GivesEmptyText) {
+TEST_P(OutsideCellTest, Read_GivesEmptyText)
+{
     const MessageTable table;
     const auto [row, column] = GetParam();
     EXPECT_TRUE(table.text(row, column).isEmpty());
@@ -65,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(MessageTable, OutsideCellTest,
                          ::testing::Values(Cell{-1, 0}, Cell{124, 0}, Cell{0, -1}, Cell{0, 6},
                                            Cell{20, 6}, Cell{1000, 3}));
 
-TEST_F(MessageTableTest, EmptyCells_AreExactlyRow34Columns0To3Row69Columns1To3Row123Column4) {
+TEST_F(MessageTableTest, EmptyCells_AreExactlyRow34Columns0To3Row69Columns1To3Row123Column4)
+{
     const std::set<Cell> expected = {{34, 0}, {34, 1}, {34, 2}, {34, 3},
                                      {69, 1}, {69, 2}, {69, 3}, {123, 4}};
     std::set<Cell> empty;
@@ -79,14 +83,16 @@ TEST_F(MessageTableTest, EmptyCells_AreExactlyRow34Columns0To3Row69Columns1To3Ro
     EXPECT_EQ(empty, expected);
 }
 
-TEST_F(MessageTableTest, RussianColumn_IsPlaceholderInEveryRowButTheHelpText) {
+TEST_F(MessageTableTest, RussianColumn_IsPlaceholderInEveryRowButTheHelpText)
+{
     for (int row = 0; row < MessageTable::Rows; ++row) {
         const QString expected = row == MessageTable::HelpRow ? QString() : QStringLiteral("Ru");
         EXPECT_EQ(table.text(row, MessageTable::Russian), expected) << "row " << row;
     }
 }
 
-TEST_F(MessageTableTest, Texts_AreCleanUtf8WithoutControlCharacters) {
+TEST_F(MessageTableTest, Texts_AreCleanUtf8WithoutControlCharacters)
+{
     for (int row = 0; row < MessageTable::Rows; ++row) {
         for (int column = 0; column < MessageTable::Columns; ++column) {
             const QString& text = table.text(row, column);
@@ -105,13 +111,15 @@ TEST_F(MessageTableTest, Texts_AreCleanUtf8WithoutControlCharacters) {
 
 // ---- Working column and Polish column ----------------------------------------------------
 
-TEST_F(MessageTableTest, WorkingColumn_StartsWithItsOwnPolishTextNotThePolishColumn) {
+TEST_F(MessageTableTest, WorkingColumn_StartsWithItsOwnPolishTextNotThePolishColumn)
+{
     EXPECT_EQ(table.text(0, MessageTable::Working), QStringLiteral(" - Błąd napięcia"));
     EXPECT_EQ(table.text(0, MessageTable::Polish), QStringLiteral(" - Błąd zasilania"));
     EXPECT_EQ(table.message(0), QStringLiteral(" - Błąd napięcia"));
 }
 
-TEST_F(MessageTableTest, RuntimeMessages_DifferFromPolishColumnOnlyWhereTheyAreWordedApart) {
+TEST_F(MessageTableTest, RuntimeMessages_DifferFromPolishColumnOnlyWhereTheyAreWordedApart)
+{
     const std::set<int> expected = {0, 3, 4, 10, 11, 14, 18, 20};
     std::set<int> differing;
     for (int row = 0; row <= MessageTable::LastRuntimeRow; ++row) {
@@ -122,7 +130,8 @@ TEST_F(MessageTableTest, RuntimeMessages_DifferFromPolishColumnOnlyWhereTheyAreW
     EXPECT_EQ(differing, expected);
 }
 
-TEST_F(MessageTableTest, Captions_HaveThePolishTextInTheWorkingColumn) {
+TEST_F(MessageTableTest, Captions_HaveThePolishTextInTheWorkingColumn)
+{
     for (int row = MessageTable::LastRuntimeRow + 1; row < MessageTable::Rows; ++row) {
         if (row == 69) {
             continue;  // the map hint: Polish in the working column, empty in column 3
@@ -133,7 +142,8 @@ TEST_F(MessageTableTest, Captions_HaveThePolishTextInTheWorkingColumn) {
     EXPECT_FALSE(table.text(69, MessageTable::Working).isEmpty());
 }
 
-TEST_F(MessageTableTest, FaultTexts_BeginWithDashInAllButCzech) {
+TEST_F(MessageTableTest, FaultTexts_BeginWithDashInAllButCzech)
+{
     const QString dash = QStringLiteral(" - ");
     for (int row = 0; row <= 9; ++row) {
         for (int column : {MessageTable::Working, MessageTable::German, MessageTable::English,
@@ -156,13 +166,15 @@ struct ExactText {
     const char* text;
 };
 
-void PrintTo(const ExactText& c, std::ostream* os) {
+void PrintTo(const ExactText& c, std::ostream* os)
+{
     *os << "row " << c.row << " column " << c.column;
 }
 
 class ExactTextTest : public ::testing::TestWithParam<ExactText> {};
 
-TEST_P(ExactTextTest, Cell_HoldsTheTextByteForByte) {
+TEST_P(ExactTextTest, Cell_HoldsTheTextByteForByte)
+{
     const MessageTable table;
     const ExactText& c = GetParam();
     EXPECT_EQ(table.text(c.row, c.column), QString::fromUtf8(c.text));
@@ -200,7 +212,8 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- Translated captions -----------------------------------------------------------------
 
 // The units, brackets and separators of a caption, in order: what a translation must keep.
-static QString formatCharacters(const QString& text) {
+static QString formatCharacters(const QString& text)
+{
     static const QString kept = QStringLiteral("[]()/_:=+–°");
     QString result;
     for (const QChar ch : text) {
@@ -211,7 +224,8 @@ static QString formatCharacters(const QString& text) {
     return result;
 }
 
-static int leadingSpaces(const QString& text) {
+static int leadingSpaces(const QString& text)
+{
     int n = 0;
     while (n < text.size() && text.at(n) == u' ') {
         ++n;
@@ -219,7 +233,8 @@ static int leadingSpaces(const QString& text) {
     return n;
 }
 
-static int trailingSpaces(const QString& text) {
+static int trailingSpaces(const QString& text)
+{
     int n = 0;
     while (n < text.size() && text.at(text.size() - 1 - n) == u' ') {
         ++n;
@@ -229,7 +244,8 @@ static int trailingSpaces(const QString& text) {
 
 class TranslatedCaptionTest : public ::testing::TestWithParam<int> {};
 
-TEST_P(TranslatedCaptionTest, Captions_KeepTheFormatOfTheEnglishKey) {
+TEST_P(TranslatedCaptionTest, Captions_KeepTheFormatOfTheEnglishKey)
+{
     const MessageTable table;
     const int column = GetParam();
     for (int row = MessageTable::LastRuntimeRow + 1; row < MessageTable::HelpRow; ++row) {
@@ -252,7 +268,8 @@ INSTANTIATE_TEST_SUITE_P(MessageTable, TranslatedCaptionTest,
 
 class HelpTextTest : public ::testing::TestWithParam<int> {};
 
-TEST_P(HelpTextTest, HelpText_ListsTheDiscContentsAndTheWebSite) {
+TEST_P(HelpTextTest, HelpText_ListsTheDiscContentsAndTheWebSite)
+{
     const MessageTable table;
     const QString& help = table.text(MessageTable::HelpRow, GetParam());
     const QStringList lines = help.split(u'\n');
@@ -269,7 +286,8 @@ INSTANTIATE_TEST_SUITE_P(MessageTable, HelpTextTest,
                                            MessageTable::English, MessageTable::Polish,
                                            MessageTable::Czech));
 
-TEST_F(MessageTableTest, HelpText_IsWrittenInEachLanguageAndStartsPolish) {
+TEST_F(MessageTableTest, HelpText_IsWrittenInEachLanguageAndStartsPolish)
+{
     std::set<QString> distinct;
     for (int column : kLanguageColumns) {
         distinct.insert(table.text(MessageTable::HelpRow, column));
@@ -283,7 +301,8 @@ TEST_F(MessageTableTest, HelpText_IsWrittenInEachLanguageAndStartsPolish) {
 
 class WritableRowTest : public ::testing::TestWithParam<int> {};
 
-TEST_P(WritableRowTest, SetWorking_ChangesOnlyColumn0OfThatRow) {
+TEST_P(WritableRowTest, SetWorking_ChangesOnlyColumn0OfThatRow)
+{
     MessageTable table;
     const int row = GetParam();
     std::vector<QString> expected = allTexts(table);
@@ -302,7 +321,8 @@ INSTANTIATE_TEST_SUITE_P(MessageTable, WritableRowTest, ::testing::Values(0, 11,
 
 class RefusedRowTest : public ::testing::TestWithParam<int> {};
 
-TEST_P(RefusedRowTest, SetWorking_IsRefusedAndLeavesTheTableAlone) {
+TEST_P(RefusedRowTest, SetWorking_IsRefusedAndLeavesTheTableAlone)
+{
     MessageTable table;
     const int row = GetParam();
     const std::vector<QString> before = allTexts(table);
@@ -319,7 +339,8 @@ INSTANTIATE_TEST_SUITE_P(MessageTable, RefusedRowTest,
 class LanguageCopyTest : public ::testing::TestWithParam<int> {};
 
 // What the language switch does: copy a language into the working column of rows 0-20.
-TEST_P(LanguageCopyTest, CopyingALanguage_MakesMessagesReadInThatLanguage) {
+TEST_P(LanguageCopyTest, CopyingALanguage_MakesMessagesReadInThatLanguage)
+{
     MessageTable table;
     const int column = GetParam();
     for (int row = 0; row <= MessageTable::LastRuntimeRow; ++row) {
@@ -334,7 +355,8 @@ TEST_P(LanguageCopyTest, CopyingALanguage_MakesMessagesReadInThatLanguage) {
 
 INSTANTIATE_TEST_SUITE_P(MessageTable, LanguageCopyTest, ::testing::ValuesIn(kLanguageColumns));
 
-TEST_F(MessageTableTest, EnglishAndCzechFaultLines_DifferInTheDash) {
+TEST_F(MessageTableTest, EnglishAndCzechFaultLines_DifferInTheDash)
+{
     ASSERT_TRUE(table.setWorking(8, table.text(8, MessageTable::English)));
     EXPECT_EQ(QStringLiteral("1") + table.message(8), QStringLiteral("1 - Voltage error"));
     ASSERT_TRUE(table.setWorking(8, table.text(8, MessageTable::Czech)));

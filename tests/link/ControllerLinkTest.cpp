@@ -20,22 +20,26 @@ namespace {
 const QString Message11 = QStringLiteral("Time out - błąd w transmisji (Brak Strownika) ");
 constexpr int LongTick = ControllerLink::CountIntervalMs | ControllerLink::LongTransferBit;
 
-QByteArray bytes(std::initializer_list<int> list) {
+QByteArray bytes(std::initializer_list<int> list)
+{
     QByteArray out;
-    for (int b : list) out.append(static_cast<char>(b));
+    for (int b : list)
+        out.append(static_cast<char>(b));
     return out;
 }
 
 class ControllerLinkTest : public ::testing::Test {
 protected:
-    ControllerLinkTest() {
+    ControllerLinkTest()
+    {
         port.setPortName(QStringLiteral("COM3"));
         port.setBaudRate(QStringLiteral("Custom"));
         port.setCustomBaudRate(7200);
     }
 
     // The controller hands a reply over in pieces, cut at the given offsets.
-    void answer(const QByteArray& reply, std::initializer_list<int> cuts = {}) {
+    void answer(const QByteArray& reply, std::initializer_list<int> cuts = {})
+    {
         const QByteArray line = controllerLine(reply);
         qsizetype from = 0;
         for (int cut : cuts) {
@@ -49,7 +53,8 @@ protected:
 
     // Connects, answers the handshake in two pieces and lets the tick apply
     // it; the first poll goes out 240 ms later.
-    void connectAndApply() {
+    void connectAndApply()
+    {
         link.polaczClick();
         answer(settingsReply(), {300});
         clock.advance(LongTick);
@@ -60,17 +65,20 @@ protected:
 
     // Ticks until a poll goes out, answering every command with a live
     // frame that echoes `echo` (its own code when 0); returns the codes sent.
-    QList<int> runUntilPoll(int echo = 0) {
+    QList<int> runUntilPoll(int echo = 0)
+    {
         QList<int> codes;
         for (int tick = 0; tick < 30; ++tick) {
             clock.advance(link.countTimer().interval());
             for (const QByteArray& frame : sent()) {
                 const int code = static_cast<quint8>(frame[1]);
                 codes << code;
-                if (code == command::Poll) return codes;
+                if (code == command::Poll)
+                    return codes;
                 answer(liveReply(static_cast<quint8>(echo ? echo : code)), {10});
             }
-            if (link.linkState() == LinkState::Disconnected) break;
+            if (link.linkState() == LinkState::Disconnected)
+                break;
         }
         return codes;
     }
@@ -86,7 +94,8 @@ protected:
 
 // ---- Handshake ----
 
-TEST_F(ControllerLinkTest, Connect_SilentControllerGetsFiveAttemptsThenMessage11) {
+TEST_F(ControllerLinkTest, Connect_SilentControllerGetsFiveAttemptsThenMessage11)
+{
     link.polaczClick();
     EXPECT_TRUE(port.isOpen());
     EXPECT_TRUE(host.busy);
@@ -118,7 +127,8 @@ TEST_F(ControllerLinkTest, Connect_SilentControllerGetsFiveAttemptsThenMessage11
     EXPECT_EQ(clock.activeTimers(), 0);
 }
 
-TEST_F(ControllerLinkTest, Connect_TwoPieceReplyIsAppliedAtThe1264msTickAndPolled240msLater) {
+TEST_F(ControllerLinkTest, Connect_TwoPieceReplyIsAppliedAtThe1264msTickAndPolled240msLater)
+{
     link.polaczClick();
     port.takeWritten();
     const QByteArray reply = settingsReply();
@@ -154,7 +164,8 @@ TEST_F(ControllerLinkTest, Connect_TwoPieceReplyIsAppliedAtThe1264msTickAndPolle
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
-TEST_F(ControllerLinkTest, Connect_ReplyInOnePieceIsNotRecognisedAndTheTimeOutRetries) {
+TEST_F(ControllerLinkTest, Connect_ReplyInOnePieceIsNotRecognisedAndTheTimeOutRetries)
+{
     link.polaczClick();
     port.takeWritten();
     answer(settingsReply());
@@ -169,7 +180,8 @@ TEST_F(ControllerLinkTest, Connect_ReplyInOnePieceIsNotRecognisedAndTheTimeOutRe
     EXPECT_TRUE(host.parameterBlocks.isEmpty());
 }
 
-TEST_F(ControllerLinkTest, Connect_FirstPieceWithoutLeadRetriesAtOnceAndGivesUpSilently) {
+TEST_F(ControllerLinkTest, Connect_FirstPieceWithoutLeadRetriesAtOnceAndGivesUpSilently)
+{
     link.polaczClick();
     port.takeWritten();
     for (int attempt = 1; attempt < 5; ++attempt) {
@@ -192,7 +204,8 @@ struct VersionCase {
 class ConnectVersion : public ControllerLinkTest,
                        public ::testing::WithParamInterface<VersionCase> {};
 
-TEST_P(ConnectVersion, OnlyVersion377IsAccepted) {
+TEST_P(ConnectVersion, OnlyVersion377IsAccepted)
+{
     link.polaczClick();
     const QByteArray& reply = GetParam().reply;
     answer(reply, {static_cast<int>(reply.size() / 2)});
@@ -221,7 +234,8 @@ INSTANTIATE_TEST_SUITE_P(
                       VersionCase{"TooShortForAVersion", replyFrame(0x66, 6), false}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST_F(ControllerLinkTest, Connect_AfterTheFirstAcceptedHandshakeTheVersionIsNotCheckedAgain) {
+TEST_F(ControllerLinkTest, Connect_AfterTheFirstAcceptedHandshakeTheVersionIsNotCheckedAgain)
+{
     connectAndApply();
     link.rozlacz1Click();
     link.polaczClick();
@@ -231,7 +245,8 @@ TEST_F(ControllerLinkTest, Connect_AfterTheFirstAcceptedHandshakeTheVersionIsNot
     EXPECT_EQ(host.status, QStringLiteral(" BRIVEL ver. 3.07.07"));
 }
 
-TEST_F(ControllerLinkTest, Connect_PortThatCannotBeOpenedShowsTheOpenErrorAndChangesNothing) {
+TEST_F(ControllerLinkTest, Connect_PortThatCannotBeOpenedShowsTheOpenErrorAndChangesNothing)
+{
     port.failNextOpen = true;
     link.polaczClick();
     EXPECT_EQ(dialogs.messages(),
@@ -242,7 +257,8 @@ TEST_F(ControllerLinkTest, Connect_PortThatCannotBeOpenedShowsTheOpenErrorAndCha
     EXPECT_EQ(clock.activeTimers(), 0);
 }
 
-TEST_F(ControllerLinkTest, Connect_RunsTheLineAt7200EvenWhenAStandardRateWasStored) {
+TEST_F(ControllerLinkTest, Connect_RunsTheLineAt7200EvenWhenAStandardRateWasStored)
+{
     port.setBaudRate(QStringLiteral("9600"));
     link.polaczClick();
     EXPECT_TRUE(port.settings().isCustomRate());
@@ -251,7 +267,8 @@ TEST_F(ControllerLinkTest, Connect_RunsTheLineAt7200EvenWhenAStandardRateWasStor
 
 // ---- Polling ----
 
-TEST_F(ControllerLinkTest, Polling_NextPollComes240msAfterEachCompleteReply) {
+TEST_F(ControllerLinkTest, Polling_NextPollComes240msAfterEachCompleteReply)
+{
     connectAndApply();
     clock.advance(240);
     ASSERT_EQ(sent(), QList<QByteArray>{PollFrame()});
@@ -276,7 +293,8 @@ TEST_F(ControllerLinkTest, Polling_NextPollComes240msAfterEachCompleteReply) {
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
-TEST_F(ControllerLinkTest, Polling_SilentControllerDisconnectsAfterThreeSeconds) {
+TEST_F(ControllerLinkTest, Polling_SilentControllerDisconnectsAfterThreeSeconds)
+{
     connectAndApply();
     clock.advance(240);
     sent();
@@ -288,7 +306,8 @@ TEST_F(ControllerLinkTest, Polling_SilentControllerDisconnectsAfterThreeSeconds)
     EXPECT_TRUE(sent().isEmpty());
 }
 
-TEST_F(ControllerLinkTest, Polling_ReplyWithExtraBytesNeverCompletesAndTimesOut) {
+TEST_F(ControllerLinkTest, Polling_ReplyWithExtraBytesNeverCompletesAndTimesOut)
+{
     connectAndApply();
     clock.advance(240);
     sent();
@@ -306,7 +325,8 @@ TEST_F(ControllerLinkTest, Polling_ReplyWithExtraBytesNeverCompletesAndTimesOut)
     EXPECT_FALSE(host.liveFrames.contains(reply));
 }
 
-TEST_F(ControllerLinkTest, Polling_FirstPieceWithoutLeadShowsInitErrorOnceThePieceIsKept) {
+TEST_F(ControllerLinkTest, Polling_FirstPieceWithoutLeadShowsInitErrorOnceThePieceIsKept)
+{
     connectAndApply();
     clock.advance(240);
     sent();
@@ -320,7 +340,8 @@ TEST_F(ControllerLinkTest, Polling_FirstPieceWithoutLeadShowsInitErrorOnceThePie
     EXPECT_EQ(link.linkState(), LinkState::Read_count_1);
 }
 
-TEST_F(ControllerLinkTest, Polling_ReceiveBufferStopsGrowingPastAnyLength) {
+TEST_F(ControllerLinkTest, Polling_ReceiveBufferStopsGrowingPastAnyLength)
+{
     connectAndApply();
     clock.advance(240);
     answer(bytes({0xAA, 0xFF, 0xFF, 0x55}));
@@ -329,7 +350,8 @@ TEST_F(ControllerLinkTest, Polling_ReceiveBufferStopsGrowingPastAnyLength) {
     EXPECT_EQ(link.linkState(), LinkState::Read_count_1);
 }
 
-TEST_F(ControllerLinkTest, Polling_AReceiveEventWithNothingToReadLeavesTheTimeOutRunning) {
+TEST_F(ControllerLinkTest, Polling_AReceiveEventWithNothingToReadLeavesTheTimeOutRunning)
+{
     connectAndApply();
     clock.advance(240);
     link.ComPort1RxChar(5);
@@ -339,7 +361,8 @@ TEST_F(ControllerLinkTest, Polling_AReceiveEventWithNothingToReadLeavesTheTimeOu
 
 // ---- Queued commands ----
 
-TEST_F(ControllerLinkTest, Queue_CommandIsAcknowledgedAndItsFollowUpsGoOutInOrder) {
+TEST_F(ControllerLinkTest, Queue_CommandIsAcknowledgedAndItsFollowUpsGoOutInOrder)
+{
     connectAndApply();
     link.setCommandRetries(ControllerLink::RetriesForEditors);
     link.QueueCommand(bytes({0x0E, 0x03}), bytes({0x24, 0x09}), bytes({0x30, 0x2D}));
@@ -373,7 +396,8 @@ TEST_F(ControllerLinkTest, Queue_CommandIsAcknowledgedAndItsFollowUpsGoOutInOrde
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
-TEST_F(ControllerLinkTest, Queue_WrongEchoRepeatsTheCommandUntilTimeOutError1) {
+TEST_F(ControllerLinkTest, Queue_WrongEchoRepeatsTheCommandUntilTimeOutError1)
+{
     connectAndApply();
     LinkState stateWhileShown = LinkState::Count;
     dialogs.whileOpen = [&](const ScriptedDialogs::Shown&) { stateWhileShown = link.linkState(); };
@@ -387,7 +411,8 @@ TEST_F(ControllerLinkTest, Queue_WrongEchoRepeatsTheCommandUntilTimeOutError1) {
     EXPECT_FALSE(link.commandPending());
 }
 
-TEST_F(ControllerLinkTest, Queue_TheTimeOutBoxDispatchingAConnectLeavesTheNewHandshakeAlone) {
+TEST_F(ControllerLinkTest, Queue_TheTimeOutBoxDispatchingAConnectLeavesTheNewHandshakeAlone)
+{
     connectAndApply();
     dialogs.whileOpen = [&](const ScriptedDialogs::Shown&) { link.polaczClick(); };
     link.setCommandRetries(2);
@@ -401,14 +426,16 @@ TEST_F(ControllerLinkTest, Queue_TheTimeOutBoxDispatchingAConnectLeavesTheNewHan
     EXPECT_EQ(sent(), QList<QByteArray>{ConnectFrame()});
 }
 
-TEST_F(ControllerLinkTest, Queue_WithoutABudgetSetTheUsualBudgetBoundsTheRepeats) {
+TEST_F(ControllerLinkTest, Queue_WithoutABudgetSetTheUsualBudgetBoundsTheRepeats)
+{
     connectAndApply();
     link.QueueCommand(bytes({0x1B, 0x01}));
     EXPECT_EQ(runUntilPoll(0x55), (QList<int>{0x1B, 0x1B, 0x1B, 0x1B}));
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Time out - Error1")});
 }
 
-TEST_F(ControllerLinkTest, Queue_ASecondCommandBeforeTheTickReplacesTheFirst) {
+TEST_F(ControllerLinkTest, Queue_ASecondCommandBeforeTheTickReplacesTheFirst)
+{
     connectAndApply();
     link.setCommandRetries(5);
     link.QueueCommand(bytes({0x0F, 0x28}));
@@ -417,7 +444,8 @@ TEST_F(ControllerLinkTest, Queue_ASecondCommandBeforeTheTickReplacesTheFirst) {
     EXPECT_EQ(runUntilPoll(), (QList<int>{0x09, 0x55}));
 }
 
-TEST_F(ControllerLinkTest, Queue_ReplyTooShortToCarryAnEchoCountsAsNoEcho) {
+TEST_F(ControllerLinkTest, Queue_ReplyTooShortToCarryAnEchoCountsAsNoEcho)
+{
     connectAndApply();
     link.setCommandRetries(5);
     link.QueueCommand(bytes({0x0F, 0x28}));
@@ -429,8 +457,8 @@ TEST_F(ControllerLinkTest, Queue_ReplyTooShortToCarryAnEchoCountsAsNoEcho) {
     EXPECT_EQ(link.linkState(), LinkState::Count);
 }
 
-TEST_F(ControllerLinkTest,
-       Queue_CommandWhilePortClosedFailsToWriteAndGoesOutAfterTheNextHandshake) {
+TEST_F(ControllerLinkTest, Queue_CommandWhilePortClosedFailsToWriteAndGoesOutAfterTheNextHandshake)
+{
     link.setCommandRetries(5);
     link.QueueCommand(bytes({0x1B, 0x01}));
     clock.advance(240);
@@ -459,7 +487,8 @@ struct SettingsReadCase {
 class SettingsRead : public ControllerLinkTest,
                      public ::testing::WithParamInterface<SettingsReadCase> {};
 
-TEST_P(SettingsRead, ReplyIsDecodedAsSettingsAtTheLongTickAndEndsTheBusyState) {
+TEST_P(SettingsRead, ReplyIsDecodedAsSettingsAtTheLongTickAndEndsTheBusyState)
+{
     connectAndApply();
     const SettingsReadCase& c = GetParam();
     bool bufferEmptyWhileWriting = false;
@@ -495,7 +524,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SettingsReadCase{"FactoryReset", bytes({0x26}), QByteArray(), 0}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST_F(ControllerLinkTest, SaveMarker_WithAnEarlierFollowUpWaitingIsSavedAndNeverSent) {
+TEST_F(ControllerLinkTest, SaveMarker_WithAnEarlierFollowUpWaitingIsSavedAndNeverSent)
+{
     connectAndApply();
     link.setCommandRetries(5);
     link.QueueCommand(bytes({0x0E, 0x03}), bytes({0x24, 0x09}), bytes({0x30, 0x2D}));
@@ -517,7 +547,8 @@ TEST_F(ControllerLinkTest, SaveMarker_WithAnEarlierFollowUpWaitingIsSavedAndNeve
     EXPECT_FALSE(codes.contains('Z'));
 }
 
-TEST_F(ControllerLinkTest, SaveMarker_WhoseReadWasReplacedIsDroppedAndNeverSent) {
+TEST_F(ControllerLinkTest, SaveMarker_WhoseReadWasReplacedIsDroppedAndNeverSent)
+{
     connectAndApply();
     link.setCommandRetries(5);
     link.QueueCommand(bytes({0x66, 0x00}), QByteArray(), ControllerLink::SaveMarker);
@@ -531,7 +562,8 @@ TEST_F(ControllerLinkTest, SaveMarker_WhoseReadWasReplacedIsDroppedAndNeverSent)
     EXPECT_TRUE(link.commandQueue()[2].isEmpty());
 }
 
-TEST_F(ControllerLinkTest, SaveMarker_AsACommandIsRefused) {
+TEST_F(ControllerLinkTest, SaveMarker_AsACommandIsRefused)
+{
     connectAndApply();
     link.setCommandRetries(5);
     link.QueueCommand(ControllerLink::SaveMarker);
@@ -541,7 +573,8 @@ TEST_F(ControllerLinkTest, SaveMarker_AsACommandIsRefused) {
 
 // ---- Disconnect and the connect switch ----
 
-TEST_F(ControllerLinkTest, Disconnect_StoresPortSettingsAndLanguageAndKeepsTheFaultList) {
+TEST_F(ControllerLinkTest, Disconnect_StoresPortSettingsAndLanguageAndKeepsTheFaultList)
+{
     connectAndApply();
     host.memo = QStringLiteral("1 - Błąd zasilania\r\n");
     host.onDecodeLiveFrame = [&](const QByteArray&) { host.memo = QStringLiteral("nine lines"); };
@@ -565,7 +598,8 @@ TEST_F(ControllerLinkTest, Disconnect_StoresPortSettingsAndLanguageAndKeepsTheFa
     EXPECT_EQ(clock.activeTimers(), 0);
 }
 
-TEST_F(ControllerLinkTest, Disconnect_ShutdownStopsTheLinkAndStoresOnce) {
+TEST_F(ControllerLinkTest, Disconnect_ShutdownStopsTheLinkAndStoresOnce)
+{
     connectAndApply();
     link.shutdown();
     EXPECT_EQ(host.languageStores, 1);
@@ -573,7 +607,8 @@ TEST_F(ControllerLinkTest, Disconnect_ShutdownStopsTheLinkAndStoresOnce) {
     EXPECT_EQ(clock.activeTimers(), 0);
 }
 
-TEST_F(ControllerLinkTest, Disconnect_StoreFailureIsShownAndSkipsTheRest) {
+TEST_F(ControllerLinkTest, Disconnect_StoreFailureIsShownAndSkipsTheRest)
+{
     connectAndApply();
     store.failWrites = true;
     link.rozlacz1Click();
@@ -592,7 +627,8 @@ struct SwitchCase {
 class ConnectSwitch : public ControllerLinkTest,
                       public ::testing::WithParamInterface<SwitchCase> {};
 
-TEST_P(ConnectSwitch, UserTogglesConnectOnlyWithAPortName) {
+TEST_P(ConnectSwitch, UserTogglesConnectOnlyWithAPortName)
+{
     port.setPortName(GetParam().portName);
     link.Polacz_switchStatusChanged(GetParam().change);
     if (GetParam().connects) {
@@ -614,7 +650,8 @@ INSTANTIATE_TEST_SUITE_P(
         SwitchCase{"OffWithoutPort", "", ControllerLink::SwitchChange::SwitchedOffByUser, false}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST_F(ControllerLinkTest, ConnectSwitch_TheLinksOwnChangesNeverConnectOrDisconnectAgain) {
+TEST_F(ControllerLinkTest, ConnectSwitch_TheLinksOwnChangesNeverConnectOrDisconnectAgain)
+{
     host.onShowConnectSwitch = [&](bool on) {
         link.Polacz_switchStatusChanged(on ? ControllerLink::SwitchChange::SwitchedOnByUser
                                            : ControllerLink::SwitchChange::SwitchedOffByUser);
@@ -629,7 +666,8 @@ TEST_F(ControllerLinkTest, ConnectSwitch_TheLinksOwnChangesNeverConnectOrDisconn
     EXPECT_TRUE(port.takeWritten().isEmpty());
 }
 
-TEST_F(ControllerLinkTest, SendEncoded_LongCommandsPauseAfterEachFullPiece) {
+TEST_F(ControllerLinkTest, SendEncoded_LongCommandsPauseAfterEachFullPiece)
+{
     connectAndApply();
     link.setCommandRetries(5);
     link.QueueCommand(QByteArray(1, '\x1A') + QByteArray(540, '\x00'));

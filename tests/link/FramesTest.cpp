@@ -12,9 +12,11 @@ using namespace brivel;
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> list) {
+QByteArray bytes(std::initializer_list<int> list)
+{
     QByteArray out;
-    for (int b : list) out.append(static_cast<char>(b));
+    for (int b : list)
+        out.append(static_cast<char>(b));
     return out;
 }
 
@@ -26,7 +28,8 @@ struct FramingCase {
 
 class Framing : public ::testing::TestWithParam<FramingCase> {};
 
-TEST_P(Framing, PutsTheLeadInFrontAndTheSumBehind) {
+TEST_P(Framing, PutsTheLeadInFrontAndTheSumBehind)
+{
     EXPECT_EQ(FrameCommand(GetParam().command), GetParam().frame);
 }
 
@@ -40,12 +43,14 @@ INSTANTIATE_TEST_SUITE_P(
         FramingCase{"CarriesAreDropped", bytes({0xFF, 0xFF}), bytes({0xAA, 0xFF, 0xFF, 0xA8})}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST(Frames, FixedCommandsAreTheConnectAndPollFrames) {
+TEST(Frames, FixedCommandsAreTheConnectAndPollFrames)
+{
     EXPECT_EQ(ConnectFrame(), bytes({0xAA, 0x66, 0x01, 0x11}));
     EXPECT_EQ(PollFrame(), bytes({0xAA, 0x55, 0x01, 0x00}));
 }
 
-TEST(Frames, WireFormIsAnUncodedLeadThenTheCodedFrame) {
+TEST(Frames, WireFormIsAnUncodedLeadThenTheCodedFrame)
+{
     const QByteArray wire = WireForm(bytes({0xAA, 0x26, 0xD0}));
     ASSERT_EQ(wire.size(), 4);
     EXPECT_EQ(static_cast<quint8>(wire[0]), 0xCC);
@@ -60,7 +65,8 @@ struct SplitCase {
 };
 
 // Writes a frame of `size` bytes and lists what reached the port.
-QStringList sendAndRecord(int size) {
+QStringList sendAndRecord(int size)
+{
     test::TestSerialPort port;
     port.setPortName(QStringLiteral("COM1"));
     port.open();
@@ -82,7 +88,8 @@ QStringList sendAndRecord(int size) {
 
 class WritePieces : public ::testing::TestWithParam<SplitCase> {};
 
-TEST_P(WritePieces, FullPiecesArePausedAfterAndTheRestIsNot) {
+TEST_P(WritePieces, FullPiecesArePausedAfterAndTheRestIsNot)
+{
     EXPECT_EQ(sendAndRecord(GetParam().frameSize), GetParam().events);
 }
 
@@ -96,11 +103,14 @@ INSTANTIATE_TEST_SUITE_P(Frames, WritePieces,
                                                       "w80", "pause1", "w64"}}),
                          [](const auto& p) { return "Frame" + std::to_string(p.param.frameSize); });
 
-TEST(Frames, SplitWriteKeepsEveryByteInOrder) {
+TEST(Frames, SplitWriteKeepsEveryByteInOrder)
+{
     QByteArray wire;
-    for (int i = 0; i < 300; ++i) wire.append(static_cast<char>(i));
+    for (int i = 0; i < 300; ++i)
+        wire.append(static_cast<char>(i));
     QByteArray joined;
-    for (const WritePiece& piece : SplitWrite(wire)) joined.append(piece.bytes);
+    for (const WritePiece& piece : SplitWrite(wire))
+        joined.append(piece.bytes);
     EXPECT_EQ(joined, wire);
 }
 
@@ -114,7 +124,8 @@ struct LengthCase {
 
 class ReplyEnvelope : public ::testing::TestWithParam<LengthCase> {};
 
-TEST_P(ReplyEnvelope, LengthAndEchoComeOnlyFromBytesThatArrived) {
+TEST_P(ReplyEnvelope, LengthAndEchoComeOnlyFromBytesThatArrived)
+{
     const LengthCase& c = GetParam();
     EXPECT_EQ(ReplyLength(c.bytes), c.replyLength);
     EXPECT_EQ(PieceLengthField(c.bytes), c.pieceLength);
@@ -142,7 +153,8 @@ struct VersionCase {
 
 class Version : public ::testing::TestWithParam<VersionCase> {};
 
-TEST_P(Version, IsDecimalForTheCheckAndHexForTheStatusBar) {
+TEST_P(Version, IsDecimalForTheCheckAndHexForTheStatusBar)
+{
     EXPECT_EQ(VersionText(GetParam().reply), GetParam().version);
     EXPECT_EQ(StatusVersionText(GetParam().reply), GetParam().status);
 }
@@ -158,7 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   QStringLiteral(" BRIVEL ver.")}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST(Frames, FillerFrameIsFiveHundredZeros) {
+TEST(Frames, FillerFrameIsFiveHundredZeros)
+{
     EXPECT_EQ(FillerFrame(), QByteArray(500, '\0'));
 }
 

@@ -28,7 +28,8 @@ const KnownByte knownBytes[] = {
 
 class KnownLineBytes : public ::testing::TestWithParam<KnownByte> {};
 
-TEST_P(KnownLineBytes, MatchTheHandWorkedValue) {
+TEST_P(KnownLineBytes, MatchTheHandWorkedValue)
+{
     const KnownByte& c = GetParam();
     EXPECT_EQ(c.transform(c.in, c.key), c.out);
 }
@@ -38,7 +39,8 @@ INSTANTIATE_TEST_SUITE_P(LineCoding, KnownLineBytes, ::testing::ValuesIn(knownBy
 
 class EveryKey : public ::testing::TestWithParam<quint8> {};
 
-TEST_P(EveryKey, BothTransformsAreBijections) {
+TEST_P(EveryKey, BothTransformsAreBijections)
+{
     std::set<quint8> encoded;
     std::set<quint8> decoded;
     for (int b = 0; b < 256; ++b) {
@@ -49,7 +51,8 @@ TEST_P(EveryKey, BothTransformsAreBijections) {
     EXPECT_EQ(decoded.size(), 256u);
 }
 
-TEST_P(EveryKey, DecodingUnderTheSameKeyRestoresEveryByte) {
+TEST_P(EveryKey, DecodingUnderTheSameKeyRestoresEveryByte)
+{
     for (int b = 0; b < 256; ++b) {
         const quint8 byte = static_cast<quint8>(b);
         EXPECT_EQ(DecodeLineByte(EncodeLineByte(byte, GetParam()), GetParam()), byte) << b;
@@ -58,16 +61,19 @@ TEST_P(EveryKey, DecodingUnderTheSameKeyRestoresEveryByte) {
 
 INSTANTIATE_TEST_SUITE_P(LineCoding, EveryKey, ::testing::Values(SendKey, ReceiveKey, 0x00, 0xFF));
 
-TEST(LineCoding, TheProgramsReceiveSideDoesNotUndoItsSendSide) {
+TEST(LineCoding, TheProgramsReceiveSideDoesNotUndoItsSendSide)
+{
     int restored = 0;
     for (int b = 0; b < 256; ++b)
         restored += DecodeLineByte(EncodeLineByte(static_cast<quint8>(b))) == b;
     EXPECT_LT(restored, 256);
 }
 
-TEST(LineCoding, ThePeerReadsTheProgramAndTheProgramReadsThePeer) {
+TEST(LineCoding, ThePeerReadsTheProgramAndTheProgramReadsThePeer)
+{
     QByteArray all;
-    for (int b = 0; b < 256; ++b) all.append(static_cast<char>(b));
+    for (int b = 0; b < 256; ++b)
+        all.append(static_cast<char>(b));
     // Program → controller: send transform, send key; the controller decodes under it.
     EXPECT_EQ(DecodeLine(EncodeLine(all), SendKey), all);
     // Controller → program: send transform under the receive key.

@@ -6,7 +6,8 @@
 
 namespace brivel::test {
 
-QByteArray replyFrame(quint8 echo, int length, quint8 fill) {
+QByteArray replyFrame(quint8 echo, int length, quint8 fill)
+{
     QByteArray reply(length, static_cast<char>(fill));
     reply[0] = static_cast<char>(FrameLead);
     reply[1] = static_cast<char>(length >> 8);
@@ -16,7 +17,8 @@ QByteArray replyFrame(quint8 echo, int length, quint8 fill) {
     return reply;
 }
 
-QByteArray settingsReply(quint8 echo, quint8 major, quint8 minor, quint8 patch) {
+QByteArray settingsReply(quint8 echo, quint8 major, quint8 minor, quint8 patch)
+{
     QByteArray reply = replyFrame(echo, 602, 0x11);
     reply[4] = static_cast<char>(major);
     reply[5] = static_cast<char>(minor);
@@ -25,15 +27,18 @@ QByteArray settingsReply(quint8 echo, quint8 major, quint8 minor, quint8 patch) 
     return reply;
 }
 
-QByteArray liveReply(quint8 echo) {
+QByteArray liveReply(quint8 echo)
+{
     return replyFrame(echo, 57, 0x22);
 }
 
-QByteArray controllerLine(const QByteArray& reply) {
+QByteArray controllerLine(const QByteArray& reply)
+{
     return EncodeLine(reply, ReceiveKey);
 }
 
-QList<QByteArray> commandFrames(const QByteArray& wire) {
+QList<QByteArray> commandFrames(const QByteArray& wire)
+{
     QList<QByteArray> frames;
     qsizetype i = 0;
     while (i < wire.size()) {
@@ -50,7 +55,8 @@ QList<QByteArray> commandFrames(const QByteArray& wire) {
     return frames;
 }
 
-QList<int> commandCodes(const QList<QByteArray>& frames) {
+QList<int> commandCodes(const QList<QByteArray>& frames)
+{
     QList<int> codes;
     for (const QByteArray& frame : frames)
         codes << (frame.size() > 1 ? static_cast<quint8>(frame[1]) : -1);

@@ -12,7 +12,8 @@ namespace {
 
 class PortRouterTest : public ::testing::Test {
 protected:
-    PortRouterTest() {
+    PortRouterTest()
+    {
         auto deviceOwned = std::make_unique<TestSerialPort>();
         auto demoOwned = std::make_unique<TestSerialPort>();
         device = deviceOwned.get();
@@ -31,7 +32,8 @@ protected:
     QByteArray received;
 };
 
-TEST_F(PortRouterTest, TheAlternativeNameOpensTheAlternativeWithTheSameLineSettings) {
+TEST_F(PortRouterTest, TheAlternativeNameOpensTheAlternativeWithTheSameLineSettings)
+{
     router->setPortName(QStringLiteral("Demo"));
     router->open();
     EXPECT_TRUE(router->isOpen());
@@ -50,7 +52,8 @@ TEST_F(PortRouterTest, TheAlternativeNameOpensTheAlternativeWithTheSameLineSetti
     EXPECT_THROW(router->write("x"), PlatformError);
 }
 
-TEST_F(PortRouterTest, AnyOtherNameIsTheDeviceAndRenamingMovesAnOpenPort) {
+TEST_F(PortRouterTest, AnyOtherNameIsTheDeviceAndRenamingMovesAnOpenPort)
+{
     router->setPortName(QStringLiteral("ttyUSB0"));
     router->open();
     EXPECT_TRUE(device->isOpen());
@@ -64,7 +67,8 @@ TEST_F(PortRouterTest, AnyOtherNameIsTheDeviceAndRenamingMovesAnOpenPort) {
     EXPECT_EQ(router->availablePorts(), QStringList({"ttyS0", "ttyUSB0"}));
 }
 
-TEST_F(PortRouterTest, AFailedOpenLeavesTheRouterClosed) {
+TEST_F(PortRouterTest, AFailedOpenLeavesTheRouterClosed)
+{
     router->setPortName(QStringLiteral("ttyS0"));
     device->failNextOpen = true;
     EXPECT_THROW(router->open(), PlatformError);

@@ -6,9 +6,10 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDeadlineTimer>
-#include <QtCore/QThread>
+#include <QtTest/QTest>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <pty.h>
 #include <unistd.h>
 
@@ -45,7 +46,10 @@ public:
     bool valid() const { return master_ >= 0; }
     QString slaveName() const { return slaveName_; }
 
-    void send(const QByteArray& bytes) { ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), bytes.size()); }
+    void send(const QByteArray& bytes)
+    {
+        ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), bytes.size());
+    }
 
     // Reads from the master until `count` bytes came or the deadline passed.
     QByteArray receive(int count, int timeoutMs = 3000)
@@ -53,13 +57,16 @@ public:
         QByteArray got;
         QDeadlineTimer deadline(timeoutMs);
         while (got.size() < count && !deadline.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            // The port writes from the event loop; then wait for the bytes to
+            // come out of the master side.
+            QCoreApplication::processEvents();
+            pollfd ready{master_, POLLIN, 0};
+            if (::poll(&ready, 1, 10) <= 0)
+                continue;
             char buffer[256];
             const ssize_t n = ::read(master_, buffer, sizeof buffer);
             if (n > 0)
                 got.append(buffer, static_cast<int>(n));
-            else
-                QThread::msleep(1);
         }
         return got;
     }
@@ -105,9 +112,7 @@ TEST(QtSerialPort, TalksToAPseudoTerminalAt7200BitsPerSecond)
     EXPECT_EQ(pty.receive(3), QByteArray("\xCC\x12\x34", 3));
 
     pty.send(QByteArray("\xAA\x00\x39\x55", 4));
-    QDeadlineTimer deadline(3000);
-    while (received.size() < 4 && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return received.size() >= 4; }, 3000));
     EXPECT_EQ(received, QByteArray("\xAA\x00\x39\x55", 4));
     EXPECT_FALSE(events.isEmpty());
     EXPECT_FALSE(events.contains(0));
@@ -118,7 +123,8 @@ TEST(QtSerialPort, TalksToAPseudoTerminalAt7200BitsPerSecond)
         port.write("x");
         ADD_FAILURE() << "write on a closed port must fail";
     } catch (const PlatformError& e) {
-        EXPECT_TRUE(e.text().startsWith(QStringLiteral("WriteFile function failed (win error code: ")));
+        EXPECT_TRUE(
+            e.text().startsWith(QStringLiteral("WriteFile function failed (win error code: ")));
     }
 }
 
@@ -126,9 +132,11 @@ TEST(QtSerialPort, ADeviceThatCannotBeOpenedGivesTheOpenError)
 {
     QtSerialPort port;
     port.setPortName(QStringLiteral("/dev/brivel-no-such-port"));
-    EXPECT_EQ(openError(port), QStringLiteral("Unable to open com port (win error code: %1)").arg(ENOENT));
+    EXPECT_EQ(openError(port),
+              QStringLiteral("Unable to open com port (win error code: %1)").arg(ENOENT));
     EXPECT_FALSE(port.isOpen());
 
     port.setPortName(QString());
-    EXPECT_TRUE(openError(port).startsWith(QStringLiteral("Unable to open com port (win error code: ")));
+    EXPECT_TRUE(
+        openError(port).startsWith(QStringLiteral("Unable to open com port (win error code: ")));
 }

@@ -19,8 +19,9 @@ TEST(FaultPage, ResetQueuesTheClearCommandAndEmptiesBothListsAtOnce)
         tabs->addTab(new QWidget, QString::number(i));
     auto* banner = new QLabel(&window);
     QList<std::pair<int, QByteArray>> queued;
-    FaultPage page(tabs->widget(5), tabs, banner,
-                   [&](int retries, const QByteArray& command) { queued.append({retries, command}); });
+    FaultPage page(tabs->widget(5), tabs, banner, [&](int retries, const QByteArray& command) {
+        queued.append({retries, command});
+    });
     page.actualErrors()->setText(QStringLiteral("1 - Złe ustawienia\r\n"));
     page.registeredErrors()->setText(QStringLiteral("1 - Błąd zasilania\r\n2\r\n"));
     EXPECT_EQ(page.actualErrors()->toPlainText(), QStringLiteral("1 - Złe ustawienia"));

@@ -1,3 +1,4 @@
+#include "LiveFrameBuilder.h"
 #include "QtPrinters.h"
 #include "live/LiveFrame.h"
 
@@ -7,19 +8,9 @@ using namespace brivel::live;
 
 namespace {
 
-// A complete live frame of 57 bytes with every fault flag clear.
 QByteArray frame(std::initializer_list<std::pair<int, int>> bytes = {})
 {
-    QByteArray f(57, '\0');
-    f[0] = char(0xAA);
-    f[2] = 57;
-    f[3] = 0x55;
-    f[34] = char(0xFF);
-    f[35] = char(0xFF);
-    f[48] = char(0xFF);
-    for (const auto& [offset, value] : bytes)
-        f[offset] = char(value);
-    return f;
+    return brivel::test::liveFrame(bytes);
 }
 
 QString polish(int row)
@@ -75,18 +66,25 @@ INSTANTIATE_TEST_SUITE_P(
         ScalingCase{"gasTime", [] { return gasTimeMs(1, 2, 200); }, 65.536f + 0.512f + 0.256f},
         ScalingCase{"gasPressure", [] { return gasPressureBar(1, 10); }, 2.66f},
         ScalingCase{"manifoldPressure", [] { return manifoldPressureKpa(0, 45); }, 45},
-        ScalingCase{"rpmDial", [] { return readLiveFrame(frame({{21, 255}})).rpmThousands; }, 25.5f},
-        ScalingCase{"rpmReadout", [] { return readLiveFrame(frame({{21, 255}})).rpm; }, 25500}),
+        ScalingCase{"rpmDial",
+                    [] {
+                        return readLiveFrame(frame({{21, 255}})).rpmThousands;
+                    },
+                    25.5f},
+        ScalingCase{"rpmReadout",
+                    [] {
+                        return readLiveFrame(frame({{21, 255}})).rpm;
+                    },
+                    25500}),
     [](const ::testing::TestParamInfo<ScalingCase>& info) { return std::string(info.param.name); });
 
 TEST(LiveFrame, ReadsEveryFieldAtItsOffset)
 {
-    const LiveReadings r = readLiveFrame(frame({{4, 1},   {5, 1},    {6, 30},  {7, 0},  {8, 31},
-                                                {10, 32}, {12, 33},  {14, 34}, {16, 35}, {51, 36},
-                                                {54, 1},  {18, 0},   {19, 40}, {20, 0}, {21, 8},
-                                                {22, 40}, {23, 0},   {24, 95}, {25, 0}, {26, 35},
-                                                {29, 200}, {31, 3},  {32, 70}, {33, 20},
-                                                {55, 25}, {36, 130}, {47, 3}}));
+    const LiveReadings r =
+        readLiveFrame(frame({{4, 1},   {5, 1},   {6, 30},  {7, 0},   {8, 31},   {10, 32}, {12, 33},
+                             {14, 34}, {16, 35}, {51, 36}, {54, 1},  {18, 0},   {19, 40}, {20, 0},
+                             {21, 8},  {22, 40}, {23, 0},  {24, 95}, {25, 0},   {26, 35}, {29, 200},
+                             {31, 3},  {32, 70}, {33, 20}, {55, 25}, {36, 130}, {47, 3}}));
     EXPECT_TRUE(r.active);
     EXPECT_TRUE(r.gasSelected);
     EXPECT_FLOAT_EQ(r.petrolTimes[0], 3.0f);
@@ -145,12 +143,18 @@ INSTANTIATE_TEST_SUITE_P(
     Flags, FaultLines,
     ::testing::Values(
         FaultCase{"noFault", 0xFF, 0xFF, 0xFF, {}},
-        FaultCase{"unusedBitsOfTheFirstFlagsIgnored", 0x03, 0xFF, 0xFF,
+        FaultCase{"unusedBitsOfTheFirstFlagsIgnored",
+                  0x03,
+                  0xFF,
+                  0xFF,
                   {"1 - Błąd napięcia", "2 - Cisnienie gazu za wysokie",
                    "3 - Cisnienie gazu za niskie", "4 - Napięcie stacyjki za niskie",
                    "5 - Brak wtrysku benzyny", "6 - Błędna praca układu benzynowego"}},
         FaultCase{"everyInjector", 0xFF, 0x00, 0xFF, {"1 - Błąd wtryskiwacza :  1 2 3 4 5 6 7 8"}},
-        FaultCase{"injectorLineBetweenTheTwoFlagBytes", 0xFB, 0x7F, 0xFC,
+        FaultCase{"injectorLineBetweenTheTwoFlagBytes",
+                  0xFB,
+                  0x7F,
+                  0xFC,
                   {"1 - Błąd napięcia", "2 - Błąd wtryskiwacza :  8", "3 - Złe ustawienia",
                    "4 - Błąd zasilania"}},
         FaultCase{"unusedBitsOfTheSecondFlagsIgnored", 0xFF, 0xFF, 0x03, {}}),
@@ -168,8 +172,17 @@ TEST(FaultText, TheFillerFrameListsAllNineFaults)
 TEST(MapSamples, KeepOnlyTheLastByteOfEachCellPair)
 {
     MapSamples samples;
-    samples.store(frame({{36, 130}, {37, 1}, {38, 2}, {39, 3}, {40, 4}, {41, 5},
-                         {42, 6}, {43, 7}, {44, 8}, {45, 9}, {46, 10}}));
+    samples.store(frame({{36, 130},
+                         {37, 1},
+                         {38, 2},
+                         {39, 3},
+                         {40, 4},
+                         {41, 5},
+                         {42, 6},
+                         {43, 7},
+                         {44, 8},
+                         {45, 9},
+                         {46, 10}}));
     EXPECT_EQ(samples.petrol()[130], 2);
     EXPECT_EQ(samples.petrol()[131], 4);
     EXPECT_EQ(samples.petrol()[132], 5);
@@ -196,8 +209,8 @@ TEST(MapSamples, StoresNearTheEndStayInsideTheTables)
 TEST(AdaptationRecord, RecordsTheRawBytesOfEachRowAtTheSampleIndex)
 {
     AdaptationRecord record;
-    record.record(frame({{36, 7}, {24, 1}, {26, 2}, {6, 3}, {28, 4}, {33, 5}, {32, 6},
-                         {22, 7}, {55, 8}, {21, 9}}));
+    record.record(frame(
+        {{36, 7}, {24, 1}, {26, 2}, {6, 3}, {28, 4}, {33, 5}, {32, 6}, {22, 7}, {55, 8}, {21, 9}}));
     for (int r = 0; r < AdaptationRecord::Rows; ++r)
         EXPECT_EQ(record.row(r)[7], r + 1) << r;
     record.clear();

@@ -18,7 +18,8 @@ TEST(ErrorHandler, ShowsTheErrorTextAndSkipsTheRestOfTheHandler)
     EXPECT_FALSE(restRan);
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].kind, test::ScriptedDialogs::Kind::Error);
-    EXPECT_EQ(dialogs.shown()[0].text, QStringLiteral("Unable to open com port (win error code: 2)"));
+    EXPECT_EQ(dialogs.shown()[0].text,
+              QStringLiteral("Unable to open com port (win error code: 2)"));
 }
 
 TEST(ErrorHandler, AHandlerThatSucceedsShowsNothing)

@@ -11,9 +11,15 @@ void ScriptedDialogs::record(Kind kind, const QString& text)
         whileOpen(shown_.back());
 }
 
-void ScriptedDialogs::showMessage(const QString& text) { record(Kind::Message, text); }
+void ScriptedDialogs::showMessage(const QString& text)
+{
+    record(Kind::Message, text);
+}
 
-void ScriptedDialogs::showError(const QString& text) { record(Kind::Error, text); }
+void ScriptedDialogs::showError(const QString& text)
+{
+    record(Kind::Error, text);
+}
 
 bool ScriptedDialogs::confirm(const QString& question)
 {
@@ -104,6 +110,9 @@ void MemorySettingsStore::flush()
     ++flushes;
 }
 
-bool MemorySettingsStore::hasGroup(const QString& group) const { return groups_.contains(group); }
+bool MemorySettingsStore::hasGroup(const QString& group) const
+{
+    return groups_.contains(group);
+}
 
 }  // namespace brivel::test

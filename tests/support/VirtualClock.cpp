@@ -71,9 +71,15 @@ VirtualClock::~VirtualClock()
         timer->detach();
 }
 
-QDateTime VirtualClock::localDateTime() const { return wallAtStart_.addMSecs(now_); }
+QDateTime VirtualClock::localDateTime() const
+{
+    return wallAtStart_.addMSecs(now_);
+}
 
-std::unique_ptr<Timer> VirtualClock::createTimer() { return std::make_unique<VirtualTimer>(this); }
+std::unique_ptr<Timer> VirtualClock::createTimer()
+{
+    return std::make_unique<VirtualTimer>(this);
+}
 
 VirtualClock::VirtualTimer* VirtualClock::nextDue(qint64 limit) const
 {

@@ -19,7 +19,8 @@ using Overflow = signalmath::Overflow;
 
 class AnalogDisplay : public KitTest {
 protected:
-    TAbValueInd* readOut(const char* format = "##0.0", const char* unit = "ms") {
+    TAbValueInd* readOut(const char* format = "##0.0", const char* unit = "ms")
+    {
         auto* w = new TAbValueInd(flashTimer, &parent);
         w->signalSettings()->setValueFormat(QString::fromUtf8(format));
         w->signalSettings()->setValueUnit(QString::fromUtf8(unit));
@@ -28,7 +29,8 @@ protected:
     }
 };
 
-TEST_F(AnalogDisplay, SameValueTwiceRepaintsOnce) {
+TEST_F(AnalogDisplay, SameValueTwiceRepaintsOnce)
+{
     TAbValueInd* w = readOut();
     showParent();
     PaintCounter paints(w);
@@ -41,7 +43,8 @@ TEST_F(AnalogDisplay, SameValueTwiceRepaintsOnce) {
     EXPECT_EQ(changes.count(), 1);
 }
 
-TEST_F(AnalogDisplay, ReadOutRepaintsOnlyItsValueBoxAndOnlyForNewText) {
+TEST_F(AnalogDisplay, ReadOutRepaintsOnlyItsValueBoxAndOnlyForNewText)
+{
     TAbValueInd* w = readOut();
     showParent();
     PaintCounter paints(w);
@@ -56,7 +59,8 @@ TEST_F(AnalogDisplay, ReadOutRepaintsOnlyItsValueBoxAndOnlyForNewText) {
     EXPECT_EQ(paints.count(), 0);
 }
 
-TEST_F(AnalogDisplay, DialRepaintsOnlyAroundThePointer) {
+TEST_F(AnalogDisplay, DialRepaintsOnlyAroundThePointer)
+{
     auto* dial = new TAb270Meter(flashTimer, &parent);
     dial->signalSettings()->setValueTo(10);
     showParent();
@@ -80,7 +84,8 @@ struct OverflowCase {
 class Overflowing : public AnalogDisplay,
                     public ::testing::WithParamInterface<std::tuple<int, OverflowCase>> {};
 
-TEST_P(Overflowing, StickToTheEndsAndStillShowTheDigits) {
+TEST_P(Overflowing, StickToTheEndsAndStillShowTheDigits)
+{
     const auto& [kind, c] = GetParam();
     TAbAnalogGControl* w = nullptr;
     switch (kind) {
@@ -102,7 +107,8 @@ TEST_P(Overflowing, StickToTheEndsAndStillShowTheDigits) {
     EXPECT_EQ(overflows.count(), c.overflow == Overflow::None ? 0 : 1);
 }
 
-std::string overflowCaseName(const ::testing::TestParamInfo<std::tuple<int, OverflowCase>>& param) {
+std::string overflowCaseName(const ::testing::TestParamInfo<std::tuple<int, OverflowCase>>& param)
+{
     static const char* const kKinds[] = {"ReadOut", "Dial", "Bar"};
     return std::string(kKinds[std::get<0>(param.param)]) + std::get<1>(param.param).name;
 }
@@ -116,7 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
                                                       "150.0"})),
     overflowCaseName);
 
-TEST_F(AnalogDisplay, OverflowIsReportedOnEnteringAndLeaving) {
+TEST_F(AnalogDisplay, OverflowIsReportedOnEnteringAndLeaving)
+{
     TAbValueInd* w = readOut();
     QSignalSpy overflows(w, &TAbAnalogGControl::overflowChange);
     w->setValue(150);
@@ -126,7 +133,8 @@ TEST_F(AnalogDisplay, OverflowIsReportedOnEnteringAndLeaving) {
     EXPECT_EQ(overflows.count(), 3);
 }
 
-TEST_F(AnalogDisplay, ReadOutUsesTheLocalesDecimalSeparator) {
+TEST_F(AnalogDisplay, ReadOutUsesTheLocalesDecimalSeparator)
+{
     TAbValueInd* w = readOut();
     {
         ScopedLocale polish(QLocale(QLocale::Polish, QLocale::Poland));
@@ -137,7 +145,8 @@ TEST_F(AnalogDisplay, ReadOutUsesTheLocalesDecimalSeparator) {
     EXPECT_EQ(w->valueText(), QStringLiteral("12.97"));
 }
 
-TEST_F(AnalogDisplay, ValueBoxWidthFollowsThePictureNotTheValue) {
+TEST_F(AnalogDisplay, ValueBoxWidthFollowsThePictureNotTheValue)
+{
     TAbValueInd* w = readOut("###0", "obr/min");
     const QSize size = w->size();
     w->setValue(25500);
@@ -146,7 +155,8 @@ TEST_F(AnalogDisplay, ValueBoxWidthFollowsThePictureNotTheValue) {
     EXPECT_GT(w->width(), size.width());
 }
 
-TEST_F(AnalogDisplay, SectorsFollowThePosition) {
+TEST_F(AnalogDisplay, SectorsFollowThePosition)
+{
     auto* dial = new TAb270Meter(flashTimer, &parent);
     dial->signalSettings()->setValueTo(10);
     dial->sectorSettings()->setSector(0, QColor(255, 255, 0), 0, 630);
@@ -162,7 +172,8 @@ TEST_F(AnalogDisplay, SectorsFollowThePosition) {
     EXPECT_EQ(dial->sectorColor(), QColor(255, 0, 0));
 }
 
-TEST_F(AnalogDisplay, DialPointerSweepsTwoHundredSeventyDegreesFromTheLowerLeft) {
+TEST_F(AnalogDisplay, DialPointerSweepsTwoHundredSeventyDegreesFromTheLowerLeft)
+{
     auto* dial = new TAb270Meter(flashTimer, &parent);
     dial->signalSettings()->setValueTo(10);
     const struct {
@@ -175,7 +186,8 @@ TEST_F(AnalogDisplay, DialPointerSweepsTwoHundredSeventyDegreesFromTheLowerLeft)
     }
 }
 
-TEST_F(AnalogDisplay, LargeSectorOffsetHidesTheBand) {
+TEST_F(AnalogDisplay, LargeSectorOffsetHidesTheBand)
+{
     auto* dial = new TAb270Meter(flashTimer, &parent);
     dial->resize(161, 138);
     dial->sectorSettings()->setWidthOffset(-8);
@@ -188,7 +200,8 @@ TEST_F(AnalogDisplay, LargeSectorOffsetHidesTheBand) {
     EXPECT_TRUE(dial->sectorOuterRect().isNull());
 }
 
-TEST_F(AnalogDisplay, MinMaxRecordsValuesWithClockTimes) {
+TEST_F(AnalogDisplay, MinMaxRecordsValuesWithClockTimes)
+{
     TAbValueInd* w = readOut();
     QSignalSpy moved(w, &TAbAnalogGControl::minMaxChange);
     clock.advance(100);
@@ -204,7 +217,8 @@ TEST_F(AnalogDisplay, MinMaxRecordsValuesWithClockTimes) {
     EXPECT_EQ(moved.count(), 2);
 }
 
-TEST_F(AnalogDisplay, LimitsFlagValuesBeyondThem) {
+TEST_F(AnalogDisplay, LimitsFlagValuesBeyondThem)
+{
     TAbValueInd* w = readOut();
     w->setLimitUpper(80);
     w->setLimitLower(20);
@@ -218,7 +232,8 @@ TEST_F(AnalogDisplay, LimitsFlagValuesBeyondThem) {
     EXPECT_EQ(limits.count(), 3);
 }
 
-TEST_F(AnalogDisplay, LedBarLightsSegmentsUpToThePosition) {
+TEST_F(AnalogDisplay, LedBarLightsSegmentsUpToThePosition)
+{
     auto* bar = new TAbVBar(flashTimer, &parent);
     bar->resize(66, 300);
     bar->signalSettings()->setValueTo(30);

@@ -14,9 +14,11 @@ class Recorder final : public TAbFlashTimer::Client {
 public:
     explicit Recorder(Clock& clock) : clock_(clock) {}
     void flashPhaseChanged(bool phase) override { phases.push_back({clock_.nowMs(), phase}); }
-    void intervalElapsed() override {
+    void intervalElapsed() override
+    {
         ticks.push_back(clock_.nowMs());
-        if (onTick) onTick();
+        if (onTick)
+            onTick();
     }
 
     std::vector<std::pair<qint64, bool>> phases;
@@ -29,7 +31,8 @@ private:
 
 using FlashTimer = KitTest;
 
-TEST_F(FlashTimer, IdleTimerDoesNotRun) {
+TEST_F(FlashTimer, IdleTimerDoesNotRun)
+{
     EXPECT_FALSE(flashTimer.isRunning());
     EXPECT_EQ(clock.activeTimers(), 0);
     Recorder r(clock);
@@ -40,7 +43,8 @@ TEST_F(FlashTimer, IdleTimerDoesNotRun) {
     EXPECT_EQ(clock.activeTimers(), 0);
 }
 
-TEST_F(FlashTimer, PhaseIsTheFrequencysBitOfTheTickCounter) {
+TEST_F(FlashTimer, PhaseIsTheFrequencysBitOfTheTickCounter)
+{
     const struct {
         FlashFrequency frequency;
         qint64 halfPeriodMs;
@@ -60,7 +64,8 @@ TEST_F(FlashTimer, PhaseIsTheFrequencysBitOfTheTickCounter) {
     }
 }
 
-TEST(FlashPhaseRule, BitOfCounter) {
+TEST(FlashPhaseRule, BitOfCounter)
+{
     EXPECT_FALSE(flashPhase(7, ff4Hz));
     EXPECT_TRUE(flashPhase(8, ff4Hz));
     EXPECT_TRUE(flashPhase(15, ff4Hz));
@@ -69,7 +74,8 @@ TEST(FlashPhaseRule, BitOfCounter) {
     EXPECT_TRUE(flashPhase(0xFFFFFFFFu, ff05Hz));
 }
 
-TEST(IntervalDue, LatenessIsMadeUpUnlessAboveASecond) {
+TEST(IntervalDue, LatenessIsMadeUpUnlessAboveASecond)
+{
     const struct {
         qint64 now;
         qint64 due;
@@ -85,14 +91,16 @@ TEST(IntervalDue, LatenessIsMadeUpUnlessAboveASecond) {
         EXPECT_EQ(nextIntervalDue(c.now, c.due, c.interval), c.next) << c.now;
 }
 
-TEST_F(FlashTimer, IntervalTicksKeepTheirScheduleOnTheSixteenMillisecondGrid) {
+TEST_F(FlashTimer, IntervalTicksKeepTheirScheduleOnTheSixteenMillisecondGrid)
+{
     Recorder r(clock);
     flashTimer.registerInterval(&r, 100);
     clock.advance(1010);
     EXPECT_EQ(r.ticks, (std::vector<qint64>{112, 208, 304, 400, 512, 608, 704, 800, 912, 1008}));
 }
 
-TEST_F(FlashTimer, ReRegistrationChangesOnlyTheInterval) {
+TEST_F(FlashTimer, ReRegistrationChangesOnlyTheInterval)
+{
     Recorder r(clock);
     flashTimer.registerInterval(&r, 100);
     clock.advance(50);
@@ -102,14 +110,16 @@ TEST_F(FlashTimer, ReRegistrationChangesOnlyTheInterval) {
     EXPECT_EQ(r.ticks, (std::vector<qint64>{112, 304}));
 }
 
-TEST_F(FlashTimer, FirstDelayCanBeShorterThanTheInterval) {
+TEST_F(FlashTimer, FirstDelayCanBeShorterThanTheInterval)
+{
     Recorder r(clock);
     flashTimer.registerInterval(&r, 240, 200);
     clock.advance(500);
     EXPECT_EQ(r.ticks, (std::vector<qint64>{208, 448}));
 }
 
-TEST_F(FlashTimer, ClientsRemovedDuringATickAreNotVisited) {
+TEST_F(FlashTimer, ClientsRemovedDuringATickAreNotVisited)
+{
     Recorder first(clock);
     Recorder second(clock);
     first.onTick = [&] { flashTimer.unregister(&second); };
@@ -121,7 +131,8 @@ TEST_F(FlashTimer, ClientsRemovedDuringATickAreNotVisited) {
     EXPECT_EQ(flashTimer.registeredCount(), 1);
 }
 
-TEST_F(FlashTimer, DestroyedWidgetDeregistersAndTheTimerStops) {
+TEST_F(FlashTimer, DestroyedWidgetDeregistersAndTheTimerStops)
+{
     auto* led = new TAbLED(flashTimer, &parent);
     led->setFlashing(true);
     led->setChecked(true);
@@ -132,7 +143,8 @@ TEST_F(FlashTimer, DestroyedWidgetDeregistersAndTheTimerStops) {
     clock.advance(1000);  // nothing left to call
 }
 
-TEST_F(FlashTimer, WidgetsOutliveTheTimerSafely) {
+TEST_F(FlashTimer, WidgetsOutliveTheTimerSafely)
+{
     auto timer = std::make_unique<TAbFlashTimer>(clock);
     auto* led = new TAbLED(*timer, &parent);
     led->setFlashing(true);

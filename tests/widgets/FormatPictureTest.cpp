@@ -16,7 +16,8 @@ struct PictureCase {
 
 class FormatPicture : public ::testing::TestWithParam<PictureCase> {};
 
-TEST_P(FormatPicture, WithEnglishPointAndPolishComma) {
+TEST_P(FormatPicture, WithEnglishPointAndPolishComma)
+{
     const PictureCase& c = GetParam();
     const QString picture = QString::fromUtf8(c.picture);
     {
@@ -48,12 +49,14 @@ INSTANTIATE_TEST_SUITE_P(
         PictureCase{"0.0;-0.0;'zero'", 0.0, "zero", "zero"},
         PictureCase{"0.0' V'", 1.5, "1.5 V", "1,5 V"}));
 
-TEST(WidthTemplate, IsThePictureOrItsLongestSection) {
+TEST(WidthTemplate, IsThePictureOrItsLongestSection)
+{
     EXPECT_EQ(widthTemplate(QStringLiteral("##0.0")), QStringLiteral("##0.0"));
     EXPECT_EQ(widthTemplate(QStringLiteral("0.0;(0.0)")), QStringLiteral("(0.0)"));
 }
 
-TEST(FormatPictureSpecials, NotANumberAndEmptyPicture) {
+TEST(FormatPictureSpecials, NotANumberAndEmptyPicture)
+{
     EXPECT_EQ(formatFloat(std::nan(""), QStringLiteral("##0.0")), QStringLiteral("NAN"));
     EXPECT_EQ(formatFloat(2.5, QString()), QStringLiteral("2.5"));
 }

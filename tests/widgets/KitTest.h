@@ -20,13 +20,15 @@ public:
     explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
     int count() const { return count_; }
     QRegion painted() const { return painted_; }
-    void reset() {
+    void reset()
+    {
         count_ = 0;
         painted_ = QRegion();
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
         if (event->type() == QEvent::Paint) {
             ++count_;
             painted_ += static_cast<QPaintEvent*>(event)->region();
@@ -42,7 +44,8 @@ private:
 // Sets the default locale for one test and puts the previous one back.
 class ScopedLocale {
 public:
-    explicit ScopedLocale(const QLocale& locale) : previous_(QLocale()) {
+    explicit ScopedLocale(const QLocale& locale) : previous_(QLocale())
+    {
         QLocale::setDefault(locale);
     }
     ~ScopedLocale() { QLocale::setDefault(previous_); }
@@ -56,13 +59,15 @@ private:
 class KitTest : public ::testing::Test {
 protected:
     // Delivers pending updates and other posted events.
-    static void processEvents() {
+    static void processEvents()
+    {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }
 
     // Shows the parent (and so the widgets on it) and lets it settle.
-    void showParent() {
+    void showParent()
+    {
         parent.show();
         processEvents();
     }

@@ -9,7 +9,8 @@ namespace {
 class MiniTrend : public KitTest {
 protected:
     // 'Oscyloskop' as the window configures it.
-    TAbMiniTrend* oscilloscope() {
+    TAbMiniTrend* oscilloscope()
+    {
         auto* t = new TAbMiniTrend(flashTimer, &parent);
         t->setGeometry(0, 10, 585, 327);
         t->setOptions(TAbMiniTrend::opBevelOuter | TAbMiniTrend::opScaleCh1 |
@@ -36,7 +37,8 @@ protected:
     static QRgb yellow() { return qRgb(255, 255, 0); }
 };
 
-TEST_F(MiniTrend, OscilloscopeTimeBaseIsFiftyPixelsAndSixSecondsPerDivision) {
+TEST_F(MiniTrend, OscilloscopeTimeBaseIsFiftyPixelsAndSixSecondsPerDivision)
+{
     TAbMiniTrend* t = oscilloscope();
     showParent();
     EXPECT_GE(t->plotRect().width(), 495);
@@ -47,7 +49,8 @@ TEST_F(MiniTrend, OscilloscopeTimeBaseIsFiftyPixelsAndSixSecondsPerDivision) {
     EXPECT_EQ(t->timeLabel(), QStringLiteral("6s/div"));
 }
 
-TEST_F(MiniTrend, RunsFromCreationEvenWhenNotShown) {
+TEST_F(MiniTrend, RunsFromCreationEvenWhenNotShown)
+{
     TAbMiniTrend* t = oscilloscope();
     ASSERT_FALSE(t->isVisible());
     EXPECT_EQ(flashTimer.registeredCount(), 1);
@@ -57,7 +60,8 @@ TEST_F(MiniTrend, RunsFromCreationEvenWhenNotShown) {
     EXPECT_EQ(t->plot().pixel(t->plot().width() - 1, t->traceRow(0)), lime());
 }
 
-TEST_F(MiniTrend, FirstSampleAfterAtMostTwoHundredMilliseconds) {
+TEST_F(MiniTrend, FirstSampleAfterAtMostTwoHundredMilliseconds)
+{
     TAbMiniTrend* t = oscilloscope();
     showParent();
     t->setValueCh1(50);
@@ -67,7 +71,8 @@ TEST_F(MiniTrend, FirstSampleAfterAtMostTwoHundredMilliseconds) {
     EXPECT_EQ(t->traceRow(0), 0);
 }
 
-TEST_F(MiniTrend, SettingAValueOnlyStoresIt) {
+TEST_F(MiniTrend, SettingAValueOnlyStoresIt)
+{
     TAbMiniTrend* t = oscilloscope();
     t->setFlow(false);
     showParent();
@@ -80,7 +85,8 @@ TEST_F(MiniTrend, SettingAValueOnlyStoresIt) {
     EXPECT_EQ(t->valueCh2(), 30.0f);
 }
 
-TEST_F(MiniTrend, EachSampleShiftsThePlotAndDrawsBothTraces) {
+TEST_F(MiniTrend, EachSampleShiftsThePlotAndDrawsBothTraces)
+{
     TAbMiniTrend* t = oscilloscope();
     showParent();
     // OSC_MAP_P1: MAP 100 kPa of 250 and P1 1.2 bar of 4.
@@ -105,7 +111,8 @@ TEST_F(MiniTrend, EachSampleShiftsThePlotAndDrawsBothTraces) {
     EXPECT_EQ(plot.pixel(right - 2, (t->traceRow(0) + t->traceRow(1)) / 2), lime());
 }
 
-TEST_F(MiniTrend, ValueAboveTheRangeIsNotVisible) {
+TEST_F(MiniTrend, ValueAboveTheRangeIsNotVisible)
+{
     TAbMiniTrend* t = oscilloscope();
     t->signalSettingsCh1()->setValueTo(8);  // RPM 9 with a range top of 8
     showParent();
@@ -114,15 +121,18 @@ TEST_F(MiniTrend, ValueAboveTheRangeIsNotVisible) {
     sample(t);
     EXPECT_LT(t->traceRow(0), 0);
     const QImage& plot = t->plot();
-    for (int y = 0; y < plot.height(); ++y) EXPECT_NE(plot.pixel(plot.width() - 1, y), lime()) << y;
+    for (int y = 0; y < plot.height(); ++y)
+        EXPECT_NE(plot.pixel(plot.width() - 1, y), lime()) << y;
 }
 
-TEST_F(MiniTrend, ScaleOfTheSameWidthKeepsTheTraceAWiderOneClearsIt) {
+TEST_F(MiniTrend, ScaleOfTheSameWidthKeepsTheTraceAWiderOneClearsIt)
+{
     TAbMiniTrend* t = oscilloscope();
     t->signalSettingsCh1()->setValueTo(40);
     showParent();
     t->setValueCh1(20);
-    for (int i = 0; i < 5; ++i) sample(t);
+    for (int i = 0; i < 5; ++i)
+        sample(t);
     const int row = t->traceRow(0);
     const int x = t->plot().width() - 4;
     ASSERT_EQ(t->plot().pixel(x, row), lime());
@@ -137,7 +147,8 @@ TEST_F(MiniTrend, ScaleOfTheSameWidthKeepsTheTraceAWiderOneClearsIt) {
     EXPECT_EQ(t->traceRow(0), t->plot().height() - 1);
 }
 
-TEST_F(MiniTrend, FlowOffStopsTheTimeBase) {
+TEST_F(MiniTrend, FlowOffStopsTheTimeBase)
+{
     TAbMiniTrend* t = oscilloscope();
     t->setFlow(false);
     EXPECT_EQ(flashTimer.registeredCount(), 0);
@@ -149,7 +160,8 @@ TEST_F(MiniTrend, FlowOffStopsTheTimeBase) {
     EXPECT_NE(t->traceRow(0), t->plot().height() - 1);
 }
 
-TEST_F(MiniTrend, TimeScaleOfZeroOrLessIsIgnored) {
+TEST_F(MiniTrend, TimeScaleOfZeroOrLessIsIgnored)
+{
     TAbMiniTrend* t = oscilloscope();
     t->setTimeScale(0);
     t->setTimeScale(-2);
@@ -158,7 +170,8 @@ TEST_F(MiniTrend, TimeScaleOfZeroOrLessIsIgnored) {
     EXPECT_EQ(t->timeBase().step, 1);
 }
 
-TEST_F(MiniTrend, NeverSmallerThanOneHundredFiftyPixels) {
+TEST_F(MiniTrend, NeverSmallerThanOneHundredFiftyPixels)
+{
     auto* t = new TAbMiniTrend(flashTimer, &parent);
     t->resize(50, 50);
     EXPECT_EQ(t->size(), QSize(150, 150));

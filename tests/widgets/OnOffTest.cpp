@@ -13,14 +13,16 @@ namespace {
 
 class OnOff : public KitTest {
 protected:
-    TAbLED* led(FlashFrequency frequency = ff1Hz) {
+    TAbLED* led(FlashFrequency frequency = ff1Hz)
+    {
         auto* w = new TAbLED(flashTimer, &parent);
         w->setFrequency(frequency);
         return w;
     }
 };
 
-TEST_F(OnOff, FlashingLedsBlinkInStepAndStopAtOnceWhenUnchecked) {
+TEST_F(OnOff, FlashingLedsBlinkInStepAndStopAtOnceWhenUnchecked)
+{
     TAbLED* a = led(ff4Hz);
     TAbLED* b = led(ff4Hz);
     a->setFlashing(true);
@@ -42,7 +44,8 @@ TEST_F(OnOff, FlashingLedsBlinkInStepAndStopAtOnceWhenUnchecked) {
     EXPECT_EQ(flashTimer.registeredCount(), 2);
 }
 
-TEST_F(OnOff, FlashLooksAlternateEveryHalfPeriod) {
+TEST_F(OnOff, FlashLooksAlternateEveryHalfPeriod)
+{
     TAbLED* w = led(ff4Hz);
     w->setFlashing(true);
     w->setChecked(true);
@@ -56,10 +59,12 @@ TEST_F(OnOff, FlashLooksAlternateEveryHalfPeriod) {
         }
     }
     ASSERT_GE(changes.size(), 6u);
-    for (std::size_t i = 1; i < changes.size(); ++i) EXPECT_EQ(changes[i] - changes[i - 1], 128);
+    for (std::size_t i = 1; i < changes.size(); ++i)
+        EXPECT_EQ(changes[i] - changes[i - 1], 128);
 }
 
-TEST_F(OnOff, FlashingButUncheckedStaysDarkAndUnregistered) {
+TEST_F(OnOff, FlashingButUncheckedStaysDarkAndUnregistered)
+{
     TAbLED* w = led();
     w->setFlashing(true);
     clock.advance(2000);
@@ -71,7 +76,8 @@ TEST_F(OnOff, FlashingButUncheckedStaysDarkAndUnregistered) {
     EXPECT_EQ(flashTimer.registeredCount(), 0);
 }
 
-TEST_F(OnOff, StatusChangedFollowsEveryRealChangeOfCheckedOrFlashing) {
+TEST_F(OnOff, StatusChangedFollowsEveryRealChangeOfCheckedOrFlashing)
+{
     TAbLED* w = led();
     QSignalSpy status(w, &TAbBinGControl::statusChanged);
     w->setChecked(true);
@@ -83,7 +89,8 @@ TEST_F(OnOff, StatusChangedFollowsEveryRealChangeOfCheckedOrFlashing) {
     EXPECT_EQ(status.count(), 4);
 }
 
-TEST_F(OnOff, LedRepaintsOnlyForARealChange) {
+TEST_F(OnOff, LedRepaintsOnlyForARealChange)
+{
     TAbLED* w = led();
     w->setCaption(QStringLiteral("1/4"));
     showParent();
@@ -96,7 +103,8 @@ TEST_F(OnOff, LedRepaintsOnlyForARealChange) {
     EXPECT_TRUE(w->ledRect().contains(paints.painted().boundingRect()));
 }
 
-TEST_F(OnOff, StatusWordMirrorsTheCheckedBit) {
+TEST_F(OnOff, StatusWordMirrorsTheCheckedBit)
+{
     TAbLED* w = led();
     w->setStatusBit(3);
     w->setStatusInt(0x0F0);
@@ -112,7 +120,8 @@ TEST_F(OnOff, StatusWordMirrorsTheCheckedBit) {
     EXPECT_EQ(words.count(), 3);
 }
 
-TEST_F(OnOff, GroupMembersShareTheirStatusWord) {
+TEST_F(OnOff, GroupMembersShareTheirStatusWord)
+{
     TAbLED* a = led();
     TAbLED* b = led();
     TAbLED* other = led();
@@ -130,7 +139,8 @@ TEST_F(OnOff, GroupMembersShareTheirStatusWord) {
     EXPECT_EQ(a->statusInt(), 0u);
 }
 
-TEST_F(OnOff, RadioButtonsOfAGroupUncheckEachOther) {
+TEST_F(OnOff, RadioButtonsOfAGroupUncheckEachOther)
+{
     std::vector<TAbColBitBtn*> buttons;
     for (int i = 0; i < 3; ++i) {
         auto* w = new TAbColBitBtn(flashTimer, &parent);
@@ -147,7 +157,8 @@ TEST_F(OnOff, RadioButtonsOfAGroupUncheckEachOther) {
     QTest::mouseClick(buttons[2], Qt::LeftButton);
     EXPECT_FALSE(buttons[1]->isChecked());
     EXPECT_TRUE(buttons[2]->isChecked());
-    for (TAbColBitBtn* w : buttons) EXPECT_EQ(w->statusInt(), 0x4u);
+    for (TAbColBitBtn* w : buttons)
+        EXPECT_EQ(w->statusInt(), 0x4u);
 }
 
 struct ModeCase {
@@ -160,7 +171,8 @@ struct ModeCase {
 
 class MouseModes : public OnOff, public ::testing::WithParamInterface<ModeCase> {};
 
-TEST_P(MouseModes, PressAndReleaseWithTheClickInEveryMode) {
+TEST_P(MouseModes, PressAndReleaseWithTheClickInEveryMode)
+{
     const ModeCase& c = GetParam();
     auto* w = new TAbColBitBtn(flashTimer, &parent);
     w->setGeometry(0, 0, 17, 34);
@@ -178,7 +190,8 @@ TEST_P(MouseModes, PressAndReleaseWithTheClickInEveryMode) {
     EXPECT_EQ(clicks.count(), 1);
 }
 
-std::string modeCaseName(const ::testing::TestParamInfo<ModeCase>& param) {
+std::string modeCaseName(const ::testing::TestParamInfo<ModeCase>& param)
+{
     return param.param.name;
 }
 
@@ -194,7 +207,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ModeCase{"IndicatorOn", TAbBinGControl::mIndicator, true, true, true}),
     modeCaseName);
 
-TEST_F(OnOff, ReleaseOutsideIsNoClick) {
+TEST_F(OnOff, ReleaseOutsideIsNoClick)
+{
     auto* w = new TAbToggleSwitch(flashTimer, &parent);
     w->setGeometry(0, 0, 105, 20);
     showParent();
@@ -204,7 +218,8 @@ TEST_F(OnOff, ReleaseOutsideIsNoClick) {
     EXPECT_EQ(clicks.count(), 0);
 }
 
-TEST_F(OnOff, ColouredButtonLooks) {
+TEST_F(OnOff, ColouredButtonLooks)
+{
     auto* w = new TAbColBitBtn(flashTimer, &parent);
     w->setColorOn(QColor(0, 255, 0));
     w->setColorOff(QColor(255, 0, 0));
@@ -222,7 +237,8 @@ TEST_F(OnOff, ColouredButtonLooks) {
     // Only the parts named in FlashOptions blink.
     w->setFlashOptions(TAbColBitBtn::foBtnCol);
     w->setFlashing(true);
-    for (int i = 0; i < 64 && !w->inFlashOffPhase(); ++i) clock.advance(16);
+    for (int i = 0; i < 64 && !w->inFlashOffPhase(); ++i)
+        clock.advance(16);
     ASSERT_TRUE(w->inFlashOffPhase());
     EXPECT_EQ(w->currentFaceColor(), QColor(255, 0, 0));
     EXPECT_EQ(w->currentText(), QStringLiteral("* * *"));
@@ -230,7 +246,8 @@ TEST_F(OnOff, ColouredButtonLooks) {
     EXPECT_EQ(w->currentFaceColor(), QColor(128, 128, 128));
 }
 
-TEST_F(OnOff, ToggleKnobCoversTheFirstHalfWhileChecked) {
+TEST_F(OnOff, ToggleKnobCoversTheFirstHalfWhileChecked)
+{
     auto* w = new TAbToggleSwitch(flashTimer, &parent);
     w->setGeometry(0, 0, 105, 20);
     w->setChecked(true);
@@ -244,7 +261,8 @@ TEST_F(OnOff, ToggleKnobCoversTheFirstHalfWhileChecked) {
     EXPECT_LT(w->knobRect().center().y(), w->textRect().center().y());
 }
 
-TEST_F(OnOff, DataBoundVariantsBehaveAsTheirBases) {
+TEST_F(OnOff, DataBoundVariantsBehaveAsTheirBases)
+{
     auto* w = new TAbDBLED(flashTimer, &parent);
     w->setFlashing(true);
     w->setChecked(true);

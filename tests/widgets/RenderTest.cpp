@@ -31,7 +31,8 @@
 namespace brivel::test {
 namespace {
 
-QString outputDir() {
+QString outputDir()
+{
     const QString base = qEnvironmentVariableIsSet("BRIVEL_TEST_OUTPUT")
                              ? qEnvironmentVariable("BRIVEL_TEST_OUTPUT")
                              : QDir::currentPath();
@@ -40,10 +41,12 @@ QString outputDir() {
     return dir;
 }
 
-int distinctColours(const QImage& image) {
+int distinctColours(const QImage& image)
+{
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
     return int(colours.size());
 }
 
@@ -52,7 +55,8 @@ protected:
     Render() { parent.resize(800, 600); }
 
     // Saves `widget` as <name>.png and checks it shows a picture.
-    void save(QWidget* widget, const QString& name, int minColours = 4) {
+    void save(QWidget* widget, const QString& name, int minColours = 4)
+    {
         processEvents();
         const QPixmap pixmap = widget->grab();
         ASSERT_FALSE(pixmap.isNull()) << name.toStdString();
@@ -62,7 +66,8 @@ protected:
     }
 
     // A panel in the button-face colour to put a group of widgets on.
-    QWidget* panel(int w, int h) {
+    QWidget* panel(int w, int h)
+    {
         auto* p = new QWidget(&parent);
         p->setAutoFillBackground(true);
         p->resize(w, h);
@@ -70,7 +75,8 @@ protected:
     }
 };
 
-TAb270Meter* makeRpmDial(TAbFlashTimer& timer, QWidget* parent) {
+TAb270Meter* makeRpmDial(TAbFlashTimer& timer, QWidget* parent)
+{
     auto* dial = new TAb270Meter(timer, parent);
     dial->resize(161, 138);
     dial->signalSettings()->setValueTo(10);
@@ -93,7 +99,8 @@ TAb270Meter* makeRpmDial(TAbFlashTimer& timer, QWidget* parent) {
     return dial;
 }
 
-TEST_F(Render, RpmDialWithAndWithoutSectorBand) {
+TEST_F(Render, RpmDialWithAndWithoutSectorBand)
+{
     TAb270Meter* dial = makeRpmDial(flashTimer, &parent);
     dial->setValue(3.2f);
     save(dial, QStringLiteral("rpm_zegar_active"), 20);
@@ -104,7 +111,8 @@ TEST_F(Render, RpmDialWithAndWithoutSectorBand) {
     save(dial, QStringLiteral("rpm_zegar_overflow"), 10);
 }
 
-TEST_F(Render, LiveReadOuts) {
+TEST_F(Render, LiveReadOuts)
+{
     struct ReadOut {
         const char* format;
         const char* unit;
@@ -128,7 +136,8 @@ TEST_F(Render, LiveReadOuts) {
     save(group, QStringLiteral("readouts"), 10);
 }
 
-TEST_F(Render, DiagnosticsBars) {
+TEST_F(Render, DiagnosticsBars)
+{
     QWidget* tab = panel(585, 470);
     const float petrol[] = {4.5f, 6.2f, 0.0f, 12.0f, 30.0f, 18.3f, 9.9f, 40.0f};
     for (int k = 0; k < 8; ++k) {
@@ -150,7 +159,8 @@ TEST_F(Render, DiagnosticsBars) {
     save(tab, QStringLiteral("diagnostics_bars"), 10);
 }
 
-TEST_F(Render, TankAndReserveLeds) {
+TEST_F(Render, TankAndReserveLeds)
+{
     QWidget* bar = panel(260, 30);
     for (int k = 0; k < 4; ++k) {
         auto* led = new TAbDBLED(flashTimer, bar);
@@ -181,7 +191,8 @@ TEST_F(Render, TankAndReserveLeds) {
     save(bar, QStringLiteral("tank_leds_reserve_phase_b"), 10);
 }
 
-TEST_F(Render, CylinderButtonsAndConnectSwitch) {
+TEST_F(Render, CylinderButtonsAndConnectSwitch)
+{
     QWidget* group = panel(180, 90);
     for (int k = 0; k < 8; ++k) {
         auto* cyl = new TAbColBitBtn(flashTimer, group);
@@ -210,7 +221,8 @@ TEST_F(Render, CylinderButtonsAndConnectSwitch) {
     save(group, QStringLiteral("cylinder_buttons_and_connect"), 10);
 }
 
-TEST_F(Render, FuelSwitchBothWays) {
+TEST_F(Render, FuelSwitchBothWays)
+{
     QWidget* group = panel(240, 60);
     for (int k = 0; k < 2; ++k) {
         auto* sw = new TAbToggleSwitch(flashTimer, group);
@@ -229,7 +241,8 @@ TEST_F(Render, FuelSwitchBothWays) {
     save(group, QStringLiteral("paliwo_switch"), 10);
 }
 
-TEST_F(Render, SlidersWithReadOut) {
+TEST_F(Render, SlidersWithReadOut)
+{
     QWidget* page = panel(380, 240);
     auto* h = new TAbHSlider(flashTimer, page);
     h->setGeometry(6, 6, 260, 70);
@@ -271,7 +284,8 @@ TEST_F(Render, SlidersWithReadOut) {
     save(spin, QStringLiteral("spin_button"), 5);
 }
 
-TEST_F(Render, OscilloscopeTrend) {
+TEST_F(Render, OscilloscopeTrend)
+{
     auto* trend = new TAbMiniTrend(flashTimer, &parent);
     trend->setGeometry(0, 10, 585, 327);
     trend->setOptions(TAbMiniTrend::opBevelOuter | TAbMiniTrend::opScaleCh1 |

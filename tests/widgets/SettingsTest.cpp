@@ -17,7 +17,8 @@
 namespace brivel::test {
 namespace {
 
-TEST(SignalSettings, DefaultsAndDerivedValues) {
+TEST(SignalSettings, DefaultsAndDerivedValues)
+{
     TSignalSettings s;
     EXPECT_EQ(s.digitalFrom(), 0);
     EXPECT_EQ(s.digitalTo(), 1000);
@@ -33,7 +34,8 @@ TEST(SignalSettings, DefaultsAndDerivedValues) {
     EXPECT_EQ(s.widthTemplate(), QStringLiteral("-#0.00"));
 }
 
-TEST(SignalSettings, RangeBoundsThatWouldCloseTheSpanAreIgnored) {
+TEST(SignalSettings, RangeBoundsThatWouldCloseTheSpanAreIgnored)
+{
     TSignalSettings s;
     QSignalSpy changed(&s, &TSignalSettings::changed);
     s.setValueFrom(100);  // equal to ValueTo
@@ -49,7 +51,8 @@ TEST(SignalSettings, RangeBoundsThatWouldCloseTheSpanAreIgnored) {
     EXPECT_EQ(changed.count(), 2);
 }
 
-TEST(SignalSettings, WholeRangeInOneStep) {
+TEST(SignalSettings, WholeRangeInOneStep)
+{
     TSignalSettings s;  // 0-100: setting 100-200 bound by bound would lose 100
     QSignalSpy changed(&s, &TSignalSettings::changed);
     s.setValueRange(100, 200);
@@ -60,7 +63,8 @@ TEST(SignalSettings, WholeRangeInOneStep) {
     EXPECT_EQ(changed.count(), 1);
 }
 
-TEST(SignalSettings, AssignCopiesEverythingWithOneNotification) {
+TEST(SignalSettings, AssignCopiesEverythingWithOneNotification)
+{
     TSignalSettings from;
     from.setValueRange(0.4f, 2.5f);
     from.setDigitalFrom(40);
@@ -79,7 +83,8 @@ TEST(SignalSettings, AssignCopiesEverythingWithOneNotification) {
     EXPECT_EQ(to.name1(), QStringLiteral("P. pracy"));
 }
 
-TEST(SectorSettings, DefaultsAreYellowGreenRedThirds) {
+TEST(SectorSettings, DefaultsAreYellowGreenRedThirds)
+{
     TSectorSettings s;
     EXPECT_EQ(s.color(0), QColor(255, 255, 0));
     EXPECT_EQ(s.color(1), QColor(0, 128, 0));
@@ -88,7 +93,8 @@ TEST(SectorSettings, DefaultsAreYellowGreenRedThirds) {
     EXPECT_EQ(s.bounds(2).to, 1000);
 }
 
-TEST(MinMax, StartsInvertedAndRecordsExtremesWithTheirTimes) {
+TEST(MinMax, StartsInvertedAndRecordsExtremesWithTheirTimes)
+{
     TMinMax m;
     EXPECT_EQ(m.min(), 9999999.0f);
     EXPECT_EQ(m.max(), -9999999.0f);
@@ -102,7 +108,8 @@ TEST(MinMax, StartsInvertedAndRecordsExtremesWithTheirTimes) {
     EXPECT_EQ(m.maxTimeMs(), 40);
 }
 
-TEST(BarSettings, SizesAreAtLeastOnePixel) {
+TEST(BarSettings, SizesAreAtLeastOnePixel)
+{
     TBarSettings b;
     b.setMinHeight(0);
     b.setMinWidth(-3);
@@ -112,7 +119,8 @@ TEST(BarSettings, SizesAreAtLeastOnePixel) {
 
 // Another value of the same type, or an invalid variant for types this
 // test does not vary (enumerations).
-QVariant otherValue(const QVariant& v) {
+QVariant otherValue(const QVariant& v)
+{
     switch (v.typeId()) {
         case QMetaType::Bool:
             return !v.toBool();
@@ -140,7 +148,8 @@ QVariant otherValue(const QVariant& v) {
 
 // Every settings object notifies its owner once for a real change and not at
 // all for a write of the value it already has (which would cost a repaint).
-TEST(SettingsObjects, NotifyOnlyRealChanges) {
+TEST(SettingsObjects, NotifyOnlyRealChanges)
+{
     std::vector<std::unique_ptr<QObject>> objects;
     objects.emplace_back(new TSignalSettings);
     objects.emplace_back(new TSectorSettings);

@@ -7,16 +7,19 @@
 namespace brivel::signalmath {
 namespace {
 
-TEST(RoundHalfEven, TiesGoToTheEvenNeighbour) {
+TEST(RoundHalfEven, TiesGoToTheEvenNeighbour)
+{
     const struct {
         double in;
         double out;
     } cases[] = {{0.5, 0.0},   {1.5, 2.0},   {2.5, 2.0},    {3.5, 4.0},    {-0.5, 0.0},
                  {-1.5, -2.0}, {-2.5, -2.0}, {2.4999, 2.0}, {2.5001, 3.0}, {7.368, 7.0}};
-    for (const auto& c : cases) EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
+    for (const auto& c : cases)
+        EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
 }
 
-TEST(RoundToInt, ClampsAndMapsNotANumberToZero) {
+TEST(RoundToInt, ClampsAndMapsNotANumberToZero)
+{
     EXPECT_EQ(roundToInt(1e30), std::numeric_limits<int>::max());
     EXPECT_EQ(roundToInt(-1e30), std::numeric_limits<int>::min());
     EXPECT_EQ(roundToInt(std::nan("")), 0);
@@ -34,7 +37,8 @@ struct ValueCase {
 
 class ValueToPosition : public ::testing::TestWithParam<ValueCase> {};
 
-TEST_P(ValueToPosition, DigitPositionAndOverflow) {
+TEST_P(ValueToPosition, DigitPositionAndOverflow)
+{
     const ValueCase& c = GetParam();
     const int digit = valueToDigit(c.range, c.value);
     EXPECT_EQ(digit, c.digit);
@@ -44,7 +48,8 @@ TEST_P(ValueToPosition, DigitPositionAndOverflow) {
     EXPECT_EQ(overflowOf(p), c.overflow);
 }
 
-std::string valueCaseName(const ::testing::TestParamInfo<ValueCase>& param) {
+std::string valueCaseName(const ::testing::TestParamInfo<ValueCase>& param)
+{
     return param.param.name;
 }
 
@@ -67,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"NoValueSpan", {0, 1000, 7, 7}, 50.0f, 0, 0, 0, Overflow::None}),
     valueCaseName);
 
-TEST(DigitToValue, StepsOfTheSwitchOverRpmSlider) {
+TEST(DigitToValue, StepsOfTheSwitchOverRpmSlider)
+{
     const Range range{0, 60, 300, 6000};
     EXPECT_DOUBLE_EQ(digitToValue(range, 0), 300.0);
     EXPECT_DOUBLE_EQ(digitToValue(range, 7), 965.0);
@@ -81,7 +87,8 @@ struct SectorCase {
     int last;
 };
 
-TEST(Sectors, DefaultBoundsIncludeBothEnds) {
+TEST(Sectors, DefaultBoundsIncludeBothEnds)
+{
     const std::array<SectorBounds, 3> sectors{{{0, 333}, {334, 666}, {667, 1000}}};
     const SectorCase cases[] = {
         {-1, {false, false, false}, -1}, {0, {true, false, false}, 0},
@@ -95,7 +102,8 @@ TEST(Sectors, DefaultBoundsIncludeBothEnds) {
     }
 }
 
-TEST(Sectors, SharedBoundBelongsToTheLaterSectorsColour) {
+TEST(Sectors, SharedBoundBelongsToTheLaterSectorsColour)
+{
     // The RPM dial: yellow 0-630, red 630-700, yellow 700-1000.
     const std::array<SectorBounds, 3> rpm{{{0, 630}, {630, 700}, {700, 1000}}};
     EXPECT_EQ(sectorsContaining(630, rpm), (SectorFlags{true, true, false}));

@@ -8,7 +8,8 @@ namespace {
 // The switch-over RPM slider: 300-6000 rpm in 60 steps of 95.
 const Range kRpm{0, 60, 300, 6000};
 
-TEST(SliderSnap, ProgramValuesLandOnTheNearestStep) {
+TEST(SliderSnap, ProgramValuesLandOnTheNearestStep)
+{
     const struct {
         float value;
         int digit;
@@ -28,7 +29,8 @@ TEST(SliderSnap, ProgramValuesLandOnTheNearestStep) {
     }
 }
 
-TEST(SliderKeys, MoveByTheirStepsWithinTheRange) {
+TEST(SliderKeys, MoveByTheirStepsWithinTheRange)
+{
     const struct {
         int from;
         Key key;
@@ -42,7 +44,8 @@ TEST(SliderKeys, MoveByTheirStepsWithinTheRange) {
         EXPECT_EQ(digitAfterKey(kRpm, c.from, c.key, 3, 20), c.to) << c.from << " " << int(c.key);
 }
 
-TEST(SliderDrag, PointerOffsetToStep) {
+TEST(SliderDrag, PointerOffsetToStep)
+{
     const struct {
         double offset;
         int digit;
@@ -53,12 +56,14 @@ TEST(SliderDrag, PointerOffsetToStep) {
     EXPECT_EQ(digitAtTrackOffset(Range{40, 250, 0.4f, 2.5f}, 100, 210), 140);
 }
 
-TEST(SliderGripBand, ReachesFromPointTwoBeforeToPointFourAfterTheCentre) {
+TEST(SliderGripBand, ReachesFromPointTwoBeforeToPointFourAfterTheCentre)
+{
     const struct {
         double offset;
         bool inside;
     } cases[] = {{94, true}, {93.9, false}, {100, true}, {112, true}, {112.1, false}};
-    for (const auto& c : cases) EXPECT_EQ(inGripBand(100, c.offset, 30), c.inside) << c.offset;
+    for (const auto& c : cases)
+        EXPECT_EQ(inGripBand(100, c.offset, 30), c.inside) << c.offset;
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ using K = TAbAnalogCControl;
 class Slider : public KitTest {
 protected:
     // The switch-over RPM slider: 300-6000 rpm in 60 steps.
-    TAbHSlider* rpmSlider() {
+    TAbHSlider* rpmSlider()
+    {
         auto* s = new TAbHSlider(flashTimer, &parent);
         s->setGeometry(10, 10, 260, 70);
         s->signalSettings()->setValueRange(300, 6000);
@@ -25,7 +26,8 @@ protected:
         return s;
     }
     // The working-pressure slider: 0.40-2.50 bar, digits 40-250.
-    TAbVSlider* pressureSlider() {
+    TAbVSlider* pressureSlider()
+    {
         auto* s = new TAbVSlider(flashTimer, &parent);
         s->setGeometry(300, 10, 90, 220);
         s->signalSettings()->setValueRange(0.4f, 2.5f);
@@ -36,7 +38,8 @@ protected:
     }
 };
 
-TEST_F(Slider, ProgramValuesSnapToTheNearestStep) {
+TEST_F(Slider, ProgramValuesSnapToTheNearestStep)
+{
     TAbHSlider* s = rpmSlider();
     QSignalSpy changes(s, &K::valueChange);
     s->setValue(100);
@@ -52,7 +55,8 @@ TEST_F(Slider, ProgramValuesSnapToTheNearestStep) {
     EXPECT_EQ(changes.count(), 1);  // 100 landed on the step it already had
 }
 
-TEST_F(Slider, RangeChangeKeepsTheStepInsideTheNewRange) {
+TEST_F(Slider, RangeChangeKeepsTheStepInsideTheNewRange)
+{
     TAbVSlider* s = pressureSlider();
     EXPECT_EQ(s->digit(), 40);
     EXPECT_FLOAT_EQ(s->value(), 0.4f);
@@ -72,7 +76,8 @@ struct KeyCase {
 
 class SliderKeys : public Slider, public ::testing::WithParamInterface<KeyCase> {};
 
-TEST_P(SliderKeys, OnlyEnabledKeysAct) {
+TEST_P(SliderKeys, OnlyEnabledKeysAct)
+{
     const KeyCase& c = GetParam();
     TAbHSlider* s = rpmSlider();
     s->setChangeSmall(3);
@@ -86,7 +91,8 @@ TEST_P(SliderKeys, OnlyEnabledKeysAct) {
     EXPECT_EQ(s->digit(), c.expected);
 }
 
-std::string keyCaseName(const ::testing::TestParamInfo<KeyCase>& param) {
+std::string keyCaseName(const ::testing::TestParamInfo<KeyCase>& param)
+{
     return param.param.name;
 }
 
@@ -106,7 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"KeyboardOff", Qt::Key_Home, kAll, false, 30}),
     keyCaseName);
 
-TEST_F(Slider, KeyReleaseReportsTheFinishedChangeOnce) {
+TEST_F(Slider, KeyReleaseReportsTheFinishedChangeOnce)
+{
     TAbHSlider* s = rpmSlider();
     showParent();
     s->setFocus();
@@ -121,7 +128,8 @@ TEST_F(Slider, KeyReleaseReportsTheFinishedChangeOnce) {
     EXPECT_EQ(finished.count(), 1);
 }
 
-TEST_F(Slider, ProgramSetValueIsReportedByTheNextRelease) {
+TEST_F(Slider, ProgramSetValueIsReportedByTheNextRelease)
+{
     // The level-gauge editor sets the slider and relies on the next release
     // committing it, even without a move.
     TAbVSlider* s = pressureSlider();
@@ -139,7 +147,8 @@ TEST_F(Slider, ProgramSetValueIsReportedByTheNextRelease) {
     EXPECT_EQ(finished.count(), 2);
 }
 
-TEST_F(Slider, DragFollowsThePointerAndReportsOnRelease) {
+TEST_F(Slider, DragFollowsThePointerAndReportsOnRelease)
+{
     TAbHSlider* s = rpmSlider();
     showParent();
     QSignalSpy changes(s, &K::valueChange);
@@ -159,7 +168,8 @@ TEST_F(Slider, DragFollowsThePointerAndReportsOnRelease) {
     EXPECT_FALSE(s->hasUnreportedChange());
 }
 
-TEST_F(Slider, VerticalSliderHasItsFirstStepAtTheBottom) {
+TEST_F(Slider, VerticalSliderHasItsFirstStepAtTheBottom)
+{
     TAbVSlider* s = pressureSlider();
     showParent();
     EXPECT_GT(s->gripCentreFor(40).y(), s->gripCentreFor(250).y());
@@ -168,7 +178,8 @@ TEST_F(Slider, VerticalSliderHasItsFirstStepAtTheBottom) {
     EXPECT_FLOAT_EQ(s->value(), 1.45f);
 }
 
-TEST_F(Slider, WithoutMouseJumpOnlyTheGripBandCatches) {
+TEST_F(Slider, WithoutMouseJumpOnlyTheGripBandCatches)
+{
     TAbHSlider* s = rpmSlider();
     s->setEnableMouseJump(false);
     s->setDigit(30);
@@ -182,7 +193,8 @@ TEST_F(Slider, WithoutMouseJumpOnlyTheGripBandCatches) {
     EXPECT_EQ(s->digit(), 40);
 }
 
-TEST_F(Slider, WheelNotchMovesASmallStepAndCommits) {
+TEST_F(Slider, WheelNotchMovesASmallStepAndCommits)
+{
     TAbHSlider* s = rpmSlider();
     s->setChangeSmall(3);
     showParent();
@@ -201,7 +213,8 @@ TEST_F(Slider, WheelNotchMovesASmallStepAndCommits) {
     EXPECT_EQ(s->digit(), 0);
 }
 
-TEST_F(Slider, LinkedReadOutTakesOverSettingsAndFollows) {
+TEST_F(Slider, LinkedReadOutTakesOverSettingsAndFollows)
+{
     TAbHSlider* s = rpmSlider();
     s->signalSettings()->setValueUnit(QStringLiteral("RPM"));
     auto* readOut = new TAbValueInd(flashTimer, &parent);
@@ -218,7 +231,8 @@ TEST_F(Slider, LinkedReadOutTakesOverSettingsAndFollows) {
     s->setDigit(11);
 }
 
-TEST_F(Slider, GripColourFollowsFocusAndEnabledState) {
+TEST_F(Slider, GripColourFollowsFocusAndEnabledState)
+{
     TAbHSlider* s = rpmSlider();
     auto* other = new TAbHSlider(flashTimer, &parent);
     other->move(10, 100);
@@ -235,7 +249,8 @@ TEST_F(Slider, GripColourFollowsFocusAndEnabledState) {
     EXPECT_EQ(s->gripColor(), s->palette().color(QPalette::Dark));
 }
 
-TEST_F(Slider, MovingTheGripRepaintsOnlyAroundIt) {
+TEST_F(Slider, MovingTheGripRepaintsOnlyAroundIt)
+{
     TAbVSlider* s = pressureSlider();
     showParent();
     PaintCounter paints(s);

@@ -12,7 +12,8 @@ namespace {
 
 class SpinButton : public KitTest {
 protected:
-    SpinButton() {
+    SpinButton()
+    {
         spin = new TAbSpinButton(flashTimer, &parent);
         spin->setGeometry(8, 5, 25, 60);
         showParent();
@@ -21,7 +22,8 @@ protected:
     TAbSpinButton* spin;
 };
 
-TEST_F(SpinButton, ShortClickFiresOnce) {
+TEST_F(SpinButton, ShortClickFiresOnce)
+{
     QSignalSpy up(spin, &TAbSpinButton::upClick);
     QSignalSpy down(spin, &TAbSpinButton::downClick);
     QTest::mousePress(spin->upButton(), Qt::LeftButton);
@@ -33,7 +35,8 @@ TEST_F(SpinButton, ShortClickFiresOnce) {
     EXPECT_EQ(down.count(), 1);
 }
 
-TEST_F(SpinButton, HeldForASecondRepeatsAboutSixTimesPlusOnceAtRelease) {
+TEST_F(SpinButton, HeldForASecondRepeatsAboutSixTimesPlusOnceAtRelease)
+{
     QSignalSpy up(spin, &TAbSpinButton::upClick);
     QTest::mousePress(spin->upButton(), Qt::LeftButton);
     clock.advance(499);
@@ -49,7 +52,8 @@ TEST_F(SpinButton, HeldForASecondRepeatsAboutSixTimesPlusOnceAtRelease) {
     EXPECT_EQ(up.count(), held + 1);
 }
 
-TEST_F(SpinButton, RegisteredWithTheFlashTimerOnlyWhileHeld) {
+TEST_F(SpinButton, RegisteredWithTheFlashTimerOnlyWhileHeld)
+{
     EXPECT_EQ(flashTimer.registeredCount(), 0);
     QTest::mousePress(spin->downButton(), Qt::LeftButton);
     EXPECT_EQ(flashTimer.registeredCount(), 1);
@@ -58,7 +62,8 @@ TEST_F(SpinButton, RegisteredWithTheFlashTimerOnlyWhileHeld) {
     EXPECT_FALSE(flashTimer.isRunning());
 }
 
-TEST_F(SpinButton, IntervalBelowFiftyIsIgnored) {
+TEST_F(SpinButton, IntervalBelowFiftyIsIgnored)
+{
     spin->setInterval(30);
     EXPECT_EQ(spin->interval(), 100);
     spin->setInterval(200);
@@ -70,7 +75,8 @@ TEST_F(SpinButton, IntervalBelowFiftyIsIgnored) {
     QTest::mouseRelease(spin->upButton(), Qt::LeftButton);
 }
 
-TEST_F(SpinButton, ArrowKeysClickTheHalvesWithTheFocus) {
+TEST_F(SpinButton, ArrowKeysClickTheHalvesWithTheFocus)
+{
     QSignalSpy up(spin, &TAbSpinButton::upClick);
     QSignalSpy down(spin, &TAbSpinButton::downClick);
     QTest::mousePress(spin->upButton(), Qt::LeftButton);  // a tab stop takes the focus
@@ -83,7 +89,8 @@ TEST_F(SpinButton, ArrowKeysClickTheHalvesWithTheFocus) {
     EXPECT_EQ(down.count(), 2);
 }
 
-TEST_F(SpinButton, FocusControlTakesTheFocusOnAPress) {
+TEST_F(SpinButton, FocusControlTakesTheFocusOnAPress)
+{
     auto* edit = new QLineEdit(&parent);
     edit->move(50, 5);
     edit->show();
@@ -92,7 +99,8 @@ TEST_F(SpinButton, FocusControlTakesTheFocusOnAPress) {
     EXPECT_TRUE(edit->hasFocus());
 }
 
-TEST_F(SpinButton, HidingAHeldButtonStopsTheRepeat) {
+TEST_F(SpinButton, HidingAHeldButtonStopsTheRepeat)
+{
     QSignalSpy up(spin, &TAbSpinButton::upClick);
     QTest::mousePress(spin->upButton(), Qt::LeftButton);
     spin->hide();

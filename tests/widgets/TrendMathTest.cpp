@@ -16,7 +16,8 @@ struct TimeBaseCase {
 
 class TrendTimeBase : public ::testing::TestWithParam<TimeBaseCase> {};
 
-TEST_P(TrendTimeBase, DivisionPeriodAndLabel) {
+TEST_P(TrendTimeBase, DivisionPeriodAndLabel)
+{
     const TimeBaseCase& c = GetParam();
     const TimeBase tb = timeBase(c.plotWidth, c.timeScale);
     EXPECT_EQ(tb.step, c.step);
@@ -38,7 +39,8 @@ INSTANTIATE_TEST_SUITE_P(Table, TrendTimeBase,
                              // Too narrow for ten divisions: one step each, never zero.
                              TimeBaseCase{3, 1, 2, 2, 6000, "6s/div"}));
 
-TEST(TrendLabel, NonZeroPartsInOrder) {
+TEST(TrendLabel, NonZeroPartsInOrder)
+{
     EXPECT_EQ(divisionLabel(6), QStringLiteral("6s/div"));
     EXPECT_EQ(divisionLabel(90), QStringLiteral("1min30s/div"));
     EXPECT_EQ(divisionLabel(3600), QStringLiteral("1h/div"));
@@ -46,7 +48,8 @@ TEST(TrendLabel, NonZeroPartsInOrder) {
     EXPECT_EQ(divisionLabel(0), QStringLiteral("0s/div"));
 }
 
-TEST(TrendTrace, RowsOfValues) {
+TEST(TrendTrace, RowsOfValues)
+{
     const int h = 301;
     const struct {
         double value;
@@ -63,7 +66,8 @@ TEST(TrendTrace, RowsOfValues) {
         {1e30, 0, 8, -1},    // far outside stays just outside
         {5, 5, 5, 300},      // no span: the bottom
     };
-    for (const auto& c : cases) EXPECT_EQ(traceY(h, c.value, c.from, c.to), c.row) << c.value;
+    for (const auto& c : cases)
+        EXPECT_EQ(traceY(h, c.value, c.from, c.to), c.row) << c.value;
 }
 
 }  // namespace

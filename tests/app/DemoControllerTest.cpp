@@ -1,0 +1,141 @@
+#include "WindowFixture.h"
+#include "link/ControllerLink.h"
+#include "link/PortRouter.h"
+#include "live/FaultMemo.h"
+#include "live/FaultPage.h"
+#include "live/OscilloscopePage.h"
+#include "sim/EmulatorPort.h"
+#include "widgets/TAbDBColBitBtn.h"
+#include "widgets/TAbValueInd.h"
+
+#include <QtCore/QDir>
+#include <QtGui/QAction>
+#include <QtTest/QTest>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QRadioButton>
+#include <QtWidgets/QTabWidget>
+
+using namespace brivel;
+
+namespace {
+
+// The window with the emulated controller offered as "Demo", all on virtual time.
+class DemoControllerTest : public test::WindowFixture {
+protected:
+    DemoControllerTest()
+    {
+        auto device = std::make_unique<test::TestSerialPort>();
+        device->presentPorts = {"ttyS0"};
+        auto demo = std::make_unique<sim::EmulatorPort>(clock);
+        emulator = &demo->emulator();
+        router = std::make_unique<PortRouter>(std::move(device), std::move(demo),
+                                              QStringLiteral("Demo"));
+        WindowOptions options;
+        options.offerDemo = true;
+        open(*router, options);
+    }
+
+    void connectDemo()
+    {
+        control<QAction>("Demo")->trigger();
+        clock.advance(3000);
+    }
+
+    std::unique_ptr<PortRouter> router;
+    sim::ControllerEmulator* emulator = nullptr;
+};
+
+}  // namespace
+
+TEST_F(DemoControllerTest, DemoIsOfferedAfterThePortsAndConnects)
+{
+    QStringList names;
+    for (QAction* item : window->portItems())
+        names << item->objectName();
+    EXPECT_EQ(names, QStringList({"ttyS0", "Demo"}));
+
+    control<QAction>("Demo")->trigger();
+    // Busy while the settings come in: the window refuses input and greys.
+    EXPECT_FALSE(window->isEnabled());
+    EXPECT_EQ(control<QWidget>("Panel1Gora")->palette().color(QPalette::Window),
+              QColor(0x80, 0x80, 0x80));
+    clock.advance(3000);
+
+    EXPECT_TRUE(dialogs.shown().empty()) << dialogs.messages().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(window->statusText(), QStringLiteral(" BRIVEL ver. 3.07.07"));
+    auto* online = control<QLabel>("StaticText1");
+    EXPECT_EQ(online->text(), QStringLiteral("online"));
+    EXPECT_EQ(online->palette().color(QPalette::Window), QColor(0, 128, 0));
+    auto* connectSwitch = control<TAbDBColBitBtn>("Polacz_switch");
+    EXPECT_TRUE(connectSwitch->isChecked());
+    EXPECT_EQ(connectSwitch->textOn(), QStringLiteral("Demo - ON"));
+    EXPECT_TRUE(control<QAction>("Zapis1")->isVisible());
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_NE(control<QWidget>("Panel1Gora")->palette().color(QPalette::Window),
+              QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(window->parameterBlock().size(), 602);
+    // Polling: the live read-outs show the running engine.
+    EXPECT_GT(control<TAbValueInd>("RPM_Edit")->value(), 0);
+    EXPECT_GT(control<TAbValueInd>("BATERY_vpp")->value(), 10);
+}
+
+TEST_F(DemoControllerTest, ResetOnTheErrorPageSendsTheClearCommand)
+{
+    connectDemo();
+    FaultPage& page = window->faultPage();
+    page.registeredErrors()->setText(QStringLiteral("1 - Błąd zasilania\r\n"));
+    QTest::mouseClick(page.resetButton(), Qt::LeftButton);
+    EXPECT_TRUE(page.registeredErrors()->text().isEmpty());
+    clock.advance(1000);
+    bool cleared = false;
+    for (const QByteArray& frame : emulator->receivedFrames())
+        cleared = cleared || frame.startsWith(QByteArray("\xAA\x10\x00", 3));
+    EXPECT_TRUE(cleared);
+    EXPECT_FALSE(window->link().commandPending());
+}
+
+TEST_F(DemoControllerTest, DisconnectBlanksTheIndicatorsAndKeepsTheFaultList)
+{
+    connectDemo();
+    FaultMemo* memo = window->faultPage().actualErrors();
+    memo->setText(QStringLiteral("1 - Złe ustawienia\r\n"));
+    control<QAction>("rozlacz1")->trigger();
+    EXPECT_EQ(memo->text(), QStringLiteral("1 - Złe ustawienia\r\n"));
+    EXPECT_TRUE(control<QWidget>("Error_Led")->isHidden());
+    EXPECT_FLOAT_EQ(control<TAbValueInd>("RPM_Edit")->value(), 0);
+    EXPECT_FLOAT_EQ(control<TAbValueInd>("BATERY_vpp")->value(), 0.7f);
+    EXPECT_EQ(control<QLabel>("StaticText1")->text(), QStringLiteral("offline"));
+    EXPECT_FALSE(control<TAbDBColBitBtn>("Polacz_switch")->isChecked());
+    EXPECT_EQ(store.readString(QStringLiteral("ComPort1/Port")), QStringLiteral("Demo"));
+}
+
+TEST_F(DemoControllerTest, EveryConnectUnchecksTheLambdaOscilloscopeModes)
+{
+    OscilloscopePage& page = window->oscilloscopePage();
+    page.RPM_LAMBDA2Click();
+    connectDemo();
+    EXPECT_FALSE(page.modeButton(live::OscilloscopeMode::RpmLambda2)->isChecked());
+    page.OSC_MAP_P1Click();
+    control<QAction>("rozlacz1")->trigger();
+    control<QAction>("polacz")->trigger();
+    clock.advance(3000);
+    EXPECT_TRUE(page.modeButton(live::OscilloscopeMode::MapP1)->isChecked());
+}
+
+TEST_F(DemoControllerTest, ScreenshotWhileConnected)
+{
+    window->show();
+    window->oscilloscopePage().OSC_PETROL_LPGClick();
+    connectDemo();
+    clock.advance(30000);
+    const QString out = qEnvironmentVariable("BRIVEL_TEST_OUTPUT", QDir::currentPath()) +
+                        QStringLiteral("/screens");
+    ASSERT_TRUE(QDir().mkpath(out));
+    auto* tabs = control<QTabWidget>("tab_control");
+    for (const char* page : {"TabSheet6", "TabSheet7"}) {
+        tabs->setCurrentWidget(control<QWidget>(page));
+        EXPECT_TRUE(
+            window->grab().save(out + QStringLiteral("/demo-%1.png").arg(QLatin1String(page))));
+    }
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "QtPrinters.h"
+#include "TestPlatform.h"
+#include "TestSerialPort.h"
+#include "VirtualClock.h"
+#include "app/TBrivel.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace brivel::test {
+
+// A window on a test platform and a port of the test's choice.
+class WindowFixture : public ::testing::Test {
+protected:
+    WindowFixture()
+    {
+        platform.clock = &clock;
+        platform.dialogs = &dialogs;
+        platform.settings = &store;
+        platform.urls = &urls;
+    }
+
+    TBrivel& open(SerialPort& port, WindowOptions options = {})
+    {
+        if (options.screenWidth == 0)
+            options.screenWidth = 1280;
+        window = std::make_unique<TBrivel>(platform, port, options);
+        return *window;
+    }
+
+    template <typename T>
+    T* control(const char* name) const
+    {
+        return window->findChild<T*>(QLatin1String(name));
+    }
+
+    VirtualClock clock;
+    ScriptedDialogs dialogs;
+    MemorySettingsStore store;
+    RecordingUrlOpener urls;
+    Platform platform;
+    std::unique_ptr<TBrivel> window;
+};
+
+}  // namespace brivel::test
