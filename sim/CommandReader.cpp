@@ -6,7 +6,8 @@
 
 namespace brivel::sim {
 
-void CommandReader::feed(const QByteArray& wire) {
+void CommandReader::feed(const QByteArray& wire)
+{
     for (char c : wire) {
         const quint8 byte = static_cast<quint8>(c);
         if (!collecting_) {
@@ -23,28 +24,35 @@ void CommandReader::feed(const QByteArray& wire) {
             const auto payload = command::payloadSize(static_cast<quint8>(frame_[1]));
             expected_ = payload ? *payload + 3 : -1;
         }
-        if (expected_ > 0 && frame_.size() == expected_) finishFrame();
+        if (expected_ > 0 && frame_.size() == expected_)
+            finishFrame();
     }
 }
 
-void CommandReader::lineQuiet() {
-    if (collecting_) finishFrame();
+void CommandReader::lineQuiet()
+{
+    if (collecting_)
+        finishFrame();
 }
 
-void CommandReader::reset() {
+void CommandReader::reset()
+{
     collecting_ = false;
     expected_ = -1;
     frame_.clear();
 }
 
-std::vector<QByteArray> CommandReader::takeFrames() {
+std::vector<QByteArray> CommandReader::takeFrames()
+{
     std::vector<QByteArray> frames;
     frames.swap(frames_);
     return frames;
 }
 
-void CommandReader::finishFrame() {
-    if (frame_.size() >= 3) frames_.push_back(frame_);
+void CommandReader::finishFrame()
+{
+    if (frame_.size() >= 3)
+        frames_.push_back(frame_);
     reset();
 }
 

@@ -8,9 +8,12 @@
 namespace brivel::sim {
 
 ConnectionCommands::ConnectionCommands(const SettingsImage& settings, const FaultSet& faults)
-    : settings_(settings), faults_(faults) {}
+    : settings_(settings), faults_(faults)
+{
+}
 
-std::optional<QByteArray> ConnectionCommands::handle(quint8 code, const QByteArray& payload) {
+std::optional<QByteArray> ConnectionCommands::handle(quint8 code, const QByteArray& payload)
+{
     if (code != command::ReadSettings || payload != QByteArray(1, command::ConnectPayload))
         return std::nullopt;
     if (faults_.has(EmulatorFault::WrongVersion)) {

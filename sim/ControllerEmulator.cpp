@@ -19,7 +19,8 @@ namespace {
 
 constexpr int ExtraByteCount = 3;
 
-bool isHandshake(quint8 code, const QByteArray& payload) {
+bool isHandshake(quint8 code, const QByteArray& payload)
+{
     return code == command::ReadSettings && payload == QByteArray(1, command::ConnectPayload);
 }
 
@@ -29,7 +30,8 @@ ControllerEmulator::ControllerEmulator(Clock& clock, quint32 seed)
     : clock_(clock),
       timer_(clock.createTimer()),
       engineTimer_(clock.createTimer()),
-      live_(settings_, seed) {
+      live_(settings_, seed)
+{
     handlers_.push_back(std::make_unique<ConnectionCommands>(settings_, faults_));
     handlers_.push_back(std::make_unique<SettingsCommands>(settings_, live_));
     handlers_.push_back(std::make_unique<LiveCommands>(settings_, live_));
@@ -42,21 +44,26 @@ ControllerEmulator::ControllerEmulator(Clock& clock, quint32 seed)
     engineTimer_->start();
 }
 
-ControllerEmulator::~ControllerEmulator() {
+ControllerEmulator::~ControllerEmulator()
+{
     timer_->stop();
     engineTimer_->stop();
 }
 
-qint64 ControllerEmulator::nowUs() const {
+qint64 ControllerEmulator::nowUs() const
+{
     return clock_.nowMs() * 1000;
 }
 
-void ControllerEmulator::setPieceInterval(int ms) {
+void ControllerEmulator::setPieceInterval(int ms)
+{
     timer_->setInterval(std::max(ms, 1));
 }
 
-void ControllerEmulator::receive(const QByteArray& wire) {
-    if (wire.isEmpty()) return;
+void ControllerEmulator::receive(const QByteArray& wire)
+{
+    if (wire.isEmpty())
+        return;
     // The program's bytes take the line's time to come in, too.
     receiveFreeUs_ = ReplyLine::arrivalUs(std::max(nowUs(), receiveFreeUs_), wire.size());
     reader_.feed(wire);
@@ -64,33 +71,42 @@ void ControllerEmulator::receive(const QByteArray& wire) {
     keepTicking();
 }
 
-void ControllerEmulator::tick() {
+void ControllerEmulator::tick()
+{
     const qint64 now = nowUs();
     if (reader_.collecting() && now - receiveFreeUs_ >= FrameQuietMs * 1000) {
         reader_.lineQuiet();
         answerFrames();
     }
     const QByteArray piece = line_.takeArrived(now);
-    if (line_.idle() && !reader_.collecting()) timer_->stop();
+    if (line_.idle() && !reader_.collecting())
+        timer_->stop();
     // Last: the receiver may write, close the port or reopen it from here.
-    if (!piece.isEmpty() && sink_) sink_(piece);
+    if (!piece.isEmpty() && sink_)
+        sink_(piece);
 }
 
-void ControllerEmulator::resetLine() {
+void ControllerEmulator::resetLine()
+{
     reader_.reset();
     line_.clear();
     timer_->stop();
 }
 
-void ControllerEmulator::keepTicking() {
-    if ((!line_.idle() || reader_.collecting()) && !timer_->isActive()) timer_->start();
+void ControllerEmulator::keepTicking()
+{
+    if ((!line_.idle() || reader_.collecting()) && !timer_->isActive())
+        timer_->start();
 }
 
-void ControllerEmulator::answerFrames() {
-    for (const QByteArray& frame : reader_.takeFrames()) answer(frame);
+void ControllerEmulator::answerFrames()
+{
+    for (const QByteArray& frame : reader_.takeFrames())
+        answer(frame);
 }
 
-void ControllerEmulator::answer(const QByteArray& frame) {
+void ControllerEmulator::answer(const QByteArray& frame)
+{
     const QByteArray body = frame.left(frame.size() - 1);
     if (static_cast<quint8>(frame[0]) != FrameLead ||
         FrameChecksum(body) != static_cast<quint8>(frame.back())) {
@@ -98,21 +114,29 @@ void ControllerEmulator::answer(const QByteArray& frame) {
         return;
     }
     received_.append(frame);
-    if (faults_.has(EmulatorFault::Silence)) return;
+    if (faults_.has(EmulatorFault::Silence))
+        return;
     const quint8 code = static_cast<quint8>(frame[1]);
     const QByteArray payload = frame.mid(2, frame.size() - 3);
     std::optional<QByteArray> reply;
     for (const auto& handler : handlers_)
-        if ((reply = handler->handle(code, payload))) break;
-    if (!reply) return;
+        if ((reply = handler->handle(code, payload)))
+            break;
+    if (!reply)
+        return;
 
     const bool handshake = isHandshake(code, payload);
     const bool queued = code != command::Poll && !handshake;
-    if (queued && faults_.has(EmulatorFault::MissingEcho)) return;
-    if (queued && faults_.has(EmulatorFault::WrongEcho)) *reply = sealReply(*reply, command::Poll);
-    if (faults_.has(EmulatorFault::BadLeadByte)) (*reply)[0] = 0x00;
-    if (faults_.has(EmulatorFault::ExtraBytes)) reply->append(QByteArray(ExtraByteCount, '\0'));
-    if (faults_.has(EmulatorFault::CutOffReply)) reply->truncate(reply->size() / 2);
+    if (queued && faults_.has(EmulatorFault::MissingEcho))
+        return;
+    if (queued && faults_.has(EmulatorFault::WrongEcho))
+        *reply = sealReply(*reply, command::Poll);
+    if (faults_.has(EmulatorFault::BadLeadByte))
+        (*reply)[0] = 0x00;
+    if (faults_.has(EmulatorFault::ExtraBytes))
+        reply->append(QByteArray(ExtraByteCount, '\0'));
+    if (faults_.has(EmulatorFault::CutOffReply))
+        reply->truncate(reply->size() / 2);
 
     // The controller codes its replies the program's way round, under the
     // program's receive key.

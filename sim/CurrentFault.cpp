@@ -2,7 +2,8 @@
 
 namespace brivel::sim {
 
-QString currentFaultName(CurrentFault fault) {
+QString currentFaultName(CurrentFault fault)
+{
     switch (fault) {
         case CurrentFault::Voltage:
             return QStringLiteral("voltage");
@@ -24,15 +25,18 @@ QString currentFaultName(CurrentFault fault) {
     return QString();
 }
 
-std::optional<CurrentFault> currentFaultFromName(const QString& name) {
+std::optional<CurrentFault> currentFaultFromName(const QString& name)
+{
     for (int i = 0; i < CurrentFaultCount; ++i) {
         const auto fault = static_cast<CurrentFault>(i);
-        if (currentFaultName(fault) == name) return fault;
+        if (currentFaultName(fault) == name)
+            return fault;
     }
     return std::nullopt;
 }
 
-QStringList currentFaultNames() {
+QStringList currentFaultNames()
+{
     QStringList names;
     for (int i = 0; i < CurrentFaultCount; ++i)
         names << currentFaultName(static_cast<CurrentFault>(i));

@@ -7,7 +7,8 @@
 
 namespace brivel::sim {
 
-std::unique_ptr<SerialPort> makeDemoPort(Clock& clock) {
+std::unique_ptr<SerialPort> makeDemoPort(Clock& clock)
+{
     auto port = std::make_unique<EmulatorPort>(clock);
     // Something to watch: the engine warms up, revs, cruises and goes over
     // to gas by itself, round after round.
@@ -15,7 +16,8 @@ std::unique_ptr<SerialPort> makeDemoPort(Clock& clock) {
     return port;
 }
 
-std::unique_ptr<PortRouter> makePortWithDemo(std::unique_ptr<SerialPort> device, Clock& clock) {
+std::unique_ptr<PortRouter> makePortWithDemo(std::unique_ptr<SerialPort> device, Clock& clock)
+{
     return std::make_unique<PortRouter>(std::move(device), makeDemoPort(clock), DemoPortName);
 }
 

@@ -5,16 +5,19 @@
 namespace brivel::sim {
 
 DriveProfile::DriveProfile(QString name, std::vector<DrivePoint> points, bool loops)
-    : name_(std::move(name)), points_(std::move(points)), loops_(loops) {
+    : name_(std::move(name)), points_(std::move(points)), loops_(loops)
+{
     std::stable_sort(points_.begin(), points_.end(),
                      [](const DrivePoint& a, const DrivePoint& b) { return a.atMs < b.atMs; });
 }
 
-DriveProfile DriveProfile::idle() {
+DriveProfile DriveProfile::idle()
+{
     return DriveProfile(QStringLiteral("idle"), {{0, IdleRpm, IdleLoad}});
 }
 
-DriveProfile DriveProfile::demo() {
+DriveProfile DriveProfile::demo()
+{
     // A fitter's round in the workshop yard: long enough at each stage for
     // the readings to settle, and ending where it began so that it loops
     // without a jump.
@@ -33,26 +36,36 @@ DriveProfile DriveProfile::demo() {
                         true);
 }
 
-std::optional<DriveProfile> DriveProfile::named(const QString& name) {
-    if (name == QLatin1String("idle")) return idle();
-    if (name == QLatin1String("demo")) return demo();
+std::optional<DriveProfile> DriveProfile::named(const QString& name)
+{
+    if (name == QLatin1String("idle"))
+        return idle();
+    if (name == QLatin1String("demo"))
+        return demo();
     return std::nullopt;
 }
 
-QStringList DriveProfile::names() {
+QStringList DriveProfile::names()
+{
     return {QStringLiteral("idle"), QStringLiteral("demo")};
 }
 
-qint64 DriveProfile::lengthMs() const {
+qint64 DriveProfile::lengthMs() const
+{
     return points_.empty() ? 0 : points_.back().atMs;
 }
 
-DriveProfile::Demand DriveProfile::demandAt(qint64 ms) const {
-    if (points_.empty()) return {IdleRpm, IdleLoad};
+DriveProfile::Demand DriveProfile::demandAt(qint64 ms) const
+{
+    if (points_.empty())
+        return {IdleRpm, IdleLoad};
     const qint64 length = lengthMs();
-    if (loops_ && length > 0) ms %= length;
-    if (ms <= points_.front().atMs) return {points_.front().rpm, points_.front().load};
-    if (ms >= length) return {points_.back().rpm, points_.back().load};
+    if (loops_ && length > 0)
+        ms %= length;
+    if (ms <= points_.front().atMs)
+        return {points_.front().rpm, points_.front().load};
+    if (ms >= length)
+        return {points_.back().rpm, points_.back().load};
     const auto next = std::upper_bound(points_.begin(), points_.end(), ms,
                                        [](qint64 t, const DrivePoint& p) { return t < p.atMs; });
     const DrivePoint& b = *next;

@@ -2,7 +2,8 @@
 
 namespace brivel::sim {
 
-QString faultName(EmulatorFault fault) {
+QString faultName(EmulatorFault fault)
+{
     switch (fault) {
         case EmulatorFault::Silence:
             return QStringLiteral("silence");
@@ -24,17 +25,21 @@ QString faultName(EmulatorFault fault) {
     return QString();
 }
 
-std::optional<EmulatorFault> faultFromName(const QString& name) {
+std::optional<EmulatorFault> faultFromName(const QString& name)
+{
     for (int i = 0; i < EmulatorFaultCount; ++i) {
         const auto fault = static_cast<EmulatorFault>(i);
-        if (faultName(fault) == name) return fault;
+        if (faultName(fault) == name)
+            return fault;
     }
     return std::nullopt;
 }
 
-QStringList faultNames() {
+QStringList faultNames()
+{
     QStringList names;
-    for (int i = 0; i < EmulatorFaultCount; ++i) names << faultName(static_cast<EmulatorFault>(i));
+    for (int i = 0; i < EmulatorFaultCount; ++i)
+        names << faultName(static_cast<EmulatorFault>(i));
     return names;
 }
 

@@ -8,48 +8,61 @@
 
 namespace brivel::sim {
 
-EmulatorPort::EmulatorPort(Clock& clock) : emulator_(clock) {
+EmulatorPort::EmulatorPort(Clock& clock) : emulator_(clock)
+{
     emulator_.setSink([this](const QByteArray& piece) { arrive(piece); });
 }
 
-EmulatorPort::~EmulatorPort() {
+EmulatorPort::~EmulatorPort()
+{
     emulator_.setSink(nullptr);
 }
 
-QStringList EmulatorPort::availablePorts() const {
+QStringList EmulatorPort::availablePorts() const
+{
     return {DemoPortName};
 }
 
-QByteArray EmulatorPort::read(int count) {
-    if (!open_) throw PlatformError(portErrorText("ReadFile function failed", EBADF));
+QByteArray EmulatorPort::read(int count)
+{
+    if (!open_)
+        throw PlatformError(portErrorText("ReadFile function failed", EBADF));
     const QByteArray bytes = incoming_.left(count);
     incoming_.remove(0, bytes.size());
     return bytes;
 }
 
-void EmulatorPort::write(const QByteArray& bytes) {
-    if (!open_) throw PlatformError(portErrorText("WriteFile function failed", EBADF));
-    if (rateMatches_) emulator_.receive(bytes);
+void EmulatorPort::write(const QByteArray& bytes)
+{
+    if (!open_)
+        throw PlatformError(portErrorText("WriteFile function failed", EBADF));
+    if (rateMatches_)
+        emulator_.receive(bytes);
 }
 
-void EmulatorPort::openDevice() {
+void EmulatorPort::openDevice()
+{
     open_ = true;
     incoming_.clear();
     applyLineSettings();
 }
 
-void EmulatorPort::closeDevice() {
+void EmulatorPort::closeDevice()
+{
     open_ = false;
     incoming_.clear();
     emulator_.resetLine();
 }
 
-void EmulatorPort::applyLineSettings() {
+void EmulatorPort::applyLineSettings()
+{
     rateMatches_ = settings_.effectiveBaudRate() == ReplyLine::LineRate;
 }
 
-void EmulatorPort::arrive(const QByteArray& piece) {
-    if (!open_ || !rateMatches_) return;
+void EmulatorPort::arrive(const QByteArray& piece)
+{
+    if (!open_ || !rateMatches_)
+        return;
     incoming_.append(piece);
     notifyReceived();
 }

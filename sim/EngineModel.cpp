@@ -63,35 +63,43 @@ EngineModel::EngineModel(quint32 seed)
     : rng_(seed),
       manifoldKpa_(ClosedThrottleKpa + OpenThrottleRiseKpa * DriveProfile::IdleLoad),
       railOverManifoldBar_(RailShutBar),
-      batteryVolts_(ChargingVolts) {
+      batteryVolts_(ChargingVolts)
+{
     lambda_.fill(ColdProbeVolts);
     lambdaTarget_.fill(ColdProbeVolts);
 }
 
-void EngineModel::setProfile(DriveProfile profile) {
+void EngineModel::setProfile(DriveProfile profile)
+{
     profile_ = std::move(profile);
     runningMs_ = 0;
 }
 
-void EngineModel::setRunning(bool running) {
-    if (running == running_) return;
+void EngineModel::setRunning(bool running)
+{
+    if (running == running_)
+        return;
     running_ = running;
     runningMs_ = 0;
 }
 
-double EngineModel::rpm() const {
+double EngineModel::rpm() const
+{
     return std::max(0.0, baseRpm_ + rpmJitter_);
 }
 
-double EngineModel::petrolMs(int cylinder) const {
-    if (!running_ || cylinder < 1 || cylinder > Cylinders) return 0;
+double EngineModel::petrolMs(int cylinder) const
+{
+    if (!running_ || cylinder < 1 || cylinder > Cylinders)
+        return 0;
     const double base =
         std::max(ShortestPetrolMs, IdlePetrolMs + (manifoldKpa() - IdleKpa) * PetrolMsPerKpa);
     const double cold = std::clamp((WarmEngineC - reducerC_) / (WarmEngineC - AmbientC), 0.0, 1.0);
     return base * (1 + ColdEnrichment * cold) * (1 + trim_) * CylinderSpread[cylinder - 1];
 }
 
-void EngineModel::step(bool onGas) {
+void EngineModel::step(bool onGas)
+{
     DriveProfile::Demand demand{0, 0};
     if (running_) {
         runningMs_ += StepMs;
@@ -105,10 +113,12 @@ void EngineModel::step(bool onGas) {
     stepElectrics();
 }
 
-void EngineModel::stepSpeed(double demandRpm) {
+void EngineModel::stepSpeed(double demandRpm)
+{
     if (!running_) {
         baseRpm_ = approach(baseRpm_, 0, 300);
-        if (baseRpm_ < 30) baseRpm_ = 0;
+        if (baseRpm_ < 30)
+            baseRpm_ = 0;
         rpmJitter_ = 0;
         return;
     }
@@ -119,7 +129,8 @@ void EngineModel::stepSpeed(double demandRpm) {
     rpmJitter_ = std::clamp(rpmJitter_, -100.0, 100.0);
 }
 
-void EngineModel::stepLoad(double demandLoad) {
+void EngineModel::stepLoad(double demandLoad)
+{
     if (!running_) {
         load_ = 0;
         manifoldKpa_ = approach(manifoldKpa_, AtmosphereKpa, 1000);
@@ -135,7 +146,8 @@ void EngineModel::stepLoad(double demandLoad) {
     wander(manifoldNoise_, 200, 0.5);
 }
 
-void EngineModel::stepTemperatures(bool onGas) {
+void EngineModel::stepTemperatures(bool onGas)
+{
     if (running_) {
         const double target = CoolantC - (onGas ? GasExpansionCoolingC * load_ : 0);
         reducerC_ = approach(reducerC_, target, ReducerWarmUpMs / (1 + 0.8 * load_));
@@ -148,7 +160,8 @@ void EngineModel::stepTemperatures(bool onGas) {
     gasC_ = approach(gasC_, AmbientC + share * (reducerC_ - AmbientC), GasTempLagMs);
 }
 
-void EngineModel::stepGasRail(bool onGas) {
+void EngineModel::stepGasRail(bool onGas)
+{
     if (running_ && onGas)
         railOverManifoldBar_ =
             approach(railOverManifoldBar_, RailOnGasBar - RailDroopBar * load_, 400);
@@ -158,7 +171,8 @@ void EngineModel::stepGasRail(bool onGas) {
         railOverManifoldBar_ = approach(railOverManifoldBar_, 0, 60000);
 }
 
-void EngineModel::stepLambda() {
+void EngineModel::stepLambda()
+{
     if (!running_) {
         probeWarmMs_ = 0;
         lambdaTarget_.fill(0);
@@ -183,27 +197,32 @@ void EngineModel::stepLambda() {
         lambda_[i] = approach(lambda_[i], lambdaTarget_[i], running_ ? 60 : 500);
 }
 
-void EngineModel::stepElectrics() {
+void EngineModel::stepElectrics()
+{
     batteryVolts_ = approach(batteryVolts_, running_ ? ChargingVolts : RestingVolts, 1500);
     wander(batteryNoise_, 500, running_ ? 0.03 : 0.0);
     wander(tankSlosh_, 800, running_ ? 0.012 : 0.0);
 }
 
-double EngineModel::uniform() {
+double EngineModel::uniform()
+{
     return rng_() / 4294967296.0;
 }
 
-double EngineModel::gauss() {
+double EngineModel::gauss()
+{
     // The sum of four uniforms: near enough to normal, never wild, and the
     // same on every standard library, unlike std::normal_distribution.
     return (uniform() + uniform() + uniform() + uniform() - 2.0) * std::sqrt(3.0);
 }
 
-void EngineModel::wander(double& value, double tauMs, double spread) {
+void EngineModel::wander(double& value, double tauMs, double spread)
+{
     value += -value * StepMs / tauMs + spread * std::sqrt(2.0 * StepMs / tauMs) * gauss();
 }
 
-double EngineModel::approach(double value, double target, double tauMs) {
+double EngineModel::approach(double value, double target, double tauMs)
+{
     return value + (target - value) * (1 - std::exp(-StepMs / tauMs));
 }
 

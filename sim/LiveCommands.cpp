@@ -8,9 +8,12 @@
 namespace brivel::sim {
 
 LiveCommands::LiveCommands(SettingsImage& settings, LiveState& live)
-    : settings_(settings), live_(live) {}
+    : settings_(settings), live_(live)
+{
+}
 
-std::optional<QByteArray> LiveCommands::handle(quint8 code, const QByteArray& payload) {
+std::optional<QByteArray> LiveCommands::handle(quint8 code, const QByteArray& payload)
+{
     switch (code) {
         case command::Poll:
             break;
@@ -18,12 +21,15 @@ std::optional<QByteArray> LiveCommands::handle(quint8 code, const QByteArray& pa
             if (payload.size() >= 2) {
                 settings_.set(SettingsImage::CylinderMask, static_cast<quint8>(payload[1]));
                 const quint8 fuel = static_cast<quint8>(payload[0]);
-                if (fuel == command::FuelGas) live_.switchOver().requestGas();
-                if (fuel == command::FuelPetrol) live_.switchOver().requestPetrol();
+                if (fuel == command::FuelGas)
+                    live_.switchOver().requestGas();
+                if (fuel == command::FuelPetrol)
+                    live_.switchOver().requestPetrol();
             }
             break;
         case command::MapCurve:
-            if (!payload.isEmpty()) live_.setMapSelector(static_cast<quint8>(payload[0]));
+            if (!payload.isEmpty())
+                live_.setMapSelector(static_cast<quint8>(payload[0]));
             break;
         case command::AdaptationStart:
         case command::AdaptationStep:

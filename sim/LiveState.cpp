@@ -25,29 +25,35 @@ constexpr int FirstMapEntryTenths = 10;
 constexpr std::array<int, EngineModel::Cylinders> PetrolOffsets = {
     6, 8, 10, 12, 14, 16, LiveState::PetrolTime7, LiveState::PetrolTime7 + 2};
 
-int rounded(double value, int lowest, int highest) {
+int rounded(double value, int lowest, int highest)
+{
     return static_cast<int>(std::clamp<long>(std::lround(value), lowest, highest));
 }
 
-void put8(QByteArray& frame, int offset, int value) {
+void put8(QByteArray& frame, int offset, int value)
+{
     frame[offset] = static_cast<char>(value & 0xFF);
 }
 
-void put16LowFirst(QByteArray& frame, int offset, int value) {
+void put16LowFirst(QByteArray& frame, int offset, int value)
+{
     frame[offset] = static_cast<char>(value & 0xFF);
     frame[offset + 1] = static_cast<char>((value >> 8) & 0xFF);
 }
 
-void put16HighFirst(QByteArray& frame, int offset, int value) {
+void put16HighFirst(QByteArray& frame, int offset, int value)
+{
     frame[offset] = static_cast<char>((value >> 8) & 0xFF);
     frame[offset + 1] = static_cast<char>(value & 0xFF);
 }
 
-int petrolTenths(const EngineModel& engine, int cylinder) {
+int petrolTenths(const EngineModel& engine, int cylinder)
+{
     return rounded(engine.petrolMs(cylinder) * 10, 0, 0xFFFF);
 }
 
-std::array<double, LiveState::TankLevels> thresholds(const SettingsImage& settings) {
+std::array<double, LiveState::TankLevels> thresholds(const SettingsImage& settings)
+{
     std::array<double, LiveState::TankLevels> volts{};
     for (int i = 0; i < LiveState::TankLevels; ++i)
         volts[i] = settings.at(SettingsImage::LevelThresholds + i) * VoltsPerThresholdStep;
@@ -56,16 +62,20 @@ std::array<double, LiveState::TankLevels> thresholds(const SettingsImage& settin
 
 // A sender whose voltage falls as the tank fills has its thresholds stored
 // from the top down.
-bool fallingSender(const std::array<double, LiveState::TankLevels>& t) {
+bool fallingSender(const std::array<double, LiveState::TankLevels>& t)
+{
     return t.front() > t.back();
 }
 
 }  // namespace
 
 LiveState::LiveState(const SettingsImage& settings, quint32 seed)
-    : settings_(settings), engine_(seed), switchOver_(settings, engine_) {}
+    : settings_(settings), engine_(seed), switchOver_(settings, engine_)
+{
+}
 
-void LiveState::advance(int ms) {
+void LiveState::advance(int ms)
+{
     pendingMs_ += ms;
     while (pendingMs_ >= EngineModel::StepMs) {
         pendingMs_ -= EngineModel::StepMs;
@@ -77,7 +87,8 @@ void LiveState::advance(int ms) {
     }
 }
 
-int LiveState::tankLevel() const {
+int LiveState::tankLevel() const
+{
     const auto t = thresholds(settings_);
     const double volts = engine_.tankVolts();
     const bool falling = fallingSender(t);
@@ -86,7 +97,8 @@ int LiveState::tankLevel() const {
     }));
 }
 
-void LiveState::setTankLevel(int level) {
+void LiveState::setTankLevel(int level)
+{
     level = std::clamp(level, 0, TankLevels);
     const auto t = thresholds(settings_);
     double low;
@@ -101,15 +113,18 @@ void LiveState::setTankLevel(int level) {
     engine_.setTankVolts((low + high) / 2);
 }
 
-void LiveState::putPetrolTimes(QByteArray& frame) const {
+void LiveState::putPetrolTimes(QByteArray& frame) const
+{
     const int cylinders = std::min(settings_.cylinders(), EngineModel::Cylinders);
     for (int c = 1; c <= cylinders; ++c)
         put16LowFirst(frame, PetrolOffsets[c - 1], petrolTenths(engine_, c));
 }
 
-void LiveState::putGasTime(QByteArray& frame) const {
+void LiveState::putGasTime(QByteArray& frame) const
+{
     const int cylinder = switchOver_.firstGasCylinder();
-    if (!switchOver_.onGas() || cylinder == 0) return;
+    if (!switchOver_.onGas() || cylinder == 0)
+        return;
     // The gas time is worked out from the petrol time as reported, so the
     // map entry is the one that petrol time names.
     const int tenths = petrolTenths(engine_, cylinder);
@@ -122,7 +137,8 @@ void LiveState::putGasTime(QByteArray& frame) const {
     put8(frame, GasTime + 2, static_cast<int>(counts % 200));
 }
 
-QByteArray LiveState::nextFrame(quint8 echo) {
+QByteArray LiveState::nextFrame(quint8 echo)
+{
     const unsigned n = frames_++;
     QByteArray frame(FrameSize, '\0');
 

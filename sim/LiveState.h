@@ -53,7 +53,10 @@ public:
     bool onGas() const { return switchOver_.onGas(); }
     CurrentFaultSet& currentFaults() { return faults_; }
     void setCurrentFault(CurrentFault fault, bool present = true) { faults_.set(fault, present); }
-    void setInjectorFault(int injector, bool faulty = true) { faults_.setInjector(injector, faulty); }
+    void setInjectorFault(int injector, bool faulty = true)
+    {
+        faults_.setInjector(injector, faulty);
+    }
     const MapSampleRecorder& samples() const { return samples_; }
 
     // Puts the tank sender in the middle of the band that the settings'

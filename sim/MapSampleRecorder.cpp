@@ -5,9 +5,11 @@
 
 namespace brivel::sim {
 
-void MapSampleRecorder::record(double manifoldKpa, double petrolMs, bool onGas) {
+void MapSampleRecorder::record(double manifoldKpa, double petrolMs, bool onGas)
+{
     const int kpa = static_cast<int>(std::lround(manifoldKpa));
-    if (kpa < 0 || kpa >= Cells) return;
+    if (kpa < 0 || kpa >= Cells)
+        return;
     const int tenths = std::clamp(static_cast<int>(std::lround(petrolMs * 10)), 1, 255);
     quint8& stored = (onGas ? gas_ : petrol_)[kpa];
     // A running average, so that one odd moment does not bend the curve.
@@ -15,16 +17,19 @@ void MapSampleRecorder::record(double manifoldKpa, double petrolMs, bool onGas) 
                          : static_cast<quint8>(std::lround((3.0 * stored + tenths) / 4.0));
 }
 
-void MapSampleRecorder::clear() {
+void MapSampleRecorder::clear()
+{
     petrol_.fill(0);
     gas_.fill(0);
 }
 
-quint8 MapSampleRecorder::cell(const Table& table, int kpa) {
+quint8 MapSampleRecorder::cell(const Table& table, int kpa)
+{
     return kpa >= 0 && kpa < Cells ? table[kpa] : 0;
 }
 
-QByteArray MapSampleRecorder::block(int index) const {
+QByteArray MapSampleRecorder::block(int index) const
+{
     // The program keeps the second of each pair it is given, so both bytes
     // of a pair carry the same cell.
     const quint8 bytes[BlockSize] = {

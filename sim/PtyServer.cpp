@@ -12,18 +12,23 @@
 
 namespace brivel::sim {
 
-PtyServer::PtyServer(Clock& clock, QObject* parent) : QObject(parent), emulator_(clock) {
+PtyServer::PtyServer(Clock& clock, QObject* parent) : QObject(parent), emulator_(clock)
+{
     emulator_.setSink([this](const QByteArray& piece) { writeMaster(piece); });
 }
 
-PtyServer::~PtyServer() {
+PtyServer::~PtyServer()
+{
     emulator_.setSink(nullptr);
     delete notifier_;
-    if (master_ >= 0) ::close(master_);
-    if (slave_ >= 0) ::close(slave_);
+    if (master_ >= 0)
+        ::close(master_);
+    if (slave_ >= 0)
+        ::close(slave_);
 }
 
-bool PtyServer::open(QString* error) {
+bool PtyServer::open(QString* error)
+{
     char name[256] = {};
     if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) {
         if (error)
@@ -43,7 +48,8 @@ bool PtyServer::open(QString* error) {
     return true;
 }
 
-void PtyServer::readMaster() {
+void PtyServer::readMaster()
+{
     char buffer[1024];
     for (;;) {
         const ssize_t n = ::read(master_, buffer, sizeof buffer);
@@ -51,12 +57,14 @@ void PtyServer::readMaster() {
             emulator_.receive(QByteArray(buffer, static_cast<int>(n)));
             continue;
         }
-        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EINTR)
+            continue;
         break;
     }
 }
 
-void PtyServer::writeMaster(const QByteArray& bytes) {
+void PtyServer::writeMaster(const QByteArray& bytes)
+{
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(master_, bytes.constData() + done, bytes.size() - done);

@@ -4,7 +4,8 @@
 
 namespace brivel::sim {
 
-QByteArray sealReply(QByteArray reply, quint8 echo) {
+QByteArray sealReply(QByteArray reply, quint8 echo)
+{
     const qsizetype length = reply.size();
     reply[0] = static_cast<char>(FrameLead);
     reply[1] = static_cast<char>((length >> 8) & 0xFF);
@@ -14,7 +15,8 @@ QByteArray sealReply(QByteArray reply, quint8 echo) {
     return reply;
 }
 
-quint8 replyCheckByte(const QByteArray& reply) {
+quint8 replyCheckByte(const QByteArray& reply)
+{
     return FrameChecksum(reply.left(reply.size() - 1));
 }
 

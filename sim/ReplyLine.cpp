@@ -4,18 +4,22 @@
 
 namespace brivel::sim {
 
-qint64 ReplyLine::arrivalUs(qint64 startUs, qsizetype count) {
+qint64 ReplyLine::arrivalUs(qint64 startUs, qsizetype count)
+{
     return startUs + (count * BitsPerByte * 1000000 + LineRate - 1) / LineRate;
 }
 
-void ReplyLine::send(const QByteArray& bytes, qint64 startUs, bool heldBack) {
-    if (bytes.isEmpty()) return;
+void ReplyLine::send(const QByteArray& bytes, qint64 startUs, bool heldBack)
+{
+    if (bytes.isEmpty())
+        return;
     const qint64 start = std::max(startUs, freeAtUs_);
     queue_.push_back({bytes, start, heldBack});
     freeAtUs_ = arrivalUs(start, bytes.size());
 }
 
-QByteArray ReplyLine::takeArrived(qint64 nowUs) {
+QByteArray ReplyLine::takeArrived(qint64 nowUs)
+{
     QByteArray out;
     while (!queue_.empty()) {
         Transfer& t = queue_.front();
@@ -28,7 +32,8 @@ QByteArray ReplyLine::takeArrived(qint64 nowUs) {
             out.append(t.bytes.mid(t.taken, arrived - t.taken));
             t.taken = arrived;
         }
-        if (t.taken < t.bytes.size()) break;
+        if (t.taken < t.bytes.size())
+            break;
         queue_.pop_front();
     }
     return out;

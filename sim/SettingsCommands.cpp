@@ -51,19 +51,25 @@ constexpr FlagSetting flagSettings[] = {
 }  // namespace
 
 SettingsCommands::SettingsCommands(SettingsImage& settings, LiveState& live)
-    : settings_(settings), live_(live) {}
+    : settings_(settings), live_(live)
+{
+}
 
-std::optional<QByteArray> SettingsCommands::handle(quint8 code, const QByteArray& payload) {
-    if (code == command::ReadSettings) return settings_.reply(code);
+std::optional<QByteArray> SettingsCommands::handle(quint8 code, const QByteArray& payload)
+{
+    if (code == command::ReadSettings)
+        return settings_.reply(code);
     if (code == command::FactoryReset) {
         settings_.restoreFactorySettings();
         return settings_.reply(code);
     }
-    if (!apply(code, payload)) return std::nullopt;
+    if (!apply(code, payload))
+        return std::nullopt;
     return live_.nextFrame(code);
 }
 
-bool SettingsCommands::apply(quint8 code, const QByteArray& payload) {
+bool SettingsCommands::apply(quint8 code, const QByteArray& payload)
+{
     const quint8 first = payload.isEmpty() ? 0 : static_cast<quint8>(payload[0]);
     for (const ByteSetting& s : byteSettings)
         if (s.code == code) {

@@ -4,11 +4,13 @@
 
 namespace brivel::sim {
 
-SettingsImage::SettingsImage() : bytes_(Size, '\0') {
+SettingsImage::SettingsImage() : bytes_(Size, '\0')
+{
     restoreFactorySettings();
 }
 
-void SettingsImage::restoreFactorySettings() {
+void SettingsImage::restoreFactorySettings()
+{
     bytes_.fill('\0');
     setVersion(3, 7, 7);
     set(CylinderMask, 0x0F);
@@ -18,7 +20,8 @@ void SettingsImage::restoreFactorySettings() {
     set(MaxRpmOnGas, 60);
     // 0.71, 1.49, 2.20 and 2.80 V for a 0-90 Ohm sensor.
     const quint8 thresholds[] = {0x24, 0x4C, 0x70, 0x8F};
-    for (int i = 0; i < 4; ++i) set(LevelThresholds + i, thresholds[i]);
+    for (int i = 0; i < 4; ++i)
+        set(LevelThresholds + i, thresholds[i]);
     set(LevelSensorKind, 0);
     set(ReducerTempSensor, 1);
     set(GasTempSensor, 1);
@@ -39,26 +42,32 @@ void SettingsImage::restoreFactorySettings() {
     clearFaultMemory();
 }
 
-void SettingsImage::setBit(int offset, quint8 mask, bool on) {
+void SettingsImage::setBit(int offset, quint8 mask, bool on)
+{
     set(offset, on ? (at(offset) | mask) : (at(offset) & ~mask));
 }
 
-void SettingsImage::write(int offset, const QByteArray& data) {
+void SettingsImage::write(int offset, const QByteArray& data)
+{
     for (qsizetype i = 0; i < data.size() && offset + i < Size - 1; ++i)
         bytes_[offset + i] = data[i];
 }
 
-void SettingsImage::setVersion(quint8 major, quint8 minor, quint8 patch) {
+void SettingsImage::setVersion(quint8 major, quint8 minor, quint8 patch)
+{
     set(Version, major);
     set(Version + 1, minor);
     set(Version + 2, patch);
 }
 
-void SettingsImage::clearFaultMemory() {
-    for (int i = 0; i < FaultEntries; ++i) set(FaultMemory + i, EmptyFault);
+void SettingsImage::clearFaultMemory()
+{
+    for (int i = 0; i < FaultEntries; ++i)
+        set(FaultMemory + i, EmptyFault);
 }
 
-int SettingsImage::cylinders() const {
+int SettingsImage::cylinders() const
+{
     switch (at(CylinderCount)) {
         case 0:
             return 3;
@@ -75,7 +84,8 @@ int SettingsImage::cylinders() const {
     }
 }
 
-QByteArray SettingsImage::reply(quint8 echo) const {
+QByteArray SettingsImage::reply(quint8 echo) const
+{
     return sealReply(bytes_, echo);
 }
 

@@ -11,14 +11,18 @@ namespace {
 
 const QString InjectorPrefix = QStringLiteral("injector-");
 
-bool fail(QString* error, const QString& reason) {
-    if (error) *error = reason;
+bool fail(QString* error, const QString& reason)
+{
+    if (error)
+        *error = reason;
     return false;
 }
 
 // "injector-3" is injector 3; anything else is 0.
-int injectorNumber(const QString& name) {
-    if (!name.startsWith(InjectorPrefix)) return 0;
+int injectorNumber(const QString& name)
+{
+    if (!name.startsWith(InjectorPrefix))
+        return 0;
     bool ok = false;
     const int k = name.mid(InjectorPrefix.size()).toInt(&ok);
     return ok && k >= 1 && k <= CurrentFaultSet::Injectors ? k : 0;
@@ -42,7 +46,8 @@ SimOptions::SimOptions()
                    QStringLiteral("name")),
       tankLevel_(QStringLiteral("tank-level"),
                  QStringLiteral("Tank level, 0 (reserve) to 4 (full); default 3."),
-                 QStringLiteral("level")) {
+                 QStringLiteral("level"))
+{
     parser_.setApplicationDescription(
         QStringLiteral("Emulated gas-injection controller on a pseudo-terminal."));
     parser_.addHelpOption();
@@ -52,20 +57,25 @@ SimOptions::SimOptions()
     parser_.addOption(tankLevel_);
 }
 
-bool SimOptions::parse(const QStringList& arguments, QString* error) {
-    if (parser_.parse(arguments)) return true;
+bool SimOptions::parse(const QStringList& arguments, QString* error)
+{
+    if (parser_.parse(arguments))
+        return true;
     return fail(error, parser_.errorText());
 }
 
-bool SimOptions::applyTo(ControllerEmulator& emulator, QString* error) const {
+bool SimOptions::applyTo(ControllerEmulator& emulator, QString* error) const
+{
     for (const QString& name : parser_.values(fault_)) {
         const auto fault = faultFromName(name);
-        if (!fault) return fail(error, QStringLiteral("unknown fault \"%1\"").arg(name));
+        if (!fault)
+            return fail(error, QStringLiteral("unknown fault \"%1\"").arg(name));
         emulator.setFault(*fault);
     }
     const QString profileName = parser_.value(profile_);
     const auto profile = DriveProfile::named(profileName);
-    if (!profile) return fail(error, QStringLiteral("unknown profile \"%1\"").arg(profileName));
+    if (!profile)
+        return fail(error, QStringLiteral("unknown profile \"%1\"").arg(profileName));
     emulator.engine().setProfile(*profile);
     for (const QString& name : parser_.values(engineFault_)) {
         if (const int injector = injectorNumber(name)) {

@@ -18,17 +18,21 @@ using brivel::test::VirtualClock;
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> list) {
+QByteArray bytes(std::initializer_list<int> list)
+{
     QByteArray out;
-    for (int b : list) out.append(static_cast<char>(b));
+    for (int b : list)
+        out.append(static_cast<char>(b));
     return out;
 }
 
-quint8 at(const QByteArray& frame, int offset) {
+quint8 at(const QByteArray& frame, int offset)
+{
     return static_cast<quint8>(frame[offset]);
 }
 
-int lengthField(const QByteArray& reply) {
+int lengthField(const QByteArray& reply)
+{
     return at(reply, 1) * 256 + at(reply, 2);
 }
 
@@ -37,7 +41,8 @@ const QByteArray Poll = bytes({0x55, 0x01});
 
 class EmulatorTest : public ::testing::Test {
 protected:
-    EmulatorTest() {
+    EmulatorTest()
+    {
         emulator.setSink([this](const QByteArray& piece) {
             pieces << piece;
             arrivals << clock.nowMs();
@@ -47,16 +52,19 @@ protected:
     void send(const QByteArray& command) { emulator.receive(WireForm(FrameCommand(command))); }
 
     // Lets the line run and returns everything that came back, decoded.
-    QByteArray runLine(qint64 ms = 1500) {
+    QByteArray runLine(qint64 ms = 1500)
+    {
         clock.advance(ms);
         QByteArray all;
-        for (const QByteArray& piece : pieces) all += piece;
+        for (const QByteArray& piece : pieces)
+            all += piece;
         pieces.clear();
         arrivals.clear();
         return DecodeLine(all);
     }
 
-    QByteArray exchange(const QByteArray& command) {
+    QByteArray exchange(const QByteArray& command)
+    {
         send(command);
         return runLine();
     }
@@ -69,7 +77,8 @@ protected:
 
 // ---- Replies ----
 
-TEST_F(EmulatorTest, Handshake_IsAnsweredWithTheWholeSettingsImage) {
+TEST_F(EmulatorTest, Handshake_IsAnsweredWithTheWholeSettingsImage)
+{
     const QByteArray reply = exchange(Handshake);
     ASSERT_EQ(reply.size(), 602);
     EXPECT_EQ(at(reply, 0), 0xAA);
@@ -77,7 +86,8 @@ TEST_F(EmulatorTest, Handshake_IsAnsweredWithTheWholeSettingsImage) {
     EXPECT_EQ(at(reply, 3), 0x66);
     EXPECT_EQ(VersionText(reply), QStringLiteral("3.7.7"));
     EXPECT_EQ(at(reply, 601), replyCheckByte(reply));
-    for (int i = 561; i <= 600; ++i) EXPECT_EQ(at(reply, i), 0xFF) << "fault memory entry " << i;
+    for (int i = 561; i <= 600; ++i)
+        EXPECT_EQ(at(reply, i), 0xFF) << "fault memory entry " << i;
     for (int k = 66; k <= 311; ++k) {
         EXPECT_GE(at(reply, k), 100) << k;
         EXPECT_LE(at(reply, k), 160) << k;
@@ -89,7 +99,8 @@ TEST_F(EmulatorTest, Handshake_IsAnsweredWithTheWholeSettingsImage) {
     EXPECT_EQ(at(reply, 36), 100);
 }
 
-TEST_F(EmulatorTest, Poll_IsAnsweredWithAnIdleLiveFrame) {
+TEST_F(EmulatorTest, Poll_IsAnsweredWithAnIdleLiveFrame)
+{
     const QByteArray reply = exchange(Poll);
     ASSERT_EQ(reply.size(), 57);
     EXPECT_EQ(lengthField(reply), 57);
@@ -111,7 +122,8 @@ TEST_F(EmulatorTest, Poll_IsAnsweredWithAnIdleLiveFrame) {
     EXPECT_EQ(at(reply, 48), 0xFF);
 }
 
-TEST_F(EmulatorTest, Poll_SampleIndexMovesOnWithEveryFrame) {
+TEST_F(EmulatorTest, Poll_SampleIndexMovesOnWithEveryFrame)
+{
     const QByteArray first = exchange(Poll);
     const QByteArray second = exchange(Poll);
     EXPECT_EQ(at(second, 36), at(first, 36) + 1);
@@ -119,7 +131,8 @@ TEST_F(EmulatorTest, Poll_SampleIndexMovesOnWithEveryFrame) {
 
 class EveryCommand : public EmulatorTest, public ::testing::WithParamInterface<int> {};
 
-TEST_P(EveryCommand, IsAnsweredWithItsOwnCodeAtOffset3) {
+TEST_P(EveryCommand, IsAnsweredWithItsOwnCodeAtOffset3)
+{
     const quint8 code = static_cast<quint8>(GetParam());
     const auto size = command::payloadSize(code);
     ASSERT_TRUE(size.has_value());
@@ -151,7 +164,8 @@ struct SettingCase {
 
 class SettingCommand : public EmulatorTest, public ::testing::WithParamInterface<SettingCase> {};
 
-TEST_P(SettingCommand, ChangesTheImageThatTheNextReadReturns) {
+TEST_P(SettingCommand, ChangesTheImageThatTheNextReadReturns)
+{
     exchange(GetParam().command);
     const QByteArray image = exchange(bytes({0x66, 0x00}));
     ASSERT_EQ(image.size(), 602);
@@ -182,24 +196,29 @@ INSTANTIATE_TEST_SUITE_P(
         SettingCase{"GasOnCylinders", bytes({0x03, 0x03, 0x0B}), 20, 0x0B}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST_F(EmulatorTest, Settings_ClearFaultMemoryEmptiesEveryEntry) {
+TEST_F(EmulatorTest, Settings_ClearFaultMemoryEmptiesEveryEntry)
+{
     emulator.settings().set(561, 0x03);
     emulator.settings().set(600, 0x00);
     exchange(bytes({0x10, 0x00}));
     const QByteArray image = exchange(bytes({0x66, 0x00}));
-    for (int i = 561; i <= 600; ++i) EXPECT_EQ(at(image, i), 0xFF) << i;
+    for (int i = 561; i <= 600; ++i)
+        EXPECT_EQ(at(image, i), 0xFF) << i;
 }
 
-TEST_F(EmulatorTest, Settings_FactoryResetUndoesChanges) {
+TEST_F(EmulatorTest, Settings_FactoryResetUndoesChanges)
+{
     exchange(bytes({0x1B, 0x05}));
     const QByteArray image = exchange(bytes({0x26}));
     EXPECT_EQ(at(image, 3), 0x26);
     EXPECT_EQ(at(image, 22), 1);
 }
 
-TEST_F(EmulatorTest, Settings_BlockAndMapWritesLandAtTheirOffsets) {
+TEST_F(EmulatorTest, Settings_BlockAndMapWritesLandAtTheirOffsets)
+{
     QByteArray region(540, '\0');
-    for (int i = 0; i < region.size(); ++i) region[i] = static_cast<char>(i * 7);
+    for (int i = 0; i < region.size(); ++i)
+        region[i] = static_cast<char>(i * 7);
     exchange(QByteArray(1, '\x1A') + region);
     QByteArray image = exchange(bytes({0x66, 0x00}));
     EXPECT_EQ(image.mid(21, 540), region);
@@ -211,7 +230,8 @@ TEST_F(EmulatorTest, Settings_BlockAndMapWritesLandAtTheirOffsets) {
     EXPECT_EQ(image.mid(66, 246), map);
 }
 
-TEST_F(EmulatorTest, Live_FuelCommandSwitchesTheReportedFuel) {
+TEST_F(EmulatorTest, Live_FuelCommandSwitchesTheReportedFuel)
+{
     EXPECT_EQ(at(exchange(bytes({0x03, 0x03, 0x0F})), 5) & 1, 1);
     EXPECT_GT(at(exchange(Poll), 19), 0);  // gas time
     EXPECT_EQ(at(exchange(bytes({0x03, 0x02, 0x0F})), 5) & 1, 0);
@@ -219,7 +239,8 @@ TEST_F(EmulatorTest, Live_FuelCommandSwitchesTheReportedFuel) {
 
 // ---- Receiving ----
 
-TEST_F(EmulatorTest, Receive_CommandWithAWrongChecksumIsIgnored) {
+TEST_F(EmulatorTest, Receive_CommandWithAWrongChecksumIsIgnored)
+{
     QByteArray frame = FrameCommand(Poll);
     frame[3] = static_cast<char>(frame[3] + 1);
     emulator.receive(WireForm(frame));
@@ -228,16 +249,19 @@ TEST_F(EmulatorTest, Receive_CommandWithAWrongChecksumIsIgnored) {
     EXPECT_TRUE(emulator.receivedFrames().isEmpty());
 }
 
-TEST_F(EmulatorTest, Receive_CommandsArriveWhateverTheirPiecesAndNoiseBefore) {
+TEST_F(EmulatorTest, Receive_CommandsArriveWhateverTheirPiecesAndNoiseBefore)
+{
     const QByteArray wire = bytes({0x00, 0x13}) + WireForm(FrameCommand(Poll)) +
                             WireForm(FrameCommand(bytes({0x0F, 0x28})));
-    for (char c : wire) emulator.receive(QByteArray(1, c));
+    for (char c : wire)
+        emulator.receive(QByteArray(1, c));
     runLine();
     ASSERT_EQ(emulator.receivedFrames().size(), 2);
     EXPECT_EQ(emulator.receivedFrames()[1], FrameCommand(bytes({0x0F, 0x28})));
 }
 
-TEST_F(EmulatorTest, Receive_ShortBlockWriteEndsWhenTheLineFallsQuiet) {
+TEST_F(EmulatorTest, Receive_ShortBlockWriteEndsWhenTheLineFallsQuiet)
+{
     const QByteArray shortWrite = QByteArray(1, '\x1A') + QByteArray(100, '\x05');
     const QByteArray reply = exchange(shortWrite);
     ASSERT_EQ(reply.size(), 57);
@@ -249,7 +273,8 @@ TEST_F(EmulatorTest, Receive_ShortBlockWriteEndsWhenTheLineFallsQuiet) {
 
 // ---- Pacing ----
 
-TEST_F(EmulatorTest, Pacing_RepliesComeAt7200BitsPerSecondInDriverSizedPieces) {
+TEST_F(EmulatorTest, Pacing_RepliesComeAt7200BitsPerSecondInDriverSizedPieces)
+{
     send(Poll);
     // The 5-byte poll takes 6.9 ms to come in; 2 ms later the reply starts,
     // and each byte takes 1.39 ms.
@@ -270,7 +295,8 @@ TEST_F(EmulatorTest, Pacing_RepliesComeAt7200BitsPerSecondInDriverSizedPieces) {
     EXPECT_LT(arrivals.last(), lastByteMs + ControllerEmulator::DefaultPieceIntervalMs + 1);
 }
 
-TEST_F(EmulatorTest, Pacing_RepliesToBackToBackCommandsDoNotOverlap) {
+TEST_F(EmulatorTest, Pacing_RepliesToBackToBackCommandsDoNotOverlap)
+{
     send(Poll);
     send(Poll);
     clock.advance(300);
@@ -281,7 +307,8 @@ TEST_F(EmulatorTest, Pacing_RepliesToBackToBackCommandsDoNotOverlap) {
     EXPECT_EQ(emulator.receivedFrames().size(), 2);
 }
 
-TEST_F(EmulatorTest, Pacing_ResetLineDropsTheReplyOnItsWay) {
+TEST_F(EmulatorTest, Pacing_ResetLineDropsTheReplyOnItsWay)
+{
     send(Handshake);
     clock.advance(50);
     ASSERT_FALSE(pieces.isEmpty());
@@ -305,7 +332,8 @@ struct FaultCase {
 
 class Fault : public EmulatorTest, public ::testing::WithParamInterface<FaultCase> {};
 
-TEST_P(Fault, ChangesOnlyWhatItIsAbout) {
+TEST_P(Fault, ChangesOnlyWhatItIsAbout)
+{
     emulator.setFault(GetParam().fault);
     send(Handshake);
     clock.advance(1500);
@@ -371,7 +399,8 @@ INSTANTIATE_TEST_SUITE_P(
                   }}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST_F(EmulatorTest, Fault_WithoutFaultsTheHandshakeComesInManyPieces) {
+TEST_F(EmulatorTest, Fault_WithoutFaultsTheHandshakeComesInManyPieces)
+{
     send(Handshake);
     clock.advance(1500);
     EXPECT_GT(pieces.size(), 50);

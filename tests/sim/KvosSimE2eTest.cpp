@@ -20,14 +20,16 @@ using namespace brivel::test;
 namespace {
 
 // Processes events until `done` holds or the deadline passes.
-bool waitFor(const std::function<bool()>& done, int timeoutMs) {
+bool waitFor(const std::function<bool()>& done, int timeoutMs)
+{
     QDeadlineTimer deadline(timeoutMs);
     // Wakes the wait below now and then, so that the deadline is noticed
     // even while nothing else happens.
     QTimer wake;
     wake.start(10);
     while (!done()) {
-        if (deadline.hasExpired()) return false;
+        if (deadline.hasExpired())
+            return false;
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     return true;
@@ -36,13 +38,15 @@ bool waitFor(const std::function<bool()>& done, int timeoutMs) {
 // kvos-sim in its own process, for as long as the test runs.
 class SimProcess {
 public:
-    explicit SimProcess(const QStringList& arguments = {}) {
+    explicit SimProcess(const QStringList& arguments = {})
+    {
         process_.setProgram(QStringLiteral(KVOS_SIM_PATH));
         process_.setArguments(arguments);
         process_.setProcessChannelMode(QProcess::SeparateChannels);
         process_.start();
     }
-    ~SimProcess() {
+    ~SimProcess()
+    {
         process_.terminate();
         if (!process_.waitForFinished(3000)) {
             process_.kill();
@@ -51,14 +55,16 @@ public:
     }
 
     // The pseudo-terminal the simulator printed on its first line.
-    QString slavePath() {
+    QString slavePath()
+    {
         waitFor([&] { return process_.canReadLine() || process_.state() == QProcess::NotRunning; },
                 5000);
         return QString::fromLocal8Bit(process_.readLine()).trimmed();
     }
 
     // The exit code once the simulator has ended by itself, or -1.
-    int exitCode() {
+    int exitCode()
+    {
         waitFor([&] { return process_.state() == QProcess::NotRunning; }, 5000);
         return process_.state() == QProcess::NotRunning ? process_.exitCode() : -1;
     }
@@ -68,7 +74,8 @@ private:
     QProcess process_;
 };
 
-TEST(KvosSim, RealPortConnectsAndPollsOverAPseudoTerminal) {
+TEST(KvosSim, RealPortConnectsAndPollsOverAPseudoTerminal)
+{
     SimProcess sim;
     const QString path = sim.slavePath();
     ASSERT_TRUE(path.startsWith(QStringLiteral("/dev/"))) << path.toStdString();
@@ -112,7 +119,8 @@ TEST(KvosSim, RealPortConnectsAndPollsOverAPseudoTerminal) {
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join(" | ").toStdString();
 }
 
-TEST(KvosSim, EngineOptionsShowInTheLiveFrames) {
+TEST(KvosSim, EngineOptionsShowInTheLiveFrames)
+{
     SimProcess sim({"--profile", "demo", "--engine-fault", "injector-2", "--tank-level", "1"});
     const QString path = sim.slavePath();
     ASSERT_TRUE(path.startsWith(QStringLiteral("/dev/"))) << path.toStdString();
@@ -127,7 +135,8 @@ TEST(KvosSim, EngineOptionsShowInTheLiveFrames) {
     link.polaczClick();
     auto pollReply = [&]() -> QByteArray {
         for (const QByteArray& frame : host.liveFrames)
-            if (frame.size() == 57 && static_cast<quint8>(frame[3]) == 0x55) return frame;
+            if (frame.size() == 57 && static_cast<quint8>(frame[3]) == 0x55)
+                return frame;
         return {};
     };
     ASSERT_TRUE(waitFor([&] { return !pollReply().isEmpty(); }, 10000));
@@ -138,7 +147,8 @@ TEST(KvosSim, EngineOptionsShowInTheLiveFrames) {
     link.rozlacz1Click();
 }
 
-TEST(KvosSim, UnknownProfileEndsWithAMessage) {
+TEST(KvosSim, UnknownProfileEndsWithAMessage)
+{
     SimProcess sim({"--profile", "race"});
     EXPECT_EQ(sim.exitCode(), 2);
     EXPECT_TRUE(sim.errorOutput().contains(QStringLiteral("unknown profile \"race\"")));

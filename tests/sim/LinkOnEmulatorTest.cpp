@@ -20,9 +20,11 @@ namespace {
 
 const QString Message11 = QStringLiteral("Time out - błąd w transmisji (Brak Strownika) ");
 
-QByteArray bytes(std::initializer_list<int> list) {
+QByteArray bytes(std::initializer_list<int> list)
+{
     QByteArray out;
-    for (int b : list) out.append(static_cast<char>(b));
+    for (int b : list)
+        out.append(static_cast<char>(b));
     return out;
 }
 
@@ -41,7 +43,8 @@ protected:
     ControllerLink link{port, clock, dialogs, store, host, [](int) {}};
 };
 
-TEST_F(LinkOnEmulatorTest, ConnectsThenPollsPacedByTheReplies) {
+TEST_F(LinkOnEmulatorTest, ConnectsThenPollsPacedByTheReplies)
+{
     link.polaczClick();
     clock.advance(2500);
     ASSERT_EQ(host.parameterBlocks.size(), 1);
@@ -59,7 +62,8 @@ TEST_F(LinkOnEmulatorTest, ConnectsThenPollsPacedByTheReplies) {
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
-TEST_F(LinkOnEmulatorTest, QueuedSettingReachesTheControllerAndComesBackInTheNextRead) {
+TEST_F(LinkOnEmulatorTest, QueuedSettingReachesTheControllerAndComesBackInTheNextRead)
+{
     link.polaczClick();
     clock.advance(2500);
     link.setCommandRetries(ControllerLink::RetriesForEditors);
@@ -91,7 +95,8 @@ struct FaultOutcome {
 class LinkMeetsFault : public LinkOnEmulatorTest,
                        public ::testing::WithParamInterface<FaultOutcome> {};
 
-TEST_P(LinkMeetsFault, EndsDisconnectedWithTheRightMessage) {
+TEST_P(LinkMeetsFault, EndsDisconnectedWithTheRightMessage)
+{
     const FaultOutcome& c = GetParam();
     if (c.queueCommand) {
         link.polaczClick();
@@ -131,7 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
         FaultOutcome{"MissingEcho", EmulatorFault::MissingEcho, true, {Message11}, 3300}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST(DemoPort, TheRoutedPortReachesTheEmulatorUnderTheNameDemo) {
+TEST(DemoPort, TheRoutedPortReachesTheEmulatorUnderTheNameDemo)
+{
     VirtualClock clock;
     auto port = makePortWithDemo(std::make_unique<TestSerialPort>(), clock);
     port->setPortName(DemoPortName);

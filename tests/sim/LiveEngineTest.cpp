@@ -22,9 +22,11 @@ using brivel::test::VirtualClock;
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> list) {
+QByteArray bytes(std::initializer_list<int> list)
+{
     QByteArray out;
-    for (int b : list) out.append(static_cast<char>(b));
+    for (int b : list)
+        out.append(static_cast<char>(b));
     return out;
 }
 
@@ -46,9 +48,13 @@ protected:
     static constexpr qint64 ReplyMs = 150;  // a 57-byte reply
     static constexpr qint64 PauseMs = 190;  // the program's pause between polls
 
-    LiveEngineTest() { emulator.setSink([this](const QByteArray& piece) { line += piece; }); }
+    LiveEngineTest()
+    {
+        emulator.setSink([this](const QByteArray& piece) { line += piece; });
+    }
 
-    QByteArray exchange(const QByteArray& command) {
+    QByteArray exchange(const QByteArray& command)
+    {
         const QByteArray wire = WireForm(FrameCommand(command));
         emulator.receive(wire);
         // A long command takes its own time on the 7200 bit/s line first.
@@ -58,14 +64,16 @@ protected:
         return reply;
     }
 
-    LiveReading poll() {
+    LiveReading poll()
+    {
         const QByteArray reply = exchange(Poll);
         EXPECT_EQ(reply.size(), 57);
         return readLive(reply.size() == 57 ? reply : QByteArray(57, '\0'));
     }
 
     // Polls at the program's pace for `ms`.
-    void pollFor(qint64 ms, const std::function<void(const LiveReading&)>& seen) {
+    void pollFor(qint64 ms, const std::function<void(const LiveReading&)>& seen)
+    {
         const qint64 end = clock.nowMs() + ms;
         while (clock.nowMs() < end) {
             seen(poll());
@@ -74,9 +82,13 @@ protected:
     }
 
     // Moves on to `ms` after `start`.
-    void runTo(qint64 start, qint64 ms) { clock.advance(std::max<qint64>(start + ms - clock.nowMs(), 0)); }
+    void runTo(qint64 start, qint64 ms)
+    {
+        clock.advance(std::max<qint64>(start + ms - clock.nowMs(), 0));
+    }
 
-    void drive(std::vector<DrivePoint> points) {
+    void drive(std::vector<DrivePoint> points)
+    {
         emulator.engine().setProfile(DriveProfile(QStringLiteral("test"), std::move(points)));
     }
 
@@ -87,7 +99,8 @@ protected:
 
 // ---- Speed and load ----
 
-TEST_F(LiveEngineTest, Idle_RpmStaysInItsBandAndJitters) {
+TEST_F(LiveEngineTest, Idle_RpmStaysInItsBandAndJitters)
+{
     clock.advance(WarmUpMs);
     double lowest = 1e9;
     double highest = 0;
@@ -119,7 +132,8 @@ struct RevCase {
 
 class ProfileRev : public LiveEngineTest, public ::testing::WithParamInterface<RevCase> {};
 
-TEST_P(ProfileRev, ReachesItsTargetWithPressureAndPetrolTimeToMatch) {
+TEST_P(ProfileRev, ReachesItsTargetWithPressureAndPetrolTimeToMatch)
+{
     const RevCase& c = GetParam();
     clock.advance(WarmUpMs);
     drive({{0, 820, 0.04}, {2000, 820, 0.04}, {4000, c.rpm, c.load}});
@@ -145,11 +159,13 @@ INSTANTIATE_TEST_SUITE_P(Engine, ProfileRev,
                                            RevCase{"FullLoad", 5000, 1.0, 96, 104, 14, 16}),
                          [](const auto& p) { return std::string(p.param.name); });
 
-TEST_F(LiveEngineTest, DemoProfile_IdlesRevsCruisesAndIdlesRoundAfterRound) {
+TEST_F(LiveEngineTest, DemoProfile_IdlesRevsCruisesAndIdlesRoundAfterRound)
+{
     emulator.engine().setProfile(*DriveProfile::named(QStringLiteral("demo")));
     const qint64 start = clock.nowMs();
     const qint64 round = DriveProfile::demo().lengthMs();
-    const std::pair<qint64, int> stages[] = {{10000, 820}, {26000, 3000}, {45000, 2500}, {70000, 820}};
+    const std::pair<qint64, int> stages[] = {
+        {10000, 820}, {26000, 3000}, {45000, 2500}, {70000, 820}};
     for (int lap = 0; lap < 2; ++lap)
         for (const auto& [at, rpm] : stages) {
             runTo(start, lap * round + at);
@@ -159,7 +175,8 @@ TEST_F(LiveEngineTest, DemoProfile_IdlesRevsCruisesAndIdlesRoundAfterRound) {
 
 // ---- Temperatures ----
 
-TEST_F(LiveEngineTest, Warmup_ReducerPassesSixtyWithinAFewMinutesNotAtOnce) {
+TEST_F(LiveEngineTest, Warmup_ReducerPassesSixtyWithinAFewMinutesNotAtOnce)
+{
     const qint64 start = clock.nowMs();
     const LiveReading cold = poll();
     EXPECT_NEAR(cold.reducerC, 20, 1);
@@ -172,7 +189,8 @@ TEST_F(LiveEngineTest, Warmup_ReducerPassesSixtyWithinAFewMinutesNotAtOnce) {
         const LiveReading r = poll();
         EXPECT_GE(r.reducerC, last) << "warms steadily";
         last = r.reducerC;
-        if (r.reducerC > 60) warmAt = clock.nowMs() - start;
+        if (r.reducerC > 60)
+            warmAt = clock.nowMs() - start;
     }
     EXPECT_GT(warmAt, 120000);
     EXPECT_LT(warmAt, 240000);
@@ -194,10 +212,13 @@ struct SwitchCase {
 
 class SwitchOverTest : public LiveEngineTest, public ::testing::WithParamInterface<SwitchCase> {};
 
-TEST_P(SwitchOverTest, GoesOverToGasOnlyWhenWarmAndTakenAboveTheSwitchOverSpeed) {
+TEST_P(SwitchOverTest, GoesOverToGasOnlyWhenWarmAndTakenAboveTheSwitchOverSpeed)
+{
     const SwitchCase& c = GetParam();
-    if (!c.setting.isEmpty()) exchange(c.setting);
-    if (c.warm) clock.advance(WarmUpMs);
+    if (!c.setting.isEmpty())
+        exchange(c.setting);
+    if (c.warm)
+        clock.advance(WarmUpMs);
     drive(c.drive);
     const qint64 start = clock.nowMs();
     for (const auto& [at, gas] : c.gasAt) {
@@ -208,26 +229,32 @@ TEST_P(SwitchOverTest, GoesOverToGasOnlyWhenWarmAndTakenAboveTheSwitchOverSpeed)
     }
 }
 
-const std::vector<DrivePoint> LongRev = {{0, 820, 0.04},
-                                         {2000, 820, 0.04},
-                                         {3000, 2500, 0.3},
-                                         {30000, 2500, 0.3},
-                                         {32000, 820, 0.04}};
+const std::vector<DrivePoint> LongRev = {
+    {0, 820, 0.04}, {2000, 820, 0.04}, {3000, 2500, 0.3}, {30000, 2500, 0.3}, {32000, 820, 0.04}};
 
 INSTANTIATE_TEST_SUITE_P(
     Engine, SwitchOverTest,
     ::testing::Values(
         // The factory switch-over time is 10 s from the rev at about 2.7 s.
-        SwitchCase{"WarmAndRevved", {}, true, ShortRev, {{11000, false}, {14000, true}, {40000, true}}},
-        SwitchCase{"ShorterSwitchOverTime", bytes({0x22, 0x04}), true, ShortRev,
+        SwitchCase{
+            "WarmAndRevved", {}, true, ShortRev, {{11000, false}, {14000, true}, {40000, true}}},
+        SwitchCase{"ShorterSwitchOverTime",
+                   bytes({0x22, 0x04}),
+                   true,
+                   ShortRev,
                    {{2000, false}, {5500, true}}},
         SwitchCase{"ColdAndRevved", {}, false, LongRev, {{25000, false}}},
         SwitchCase{"WarmButIdling", {}, true, {{0, 820, 0.04}}, {{60000, false}}},
-        SwitchCase{"HigherSwitchOverTemperature", bytes({0x0F, 90}), true, ShortRev,
-                   {{20000, false}}},
-        SwitchCase{"AboveTheMaximumSpeedOnGasUntilItComesDown", bytes({0x11, 20}), true, LongRev,
+        SwitchCase{
+            "HigherSwitchOverTemperature", bytes({0x0F, 90}), true, ShortRev, {{20000, false}}},
+        SwitchCase{"AboveTheMaximumSpeedOnGasUntilItComesDown",
+                   bytes({0x11, 20}),
+                   true,
+                   LongRev,
                    {{20000, false}, {46000, true}}},
-        SwitchCase{"OnGasTakenAboveTheMaximumSpeed", bytes({0x11, 20}), true,
+        SwitchCase{"OnGasTakenAboveTheMaximumSpeed",
+                   bytes({0x11, 20}),
+                   true,
                    {{0, 820, 0.04},
                     {2000, 820, 0.04},
                     {3000, 1800, 0.2},
@@ -237,7 +264,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {{15000, true}, {25000, false}}}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST_F(LiveEngineTest, FuelCommand_PetrolHoldsUntilGasIsAskedForAgain) {
+TEST_F(LiveEngineTest, FuelCommand_PetrolHoldsUntilGasIsAskedForAgain)
+{
     clock.advance(WarmUpMs);
     drive(ShortRev);
     clock.advance(15000);
@@ -255,7 +283,8 @@ TEST_F(LiveEngineTest, FuelCommand_PetrolHoldsUntilGasIsAskedForAgain) {
     EXPECT_GT(gas.gasMs, 0);
 }
 
-TEST_F(LiveEngineTest, GasTime_IsZeroOnPetrol) {
+TEST_F(LiveEngineTest, GasTime_IsZeroOnPetrol)
+{
     emulator.engine().setProfile(DriveProfile::demo());
     pollFor(40000, [](const LiveReading& r) {
         EXPECT_FALSE(r.onGas);
@@ -272,10 +301,12 @@ struct MapCase {
 
 class GasTimeOnMap : public LiveEngineTest, public ::testing::WithParamInterface<MapCase> {};
 
-TEST_P(GasTimeOnMap, IsThePetrolTimeTimesItsMapEntry) {
+TEST_P(GasTimeOnMap, IsThePetrolTimeTimesItsMapEntry)
+{
     const MapCase& c = GetParam();
     QByteArray map;
-    for (int k = 1; k <= 246; ++k) map.append(static_cast<char>(c.map(k)));
+    for (int k = 1; k <= 246; ++k)
+        map.append(static_cast<char>(c.map(k)));
     exchange(QByteArray(1, '\x0B') + map);
     exchange(bytes({0x03, 0x03, c.mask}));
     emulator.engine().setProfile(DriveProfile::demo());
@@ -311,7 +342,8 @@ struct CylinderCase {
 class FittedCylinders : public LiveEngineTest,
                         public ::testing::WithParamInterface<CylinderCase> {};
 
-TEST_P(FittedCylinders, EachHasItsOwnIdlePetrolTimeAndTheRestNone) {
+TEST_P(FittedCylinders, EachHasItsOwnIdlePetrolTimeAndTheRestNone)
+{
     exchange(bytes({0x1B, GetParam().code}));
     const LiveReading r = poll();
     std::set<int> tenths;
@@ -343,7 +375,8 @@ struct FaultBit {
 
 class CurrentFaultBits : public LiveEngineTest, public ::testing::WithParamInterface<FaultBit> {};
 
-TEST_P(CurrentFaultBits, ClearTheirOwnBitOnlyWhileSwitchedOn) {
+TEST_P(CurrentFaultBits, ClearTheirOwnBitOnlyWhileSwitchedOn)
+{
     const FaultBit& c = GetParam();
     emulator.live().setCurrentFault(c.fault);
     const LiveReading on = poll();
@@ -358,17 +391,18 @@ TEST_P(CurrentFaultBits, ClearTheirOwnBitOnlyWhileSwitchedOn) {
     EXPECT_EQ(off.faultFlags2, 0xFF);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Engine, CurrentFaultBits,
-    ::testing::Values(FaultBit{CurrentFault::Voltage, 34, 2},
-                      FaultBit{CurrentFault::GasPressureHigh, 34, 3},
-                      FaultBit{CurrentFault::GasPressureLow, 34, 4},
-                      FaultBit{CurrentFault::IgnitionVoltageLow, 34, 5},
-                      FaultBit{CurrentFault::PetrolInjectionSignal, 34, 6},
-                      FaultBit{CurrentFault::PetrolSystem, 34, 7},
-                      FaultBit{CurrentFault::Settings, 48, 0},
-                      FaultBit{CurrentFault::SupplyVoltage, 48, 1}),
-    [](const auto& p) { return currentFaultName(p.param.fault).replace('-', '_').toStdString(); });
+INSTANTIATE_TEST_SUITE_P(Engine, CurrentFaultBits,
+                         ::testing::Values(FaultBit{CurrentFault::Voltage, 34, 2},
+                                           FaultBit{CurrentFault::GasPressureHigh, 34, 3},
+                                           FaultBit{CurrentFault::GasPressureLow, 34, 4},
+                                           FaultBit{CurrentFault::IgnitionVoltageLow, 34, 5},
+                                           FaultBit{CurrentFault::PetrolInjectionSignal, 34, 6},
+                                           FaultBit{CurrentFault::PetrolSystem, 34, 7},
+                                           FaultBit{CurrentFault::Settings, 48, 0},
+                                           FaultBit{CurrentFault::SupplyVoltage, 48, 1}),
+                         [](const auto& p) {
+                             return currentFaultName(p.param.fault).replace('-', '_').toStdString();
+                         });
 
 struct InjectorCase {
     const char* name;
@@ -379,7 +413,8 @@ struct InjectorCase {
 class InjectorFaultBits : public LiveEngineTest,
                           public ::testing::WithParamInterface<InjectorCase> {};
 
-TEST_P(InjectorFaultBits, ShowAsTheirBitsCleared) {
+TEST_P(InjectorFaultBits, ShowAsTheirBitsCleared)
+{
     for (const auto& [injector, faulty] : GetParam().switches)
         emulator.live().setInjectorFault(injector, faulty);
     const LiveReading r = poll();
@@ -394,8 +429,14 @@ INSTANTIATE_TEST_SUITE_P(
                       InjectorCase{"OneAndThree", {{1, true}, {3, true}}, 0xFA},
                       InjectorCase{"Eight", {{8, true}}, 0x7F},
                       InjectorCase{"All",
-                                   {{1, true}, {2, true}, {3, true}, {4, true},
-                                    {5, true}, {6, true}, {7, true}, {8, true}},
+                                   {{1, true},
+                                    {2, true},
+                                    {3, true},
+                                    {4, true},
+                                    {5, true},
+                                    {6, true},
+                                    {7, true},
+                                    {8, true}},
                                    0x00},
                       InjectorCase{"SwitchedOffAgain", {{2, true}, {5, true}, {2, false}}, 0xEF},
                       InjectorCase{"NoSuchInjector", {{0, true}, {9, true}}, 0xFF}),
@@ -403,7 +444,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Map samples ----
 
-TEST_F(LiveEngineTest, SampleIndex_CyclesThroughEveryValueAndAround) {
+TEST_F(LiveEngineTest, SampleIndex_CyclesThroughEveryValueAndAround)
+{
     int previous = poll().sampleIndex;
     bool wrapped = false;
     for (int i = 0; i < 300; ++i) {
@@ -415,7 +457,8 @@ TEST_F(LiveEngineTest, SampleIndex_CyclesThroughEveryValueAndAround) {
     EXPECT_TRUE(wrapped);
 }
 
-TEST_F(LiveEngineTest, MapSamples_TheChartWindowFindsBothLearnedCurves) {
+TEST_F(LiveEngineTest, MapSamples_TheChartWindowFindsBothLearnedCurves)
+{
     emulator.engine().setProfile(DriveProfile::demo());
     SampleTables tables;
     int frames = 0;
@@ -425,7 +468,8 @@ TEST_F(LiveEngineTest, MapSamples_TheChartWindowFindsBothLearnedCurves) {
         // The chart renews its curves on these indices. Two rounds of indices
         // in, both tables have had every cell handed over since the engine
         // first went over to gas.
-        if (++frames <= 512 || r.sampleIndex < 128 || r.sampleIndex > 134) return;
+        if (++frames <= 512 || r.sampleIndex < 128 || r.sampleIndex > 134)
+            return;
         ++windowsChecked;
         EXPECT_GE(tables.filledPetrolCells(), 5);
         EXPECT_GE(tables.filledGasCells(), 5);
@@ -434,7 +478,8 @@ TEST_F(LiveEngineTest, MapSamples_TheChartWindowFindsBothLearnedCurves) {
             int lows = 0, highs = 0;
             for (int kpa = 0; kpa < 256; ++kpa) {
                 const int tenths = (*table)[kpa];
-                if (!tenths) continue;
+                if (!tenths)
+                    continue;
                 EXPECT_GE(kpa, 25);
                 EXPECT_LE(kpa, 105);
                 EXPECT_GE(tenths, 15) << kpa << " kPa";
@@ -459,7 +504,8 @@ TEST_F(LiveEngineTest, MapSamples_TheChartWindowFindsBothLearnedCurves) {
     EXPECT_GE(windowsChecked, 7);
 }
 
-TEST_F(LiveEngineTest, MapSamples_ARoundOfIndicesHandsOverBothTablesCellForCell) {
+TEST_F(LiveEngineTest, MapSamples_ARoundOfIndicesHandsOverBothTablesCellForCell)
+{
     emulator.engine().setProfile(DriveProfile::demo());
     clock.advance(2 * DriveProfile::demo().lengthMs());
     // A stopped engine teaches nothing more, so the tables hold still.
@@ -487,7 +533,8 @@ TEST_F(LiveEngineTest, MapSamples_ARoundOfIndicesHandsOverBothTablesCellForCell)
     EXPECT_NE(tables.petrol, tables.gas);
 }
 
-TEST_F(LiveEngineTest, MapSamples_BoostFillsTheWindowCellsOfATurboEngine) {
+TEST_F(LiveEngineTest, MapSamples_BoostFillsTheWindowCellsOfATurboEngine)
+{
     exchange(bytes({0x21, 0x01}));
     drive({{0, 820, 0.04}, {2000, 820, 0.04}, {5000, 4000, 0.8}});
     bool windowHasSamples = false;
@@ -503,7 +550,8 @@ TEST_F(LiveEngineTest, MapSamples_BoostFillsTheWindowCellsOfATurboEngine) {
 
 // ---- The frame as a whole ----
 
-void expectPlausible(const LiveReading& r, int cylinders) {
+void expectPlausible(const LiveReading& r, int cylinders)
+{
     EXPECT_EQ(r.frame.size(), 57);
     EXPECT_EQ(static_cast<quint8>(r.frame[3]), 0x55);
     EXPECT_TRUE(r.active);
@@ -533,7 +581,8 @@ void expectPlausible(const LiveReading& r, int cylinders) {
     EXPECT_EQ(r.faultFlags2, 0xFF);
 }
 
-TEST_F(LiveEngineTest, Frame_ColdOnPetrolReadsLikeAColdIdlingEngine) {
+TEST_F(LiveEngineTest, Frame_ColdOnPetrolReadsLikeAColdIdlingEngine)
+{
     clock.advance(5000);
     const LiveReading r = poll();
     expectPlausible(r, 4);
@@ -546,7 +595,8 @@ TEST_F(LiveEngineTest, Frame_ColdOnPetrolReadsLikeAColdIdlingEngine) {
     EXPECT_NEAR(r.gasC, 20, 2);
 }
 
-TEST_F(LiveEngineTest, Frame_WarmOnGasReadsLikeAWarmIdlingEngineOnGas) {
+TEST_F(LiveEngineTest, Frame_WarmOnGasReadsLikeAWarmIdlingEngineOnGas)
+{
     clock.advance(WarmUpMs);
     exchange(GasOnFour);
     clock.advance(5000);
@@ -563,7 +613,8 @@ TEST_F(LiveEngineTest, Frame_WarmOnGasReadsLikeAWarmIdlingEngineOnGas) {
     EXPECT_LT(r.gasC, r.reducerC);
 }
 
-TEST_F(LiveEngineTest, Lambda_ProbesSwitchAboutEverySecondOutOfPhase) {
+TEST_F(LiveEngineTest, Lambda_ProbesSwitchAboutEverySecondOutOfPhase)
+{
     clock.advance(30000);
     int crossings = 0;
     int opposite = 0;
@@ -577,14 +628,16 @@ TEST_F(LiveEngineTest, Lambda_ProbesSwitchAboutEverySecondOutOfPhase) {
             ++crossings;
             rich = !rich;
         }
-        if ((r.lambda1 - 0.45) * (r.lambda2 - 0.45) < 0) ++opposite;
+        if ((r.lambda1 - 0.45) * (r.lambda2 - 0.45) < 0)
+            ++opposite;
     });
     EXPECT_GE(crossings, 45);
     EXPECT_LE(crossings, 75);
     EXPECT_GE(opposite, frames * 8 / 10);
 }
 
-TEST_F(LiveEngineTest, Lambda_ColdProbesHoldTheMiddle) {
+TEST_F(LiveEngineTest, Lambda_ColdProbesHoldTheMiddle)
+{
     clock.advance(5000);
     pollFor(10000, [](const LiveReading& r) {
         EXPECT_NEAR(r.lambda1, 0.45, 0.03);
@@ -592,7 +645,8 @@ TEST_F(LiveEngineTest, Lambda_ColdProbesHoldTheMiddle) {
     });
 }
 
-TEST_F(LiveEngineTest, Ignition_StoppedEngineRestsAndAStartBringsItBack) {
+TEST_F(LiveEngineTest, Ignition_StoppedEngineRestsAndAStartBringsItBack)
+{
     clock.advance(WarmUpMs);
     exchange(GasOnFour);
     emulator.engine().setRunning(false);
@@ -602,7 +656,8 @@ TEST_F(LiveEngineTest, Ignition_StoppedEngineRestsAndAStartBringsItBack) {
     EXPECT_FALSE(off.onGas);
     EXPECT_EQ(off.rpm, 0);
     EXPECT_EQ(off.gasMs, 0);
-    for (double ms : off.petrolMs) EXPECT_EQ(ms, 0);
+    for (double ms : off.petrolMs)
+        EXPECT_EQ(ms, 0);
     EXPECT_NEAR(off.manifoldKpa, 100, 2);
     EXPECT_GE(off.battery, 12.2);
     EXPECT_LE(off.battery, 12.6);
@@ -626,7 +681,8 @@ struct TankCase {
 class TankLevel : public LiveEngineTest,
                   public ::testing::WithParamInterface<std::tuple<TankCase, int>> {};
 
-TEST_P(TankLevel, InjectedLevelComesWithASenderVoltageOfThatBand) {
+TEST_P(TankLevel, InjectedLevelComesWithASenderVoltageOfThatBand)
+{
     const auto& [sensor, level] = GetParam();
     exchange(sensor.thresholds);
     emulator.live().setTankLevel(level);
@@ -645,16 +701,18 @@ TEST_P(TankLevel, InjectedLevelComesWithASenderVoltageOfThatBand) {
 
 INSTANTIATE_TEST_SUITE_P(
     Engine, TankLevel,
-    ::testing::Combine(::testing::Values(TankCase{"Rising", bytes({0x0D, 0x24, 0x4C, 0x70, 0x8F, 0x00})},
-                                         TankCase{"Falling", bytes({0x0D, 0x8F, 0x70, 0x4C, 0x24, 0x02})}),
-                       ::testing::Range(0, 5)),
+    ::testing::Combine(
+        ::testing::Values(TankCase{"Rising", bytes({0x0D, 0x24, 0x4C, 0x70, 0x8F, 0x00})},
+                          TankCase{"Falling", bytes({0x0D, 0x8F, 0x70, 0x4C, 0x24, 0x02})}),
+        ::testing::Range(0, 5)),
     [](const auto& p) {
         return std::string(std::get<0>(p.param).sensor) + std::to_string(std::get<1>(p.param));
     });
 
 // ---- Repeatability ----
 
-QList<QByteArray> framesOf(quint32 seed) {
+QList<QByteArray> framesOf(quint32 seed)
+{
     VirtualClock clock;
     ControllerEmulator emulator(clock, seed);
     QByteArray line;
@@ -670,7 +728,8 @@ QList<QByteArray> framesOf(quint32 seed) {
     return frames;
 }
 
-TEST(EngineSeed, SameSeedRepeatsTheRunAnotherSeedDoesNot) {
+TEST(EngineSeed, SameSeedRepeatsTheRunAnotherSeedDoesNot)
+{
     EXPECT_EQ(framesOf(7), framesOf(7));
     EXPECT_NE(framesOf(7), framesOf(8));
 }
@@ -687,14 +746,17 @@ struct DemandCase {
 
 class ProfileDemand : public ::testing::TestWithParam<DemandCase> {};
 
-TEST_P(ProfileDemand, RampsBetweenItsPointsAndLoopsOrHolds) {
+TEST_P(ProfileDemand, RampsBetweenItsPointsAndLoopsOrHolds)
+{
     const DriveProfile::Demand d = GetParam().profile.demandAt(GetParam().atMs);
     EXPECT_NEAR(d.rpm, GetParam().rpm, 1e-9);
     EXPECT_NEAR(d.load, GetParam().load, 1e-9);
 }
 
-const DriveProfile Ramp(QStringLiteral("ramp"), {{1000, 1000, 0.2}, {0, 800, 0.0}, {3000, 3000, 0.6}});
-const DriveProfile Loop(QStringLiteral("loop"), {{0, 800, 0.0}, {2000, 2800, 0.4}, {4000, 800, 0.0}}, true);
+const DriveProfile Ramp(QStringLiteral("ramp"),
+                        {{1000, 1000, 0.2}, {0, 800, 0.0}, {3000, 3000, 0.6}});
+const DriveProfile Loop(QStringLiteral("loop"),
+                        {{0, 800, 0.0}, {2000, 2800, 0.4}, {4000, 800, 0.0}}, true);
 
 INSTANTIATE_TEST_SUITE_P(
     Engine, ProfileDemand,
@@ -712,7 +774,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DemandCase{"DemoLoops", DriveProfile::demo(), 75000 + 45000, 2500, 0.35}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST(DriveProfileNames, NameTheReadyMadeProfilesAndNothingElse) {
+TEST(DriveProfileNames, NameTheReadyMadeProfilesAndNothingElse)
+{
     EXPECT_EQ(DriveProfile::names(), QStringList({"idle", "demo"}));
     for (const QString& name : DriveProfile::names())
         EXPECT_EQ(DriveProfile::named(name)->name(), name);

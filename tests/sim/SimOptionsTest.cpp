@@ -22,11 +22,13 @@ struct OptionsCase {
 
 class KvosSimOptions : public ::testing::TestWithParam<OptionsCase> {};
 
-quint8 liveByte(ControllerEmulator& emulator, int offset) {
+quint8 liveByte(ControllerEmulator& emulator, int offset)
+{
     return static_cast<quint8>(emulator.live().nextFrame(0x55)[offset]);
 }
 
-TEST_P(KvosSimOptions, SetTheEmulatorUpOrSayWhatIsWrong) {
+TEST_P(KvosSimOptions, SetTheEmulatorUpOrSayWhatIsWrong)
+{
     const OptionsCase& c = GetParam();
     VirtualClock clock;
     ControllerEmulator emulator(clock);
@@ -36,13 +38,16 @@ TEST_P(KvosSimOptions, SetTheEmulatorUpOrSayWhatIsWrong) {
                     options.applyTo(emulator, &error);
     EXPECT_EQ(ok, c.error.isEmpty());
     EXPECT_EQ(error, c.error);
-    if (ok && c.check) c.check(emulator);
+    if (ok && c.check)
+        c.check(emulator);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sim, KvosSimOptions,
     ::testing::Values(
-        OptionsCase{"IdleByDefault", {}, {},
+        OptionsCase{"IdleByDefault",
+                    {},
+                    {},
                     [](ControllerEmulator& e) {
                         EXPECT_EQ(e.engine().profile().name(), QStringLiteral("idle"));
                         EXPECT_EQ(liveByte(e, 31), 3);
@@ -51,7 +56,9 @@ INSTANTIATE_TEST_SUITE_P(
                         EXPECT_EQ(liveByte(e, 48), 0xFF);
                         EXPECT_TRUE(e.faults().none());
                     }},
-        OptionsCase{"DemoProfile", {"--profile", "demo"}, {},
+        OptionsCase{"DemoProfile",
+                    {"--profile", "demo"},
+                    {},
                     [](ControllerEmulator& e) {
                         EXPECT_EQ(e.engine().profile().name(), QStringLiteral("demo"));
                     }},
@@ -64,15 +71,22 @@ INSTANTIATE_TEST_SUITE_P(
                         EXPECT_EQ(liveByte(e, 35), 0xFB);
                         EXPECT_EQ(liveByte(e, 48), 0xFD);
                     }},
-        OptionsCase{"TankLevel", {"--tank-level", "1"}, {},
+        OptionsCase{"TankLevel",
+                    {"--tank-level", "1"},
+                    {},
                     [](ControllerEmulator& e) { EXPECT_EQ(liveByte(e, 31), 1); }},
-        OptionsCase{"LineFault", {"--fault", "silence"}, {},
-                    [](ControllerEmulator& e) { EXPECT_TRUE(e.faults().has(EmulatorFault::Silence)); }},
+        OptionsCase{
+            "LineFault",
+            {"--fault", "silence"},
+            {},
+            [](ControllerEmulator& e) { EXPECT_TRUE(e.faults().has(EmulatorFault::Silence)); }},
         OptionsCase{"UnknownProfile", {"--profile", "race"}, "unknown profile \"race\"", {}},
-        OptionsCase{"UnknownEngineFault", {"--engine-fault", "fire"},
-                    "unknown engine fault \"fire\"", {}},
-        OptionsCase{"NoSuchInjector", {"--engine-fault", "injector-9"},
-                    "unknown engine fault \"injector-9\"", {}},
+        OptionsCase{
+            "UnknownEngineFault", {"--engine-fault", "fire"}, "unknown engine fault \"fire\"", {}},
+        OptionsCase{"NoSuchInjector",
+                    {"--engine-fault", "injector-9"},
+                    "unknown engine fault \"injector-9\"",
+                    {}},
         OptionsCase{"TankTooFull", {"--tank-level", "5"}, "tank level must be 0 to 4", {}},
         OptionsCase{"UnknownLineFault", {"--fault", "nope"}, "unknown fault \"nope\"", {}},
         OptionsCase{"UnknownOption", {"--turbo"}, "Unknown option 'turbo'.", {}}),
