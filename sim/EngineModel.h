@@ -53,14 +53,14 @@ public:
     double gasTempC() const { return gasC_; }
     double lambda1Volts() const { return lambda_[0]; }
     double lambda2Volts() const { return lambda_[1]; }
-    // Whether the probes are hot enough to switch.
-    bool lambdaReady() const { return probeWarmMs_ >= ProbeWarmUpMs; }
     double batteryVolts() const { return batteryVolts_ + batteryNoise_; }
     double tankVolts() const { return tankVolts_ + tankSlosh_; }
 
 private:
     static constexpr int ProbeWarmUpMs = 20000;
 
+    // Whether the probes are hot enough to switch.
+    bool lambdaReady() const { return probeWarmMs_ >= ProbeWarmUpMs; }
     void stepSpeed(double demandRpm);
     void stepLoad(double demandLoad);
     void stepTemperatures(bool onGas);

@@ -51,6 +51,8 @@ public:
     const EngineModel& engine() const { return engine_; }
     SwitchOver& switchOver() { return switchOver_; }
     bool onGas() const { return switchOver_.onGas(); }
+    // Faults switched on show in every frame until switched off; the
+    // controller reports them and does nothing else about them.
     CurrentFaultSet& currentFaults() { return faults_; }
     void setCurrentFault(CurrentFault fault, bool present = true) { faults_.set(fault, present); }
     void setInjectorFault(int injector, bool faulty = true)

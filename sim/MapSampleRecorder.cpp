@@ -17,12 +17,6 @@ void MapSampleRecorder::record(double manifoldKpa, double petrolMs, bool onGas)
                          : static_cast<quint8>(std::lround((3.0 * stored + tenths) / 4.0));
 }
 
-void MapSampleRecorder::clear()
-{
-    petrol_.fill(0);
-    gas_.fill(0);
-}
-
 quint8 MapSampleRecorder::cell(const Table& table, int kpa)
 {
     return kpa >= 0 && kpa < Cells ? table[kpa] : 0;

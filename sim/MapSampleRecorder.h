@@ -18,7 +18,6 @@ public:
     static constexpr int BlockSize = 10;
 
     void record(double manifoldKpa, double petrolMs, bool onGas);
-    void clear();
 
     quint8 petrolCell(int kpa) const { return cell(petrol_, kpa); }
     quint8 gasCell(int kpa) const { return cell(gas_, kpa); }

@@ -24,7 +24,6 @@ public:
     void step();
 
     bool onGas() const { return onGas_; }
-    bool automatic() const { return automatic_; }
     // The lowest fitted cylinder in the active-cylinder mask (1…8), or 0.
     int firstGasCylinder() const;
 
