@@ -4,7 +4,9 @@
 #include "live/FaultMemo.h"
 #include "live/FaultPage.h"
 #include "live/OscilloscopePage.h"
+#include "sim/CurrentFault.h"
 #include "sim/EmulatorPort.h"
+#include "sim/LiveState.h"
 #include "widgets/TAbDBColBitBtn.h"
 #include "widgets/TAbValueInd.h"
 
@@ -78,6 +80,33 @@ TEST_F(DemoControllerTest, DemoIsOfferedAfterThePortsAndConnects)
     // Polling: the live read-outs show the running engine.
     EXPECT_GT(control<TAbValueInd>("RPM_Edit")->value(), 0);
     EXPECT_GT(control<TAbValueInd>("BATERY_vpp")->value(), 10);
+}
+
+TEST_F(DemoControllerTest, AFaultOfTheControllerShowsTheBannerAndTheFaultLines)
+{
+    connectDemo();
+    auto* banner = control<QWidget>("Error_Led");
+    EXPECT_TRUE(banner->isHidden());
+
+    emulator->live().setCurrentFault(sim::CurrentFault::GasPressureLow);
+    emulator->live().setInjectorFault(2);
+    emulator->live().setCurrentFault(sim::CurrentFault::Settings);
+    clock.advance(1000);
+
+    FaultMemo* memo = window->faultPage().actualErrors();
+    EXPECT_EQ(memo->text(), QStringLiteral("1 - Cisnienie gazu za niskie\r\n"
+                                           "2 - Błąd wtryskiwacza :  2\r\n"
+                                           "3 - Złe ustawienia\r\n"));
+    EXPECT_FALSE(banner->isHidden());
+    QTest::mouseClick(banner, Qt::LeftButton);
+    EXPECT_EQ(control<QTabWidget>("tab_control")->currentWidget()->objectName(),
+              QStringLiteral("TabSheet5"));
+
+    emulator->live().currentFaults() = {};
+    emulator->live().setInjectorFault(2, false);
+    clock.advance(1000);
+    EXPECT_TRUE(memo->text().isEmpty());
+    EXPECT_TRUE(banner->isHidden());
 }
 
 TEST_F(DemoControllerTest, ResetOnTheErrorPageSendsTheClearCommand)
