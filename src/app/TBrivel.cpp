@@ -480,9 +480,11 @@ void TBrivel::buildLevelGauge(QWidget* page)
 
 void TBrivel::FormCreate()
 {
-    const int screenWidth = options_.screenWidth > 0
-                                ? options_.screenWidth
-                                : QGuiApplication::primaryScreen()->size().width();
+    int screenWidth = options_.screenWidth;
+    if (screenWidth <= 0) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        screenWidth = screen ? screen->size().width() : 1024;
+    }
     if (screenWidth <= 800)
         setWindowState(windowState() | Qt::WindowMaximized);
 

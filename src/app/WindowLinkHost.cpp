@@ -4,6 +4,7 @@
 #include "live/FaultMemo.h"
 #include "live/LiveDecoder.h"
 #include "live/OscilloscopePage.h"
+#include "platform/SystemColors.h"
 #include "widgets/TAbColBitBtn.h"
 #include "widgets/TAbDBColBitBtn.h"
 #include "widgets/TAbLED.h"
@@ -26,7 +27,7 @@ void WindowLinkHost::setBusy(bool busy)
     window_.setEnabled(!busy);
     QPalette palette = window_.panel1Gora_->palette();
     palette.setColor(QPalette::Window,
-                     busy ? BusyGrey : QApplication::palette().color(QPalette::Window));
+                     busy ? BusyGrey : buttonFace());
     window_.panel1Gora_->setPalette(palette);
 }
 

@@ -113,7 +113,7 @@ void load(const SettingsStore& store, PortSettings& settings)
         settings.baudRate = rate.isEmpty() ? QStringLiteral("9600") : rate;
         if (settings.isCustomRate()) {
             const std::optional<int> custom = store.readInt(key("CustomBaudRate"));
-            if (!custom || *custom <= 0)
+            if (!custom)
                 loadFailed();
             settings.customBaudRate = *custom;
         }
@@ -156,21 +156,37 @@ void store(SettingsStore& store, const PortSettings& settings)
 QStringList offeredPorts(const QStringList& present)
 {
     static const QRegularExpression comName(QStringLiteral("^COM(\\d+)$"));
-    QStringList offered;
+    constexpr int MenuItems = 30;
+    // "COMn" ports have their fixed places COM1 … COM30, in number order.
+    QStringList comPorts;
+    QStringList devices;
     for (const QString& name : present) {
+        if (name.isEmpty() || comPorts.contains(name) || devices.contains(name))
+            continue;
         const QRegularExpressionMatch m = comName.match(name);
-        if (m.hasMatch()) {
-            const int number = m.captured(1).toInt();
-            if (number < 1 || number > 30)
-                continue;
+        if (!m.hasMatch()) {
+            devices.append(name);
+            continue;
         }
-        if (!name.isEmpty() && !offered.contains(name))
-            offered.append(name);
+        const int number = m.captured(1).toInt();
+        if (number >= 1 && number <= MenuItems)
+            comPorts.append(name);
     }
-    std::sort(offered.begin(), offered.end());
-    if (offered.size() > 30)
-        offered.erase(offered.begin() + 30, offered.end());
-    return offered;
+    std::sort(comPorts.begin(), comPorts.end(), [](const QString& a, const QString& b) {
+        return a.mid(3).toInt() < b.mid(3).toInt();
+    });
+    std::sort(devices.begin(), devices.end());
+    // Many machines list dozens of built-in ttyS ports that are not there;
+    // when the menu must drop some, the USB and ACM adapters a fitter plugs
+    // in are the ones to keep.
+    if (comPorts.size() + devices.size() > MenuItems) {
+        auto isBuiltIn = [](const QString& name) { return name.startsWith(QLatin1String("ttyS")); };
+        std::stable_partition(devices.begin(), devices.end(),
+                              [&](const QString& name) { return !isBuiltIn(name); });
+        devices = devices.mid(0, std::max<qsizetype>(0, MenuItems - comPorts.size()));
+        std::sort(devices.begin(), devices.end());
+    }
+    return comPorts + devices;
 }
 
 }  // namespace port_settings

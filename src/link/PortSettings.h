@@ -60,8 +60,8 @@ void load(const SettingsStore& store, PortSettings& settings);
 // Raises PlatformError "Failed to store settings" when the store refuses.
 void store(SettingsStore& store, const PortSettings& settings);
 
-// The ports the "Porty" menu offers: sorted as text, at most 30, and of
-// "COMn" names only COM1 … COM30.
+// The ports the "Porty" menu offers, at most 30: "COMn" names only for
+// COM1 … COM30 and in number order, then the device names sorted as text.
 QStringList offeredPorts(const QStringList& present);
 
 }  // namespace port_settings

@@ -55,7 +55,11 @@ bool isSerialDeviceName(const QString& name)
 QtSerialPort::QtSerialPort(QObject* parent)
     : QObject(parent), port_(std::make_unique<QSerialPort>())
 {
-    connect(port_.get(), &QSerialPort::readyRead, this, [this] { notifyReceived(); });
+    // Queued, so the receive handler never runs inside readyRead: a message box
+    // it opens would otherwise keep QSerialPort from announcing the bytes that
+    // arrive meanwhile, and the rest of a reply would never be read.
+    connect(port_.get(), &QSerialPort::readyRead, this, [this] { notifyReceived(); },
+            Qt::QueuedConnection);
 }
 
 QtSerialPort::~QtSerialPort()

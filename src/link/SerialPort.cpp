@@ -50,7 +50,13 @@ void SerialPort::close()
 void SerialPort::loadSettings(const SettingsStore& store)
 {
     PortSettings loaded = settings_;
-    port_settings::load(store, loaded);
+    try {
+        port_settings::load(store, loaded);
+    } catch (...) {
+        // The values read before the failing one stay applied.
+        setSettings(loaded);
+        throw;
+    }
     setSettings(loaded);
 }
 

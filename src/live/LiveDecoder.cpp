@@ -3,6 +3,7 @@
 #include "i18n/MessageTable.h"
 #include "live/FaultMemo.h"
 #include "live/OscilloscopeModes.h"
+#include "platform/SystemColors.h"
 #include "widgets/TAb270Meter.h"
 #include "widgets/TAbLED.h"
 #include "widgets/TAbMiniTrend.h"
@@ -24,11 +25,6 @@ void latchLambdaRange(TAbValueInd* lambda)
 {
     if (lambda->value() > live::LambdaLatchVolts)
         lambda->signalSettings()->setValueTo(LiveDecoder::LatchedLambdaTop);
-}
-
-QColor buttonFace()
-{
-    return QApplication::palette().color(QPalette::Button);
 }
 
 }  // namespace

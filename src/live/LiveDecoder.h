@@ -27,6 +27,7 @@ public:
     inline static const QColor BannerRed{255, 0, 0};
     inline static const QColor BannerLightRed{255, 60, 60};
 
+    // Both must outlive the decoder.
     LiveDecoder(const LiveIndicators& indicators, const MessageTable& messages);
 
     void setMapChartUpdate(MapChartUpdate update) { mapChartUpdate_ = std::move(update); }
@@ -46,7 +47,7 @@ private:
     void pushOscilloscope();
     void showFaults(const live::LiveReadings& r);
 
-    LiveIndicators ui_;
+    const LiveIndicators& ui_;
     const MessageTable& messages_;
     MapChartUpdate mapChartUpdate_;
     AdaptationRunning adaptationRunning_;

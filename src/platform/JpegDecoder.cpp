@@ -23,24 +23,19 @@ struct ErrorManager {
 
 void onMessage(j_common_ptr) {}
 
-}  // namespace
-
-QImage decodeJpeg(const QByteArray& data)
+// Decodes into `image`, which the caller owns, so that no local of this
+// frame is needed after a jump back to setjmp.
+bool decodeInto(const QByteArray& data, QImage& image)
 {
-    if (data.isEmpty())
-        return QImage();
-
     jpeg_decompress_struct info{};
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = onError;
     errors.base.output_message = onMessage;
 
-    // Declared before setjmp so that its state is defined after a jump.
-    QImage image;
     if (setjmp(errors.jump)) {
         jpeg_destroy_decompress(&info);
-        return QImage();
+        return false;
     }
 
     jpeg_create_decompress(&info);
@@ -48,7 +43,7 @@ QImage decodeJpeg(const QByteArray& data)
                  static_cast<unsigned long>(data.size()));
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) {
         jpeg_destroy_decompress(&info);
-        return QImage();
+        return false;
     }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
@@ -57,7 +52,7 @@ QImage decodeJpeg(const QByteArray& data)
                    QImage::Format_RGB888);
     if (image.isNull() || info.output_components != 3) {
         jpeg_destroy_decompress(&info);
-        return QImage();
+        return false;
     }
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
@@ -65,6 +60,18 @@ QImage decodeJpeg(const QByteArray& data)
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
+    return true;
+}
+
+}  // namespace
+
+QImage decodeJpeg(const QByteArray& data)
+{
+    if (data.isEmpty())
+        return QImage();
+    QImage image;
+    if (!decodeInto(data, image))
+        return QImage();
     return image;
 }
 

@@ -8,6 +8,7 @@
 #include "sim/EmulatorPort.h"
 #include "sim/LiveState.h"
 #include "widgets/TAbDBColBitBtn.h"
+#include "widgets/TAbLED.h"
 #include "widgets/TAbValueInd.h"
 
 #include <QtCore/QDir>
@@ -150,6 +151,45 @@ TEST_F(DemoControllerTest, EveryConnectUnchecksTheLambdaOscilloscopeModes)
     control<QAction>("polacz")->trigger();
     clock.advance(3000);
     EXPECT_TRUE(page.modeButton(live::OscilloscopeMode::MapP1)->isChecked());
+}
+
+TEST_F(DemoControllerTest, ClosingWhilePollingStopsTheLinkAndDisconnectsOnce)
+{
+    connectDemo();
+    int before = store.flushes;
+    control<QAction>("rozlacz1")->trigger();
+    const int flushesPerDisconnect = store.flushes - before;
+    ASSERT_GT(flushesPerDisconnect, 0);
+
+    control<QAction>("polacz")->trigger();
+    clock.advance(3000);
+    ASSERT_EQ(control<QLabel>("StaticText1")->text(), QStringLiteral("online"));
+    before = store.flushes;
+    window->close();
+    EXPECT_EQ(store.flushes - before, flushesPerDisconnect);
+    EXPECT_FALSE(router->isOpen());
+    EXPECT_FALSE(window->link().countTimer().isActive());
+    EXPECT_FALSE(window->link().replyTimer().isActive());
+    EXPECT_FALSE(control<TAbLED>("rezerwa_led_gora")->isFlashing());
+    clock.advance(10000);
+    EXPECT_EQ(store.flushes - before, flushesPerDisconnect);
+}
+
+TEST_F(DemoControllerTest, ChoosingTheOpenPortAgainReopensItAndShakesHandsAgain)
+{
+    connectDemo();
+    auto handshakes = [this] {
+        int count = 0;
+        for (const QByteArray& frame : emulator->receivedFrames())
+            count += frame.startsWith(QByteArray("\xAA\x66\x01", 3)) ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(handshakes(), 1);
+    control<QAction>("Demo")->trigger();
+    clock.advance(3000);
+    EXPECT_EQ(handshakes(), 2);
+    EXPECT_EQ(control<QLabel>("StaticText1")->text(), QStringLiteral("online"));
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 TEST_F(DemoControllerTest, ScreenshotWhileConnected)

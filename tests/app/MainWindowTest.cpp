@@ -36,6 +36,7 @@ protected:
     {
         WindowOptions options;
         options.screenWidth = screenWidth;
+        window.reset();  // one window on the port at a time
         window = std::make_unique<TBrivel>(platform, port, options);
         return *window;
     }
@@ -181,6 +182,7 @@ TEST_F(MainWindowTest, ChoosingAPortThatCannotOpenKeepsItCheckedAndTheReasonShow
     port.failNextOpen = true;
     action("ttyS0")->trigger();
     EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(port.settings().baudRate, QStringLiteral("Custom"));
     EXPECT_TRUE(action("ttyS0")->isChecked());
     EXPECT_EQ(dialogs.messages(), QStringList({"Unable to open com port (win error code: 2)"}));
 }

@@ -23,10 +23,14 @@ protected:
         platform.urls = &urls;
     }
 
+    // The window goes before the ports that derived fixtures own.
+    void TearDown() override { window.reset(); }
+
     TBrivel& open(SerialPort& port, WindowOptions options = {})
     {
         if (options.screenWidth == 0)
             options.screenWidth = 1280;
+        window.reset();
         window = std::make_unique<TBrivel>(platform, port, options);
         return *window;
     }

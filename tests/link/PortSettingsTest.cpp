@@ -116,6 +116,17 @@ INSTANTIATE_TEST_SUITE_P(
                  "Even"}),
     [](const ::testing::TestParamInfo<LoadCase>& param) { return std::string(param.param.name); });
 
+TEST(PortSettings, ValuesReadBeforeAFailureStayApplied)
+{
+    MemorySettingsStore store;
+    store.writeString(QStringLiteral("ComPort1/Port"), QStringLiteral("ttyUSB1"));
+    store.writeString(QStringLiteral("ComPort1/BaudRate"), QStringLiteral("Custom"));
+    test::TestSerialPort port;
+    EXPECT_EQ(errorOf([&] { port.loadSettings(store); }), QStringLiteral("Failed to load settings"));
+    EXPECT_EQ(port.portName(), QStringLiteral("ttyUSB1"));
+    EXPECT_EQ(port.settings().baudRate, QStringLiteral("Custom"));
+}
+
 TEST(PortSettings, CustomKindWithoutAUsableRateFailsToLoad)
 {
     for (const char* rate : {"", "fast"}) {
@@ -165,20 +176,29 @@ TEST(PortSettings, FlowPresetsSetTheFlagsAndCustomKeepsThem)
     EXPECT_EQ(ours.flowControlName(), QStringLiteral("None"));
 }
 
-TEST(PortSettings, OfferedPortsAreSortedAsTextAndCappedAtThirty)
+TEST(PortSettings, OfferedPortsKeepTheComItemOrderAndDevicesInTextOrder)
 {
     EXPECT_EQ(port_settings::offeredPorts({"COM5", "COM1", "COM31", "COM30"}),
-              QStringList({"COM1", "COM30", "COM5"}));
-    EXPECT_EQ(port_settings::offeredPorts({"ttyUSB0", "ttyS1", "ttyS0", "ttyACM0"}),
-              QStringList({"ttyACM0", "ttyS0", "ttyS1", "ttyUSB0"}));
-    QStringList many;
-    for (int i = 0; i < 40; ++i)
-        many << QStringLiteral("ttyS%1").arg(i);
-    const QStringList offered = port_settings::offeredPorts(many);
+              QStringList({"COM1", "COM5", "COM30"}));
+    EXPECT_EQ(port_settings::offeredPorts({"COM10", "COM2"}), QStringList({"COM2", "COM10"}));
+    EXPECT_EQ(port_settings::offeredPorts({"ttyUSB0", "ttyS1", "ttyS0", "ttyACM0", "ttyS10"}),
+              QStringList({"ttyACM0", "ttyS0", "ttyS1", "ttyS10", "ttyUSB0"}));
+}
+
+TEST(PortSettings, AFullMenuKeepsThePluggedInAdaptersOverBuiltInPorts)
+{
+    QStringList present;
+    for (int i = 0; i < 32; ++i)
+        present << QStringLiteral("ttyS%1").arg(i);
+    present << QStringLiteral("ttyUSB0") << QStringLiteral("ttyACM0");
+    const QStringList offered = port_settings::offeredPorts(present);
     EXPECT_EQ(offered.size(), 30);
-    EXPECT_EQ(offered.first(), QStringLiteral("ttyS0"));
-    EXPECT_EQ(offered[1], QStringLiteral("ttyS1"));
-    EXPECT_EQ(offered[2], QStringLiteral("ttyS10"));
+    EXPECT_TRUE(offered.contains(QStringLiteral("ttyUSB0")));
+    EXPECT_TRUE(offered.contains(QStringLiteral("ttyACM0")));
+    EXPECT_EQ(offered.first(), QStringLiteral("ttyACM0"));
+    EXPECT_EQ(offered[1], QStringLiteral("ttyS0"));
+    EXPECT_EQ(offered[2], QStringLiteral("ttyS1"));
+    EXPECT_EQ(offered[3], QStringLiteral("ttyS10"));
 }
 
 TEST(SerialPort, ChangingTheNameOfAnOpenPortReopensIt)

@@ -6,6 +6,8 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDeadlineTimer>
+#include <QtCore/QEventLoop>
+#include <QtCore/QTimer>
 #include <QtTest/QTest>
 
 #include <fcntl.h>
@@ -126,6 +128,34 @@ TEST(QtSerialPort, TalksToAPseudoTerminalAt7200BitsPerSecond)
         EXPECT_TRUE(
             e.text().startsWith(QStringLiteral("WriteFile function failed (win error code: ")));
     }
+}
+
+// A handler that shows a message box runs a nested event loop; bytes that
+// arrive while it is open must still be announced.
+TEST(QtSerialPort, BytesArrivingWhileABoxIsOpenAreAnnounced)
+{
+    PseudoTerminal pty;
+    ASSERT_TRUE(pty.valid());
+    QtSerialPort port;
+    QByteArray received;
+    int calls = 0;
+    QEventLoop box;
+    port.setReceiveHandler([&](int waiting) {
+        received += port.read(waiting);
+        if (++calls == 1) {
+            pty.send(QByteArray("\x03\x04", 2));
+            QTimer::singleShot(3000, &box, &QEventLoop::quit);
+            box.exec();
+        } else if (received.size() >= 4) {
+            box.quit();
+        }
+    });
+    port.setPortName(pty.slaveName());
+    port.open();
+    pty.send(QByteArray("\x01\x02", 2));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return received.size() >= 4; }, 3000));
+    EXPECT_EQ(received, QByteArray("\x01\x02\x03\x04", 4));
+    EXPECT_GE(calls, 2);
 }
 
 TEST(QtSerialPort, ADeviceThatCannotBeOpenedGivesTheOpenError)
