@@ -16,6 +16,7 @@
 #include "widgets/TAbColBitBtn.h"
 #include "widgets/TAbDBColBitBtn.h"
 #include "widgets/TAbDBLED.h"
+#include "widgets/TAbLED.h"
 #include "widgets/TAbFlashTimer.h"
 #include "widgets/TAbToggleSwitch.h"
 #include "widgets/TAbValueInd.h"
@@ -85,10 +86,12 @@ TAbValueInd* makeReadout(TAbFlashTimer& flash, QWidget* parent, const QString& n
     return readout;
 }
 
-TAbDBLED* makeLed(TAbFlashTimer& flash, QWidget* parent, const QString& name,
-                  const QString& caption, const QColor& on)
+// The status bar's LEDs are the data-bound kind, the page's the plain one.
+template <typename Led = TAbDBLED>
+Led* makeLed(TAbFlashTimer& flash, QWidget* parent, const QString& name, const QString& caption,
+             const QColor& on)
 {
-    auto* led = new TAbDBLED(flash, parent);
+    auto* led = new Led(flash, parent);
     led->setObjectName(name);
     led->setCaption(caption);
     led->led()->setShape(TLED::sRectangle);
@@ -99,9 +102,10 @@ TAbDBLED* makeLed(TAbFlashTimer& flash, QWidget* parent, const QString& name,
     return led;
 }
 
-TAbDBLED* makeReserveLed(TAbFlashTimer& flash, QWidget* parent, const QString& name)
+template <typename Led = TAbDBLED>
+Led* makeReserveLed(TAbFlashTimer& flash, QWidget* parent, const QString& name)
 {
-    TAbDBLED* led = makeLed(flash, parent, name, QStringLiteral("R"), QColor(255, 0, 0));
+    Led* led = makeLed<Led>(flash, parent, name, QStringLiteral("R"), QColor(255, 0, 0));
     led->setFrequency(ff4Hz);
     return led;
 }
@@ -469,12 +473,14 @@ void TBrivel::buildLevelGauge(QWidget* page)
     voltage->setGeometry(12, 24, 60, 20);
     live_.tankVoltage = voltage;
     for (int quarter = 1; quarter <= 4; ++quarter) {
-        TAbDBLED* led = makeLed(*flashTimer_, group, QStringLiteral("Gaz_led_%1p").arg(quarter),
-                                QStringLiteral("%1/4").arg(quarter), QColor(0, 255, 0));
+        TAbLED* led =
+            makeLed<TAbLED>(*flashTimer_, group, QStringLiteral("Gaz_led_%1p").arg(quarter),
+                            QStringLiteral("%1/4").arg(quarter), QColor(0, 255, 0));
         led->move(12 + (quarter - 1) * 60, 96);
         live_.levelPanel[quarter - 1] = led;
     }
-    live_.reservePanel = makeReserveLed(*flashTimer_, group, QStringLiteral("Rezerwa_led_panel"));
+    live_.reservePanel =
+        makeReserveLed<TAbLED>(*flashTimer_, group, QStringLiteral("Rezerwa_led_panel"));
     live_.reservePanel->move(252, 96);
 }
 
