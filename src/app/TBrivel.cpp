@@ -46,6 +46,7 @@ constexpr int ClientWidth = 773;
 constexpr int ClientHeight = 531;
 // The left column has to hold five groups above the cylinder buttons.
 constexpr int RowPitch = 16;
+constexpr int ReadoutLabelWidth = 76;
 const QString DemoName = QStringLiteral("Demo");
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& at)
@@ -260,15 +261,15 @@ void TBrivel::buildPanel()
     live_.errorLed = errorLed;
 }
 
-TAbValueInd* TBrivel::addReadout(QWidget* group, int row, int width, const QString& labelName,
+TAbValueInd* TBrivel::addReadout(QWidget* group, int row, const QString& labelName,
                                  const QString& caption, const QString& name, const QString& format,
-                                 const QString& unit, int labelWidth)
+                                 const QString& unit)
 {
     const int y = 14 + row * RowPitch;
-    makeLabel(group, labelName, caption, QRect(4, y + 1, labelWidth, 16));
+    makeLabel(group, labelName, caption, QRect(4, y + 1, ReadoutLabelWidth, 16));
     TAbValueInd* readout = makeReadout(*flashTimer_, group, name, format, unit);
     // The read-out sizes itself to its format and unit; it stands right-aligned.
-    readout->move(width - 4 - readout->width(), y);
+    readout->move(group->width() - 4 - readout->width(), y);
     return readout;
 }
 
@@ -306,43 +307,43 @@ void TBrivel::buildLeftColumn(QWidget* panel)
     QGroupBox* pressure = makeGroup(panel, QStringLiteral("Cisnienie_GroupBox"),
                                     QStringLiteral("Ciśnienie"), QRect(4, 146, 168, 48));
     live_.gasPressure =
-        addReadout(pressure, 0, 168, QStringLiteral("P1_MAP_label"), QStringLiteral("Gaz"),
+        addReadout(pressure, 0, QStringLiteral("P1_MAP_label"), QStringLiteral("Gaz"),
                    QStringLiteral("P1_MAP_edit"), QStringLiteral("#0.0"), QStringLiteral(" bar"));
     live_.manifoldPressure =
-        addReadout(pressure, 1, 168, QStringLiteral("P_MAP_label"), QStringLiteral("MAP "),
+        addReadout(pressure, 1, QStringLiteral("P_MAP_label"), QStringLiteral("MAP "),
                    QStringLiteral("P_MAP_edit"), QStringLiteral("##0.0"), QStringLiteral("kPa"));
 
     QGroupBox* times = makeGroup(panel, QStringLiteral("Czas_wtrysku_GroupBox"),
                                  QStringLiteral("Czas wtrysku"), QRect(4, 194, 168, 160));
     for (int k = 1; k <= 8; ++k)
-        live_.petrolTimes[k - 1] = addReadout(
-            times, k - 1, 168, QStringLiteral("Benzyna_%1").arg(k),
-            QStringLiteral("Benzyna %1").arg(k), QStringLiteral("Skala_PB_time%1").arg(k),
-            QStringLiteral("##0.0"), QStringLiteral("ms"));
-    live_.gasTime = addReadout(times, 8, 168, QStringLiteral("Gaz_1"), QStringLiteral("Gaz"),
+        live_.petrolTimes[k - 1] = addReadout(times, k - 1, QStringLiteral("Benzyna_%1").arg(k),
+                                              QStringLiteral("Benzyna %1").arg(k),
+                                              QStringLiteral("Skala_PB_time%1").arg(k),
+                                              QStringLiteral("##0.0"), QStringLiteral("ms"));
+    live_.gasTime = addReadout(times, 8, QStringLiteral("Gaz_1"), QStringLiteral("Gaz"),
                                QStringLiteral("Skala_LPG_time1"), QStringLiteral("##0.0"),
                                QStringLiteral("ms"));
 
     QGroupBox* temperature = makeGroup(panel, QStringLiteral("GroupBox8"),
                                        QStringLiteral("Temperatura"), QRect(4, 354, 168, 48));
     live_.gasTemp =
-        addReadout(temperature, 0, 168, QStringLiteral("TempGaz_label"), QStringLiteral("Gaz"),
+        addReadout(temperature, 0, QStringLiteral("TempGaz_label"), QStringLiteral("Gaz"),
                    QStringLiteral("TempGaz"), QStringLiteral("##0.0"), QStringLiteral("°C"));
     live_.reducerTemp =
-        addReadout(temperature, 1, 168, QStringLiteral("TempWoda_label"), QStringLiteral("Red."),
+        addReadout(temperature, 1, QStringLiteral("TempWoda_label"), QStringLiteral("Red."),
                    QStringLiteral("TempWoda"), QStringLiteral("##0.0"), QStringLiteral("°C"));
 
     QGroupBox* voltage = makeGroup(panel, QStringLiteral("GroupBox_Napiecie"),
                                    QStringLiteral("Napięcie"), QRect(4, 402, 168, 64));
     live_.lambda1 =
-        addReadout(voltage, 0, 168, QStringLiteral("lambda_1_label"), QStringLiteral("Lambda 1"),
+        addReadout(voltage, 0, QStringLiteral("lambda_1_label"), QStringLiteral("Lambda 1"),
                    QStringLiteral("lambda_1"), QStringLiteral("##0.0"), QStringLiteral("V"));
     live_.lambda2 =
-        addReadout(voltage, 1, 168, QStringLiteral("lambda_2_label"), QStringLiteral("Lambda 2"),
+        addReadout(voltage, 1, QStringLiteral("lambda_2_label"), QStringLiteral("Lambda 2"),
                    QStringLiteral("lambda_2"), QStringLiteral("##0.0"), QStringLiteral("V"));
-    live_.battery = addReadout(voltage, 2, 168, QStringLiteral("BATERY_vpp_label"),
-                               QStringLiteral("Akumulator"), QStringLiteral("BATERY_vpp"),
-                               QStringLiteral("##0.0"), QStringLiteral("V"));
+    live_.battery =
+        addReadout(voltage, 2, QStringLiteral("BATERY_vpp_label"), QStringLiteral("Akumulator"),
+                   QStringLiteral("BATERY_vpp"), QStringLiteral("##0.0"), QStringLiteral("V"));
 
     QGroupBox* active = makeGroup(panel, QStringLiteral("aaa"), QStringLiteral("Aktywne gazowe"),
                                   QRect(4, 466, 168, 43));

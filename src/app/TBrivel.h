@@ -88,9 +88,10 @@ private:
     void buildBottomBar(QWidget* panel);
     void buildPages();
     void buildLevelGauge(QWidget* page);
-    TAbValueInd* addReadout(QWidget* group, int row, int width, const QString& labelName,
+    // A captioned read-out in row `row` of a left-column group.
+    TAbValueInd* addReadout(QWidget* group, int row, const QString& labelName,
                             const QString& caption, const QString& name, const QString& format,
-                            const QString& unit, int labelWidth = 76);
+                            const QString& unit);
 
     void FormCreate();
     void FormClose();
