@@ -2,6 +2,23 @@
 
 namespace brivel::command {
 
+QByteArray make(quint8 code, const QByteArray& payload)
+{
+    QByteArray out;
+    out.reserve(payload.size() + 1);
+    out.append(static_cast<char>(code));
+    out.append(payload);
+    return out;
+}
+
+QByteArray make(quint8 code, std::initializer_list<quint8> payload)
+{
+    QByteArray bytes;
+    for (quint8 b : payload)
+        bytes.append(static_cast<char>(b));
+    return make(code, bytes);
+}
+
 std::optional<int> payloadSize(quint8 code)
 {
     switch (code) {

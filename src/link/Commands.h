@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QtCore/QByteArray>
 #include <QtCore/QtGlobal>
+
+#include <initializer_list>
 
 #include <optional>
 
@@ -55,6 +58,10 @@ constexpr quint8 FuelGas = 0x03;
 
 constexpr int SettingsRegionSize = 540;
 constexpr int MapSize = 246;
+
+// A command as the queue takes it: the code byte followed by the payload.
+QByteArray make(quint8 code, const QByteArray& payload = QByteArray());
+QByteArray make(quint8 code, std::initializer_list<quint8> payload);
 
 // The payload length that goes with a code, or nothing for a code the
 // program never sends. Commands carry no length of their own, so a peer that

@@ -1,7 +1,9 @@
 #include "QtPrinters.h"
 #include "TestSerialPort.h"
+#include "link/Commands.h"
 #include "link/Frames.h"
 #include "link/LineCoding.h"
+#include "link/Rounding.h"
 #include "link/SendEncoded.h"
 
 #include <gtest/gtest.h>
@@ -176,3 +178,27 @@ TEST(Frames, FillerFrameIsFiveHundredZeros)
 }
 
 }  // namespace
+
+struct PayloadCase {
+    double value;
+    int byte;
+};
+
+class PayloadByte : public ::testing::TestWithParam<PayloadCase> {};
+
+TEST_P(PayloadByte, RoundsTiesToEvenAndKeepsTheLowEightBits)
+{
+    EXPECT_EQ(payloadByte(GetParam().value), GetParam().byte);
+}
+
+INSTANTIATE_TEST_SUITE_P(Frames, PayloadByte,
+                         ::testing::Values(PayloadCase{2.5, 2}, PayloadCase{3.5, 4},
+                                           PayloadCase{125.0, 125}, PayloadCase{-0.5, 0},
+                                           PayloadCase{255.4, 255}, PayloadCase{255.5, 0},
+                                           PayloadCase{-1.0, 255}, PayloadCase{300.0, 44}));
+
+TEST(Frames, MakeJoinsTheCodeAndThePayload)
+{
+    EXPECT_EQ(command::make(0x2A, {0x02}), QByteArray("\x2A\x02", 2));
+    EXPECT_EQ(command::make(0x26), QByteArray("\x26", 1));
+}

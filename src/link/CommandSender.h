@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QtCore/QByteArray>
+
+namespace brivel {
+
+// How a feature asks the controller to do something: the link frames the
+// command, queues it between polls and repeats it until its echo comes back
+// or the retry budget is spent. Features never write to the port themselves.
+class CommandSender {
+public:
+    // Retry budgets: the number of transmissions plus one.
+    static constexpr int RetriesForEditors = 5;
+    static constexpr int RetriesForMapSteps = 7;
+
+    virtual ~CommandSender() = default;
+
+    // `command` is the code byte followed by its payload, unframed; so are the
+    // follow-ups, which go out one after the other once the command has been
+    // acknowledged. An empty follow-up leaves its slot as it was.
+    virtual void queueCommand(int retries, const QByteArray& command,
+                              const QByteArray& firstFollowUp = QByteArray(),
+                              const QByteArray& secondFollowUp = QByteArray()) = 0;
+
+    // A queued command still waits for its acknowledgement.
+    virtual bool commandPending() const = 0;
+
+    // A long transfer begins: the window is disabled and greyed and polling
+    // slows down until the next settings image has been applied.
+    virtual void enterBusyState() = 0;
+
+    // Slow polling (1264 ms) without the busy window, and back to 240 ms.
+    virtual void setSlowPolling(bool slow) = 0;
+};
+
+}  // namespace brivel
