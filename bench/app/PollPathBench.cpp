@@ -2,12 +2,11 @@
 // pieces, the link collects them, the next tick decodes the frame onto the
 // indicators, and the window repaints what changed.
 
+#include "ReplyFrames.h"
 #include "TestPlatform.h"
 #include "TestSerialPort.h"
 #include "VirtualClock.h"
 #include "app/TBrivel.h"
-#include "link/Frames.h"
-#include "link/LineCoding.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,57 +18,31 @@ namespace {
 
 using namespace brivel;
 
-constexpr int SettingsReplySize = 602;
 constexpr int LiveReplySize = 57;
 constexpr int PollWireSize = 5;
 constexpr int PieceSize = 8;
 constexpr double PollPeriodSeconds = 0.240;
 constexpr double WireSecondsPerExchange = (LiveReplySize + PollWireSize) * 10.0 / 7200.0;
 
-QByteArray lineCoded(QByteArray reply)
-{
-    reply[1] = static_cast<char>(reply.size() >> 8);
-    reply[2] = static_cast<char>(reply.size() & 0xFF);
-    reply[reply.size() - 1] = static_cast<char>(FrameChecksum(reply.left(reply.size() - 1)));
-    return EncodeLine(reply, ReceiveKey);
-}
-
-QByteArray settingsReply()
-{
-    QByteArray r(SettingsReplySize, '\0');
-    r[0] = static_cast<char>(FrameLead);
-    r[3] = 0x66;
-    r[4] = 3;
-    r[5] = 7;
-    r[6] = 7;
-    return lineCoded(r);
-}
-
 // An idling engine whose speed and lambda move a little from frame to frame,
 // as they do on a real car: most read-outs keep their value.
-QByteArray liveReply(int frameNumber)
+QByteArray liveLine(int frameNumber)
 {
-    QByteArray r(LiveReplySize, '\0');
-    r[0] = static_cast<char>(FrameLead);
-    r[3] = 0x55;
-    r[4] = 1;
-    r[6] = 29;
-    r[8] = 29;
-    r[10] = 30;
-    r[12] = 29;
-    r[21] = static_cast<char>(8 + frameNumber % 2);
-    r[22] = static_cast<char>(frameNumber % 2 ? 40 : 10);
-    r[26] = 35;
-    r[24] = 100;
-    r[29] = static_cast<char>(220);
-    r[31] = 3;
-    r[32] = 70;
-    r[33] = 30;
-    r[34] = static_cast<char>(0xFF);
-    r[35] = static_cast<char>(0xFF);
-    r[48] = static_cast<char>(0xFF);
-    r[55] = static_cast<char>(frameNumber % 2 ? 10 : 40);
-    return lineCoded(r);
+    const int odd = frameNumber % 2;
+    return test::controllerLine(test::liveFrame({{4, 1},
+                                                 {6, 29},
+                                                 {8, 29},
+                                                 {10, 30},
+                                                 {12, 29},
+                                                 {21, 8 + odd},
+                                                 {22, odd ? 40 : 10},
+                                                 {24, 100},
+                                                 {26, 35},
+                                                 {29, 220},
+                                                 {31, 3},
+                                                 {32, 70},
+                                                 {33, 30},
+                                                 {55, odd ? 10 : 40}}));
 }
 
 void feedInPieces(test::TestSerialPort& port, const QByteArray& line)
@@ -95,7 +68,7 @@ struct ConnectedWindow {
         window->show();
         port.setPortName(QStringLiteral("bench"));
         window->polaczClick();
-        const QByteArray settings = settingsReply();
+        const QByteArray settings = test::controllerLine(test::settingsReply());
         port.feed(settings.left(300));
         port.feed(settings.mid(300));
         clock.advance(1264);  // the settings image is applied; polling starts
@@ -106,7 +79,7 @@ struct ConnectedWindow {
 void BM_PollThroughTheWindow(benchmark::State& state)
 {
     ConnectedWindow connected;
-    const QByteArray replies[2] = {liveReply(0), liveReply(1)};
+    const QByteArray replies[2] = {liveLine(0), liveLine(1)};
     int frame = 0;
     const auto started = std::chrono::steady_clock::now();
     for (auto _ : state) {

@@ -26,8 +26,7 @@ void WindowLinkHost::setBusy(bool busy)
 {
     window_.setEnabled(!busy);
     QPalette palette = window_.panel1Gora_->palette();
-    palette.setColor(QPalette::Window,
-                     busy ? BusyGrey : buttonFace());
+    palette.setColor(QPalette::Window, busy ? BusyGrey : buttonFace());
     window_.panel1Gora_->setPalette(palette);
 }
 

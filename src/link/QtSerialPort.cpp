@@ -58,8 +58,9 @@ QtSerialPort::QtSerialPort(QObject* parent)
     // Queued, so the receive handler never runs inside readyRead: a message box
     // it opens would otherwise keep QSerialPort from announcing the bytes that
     // arrive meanwhile, and the rest of a reply would never be read.
-    connect(port_.get(), &QSerialPort::readyRead, this, [this] { notifyReceived(); },
-            Qt::QueuedConnection);
+    connect(
+        port_.get(), &QSerialPort::readyRead, this, [this] { notifyReceived(); },
+        Qt::QueuedConnection);
 }
 
 QtSerialPort::~QtSerialPort()

@@ -8,6 +8,9 @@ namespace brivel {
 
 // The system colour of button faces, which is also the colour of dialog and
 // panel backgrounds.
-inline QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
+inline QColor buttonFace()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
 
 }  // namespace brivel

@@ -1,3 +1,4 @@
+#include "TestOutput.h"
 #include "WindowFixture.h"
 #include "link/ControllerLink.h"
 #include "link/PortRouter.h"
@@ -11,7 +12,6 @@
 #include "widgets/TAbLED.h"
 #include "widgets/TAbValueInd.h"
 
-#include <QtCore/QDir>
 #include <QtGui/QAction>
 #include <QtTest/QTest>
 #include <QtWidgets/QLabel>
@@ -198,9 +198,7 @@ TEST_F(DemoControllerTest, ScreenshotWhileConnected)
     window->oscilloscopePage().OSC_PETROL_LPGClick();
     connectDemo();
     clock.advance(30000);
-    const QString out = qEnvironmentVariable("BRIVEL_TEST_OUTPUT", QDir::currentPath()) +
-                        QStringLiteral("/screens");
-    ASSERT_TRUE(QDir().mkpath(out));
+    const QString out = test::testOutputDir(QStringLiteral("screens"));
     auto* tabs = control<QTabWidget>("tab_control");
     for (const char* page : {"TabSheet6", "TabSheet7"}) {
         tabs->setCurrentWidget(control<QWidget>(page));

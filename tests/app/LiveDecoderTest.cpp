@@ -1,4 +1,4 @@
-#include "LiveFrameBuilder.h"
+#include "ReplyFrames.h"
 #include "WindowFixture.h"
 #include "live/FaultMemo.h"
 #include "live/LiveDecoder.h"

@@ -1,3 +1,4 @@
+#include "TestOutput.h"
 #include "TestPlatform.h"
 #include "TestSerialPort.h"
 #include "VirtualClock.h"
@@ -7,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QtCore/QDir>
 #include <QtWidgets/QTabWidget>
 
 using namespace brivel;
@@ -26,9 +26,7 @@ TEST(Screenshots, EveryPageRendersToAPicture)
     TBrivel window(platform, port, options);
     window.show();
 
-    const QString out = qEnvironmentVariable("BRIVEL_TEST_OUTPUT", QDir::currentPath()) +
-                        QStringLiteral("/screens");
-    ASSERT_TRUE(QDir().mkpath(out));
+    const QString out = test::testOutputDir(QStringLiteral("screens"));
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("tab_control"));
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
@@ -38,8 +36,7 @@ TEST(Screenshots, EveryPageRendersToAPicture)
     }
 
     // And every instrument of the window on its own.
-    const QString widgets = out + QStringLiteral("/widgets");
-    ASSERT_TRUE(QDir().mkpath(widgets));
+    const QString widgets = test::testOutputDir(QStringLiteral("screens/widgets"));
     int saved = 0;
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);

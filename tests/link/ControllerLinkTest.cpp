@@ -1,4 +1,5 @@
-#include "LinkTestFrames.h"
+#include "Bytes.h"
+#include "ReplyFrames.h"
 #include "QtPrinters.h"
 #include "RecordingLinkHost.h"
 #include "TestPlatform.h"
@@ -19,14 +20,6 @@ namespace {
 
 const QString Message11 = QStringLiteral("Time out - błąd w transmisji (Brak Strownika) ");
 constexpr int LongTick = ControllerLink::CountIntervalMs | ControllerLink::LongTransferBit;
-
-QByteArray bytes(std::initializer_list<int> list)
-{
-    QByteArray out;
-    for (int b : list)
-        out.append(static_cast<char>(b));
-    return out;
-}
 
 class ControllerLinkTest : public ::testing::Test {
 protected:

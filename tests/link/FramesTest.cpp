@@ -1,3 +1,4 @@
+#include "Bytes.h"
 #include "QtPrinters.h"
 #include "TestSerialPort.h"
 #include "link/Commands.h"
@@ -11,16 +12,9 @@
 #include <optional>
 
 using namespace brivel;
+using brivel::test::bytes;
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> list)
-{
-    QByteArray out;
-    for (int b : list)
-        out.append(static_cast<char>(b));
-    return out;
-}
 
 struct FramingCase {
     const char* name;

@@ -122,7 +122,8 @@ TEST(PortSettings, ValuesReadBeforeAFailureStayApplied)
     store.writeString(QStringLiteral("ComPort1/Port"), QStringLiteral("ttyUSB1"));
     store.writeString(QStringLiteral("ComPort1/BaudRate"), QStringLiteral("Custom"));
     test::TestSerialPort port;
-    EXPECT_EQ(errorOf([&] { port.loadSettings(store); }), QStringLiteral("Failed to load settings"));
+    EXPECT_EQ(errorOf([&] { port.loadSettings(store); }),
+              QStringLiteral("Failed to load settings"));
     EXPECT_EQ(port.portName(), QStringLiteral("ttyUSB1"));
     EXPECT_EQ(port.settings().baudRate, QStringLiteral("Custom"));
 }

@@ -1,4 +1,4 @@
-#include "LiveFrameBuilder.h"
+#include "ReplyFrames.h"
 #include "QtPrinters.h"
 #include "live/LiveFrame.h"
 
@@ -76,7 +76,9 @@ INSTANTIATE_TEST_SUITE_P(
                         return readLiveFrame(frame({{21, 255}})).rpm;
                     },
                     25500}),
-    [](const ::testing::TestParamInfo<ScalingCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ScalingCase>& param) {
+        return std::string(param.param.name);
+    });
 
 TEST(LiveFrame, ReadsEveryFieldAtItsOffset)
 {
@@ -158,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"1 - Błąd napięcia", "2 - Błąd wtryskiwacza :  8", "3 - Złe ustawienia",
                    "4 - Błąd zasilania"}},
         FaultCase{"unusedBitsOfTheSecondFlagsIgnored", 0xFF, 0xFF, 0x03, {}}),
-    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<FaultCase>& param) { return std::string(param.param.name); });
 
 TEST(FaultText, TheFillerFrameListsAllNineFaults)
 {

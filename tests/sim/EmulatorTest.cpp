@@ -1,4 +1,5 @@
-#include "LinkTestFrames.h"
+#include "Bytes.h"
+#include "ReplyFrames.h"
 #include "QtPrinters.h"
 #include "VirtualClock.h"
 #include "link/Commands.h"
@@ -13,18 +14,11 @@
 #include <functional>
 
 using namespace brivel;
+using brivel::test::bytes;
 using namespace brivel::sim;
 using brivel::test::VirtualClock;
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> list)
-{
-    QByteArray out;
-    for (int b : list)
-        out.append(static_cast<char>(b));
-    return out;
-}
 
 quint8 at(const QByteArray& frame, int offset)
 {

@@ -1,4 +1,5 @@
-#include "LinkTestFrames.h"
+#include "Bytes.h"
+#include "ReplyFrames.h"
 #include "QtPrinters.h"
 #include "RecordingLinkHost.h"
 #include "TestPlatform.h"
@@ -19,14 +20,6 @@ using namespace brivel::test;
 namespace {
 
 const QString Message11 = QStringLiteral("Time out - błąd w transmisji (Brak Strownika) ");
-
-QByteArray bytes(std::initializer_list<int> list)
-{
-    QByteArray out;
-    for (int b : list)
-        out.append(static_cast<char>(b));
-    return out;
-}
 
 // The link against the emulated controller, both in virtual time.
 class LinkOnEmulatorTest : public ::testing::Test {

@@ -1,3 +1,4 @@
+#include "Bytes.h"
 #include "LiveReading.h"
 #include "QtPrinters.h"
 #include "VirtualClock.h"
@@ -14,6 +15,7 @@
 #include <set>
 
 using namespace brivel;
+using brivel::test::bytes;
 using namespace brivel::sim;
 using brivel::test::LiveReading;
 using brivel::test::readLive;
@@ -21,14 +23,6 @@ using brivel::test::SampleTables;
 using brivel::test::VirtualClock;
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> list)
-{
-    QByteArray out;
-    for (int b : list)
-        out.append(static_cast<char>(b));
-    return out;
-}
 
 const QByteArray Poll = bytes({0x55, 0x01});
 const QByteArray GasOnFour = bytes({0x03, 0x03, 0x0F});

@@ -2,6 +2,7 @@
 // a person to look at, and checks that each picture is more than a blank box.
 
 #include "KitTest.h"
+#include "TestOutput.h"
 
 #include "widgets/TAb270Meter.h"
 #include "widgets/TAbColBitBtn.h"
@@ -21,7 +22,6 @@
 #include "widgets/TSectorSettings.h"
 #include "widgets/TSignalSettings.h"
 
-#include <QtCore/QDir>
 #include <QtCore/QSet>
 #include <QtGui/QImage>
 #include <QtGui/QPixmap>
@@ -30,16 +30,6 @@
 
 namespace brivel::test {
 namespace {
-
-QString outputDir()
-{
-    const QString base = qEnvironmentVariableIsSet("BRIVEL_TEST_OUTPUT")
-                             ? qEnvironmentVariable("BRIVEL_TEST_OUTPUT")
-                             : QDir::currentPath();
-    const QString dir = base + QStringLiteral("/widgets");
-    QDir().mkpath(dir);
-    return dir;
-}
 
 int distinctColours(const QImage& image)
 {
@@ -60,7 +50,8 @@ protected:
         processEvents();
         const QPixmap pixmap = widget->grab();
         ASSERT_FALSE(pixmap.isNull()) << name.toStdString();
-        const QString path = outputDir() + QLatin1Char('/') + name + QStringLiteral(".png");
+        const QString path = testOutputDir(QStringLiteral("widgets")) + QLatin1Char('/') + name +
+                             QStringLiteral(".png");
         ASSERT_TRUE(pixmap.save(path)) << path.toStdString();
         EXPECT_GE(distinctColours(pixmap.toImage()), minColours) << name.toStdString();
     }

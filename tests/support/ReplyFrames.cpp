@@ -1,4 +1,4 @@
-#include "LinkTestFrames.h"
+#include "ReplyFrames.h"
 
 #include "link/Commands.h"
 #include "link/Frames.h"
@@ -6,15 +6,21 @@
 
 namespace brivel::test {
 
+QByteArray sealed(QByteArray reply)
+{
+    const qsizetype length = reply.size();
+    reply[1] = static_cast<char>(length >> 8);
+    reply[2] = static_cast<char>(length & 0xFF);
+    reply[length - 1] = static_cast<char>(FrameChecksum(reply.left(length - 1)));
+    return reply;
+}
+
 QByteArray replyFrame(quint8 echo, int length, quint8 fill)
 {
     QByteArray reply(length, static_cast<char>(fill));
     reply[0] = static_cast<char>(FrameLead);
-    reply[1] = static_cast<char>(length >> 8);
-    reply[2] = static_cast<char>(length & 0xFF);
     reply[3] = static_cast<char>(echo);
-    reply[length - 1] = static_cast<char>(FrameChecksum(reply.left(length - 1)));
-    return reply;
+    return sealed(reply);
 }
 
 QByteArray settingsReply(quint8 echo, quint8 major, quint8 minor, quint8 patch)
@@ -23,13 +29,23 @@ QByteArray settingsReply(quint8 echo, quint8 major, quint8 minor, quint8 patch)
     reply[4] = static_cast<char>(major);
     reply[5] = static_cast<char>(minor);
     reply[6] = static_cast<char>(patch);
-    reply[601] = static_cast<char>(FrameChecksum(reply.left(601)));
-    return reply;
+    return sealed(reply);
 }
 
 QByteArray liveReply(quint8 echo)
 {
     return replyFrame(echo, 57, 0x22);
+}
+
+QByteArray liveFrame(std::initializer_list<std::pair<int, int>> bytes)
+{
+    QByteArray frame = replyFrame(0x55, 57);
+    frame[34] = static_cast<char>(0xFF);
+    frame[35] = static_cast<char>(0xFF);
+    frame[48] = static_cast<char>(0xFF);
+    for (const auto& [offset, value] : bytes)
+        frame[offset] = static_cast<char>(value);
+    return sealed(frame);
 }
 
 QByteArray controllerLine(const QByteArray& reply)
