@@ -1,10 +1,12 @@
 // What one exchange with the controller costs the link itself, next to the
 // time that exchange spends on the 7200 bit/s line.
 
+#include "i18n/MessageTable.h"
 #include "link/ControllerLink.h"
 #include "link/Frames.h"
 #include "link/LineCoding.h"
-#include "link/LinkHost.h"
+#include "link/LinkListener.h"
+#include "link/LinkStatusView.h"
 #include "link/SerialPort.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -73,32 +75,21 @@ private:
     QByteArray incoming_;
 };
 
-class QuietHost final : public LinkHost {
+class QuietStatus final : public LinkStatusView {
 public:
     void setBusy(bool) override {}
-    QString statusText() const override { return status_; }
-    void setStatusText(const QString& text) override { status_ = text; }
-    void setLinkIndicator(const QString&, const QColor&) override {}
-    void setFileItemsAvailable(bool) override {}
+    void setStatusText(const QString&) override {}
+    void setOnline(bool) override {}
     void showConnectSwitch(bool) override {}
     void setConnectSwitchOnText(const QString&) override {}
-    void setReserveLedsFlashing(bool) override {}
-    void greyCylinderButtons() override {}
-    void hideErrorLed() override {}
-    QString faultMemoText() const override { return QString(); }
-    void setFaultMemoText(const QString&) override {}
-    void clearOscilloscopeChoices() override {}
-    void DecodeLiveFrame(const QByteArray& frame) override
-    {
-        benchmark::DoNotOptimize(frame.size());
-    }
-    void DecodeParameterBlock(const QByteArray&) override {}
-    void writeSettingsFile() override {}
-    void storeLanguage() override {}
-    QString message(int) const override { return QString(); }
+};
 
-private:
-    QString status_ = InitialStatusText;
+class FrameSink final : public LinkListener {
+public:
+    void liveReplyReceived(const QByteArray& reply) override
+    {
+        benchmark::DoNotOptimize(reply.size());
+    }
 };
 
 class QuietDialogs final : public Dialogs {
@@ -157,11 +148,14 @@ struct ConnectedLink {
     FedPort port;
     QuietDialogs dialogs;
     NullStore store;
-    QuietHost host;
-    ControllerLink link{port, clock, dialogs, store, host, [](int) {}};
+    MessageTable messages;
+    QuietStatus status;
+    FrameSink sink;
+    ControllerLink link{port, clock, dialogs, store, messages, status, [](int) {}};
 
     ConnectedLink()
     {
+        link.addListener(sink);
         port.setPortName(QStringLiteral("bench"));
         link.polaczClick();
         const QByteArray settings = reply(0x66, 602);

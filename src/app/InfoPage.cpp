@@ -84,7 +84,8 @@ InfoPage::InfoPage(QWidget* page, TAbFlashTimer& flashTimer, UrlOpener& urls)
     panel1_->installEventFilter(this);
 
     auto* title = new QLabel(QString::fromUtf8(MakerDetails::Company), panel1_);
-    title->setObjectName(QStringLiteral("Label22"));
+    // Not "Label22": that name belongs to a caption of the "Panel Gaz" page.
+    title->setObjectName(QStringLiteral("Info_title"));
     QFont titleFont = title->font();
     titleFont.setPixelSize(18);
     titleFont.setBold(true);

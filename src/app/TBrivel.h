@@ -1,52 +1,49 @@
 #pragma once
 
 #include "i18n/MessageTable.h"
-#include "live/LiveIndicators.h"
+#include "link/LinkListener.h"
 #include "platform/Platform.h"
 
 #include <QtCore/QByteArray>
 #include <QtCore/QList>
 #include <QtWidgets/QMainWindow>
 
-#include <array>
 #include <memory>
 
 class QAction;
-class QComboBox;
 class QFrame;
-class QLabel;
 class QMenu;
-class QStatusBar;
 class QTabWidget;
 
 namespace brivel {
 
+class BottomBar;
 class ControllerLink;
-class DiagnosticsPage;
+class CylinderButtons;
+class FaultBanner;
 class FaultPage;
-class HelpPage;
-class InfoPage;
-class LiveDecoder;
+class LeftColumn;
+class LiveModel;
+class MapLiveFeed;
 class OscilloscopePage;
 class SerialPort;
-class TAb270Meter;
-class TAbColBitBtn;
-class TAbDBColBitBtn;
+class SettingsModel;
 class TAbFlashTimer;
-class TAbValueInd;
-class WindowLinkHost;
+class WindowCommandSender;
+class WindowPages;
 
 // What the window takes from its surroundings beyond the platform.
 struct WindowOptions {
     // The width of the screen; 0 asks the primary screen.
     int screenWidth = 0;
-    // Offer the emulated controller as the port "Demo" after the real ones.
-    bool offerDemo = false;
+    // The port name under which the emulated controller is offered after the
+    // real ports; empty offers none.
+    QString demoPortName;
 };
 
-// The one window of the program. It owns every control; the behaviour of each
-// subsystem is attached from that subsystem's own classes.
-class TBrivel : public QMainWindow {
+// The one window of the program: the menus, the tab control and the wiring
+// of the subsystems' models, panels and pages, which build their own controls.
+class TBrivel : public QMainWindow, private LinkListener {
     Q_OBJECT
 public:
     TBrivel(const Platform& platform, SerialPort& port, const WindowOptions& options = {},
@@ -58,12 +55,17 @@ public:
     SerialPort& comPort1() const { return port_; }
     ControllerLink& link() const { return *link_; }
     const MessageTable& messageTable() const { return messages_; }
-    LiveDecoder& liveDecoder() const { return *liveDecoder_; }
-    const LiveIndicators& liveIndicators() const { return live_; }
-    OscilloscopePage& oscilloscopePage() const { return *oscilloscopePage_; }
-    FaultPage& faultPage() const { return *faultPage_; }
+    LiveModel& liveModel() const { return *liveModel_; }
+    SettingsModel& settingsModel() const { return *settingsModel_; }
+    MapLiveFeed& mapFeed() const { return *mapFeed_; }
+    WindowPages& pages() const { return *pages_; }
+    LeftColumn& leftColumn() const { return *leftColumn_; }
+    BottomBar& bottomBar() const { return *bottomBar_; }
+    FaultBanner& faultBanner() const { return *faultBanner_; }
+    OscilloscopePage& oscilloscopePage() const;
+    FaultPage& faultPage() const;
     // The controller's settings image as last read.
-    const QByteArray& parameterBlock() const { return parameterBlock_; }
+    const QByteArray& parameterBlock() const;
     QString statusText() const;
 
     // Handlers of the menu.
@@ -80,18 +82,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    friend class WindowLinkHost;
-
     void buildMenu();
     void buildPanel();
-    void buildLeftColumn(QWidget* panel);
-    void buildBottomBar(QWidget* panel);
-    void buildPages();
-    void buildLevelGauge(QWidget* page);
-    // A captioned read-out in row `row` of a left-column group.
-    TAbValueInd* addReadout(QWidget* group, int row, const QString& labelName,
-                            const QString& caption, const QString& name, const QString& format,
-                            const QString& unit);
+    void connectLink();
 
     void FormCreate();
     void FormClose();
@@ -99,9 +92,17 @@ private:
     void restorePorts();
     void restoreSettings();
     void storeLanguage();
+    void setBusy(bool busy);
+    void setFileItemsAvailable(bool available);
 
     QAction* addPortItem(const QString& name, const QString& caption);
-    void queueCommand(int retries, const QByteArray& command);
+
+    // LinkListener: the "Plik" items follow the connection; the disconnect
+    // stores the language after the port settings.
+    void linkConnected() override { setFileItemsAvailable(true); }
+    void linkDisconnected() override { setFileItemsAvailable(false); }
+    void portSettingsStored() override { storeLanguage(); }
+    void saveRequested() override;
 
     Platform platform_;
     SerialPort& port_;
@@ -109,8 +110,10 @@ private:
     QString currentLanguage_ = QStringLiteral("PolskiPL");
     bool closed_ = false;
     MessageTable messages_;
-    QByteArray parameterBlock_;
     std::unique_ptr<TAbFlashTimer> flashTimer_;
+    std::unique_ptr<LiveModel> liveModel_;
+    std::unique_ptr<SettingsModel> settingsModel_;
+    std::unique_ptr<MapLiveFeed> mapFeed_;
 
     QMenu* portMenu_ = nullptr;
     QAction* odczyt1_ = nullptr;
@@ -122,24 +125,15 @@ private:
 
     QFrame* panel1Gora_ = nullptr;
     QTabWidget* tabControl_ = nullptr;
-    QLabel* staticText1_ = nullptr;
-    QLabel* statusPanel_ = nullptr;
-    QStatusBar* statusBar1_ = nullptr;
-    QComboBox* szybkosc_ = nullptr;
-    QComboBox* comComboBox1_ = nullptr;
-    TAbDBColBitBtn* polaczSwitch_ = nullptr;
-    std::array<TAbColBitBtn*, 8> cylinderButtons_{};
-    LiveIndicators live_;
+    LeftColumn* leftColumn_ = nullptr;
+    CylinderButtons* cylinderButtons_ = nullptr;
+    BottomBar* bottomBar_ = nullptr;
+    FaultBanner* faultBanner_ = nullptr;
+    std::unique_ptr<WindowPages> pages_;
 
-    InfoPage* infoPage_ = nullptr;
-    HelpPage* helpPage_ = nullptr;
-    FaultPage* faultPage_ = nullptr;
-    DiagnosticsPage* diagnosticsPage_ = nullptr;
-    OscilloscopePage* oscilloscopePage_ = nullptr;
-
-    std::unique_ptr<WindowLinkHost> linkHost_;
+    // Last: the link goes first, while everything it tells still exists.
     std::unique_ptr<ControllerLink> link_;
-    std::unique_ptr<LiveDecoder> liveDecoder_;
+    std::unique_ptr<WindowCommandSender> commandSender_;
 };
 
 }  // namespace brivel

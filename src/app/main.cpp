@@ -4,6 +4,7 @@
 #include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/QtUrlOpener.h"
 #include "sim/DemoPort.h"
 
 #include <QtWidgets/QApplication>
@@ -29,7 +30,7 @@ int main(int argc, char* argv[])
     platform.urls = &urls;
 
     brivel::WindowOptions options;
-    options.offerDemo = true;
+    options.demoPortName = brivel::sim::DemoPortName;
     brivel::TBrivel window(platform, *port, options);
     dialogs.setParent(&window);
     window.show();

@@ -3,13 +3,13 @@
 #include "link/Commands.h"
 #include "link/Frames.h"
 #include "link/LineCoding.h"
-#include "link/LinkHost.h"
+#include "i18n/MessageTable.h"
+#include "link/LinkListener.h"
+#include "link/LinkStatusView.h"
 #include "link/SerialPort.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorHandler.h"
-
-#include <QtGui/QColor>
 
 namespace brivel {
 
@@ -17,10 +17,6 @@ namespace {
 
 const QString InitErrorText = QStringLiteral("Init Error");
 const QString RetriesSpentText = QStringLiteral("Time out - Error1");
-const QString OnlineText = QStringLiteral("online");
-const QString OfflineText = QStringLiteral("offline");
-const QColor OnlineColor(0, 128, 0);
-const QColor OfflineColor(255, 0, 0);
 const QString CustomRate = QStringLiteral("Custom");
 const QString SwitchConnectingText = QStringLiteral("COM x");
 const QString SwitchOnSuffix = QStringLiteral(" - ON");
@@ -51,11 +47,13 @@ private:
 };
 
 ControllerLink::ControllerLink(SerialPort& port, Clock& clock, Dialogs& dialogs,
-                               SettingsStore& settings, LinkHost& host, PauseFunction pause)
+                               SettingsStore& settings, const MessageTable& messages,
+                               LinkStatusView& status, PauseFunction pause)
     : port_(port),
       dialogs_(dialogs),
       settings_(settings),
-      host_(host),
+      messages_(messages),
+      status_(status),
       pause_(std::move(pause)),
       Timer_Count(clock.createTimer()),
       Timer_Czekaj_na_odczyt(clock.createTimer())
@@ -74,6 +72,18 @@ ControllerLink::~ControllerLink()
     port_.setReceiveHandler(nullptr);
     Timer_Count->stop();
     Timer_Czekaj_na_odczyt->stop();
+}
+
+void ControllerLink::addListener(LinkListener& listener)
+{
+    listeners_.push_back(&listener);
+}
+
+template <typename Event>
+void ControllerLink::tell(Event event)
+{
+    for (LinkListener* listener : listeners_)
+        event(*listener);
 }
 
 void ControllerLink::handle(const std::function<void()>& body)
@@ -146,9 +156,22 @@ void ControllerLink::QueueCommand(const QByteArray& command, const QByteArray& f
     showPendingMessages();
 }
 
+void ControllerLink::queueCommand(int retries, const QByteArray& command,
+                                  const QByteArray& firstFollowUp, const QByteArray& secondFollowUp)
+{
+    setCommandRetries(retries);
+    QueueCommand(command, firstFollowUp, secondFollowUp);
+}
+
 void ControllerLink::enterBusyState()
 {
     enterBusy();
+}
+
+void ControllerLink::setSlowPolling(bool slow)
+{
+    const int interval = Timer_Count->interval();
+    Timer_Count->setInterval(slow ? interval | LongTransferBit : interval & IntervalMask);
 }
 
 bool ControllerLink::isBusy() const
@@ -175,17 +198,13 @@ void ControllerLink::connectLink(Sender sender)
     state_ = LinkState::W_s_0;
     Timer_Count->stop();
     Timer_Czekaj_na_odczyt->start();
-    host_.clearOscilloscopeChoices();
+    tell([](LinkListener& l) { l.linkConnecting(); });
     enterBusy();
     SendEncoded(port_, ConnectFrame(), pause_);
 }
 
 void ControllerLink::disconnectLink()
 {
-    host_.hideErrorLed();
-    // Blanking the indicators below fills the memo with the filler frame's
-    // faults; the user keeps seeing what was listed before.
-    const QString memo = host_.faultMemoText();
     port_.close();
     state_ = LinkState::Disconnected;
     CurrentCode = -1;
@@ -195,18 +214,12 @@ void ControllerLink::disconnectLink()
     Timer_Czekaj_na_odczyt->stop();
     Timer_Count->stop();
     showSwitch(false);
-    ReceiveBuffer = FillerFrame();
-    host_.DecodeLiveFrame(ReceiveBuffer);
     ReceiveBuffer.clear();
-    host_.hideErrorLed();
-    host_.setFileItemsAvailable(false);
-    host_.setLinkIndicator(OfflineText, OfflineColor);
-    host_.setReserveLedsFlashing(false);
-    host_.greyCylinderButtons();
+    tell([](LinkListener& l) { l.linkDisconnected(); });
+    status_.setOnline(false);
     port_.storeSettings(settings_);
-    host_.storeLanguage();
-    host_.setBusy(false);
-    host_.setFaultMemoText(memo);
+    tell([](LinkListener& l) { l.portSettingsStored(); });
+    status_.setBusy(false);
 }
 
 bool ControllerLink::queueCommand(const QByteArray& command, const QByteArray& firstFollowUp,
@@ -291,13 +304,14 @@ void ControllerLink::receiveConnectPiece(const QByteArray& piece)
         return;
     }
     // The version is checked once per run, at the first accepted handshake.
-    if (host_.statusText() == InitialStatusText) {
+    if (!versionShown_) {
         const auto version = VersionText(ReceiveBuffer);
         if (!version || *version != AcceptedVersion) {
             disconnectLink();
             return;
         }
-        host_.setStatusText(StatusVersionText(ReceiveBuffer));
+        status_.setStatusText(StatusVersionText(ReceiveBuffer));
+        versionShown_ = true;
     }
     state_ = LinkState::T_C_start;
     Timer_Count->start();
@@ -363,8 +377,10 @@ void ControllerLink::countTick()
         return;
     }
     Timer_Count->stop();
-    if (state_ == LinkState::Count && CommandQueue[0].isEmpty())
-        host_.DecodeLiveFrame(ReceiveBuffer);
+    if (state_ == LinkState::Count && CommandQueue[0].isEmpty()) {
+        const QByteArray& reply = ReceiveBuffer;
+        tell([&reply](LinkListener& l) { l.liveReplyReceived(reply); });
+    }
     ExpectedLength = 0;
     ReceiveBuffer.clear();
     state_ = LinkState::Read_count;
@@ -389,37 +405,37 @@ void ControllerLink::applySettingsReply()
 {
     endBusy();
     const QByteArray block = ReceiveBuffer;
-    host_.DecodeParameterBlock(block);
+    tell([&block](LinkListener& l) { l.settingsImageReceived(block); });
     CurrentCode = -1;
     // Emptied before the file write: its boxes keep ticks coming, and such a
     // tick must not hand the settings image to the live decoder.
     ReceiveBuffer.clear();
     if (takeSaveMarker())
-        host_.writeSettingsFile();
+        tell([](LinkListener& l) { l.saveRequested(); });
 }
 
 void ControllerLink::applyConnectReply()
 {
-    host_.DecodeParameterBlock(ReceiveBuffer);
+    const QByteArray block = ReceiveBuffer;
+    tell([&block](LinkListener& l) { l.settingsImageReceived(block); });
     ReceiveBuffer.clear();
     state_ = LinkState::Count;
     switchChanged(SwitchChange::ShownOn);
-    host_.setConnectSwitchOnText(port_.portName() + SwitchOnSuffix);
-    host_.setReserveLedsFlashing(true);
-    host_.setLinkIndicator(OnlineText, OnlineColor);
-    host_.setFileItemsAvailable(true);
+    status_.setConnectSwitchOnText(port_.portName() + SwitchOnSuffix);
+    tell([](LinkListener& l) { l.linkConnected(); });
+    status_.setOnline(true);
     endBusy();
 }
 
 void ControllerLink::replyTimeout()
 {
-    host_.setBusy(false);
+    status_.setBusy(false);
     Timer_Czekaj_na_odczyt->stop();
     if (ConnectAttempts > 0 && connecting())
         connectLink(Sender::None);
     if (ConnectAttempts < 1 || !connecting()) {
         disconnectLink();
-        pendingMessages_.push_back(host_.message(TimeoutMessageRow));
+        pendingMessages_.push_back(messages_.message(TimeoutMessageRow));
     }
 }
 
@@ -435,7 +451,7 @@ void ControllerLink::switchChanged(SwitchChange change)
         case SwitchChange::SwitchedOnByUser:
             if (port_.portName().isEmpty())
                 return;
-            host_.setConnectSwitchOnText(SwitchConnectingText);
+            status_.setConnectSwitchOnText(SwitchConnectingText);
             connectLink(Sender::User);
             break;
         case SwitchChange::SwitchedOffByUser:
@@ -481,20 +497,20 @@ void ControllerLink::useLineRate()
 
 void ControllerLink::enterBusy()
 {
-    host_.setBusy(true);
+    status_.setBusy(true);
     Timer_Count->setInterval(Timer_Count->interval() | LongTransferBit);
 }
 
 void ControllerLink::endBusy()
 {
-    host_.setBusy(false);
+    status_.setBusy(false);
     Timer_Count->setInterval(Timer_Count->interval() & IntervalMask);
 }
 
 void ControllerLink::showSwitch(bool on)
 {
     showingSwitch_ = true;
-    host_.showConnectSwitch(on);
+    status_.showConnectSwitch(on);
     showingSwitch_ = false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/CommandSender.h"
 #include "link/LinkState.h"
 #include "link/SendEncoded.h"
 
@@ -15,7 +16,9 @@ namespace brivel {
 
 class Clock;
 class Dialogs;
-class LinkHost;
+class LinkListener;
+class LinkStatusView;
+class MessageTable;
 class SerialPort;
 class SettingsStore;
 class Timer;
@@ -25,8 +28,9 @@ class Timer;
 // commands in between polls, collects every reply from the pieces the port
 // delivers, and disconnects on time-outs. Everything runs on the window
 // thread; the window calls the handlers below from its menu, its connect
-// switch and its shutdown, and features call QueueCommand.
-class ControllerLink {
+// switch and its shutdown, and features send through CommandSender. What
+// happens is told to the status view and to the listeners.
+class ControllerLink final : public CommandSender {
 public:
     enum class Sender { User, None };
     // What the connect switch reports: shown on by the link itself (no
@@ -38,9 +42,7 @@ public:
     static constexpr int LongTransferBit = 0x400;
     static constexpr int ReplyTimeoutMs = 3000;
     static constexpr int ConnectAttemptsPerConnect = 5;
-    // Retry budgets callers set before QueueCommand.
-    static constexpr int RetriesForEditors = 5;
-    static constexpr int RetriesForMapSteps = 7;
+    // The retry budget of a follow-up when it moves up to slot 0.
     static constexpr int RetriesForFollowUps = 7;
     static constexpr int LineRate = 7200;
     static constexpr int TimeoutMessageRow = 11;
@@ -49,10 +51,12 @@ public:
     inline static const QByteArray SaveMarker = QByteArrayLiteral("ZAPIS");
 
     // None of the references is owned; all must outlive the link. `pause`
-    // waits between the pieces of a long command.
+    // waits between the pieces of a long command. The messages are read from
+    // the table's working column when they are shown.
     ControllerLink(SerialPort& port, Clock& clock, Dialogs& dialogs, SettingsStore& settings,
-                   LinkHost& host, PauseFunction pause = linePause);
-    ~ControllerLink();
+                   const MessageTable& messages, LinkStatusView& status,
+                   PauseFunction pause = linePause);
+    ~ControllerLink() override;
     ControllerLink(const ControllerLink&) = delete;
     ControllerLink& operator=(const ControllerLink&) = delete;
 
@@ -69,6 +73,19 @@ public:
     // disconnect sequence runs once.
     void shutdown();
 
+    // Listeners are told of each event in the order they were added. Not
+    // owned; each must outlive the link.
+    void addListener(LinkListener& listener);
+
+    // CommandSender. Errors of a disconnect that spent the retries are
+    // raised to the caller's handler.
+    void queueCommand(int retries, const QByteArray& command,
+                      const QByteArray& firstFollowUp = QByteArray(),
+                      const QByteArray& secondFollowUp = QByteArray()) override;
+    bool commandPending() const override { return !CommandQueue[0].isEmpty(); }
+    void enterBusyState() override;
+    void setSlowPolling(bool slow) override;
+
     // Callers set the retry budget (transmissions + 1), then queue; a budget
     // left unset counts as RetriesForEditors. The command is the code byte
     // and its payload; an empty follow-up leaves its slot as it is. Raises
@@ -76,8 +93,6 @@ public:
     void setCommandRetries(int retries) { CommandRetries = retries; }
     void QueueCommand(const QByteArray& command, const QByteArray& firstFollowUp = QByteArray(),
                       const QByteArray& secondFollowUp = QByteArray());
-    // The busy state of a long transfer; the next settings image ends it.
-    void enterBusyState();
 
     LinkState linkState() const { return state_; }
     const QByteArray& receiveBuffer() const { return ReceiveBuffer; }
@@ -85,10 +100,11 @@ public:
     int connectAttempts() const { return ConnectAttempts; }
     int commandRetries() const { return CommandRetries; }
     const std::array<QByteArray, 3>& commandQueue() const { return CommandQueue; }
-    // A command waits for its acknowledgement.
-    bool commandPending() const { return !CommandQueue[0].isEmpty(); }
     int currentCode() const { return CurrentCode; }
     bool isBusy() const;
+    // The first accepted handshake of the run has shown the firmware version;
+    // later handshakes skip the check.
+    bool versionShown() const { return versionShown_; }
     const Timer& countTimer() const { return *Timer_Count; }
     const Timer& replyTimer() const { return *Timer_Czekaj_na_odczyt; }
 
@@ -121,11 +137,15 @@ private:
     void endBusy();
     void showSwitch(bool on);
     bool connecting() const;
+    template <typename Event>
+    void tell(Event event);
 
     SerialPort& port_;
     Dialogs& dialogs_;
     SettingsStore& settings_;
-    LinkHost& host_;
+    const MessageTable& messages_;
+    LinkStatusView& status_;
+    std::vector<LinkListener*> listeners_;
     PauseFunction pause_;
 
     LinkState state_ = LinkState::Disconnected;
@@ -139,6 +159,7 @@ private:
     std::unique_ptr<Timer> Timer_Czekaj_na_odczyt;
 
     bool showingSwitch_ = false;
+    bool versionShown_ = false;
     int handlerDepth_ = 0;
     std::vector<QString> pendingMessages_;
 };

@@ -1,5 +1,6 @@
 #include "live/DiagnosticsPage.h"
 
+#include "live/LiveModel.h"
 #include "widgets/TAbVBar.h"
 #include "widgets/TBarSettings.h"
 #include "widgets/TSignalSettings.h"
@@ -25,7 +26,8 @@ TAbVBar* makeBar(TAbFlashTimer& flashTimer, QWidget* page, const QString& name, 
 
 }  // namespace
 
-DiagnosticsPage::DiagnosticsPage(QWidget* page, TAbFlashTimer& flashTimer) : QObject(page)
+DiagnosticsPage::DiagnosticsPage(QWidget* page, TAbFlashTimer& flashTimer, LiveModel& model)
+    : QObject(page)
 {
     for (int k = 0; k < 8; ++k) {
         petrol_[k] = makeBar(flashTimer, page, QStringLiteral("Skala_PB_time%1A").arg(k + 1), 0, 30,
@@ -42,6 +44,16 @@ DiagnosticsPage::DiagnosticsPage(QWidget* page, TAbFlashTimer& flashTimer) : QOb
     auto* gasCaption = new QLabel(QStringLiteral("Gaz [ms]"), page);
     gasCaption->setObjectName(QStringLiteral("Gaz_1A"));
     gasCaption->setGeometry(17, 313, 200, 16);
+    model.addObserver(*this);
+}
+
+void DiagnosticsPage::liveChanged(const LiveSnapshot& s, LiveChanges changes)
+{
+    if (!(changes & FrameDecoded))
+        return;
+    gas_->setValue(s.gasTime);
+    for (int k = 0; k < 8; ++k)
+        petrol_[k]->setValue(s.petrolTimes[k]);
 }
 
 }  // namespace brivel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "live/LiveObserver.h"
+
 #include <QtCore/QObject>
 
 #include <array>
@@ -8,18 +10,21 @@ class QWidget;
 
 namespace brivel {
 
+class LiveModel;
 class TAbFlashTimer;
 class TAbVBar;
 
 // The "Diagnostyka" page: the petrol injection time of each cylinder and the
 // gas injection time as LED bar graphs.
-class DiagnosticsPage : public QObject {
+class DiagnosticsPage : public QObject, public LiveObserver {
     Q_OBJECT
 public:
-    DiagnosticsPage(QWidget* page, TAbFlashTimer& flashTimer);
+    DiagnosticsPage(QWidget* page, TAbFlashTimer& flashTimer, LiveModel& model);
 
     const std::array<TAbVBar*, 8>& petrolBars() const { return petrol_; }
     TAbVBar* gasBar() const { return gas_; }
+
+    void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
 
 private:
     std::array<TAbVBar*, 8> petrol_{};

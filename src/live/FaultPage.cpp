@@ -1,18 +1,17 @@
 #include "live/FaultPage.h"
 
+#include "link/CommandSender.h"
+#include "link/Commands.h"
 #include "live/FaultMemo.h"
+#include "live/LiveModel.h"
+#include "settings/SettingsModel.h"
 
-#include <QtGui/QMouseEvent>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
-#include <QtWidgets/QTabWidget>
 
 namespace brivel {
 
 namespace {
-
-constexpr int ErrorPageIndex = 5;
-constexpr int EditorRetries = 5;
 
 void colourText(QWidget* widget, const QColor& color, QPalette::ColorRole role)
 {
@@ -26,10 +25,11 @@ void colourText(QWidget* widget, const QColor& color, QPalette::ColorRole role)
 
 }  // namespace
 
-FaultPage::FaultPage(QWidget* page, QTabWidget* tabs, QWidget* banner, QueueCommand queue)
-    : QObject(page), tabs_(tabs), banner_(banner), queue_(std::move(queue))
+FaultPage::FaultPage(QWidget* page, LiveModel& live, SettingsModel& settings, CommandSender& sender)
+    : QObject(page), live_(live), settings_(settings), sender_(sender)
 {
-    label19_ = new QLabel(QStringLiteral("Błędy aktualne"), page);
+    // The two captions follow the language: the caption table fills them.
+    label19_ = new QLabel(page);
     label19_->setObjectName(QStringLiteral("Label19"));
     label19_->setGeometry(8, 6, 400, 16);
 
@@ -44,7 +44,7 @@ FaultPage::FaultPage(QWidget* page, QTabWidget* tabs, QWidget* banner, QueueComm
     colourText(button2_, QColor(255, 0, 0), QPalette::ButtonText);
     connect(button2_, &QPushButton::clicked, this, &FaultPage::Button2Click);
 
-    label18_ = new QLabel(QStringLiteral("Błędy zarejestrowane"), page);
+    label18_ = new QLabel(page);
     label18_->setObjectName(QStringLiteral("Label18"));
     label18_->setGeometry(8, 236, 400, 16);
 
@@ -53,28 +53,29 @@ FaultPage::FaultPage(QWidget* page, QTabWidget* tabs, QWidget* banner, QueueComm
     registered_->setGeometry(8, 254, 570, 208);
     colourText(registered_, QColor(255, 0, 255), QPalette::Text);
 
-    banner_->installEventFilter(this);
-}
-
-bool FaultPage::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == banner_ && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        Error_LedClick();
-    return QObject::eventFilter(watched, event);
+    live.addObserver(*this);
+    settings.addObserver(*this);
 }
 
 void FaultPage::Button2Click()
 {
-    queue_(EditorRetries, QByteArray("\x10\x00", 2));
-    // Emptied at once: the stored list comes back only with the next settings read.
-    actual_->setText(QString());
-    registered_->setText(QString());
+    sender_.queueCommand(CommandSender::RetriesForEditors,
+                         command::make(command::ClearFaultMemory, {0x00}));
+    // Emptied at once: the current list comes back with the next frame, the
+    // stored one with the next settings read.
+    live_.clearFaultText();
+    settings_.clearStoredFaultText();
 }
 
-void FaultPage::Error_LedClick()
+void FaultPage::liveChanged(const LiveSnapshot& s, LiveChanges changes)
 {
-    tabs_->setCurrentIndex(ErrorPageIndex);
+    if (changes & FaultsChanged)
+        actual_->setText(s.faultText);
+}
+
+void FaultPage::settingsChanged(const SettingsModel& model)
+{
+    registered_->setText(model.storedFaultText());
 }
 
 }  // namespace brivel

@@ -1,28 +1,27 @@
 #pragma once
 
-#include <QtCore/QByteArray>
-#include <QtCore/QObject>
+#include "live/LiveObserver.h"
+#include "settings/SettingsObserver.h"
 
-#include <functional>
+#include <QtCore/QObject>
 
 class QLabel;
 class QPushButton;
-class QTabWidget;
 class QWidget;
 
 namespace brivel {
 
+class CommandSender;
 class FaultMemo;
+class LiveModel;
+class SettingsModel;
 
-// The "Error" page: the current and the stored faults, the button that clears
-// the controller's fault memory, and the banner that leads here.
-class FaultPage : public QObject {
+// The "Error" page: the current and the stored faults, and the button that
+// clears the controller's fault memory.
+class FaultPage : public QObject, public LiveObserver, public SettingsObserver {
     Q_OBJECT
 public:
-    // Sends a command through the link's queue with the given retry budget.
-    using QueueCommand = std::function<void(int retries, const QByteArray& command)>;
-
-    FaultPage(QWidget* page, QTabWidget* tabs, QWidget* banner, QueueCommand queue);
+    FaultPage(QWidget* page, LiveModel& live, SettingsModel& settings, CommandSender& sender);
 
     FaultMemo* actualErrors() const { return actual_; }
     FaultMemo* registeredErrors() const { return registered_; }
@@ -31,15 +30,14 @@ public:
     QLabel* registeredCaption() const { return label18_; }
 
     void Button2Click();
-    void Error_LedClick();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
+    void settingsChanged(const SettingsModel& model) override;
 
 private:
-    QTabWidget* tabs_;
-    QWidget* banner_;
-    QueueCommand queue_;
+    LiveModel& live_;
+    SettingsModel& settings_;
+    CommandSender& sender_;
     QLabel* label19_ = nullptr;
     QLabel* label18_ = nullptr;
     FaultMemo* actual_ = nullptr;

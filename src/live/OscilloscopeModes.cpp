@@ -1,15 +1,18 @@
 #include "live/OscilloscopeModes.h"
 
+#include "live/LiveSnapshot.h"
+
 namespace brivel::live {
 
 const std::array<ModeSetup, 5>& oscilloscopeModes()
 {
+    // The captions that follow the language come from the caption table.
     // Channel 1 units end in a space and channel 2 units begin with one: they
     // stand beside the left and the right scale.
     static const std::array<ModeSetup, 5> modes = {{
         {OscilloscopeMode::PetrolGas,
          "OSC_PETROL_LPG",
-         "Inj. Petrol / Gaz  [ms]",
+         nullptr,
          {"Petrol", "[ms] ", 40, LiveSource::PetrolTime1},
          {"Gaz", " [ms]", 40, LiveSource::GasTime},
          false},
@@ -21,7 +24,7 @@ const std::array<ModeSetup, 5>& oscilloscopeModes()
          false},
         {OscilloscopeMode::Temperatures,
          "TEMP_LPG_RED",
-         "Temp Gaz / Red [°C]",
+         nullptr,
          {"Gaz", "[°C] ", 120, LiveSource::GasTemp},
          {"Red", " [°C]", 120, LiveSource::ReducerTemp},
          false},
@@ -39,6 +42,31 @@ const std::array<ModeSetup, 5>& oscilloscopeModes()
          true},
     }};
     return modes;
+}
+
+float channelValue(const LiveSnapshot& s, LiveSource source)
+{
+    switch (source) {
+        case LiveSource::PetrolTime1:
+            return s.petrolTimes[0];
+        case LiveSource::GasTime:
+            return s.gasTime;
+        case LiveSource::ManifoldPressure:
+            return s.manifoldPressure;
+        case LiveSource::GasPressure:
+            return s.gasPressure;
+        case LiveSource::GasTemp:
+            return s.gasTemp;
+        case LiveSource::ReducerTemp:
+            return s.reducerTemp;
+        case LiveSource::RpmThousands:
+            return s.rpmThousands;
+        case LiveSource::Lambda1:
+            return s.lambda1;
+        case LiveSource::Lambda2:
+            return s.lambda2;
+    }
+    return 0;
 }
 
 }  // namespace brivel::live

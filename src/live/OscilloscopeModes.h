@@ -4,6 +4,10 @@
 
 #include <array>
 
+namespace brivel {
+struct LiveSnapshot;
+}
+
 namespace brivel::live {
 
 // Which pair of live values the oscilloscope shows.
@@ -33,6 +37,7 @@ struct ChannelSetup {
 struct ModeSetup {
     OscilloscopeMode mode;
     const char* buttonName;
+    // Null where the caption follows the language (from the caption table).
     const char* caption;
     ChannelSetup ch1;
     ChannelSetup ch2;
@@ -41,5 +46,8 @@ struct ModeSetup {
 };
 
 const std::array<ModeSetup, 5>& oscilloscopeModes();
+
+// The value a channel shows, as its indicator shows it.
+float channelValue(const LiveSnapshot& snapshot, LiveSource source);
 
 }  // namespace brivel::live

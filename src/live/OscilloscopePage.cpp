@@ -1,7 +1,7 @@
 #include "live/OscilloscopePage.h"
 
+#include "live/LiveModel.h"
 #include "widgets/TAbMiniTrend.h"
-#include "widgets/TAbValueInd.h"
 #include "widgets/TSignalSettings.h"
 
 #include <QtWidgets/QButtonGroup>
@@ -10,23 +10,20 @@
 
 namespace brivel {
 
-OscilloscopePage::OscilloscopePage(QWidget* page, TAbFlashTimer& flashTimer, TAbValueInd* lambda1,
-                                   TAbValueInd* lambda2)
-    : QObject(page), lambda1_(lambda1), lambda2_(lambda2)
+TAbMiniTrend* OscilloscopePage::makeTrend(TAbFlashTimer& flashTimer, QWidget* parent)
 {
-    oscyloskop_ = new TAbMiniTrend(flashTimer, page);
-    oscyloskop_->setObjectName(QStringLiteral("Oscyloskop"));
-    oscyloskop_->setGeometry(0, 10, 585, 327);
-    oscyloskop_->setOptions(TAbMiniTrend::opBevelOuter | TAbMiniTrend::opScaleCh1 |
-                            TAbMiniTrend::opScaleCh2 | TAbMiniTrend::opSignDescCh1 |
-                            TAbMiniTrend::opSignDescCh2 | TAbMiniTrend::opGrid);
-    oscyloskop_->setTimeScale(1);
+    auto* trend = new TAbMiniTrend(flashTimer, parent);
+    trend->setObjectName(QStringLiteral("Oscyloskop"));
+    trend->setGeometry(0, 10, 585, 327);
+    trend->setOptions(TAbMiniTrend::opBevelOuter | TAbMiniTrend::opScaleCh1 |
+                      TAbMiniTrend::opScaleCh2 | TAbMiniTrend::opSignDescCh1 |
+                      TAbMiniTrend::opSignDescCh2 | TAbMiniTrend::opGrid);
+    trend->setTimeScale(1);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     font.setBold(true);
-    oscyloskop_->setFont(font);
-    for (TSignalSettings* s :
-         {oscyloskop_->signalSettingsCh1(), oscyloskop_->signalSettingsCh2()}) {
+    trend->setFont(font);
+    for (TSignalSettings* s : {trend->signalSettingsCh1(), trend->signalSettingsCh2()}) {
         s->setValueRange(0, 50);
         s->setDigitalTo(50);
         s->setValueFormat(QStringLiteral("##0"));
@@ -34,8 +31,15 @@ OscilloscopePage::OscilloscopePage(QWidget* page, TAbFlashTimer& flashTimer, TAb
         s->setName2(QStringLiteral(" "));
         s->setValueUnit(QStringLiteral(" "));
     }
-    oscyloskop_->setDigitCh1(0);
-    oscyloskop_->setDigitCh2(0);
+    trend->setDigitCh1(0);
+    trend->setDigitCh2(0);
+    return trend;
+}
+
+OscilloscopePage::OscilloscopePage(QWidget* page, TAbFlashTimer& flashTimer, LiveModel& model)
+    : QObject(page), model_(model)
+{
+    oscyloskop_ = makeTrend(flashTimer, page);
 
     radioGroup1_ = new QGroupBox(page);
     radioGroup1_->setObjectName(QStringLiteral("RadioGroup1"));
@@ -43,7 +47,8 @@ OscilloscopePage::OscilloscopePage(QWidget* page, TAbFlashTimer& flashTimer, TAb
     auto* exclusive = new QButtonGroup(this);
     const auto& modes = live::oscilloscopeModes();
     for (size_t i = 0; i < modes.size(); ++i) {
-        auto* button = new QRadioButton(QString::fromUtf8(modes[i].caption), radioGroup1_);
+        const QString caption = modes[i].caption ? QString::fromUtf8(modes[i].caption) : QString();
+        auto* button = new QRadioButton(caption, radioGroup1_);
         button->setObjectName(QLatin1String(modes[i].buttonName));
         button->setGeometry(16 + static_cast<int>(i % 2) * 280, 12 + static_cast<int>(i / 2) * 32,
                             260, 24);
@@ -56,11 +61,13 @@ OscilloscopePage::OscilloscopePage(QWidget* page, TAbFlashTimer& flashTimer, TAb
                 choose(mode);
         });
     }
+    model.addObserver(*this);
 }
 
 void OscilloscopePage::choose(live::OscilloscopeMode mode)
 {
     const live::ModeSetup& setup = live::oscilloscopeModes()[static_cast<size_t>(mode)];
+    chosen_ = mode;
     buttons_[static_cast<size_t>(mode)]->setChecked(true);
     TSignalSettings* ch1 = oscyloskop_->signalSettingsCh1();
     TSignalSettings* ch2 = oscyloskop_->signalSettingsCh2();
@@ -71,9 +78,9 @@ void OscilloscopePage::choose(live::OscilloscopeMode mode)
     ch2->setValueUnit(QString::fromUtf8(setup.ch2.unit));
     float top = setup.ch2.valueTo;
     if (setup.lambdaTop) {
-        const TAbValueInd* lambda =
-            mode == live::OscilloscopeMode::RpmLambda1 ? lambda1_ : lambda2_;
-        top = lambda->signalSettings()->valueTo();
+        // The range top as it is now; a later latch does not reach the copy.
+        const LiveSnapshot& live = model_.snapshot();
+        top = mode == live::OscilloscopeMode::RpmLambda1 ? live.lambda1Top : live.lambda2Top;
     }
     ch2->setValueTo(top);
 }
@@ -82,15 +89,25 @@ void OscilloscopePage::clearLambdaModes()
 {
     for (live::OscilloscopeMode mode :
          {live::OscilloscopeMode::RpmLambda1, live::OscilloscopeMode::RpmLambda2}) {
-        QRadioButton* button = buttons_[static_cast<size_t>(mode)];
-        if (!button->isChecked())
+        if (chosen_ != mode)
             continue;
+        chosen_.reset();
         // An exclusive group refuses to uncheck its checked button.
+        QRadioButton* button = buttons_[static_cast<size_t>(mode)];
         QButtonGroup* group = button->group();
         group->setExclusive(false);
         button->setChecked(false);
         group->setExclusive(true);
     }
+}
+
+void OscilloscopePage::liveChanged(const LiveSnapshot& s, LiveChanges changes)
+{
+    if (!(changes & FrameDecoded) || !chosen_)
+        return;
+    const live::ModeSetup& setup = live::oscilloscopeModes()[static_cast<size_t>(*chosen_)];
+    oscyloskop_->setValueCh1(live::channelValue(s, setup.ch1.source));
+    oscyloskop_->setValueCh2(live::channelValue(s, setup.ch2.source));
 }
 
 }  // namespace brivel

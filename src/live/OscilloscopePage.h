@@ -1,10 +1,13 @@
 #pragma once
 
+#include "link/LinkListener.h"
+#include "live/LiveObserver.h"
 #include "live/OscilloscopeModes.h"
 
 #include <QtCore/QObject>
 
 #include <array>
+#include <optional>
 
 class QGroupBox;
 class QRadioButton;
@@ -12,25 +15,28 @@ class QWidget;
 
 namespace brivel {
 
+class LiveModel;
 class TAbFlashTimer;
 class TAbMiniTrend;
-class TAbValueInd;
 
 // The "Oscyloskop" page: the two-channel trend and the five buttons that
-// choose which pair of live values it shows.
-class OscilloscopePage : public QObject {
+// choose which pair of live values it shows. Each decoded frame pushes the
+// chosen pair; with no mode chosen nothing is pushed.
+class OscilloscopePage : public QObject, public LiveObserver, public LinkListener {
     Q_OBJECT
 public:
-    // The lambda read-outs lend their range tops to the lambda channels.
-    OscilloscopePage(QWidget* page, TAbFlashTimer& flashTimer, TAbValueInd* lambda1,
-                     TAbValueInd* lambda2);
+    // The lambda modes take their range tops from the model.
+    OscilloscopePage(QWidget* page, TAbFlashTimer& flashTimer, LiveModel& model);
+
+    // The trend as the page has it (Oscyloskop), before a mode is chosen.
+    static TAbMiniTrend* makeTrend(TAbFlashTimer& flashTimer, QWidget* parent);
 
     TAbMiniTrend* trend() const { return oscyloskop_; }
     QRadioButton* modeButton(live::OscilloscopeMode mode) const
     {
         return buttons_[static_cast<size_t>(mode)];
     }
-    const std::array<QRadioButton*, 5>& modeButtons() const { return buttons_; }
+    std::optional<live::OscilloscopeMode> chosenMode() const { return chosen_; }
 
     void OSC_PETROL_LPGClick() { choose(live::OscilloscopeMode::PetrolGas); }
     void OSC_MAP_P1Click() { choose(live::OscilloscopeMode::MapP1); }
@@ -42,14 +48,17 @@ public:
     // the probe's range top afresh.
     void clearLambdaModes();
 
+    void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
+    void linkConnecting() override { clearLambdaModes(); }
+
 private:
     void choose(live::OscilloscopeMode mode);
 
+    const LiveModel& model_;
     TAbMiniTrend* oscyloskop_ = nullptr;
     QGroupBox* radioGroup1_ = nullptr;
     std::array<QRadioButton*, 5> buttons_{};
-    TAbValueInd* lambda1_;
-    TAbValueInd* lambda2_;
+    std::optional<live::OscilloscopeMode> chosen_;
 };
 
 }  // namespace brivel

@@ -11,9 +11,4 @@ public:
     virtual void open(const QString& url) = 0;
 };
 
-class QtUrlOpener final : public UrlOpener {
-public:
-    void open(const QString& url) override;
-};
-
 }  // namespace brivel

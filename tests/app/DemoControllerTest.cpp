@@ -4,8 +4,10 @@
 #include "link/PortRouter.h"
 #include "live/FaultMemo.h"
 #include "live/FaultPage.h"
+#include "settings/SettingsModel.h"
 #include "live/OscilloscopePage.h"
 #include "sim/CurrentFault.h"
+#include "sim/DemoPort.h"
 #include "sim/EmulatorPort.h"
 #include "sim/LiveState.h"
 #include "widgets/TAbDBColBitBtn.h"
@@ -32,10 +34,10 @@ protected:
         device->presentPorts = {"ttyS0"};
         auto demo = std::make_unique<sim::EmulatorPort>(clock);
         emulator = &demo->emulator();
-        router = std::make_unique<PortRouter>(std::move(device), std::move(demo),
-                                              QStringLiteral("Demo"));
+        router =
+            std::make_unique<PortRouter>(std::move(device), std::move(demo), sim::DemoPortName);
         WindowOptions options;
-        options.offerDemo = true;
+        options.demoPortName = sim::DemoPortName;
         open(*router, options);
     }
 
@@ -114,7 +116,8 @@ TEST_F(DemoControllerTest, ResetOnTheErrorPageSendsTheClearCommand)
 {
     connectDemo();
     FaultPage& page = window->faultPage();
-    page.registeredErrors()->setText(QStringLiteral("1 - Błąd zasilania\r\n"));
+    window->settingsModel().setStoredFaultText(QStringLiteral("1 - Błąd zasilania\r\n"));
+    EXPECT_FALSE(page.registeredErrors()->text().isEmpty());
     QTest::mouseClick(page.resetButton(), Qt::LeftButton);
     EXPECT_TRUE(page.registeredErrors()->text().isEmpty());
     clock.advance(1000);
@@ -128,8 +131,10 @@ TEST_F(DemoControllerTest, ResetOnTheErrorPageSendsTheClearCommand)
 TEST_F(DemoControllerTest, DisconnectBlanksTheIndicatorsAndKeepsTheFaultList)
 {
     connectDemo();
+    emulator->live().setCurrentFault(sim::CurrentFault::Settings);
+    clock.advance(1000);
     FaultMemo* memo = window->faultPage().actualErrors();
-    memo->setText(QStringLiteral("1 - Złe ustawienia\r\n"));
+    ASSERT_EQ(memo->text(), QStringLiteral("1 - Złe ustawienia\r\n"));
     control<QAction>("rozlacz1")->trigger();
     EXPECT_EQ(memo->text(), QStringLiteral("1 - Złe ustawienia\r\n"));
     EXPECT_TRUE(control<QWidget>("Error_Led")->isHidden());

@@ -1,10 +1,11 @@
 #include "Bytes.h"
 #include "ReplyFrames.h"
 #include "QtPrinters.h"
-#include "RecordingLinkHost.h"
+#include "RecordingLink.h"
 #include "TestPlatform.h"
 #include "TestSerialPort.h"
 #include "VirtualClock.h"
+#include "i18n/MessageTable.h"
 #include "link/Commands.h"
 #include "link/ControllerLink.h"
 #include "link/Frames.h"
@@ -28,6 +29,7 @@ protected:
         port.setPortName(QStringLiteral("COM3"));
         port.setBaudRate(QStringLiteral("Custom"));
         port.setCustomBaudRate(7200);
+        link.addListener(events);
     }
 
     // The controller hands a reply over in pieces, cut at the given offsets.
@@ -53,7 +55,7 @@ protected:
         clock.advance(LongTick);
         ASSERT_EQ(link.linkState(), LinkState::Count);
         port.takeWritten();
-        host.calls.clear();
+        calls.clear();
     }
 
     // Ticks until a poll goes out, answering every command with a live
@@ -80,9 +82,12 @@ protected:
     TestSerialPort port;
     ScriptedDialogs dialogs;
     MemorySettingsStore store;
-    RecordingLinkHost host;
+    MessageTable messages;
+    QStringList calls;
+    RecordingStatusView status{calls};
+    RecordingLinkListener events{calls};
     int pauses = 0;
-    ControllerLink link{port, clock, dialogs, store, host, [this](int) { ++pauses; }};
+    ControllerLink link{port, clock, dialogs, store, messages, status, [this](int) { ++pauses; }};
 };
 
 // ---- Handshake ----
@@ -91,10 +96,10 @@ TEST_F(ControllerLinkTest, Connect_SilentControllerGetsFiveAttemptsThenMessage11
 {
     link.polaczClick();
     EXPECT_TRUE(port.isOpen());
-    EXPECT_TRUE(host.busy);
+    EXPECT_TRUE(status.busy);
     EXPECT_TRUE(link.isBusy());
     EXPECT_EQ(link.countTimer().interval(), 1264);
-    EXPECT_EQ(host.count("clearOscilloscopeChoices"), 1);
+    EXPECT_EQ(countCalls(calls, QStringLiteral("linkConnecting")), 1);
     EXPECT_EQ(sent(), QList<QByteArray>{ConnectFrame()});
 
     for (int attempt = 1; attempt < 5; ++attempt) {
@@ -102,7 +107,7 @@ TEST_F(ControllerLinkTest, Connect_SilentControllerGetsFiveAttemptsThenMessage11
         EXPECT_EQ(sent(), QList<QByteArray>{ConnectFrame()}) << attempt;
         EXPECT_EQ(link.connectAttempts(), 5 - attempt);
         EXPECT_EQ(link.linkState(), LinkState::W_s_0);
-        EXPECT_TRUE(host.busy);
+        EXPECT_TRUE(status.busy);
     }
     EXPECT_EQ(port.clearErrorCalls, 4);
     EXPECT_TRUE(dialogs.messages().isEmpty());
@@ -115,8 +120,8 @@ TEST_F(ControllerLinkTest, Connect_SilentControllerGetsFiveAttemptsThenMessage11
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
     EXPECT_TRUE(sent().isEmpty());
     EXPECT_FALSE(port.isOpen());
-    EXPECT_FALSE(host.busy);
-    EXPECT_EQ(host.indicator, QStringLiteral("offline"));
+    EXPECT_FALSE(status.busy);
+    EXPECT_FALSE(status.online);
     EXPECT_EQ(clock.activeTimers(), 0);
 }
 
@@ -131,21 +136,20 @@ TEST_F(ControllerLinkTest, Connect_TwoPieceReplyIsAppliedAtThe1264msTickAndPolle
     clock.advance(100);
     port.feed(controllerLine(reply.mid(300)));
     EXPECT_EQ(link.linkState(), LinkState::T_C_start);
-    EXPECT_EQ(host.status, QStringLiteral(" BRIVEL ver. 3.07.07"));
+    EXPECT_EQ(status.text, QStringLiteral(" BRIVEL ver. 3.07.07"));
 
     clock.advance(1263);
-    EXPECT_TRUE(host.parameterBlocks.isEmpty());
+    EXPECT_TRUE(events.settingsImages.isEmpty());
     clock.advance(1);
-    ASSERT_EQ(host.parameterBlocks, QList<QByteArray>{reply});
+    ASSERT_EQ(events.settingsImages, QList<QByteArray>{reply});
     EXPECT_EQ(link.linkState(), LinkState::Count);
     EXPECT_TRUE(link.receiveBuffer().isEmpty());
-    EXPECT_EQ(host.indicator, QStringLiteral("online"));
-    EXPECT_EQ(host.indicatorColor, QColor(0, 128, 0));
-    EXPECT_TRUE(host.fileItems);
-    EXPECT_TRUE(host.switchOn);
-    EXPECT_EQ(host.switchOnText, QStringLiteral("COM3 - ON"));
-    EXPECT_TRUE(host.reserveFlashing);
-    EXPECT_FALSE(host.busy);
+    EXPECT_TRUE(status.online);
+    EXPECT_TRUE(events.connected);
+    EXPECT_TRUE(status.switchOn);
+    EXPECT_EQ(status.switchOnText, QStringLiteral("COM3 - ON"));
+    EXPECT_TRUE(events.connected);
+    EXPECT_FALSE(status.busy);
     EXPECT_FALSE(link.isBusy());
     EXPECT_TRUE(sent().isEmpty());
 
@@ -164,13 +168,13 @@ TEST_F(ControllerLinkTest, Connect_ReplyInOnePieceIsNotRecognisedAndTheTimeOutRe
     answer(settingsReply());
     EXPECT_EQ(link.linkState(), LinkState::W_s_count);
     clock.advance(2999);
-    EXPECT_TRUE(host.parameterBlocks.isEmpty());
+    EXPECT_TRUE(events.settingsImages.isEmpty());
     EXPECT_TRUE(sent().isEmpty());
     clock.advance(1);
     EXPECT_EQ(sent(), QList<QByteArray>{ConnectFrame()});
     EXPECT_EQ(link.connectAttempts(), 4);
     EXPECT_EQ(link.linkState(), LinkState::W_s_0);
-    EXPECT_TRUE(host.parameterBlocks.isEmpty());
+    EXPECT_TRUE(events.settingsImages.isEmpty());
 }
 
 TEST_F(ControllerLinkTest, Connect_FirstPieceWithoutLeadRetriesAtOnceAndGivesUpSilently)
@@ -205,13 +209,15 @@ TEST_P(ConnectVersion, OnlyVersion377IsAccepted)
     clock.advance(LongTick);
     if (GetParam().accepted) {
         EXPECT_EQ(link.linkState(), LinkState::Count);
-        EXPECT_EQ(host.parameterBlocks.size(), 1);
-        EXPECT_EQ(host.status, QStringLiteral(" BRIVEL ver. 3.07.07"));
+        EXPECT_EQ(events.settingsImages.size(), 1);
+        EXPECT_EQ(status.text, QStringLiteral(" BRIVEL ver. 3.07.07"));
+        EXPECT_TRUE(link.versionShown());
     } else {
         EXPECT_EQ(link.linkState(), LinkState::Disconnected);
-        EXPECT_TRUE(host.parameterBlocks.isEmpty());
-        EXPECT_EQ(host.status, InitialStatusText);
-        EXPECT_EQ(host.languageStores, 1);
+        EXPECT_TRUE(events.settingsImages.isEmpty());
+        EXPECT_TRUE(status.text.isEmpty());
+        EXPECT_FALSE(link.versionShown());
+        EXPECT_EQ(events.sessionsStored, 1);
         EXPECT_FALSE(port.isOpen());
     }
     EXPECT_TRUE(dialogs.messages().isEmpty());
@@ -235,7 +241,7 @@ TEST_F(ControllerLinkTest, Connect_AfterTheFirstAcceptedHandshakeTheVersionIsNot
     answer(settingsReply(0x66, 3, 7, 6), {100});
     clock.advance(LongTick);
     EXPECT_EQ(link.linkState(), LinkState::Count);
-    EXPECT_EQ(host.status, QStringLiteral(" BRIVEL ver. 3.07.07"));
+    EXPECT_EQ(status.text, QStringLiteral(" BRIVEL ver. 3.07.07"));
 }
 
 TEST_F(ControllerLinkTest, Connect_PortThatCannotBeOpenedShowsTheOpenErrorAndChangesNothing)
@@ -245,7 +251,7 @@ TEST_F(ControllerLinkTest, Connect_PortThatCannotBeOpenedShowsTheOpenErrorAndCha
     EXPECT_EQ(dialogs.messages(),
               QStringList{QStringLiteral("Unable to open com port (win error code: 2)")});
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
-    EXPECT_FALSE(host.busy);
+    EXPECT_FALSE(status.busy);
     EXPECT_TRUE(port.writes.isEmpty());
     EXPECT_EQ(clock.activeTimers(), 0);
 }
@@ -278,11 +284,11 @@ TEST_F(ControllerLinkTest, Polling_NextPollComes240msAfterEachCompleteReply)
         EXPECT_TRUE(sent().isEmpty()) << cycle;
         clock.advance(1);
         EXPECT_EQ(sent(), QList<QByteArray>{PollFrame()}) << cycle;
-        EXPECT_EQ(host.liveFrames.last(), reply);
+        EXPECT_EQ(events.liveReplies.last(), reply);
     }
-    EXPECT_EQ(host.liveFrames.size(),
+    EXPECT_EQ(events.liveReplies.size(),
               4);  // the empty buffer after the handshake, then three replies
-    EXPECT_TRUE(host.liveFrames.first().isEmpty());
+    EXPECT_TRUE(events.liveReplies.first().isEmpty());
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
@@ -315,7 +321,7 @@ TEST_F(ControllerLinkTest, Polling_ReplyWithExtraBytesNeverCompletesAndTimesOut)
     clock.advance(1);
     EXPECT_EQ(dialogs.messages(), QStringList{Message11});
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
-    EXPECT_FALSE(host.liveFrames.contains(reply));
+    EXPECT_FALSE(events.liveReplies.contains(reply));
 }
 
 TEST_F(ControllerLinkTest, Polling_FirstPieceWithoutLeadShowsInitErrorOnceThePieceIsKept)
@@ -375,7 +381,7 @@ TEST_F(ControllerLinkTest, Queue_CommandIsAcknowledgedAndItsFollowUpsGoOutInOrde
     // The tick decodes the acknowledged reply and promotes the next follow-up
     // without sending anything.
     clock.advance(240);
-    EXPECT_EQ(host.liveFrames.last(), reply);
+    EXPECT_EQ(events.liveReplies.last(), reply);
     EXPECT_TRUE(sent().isEmpty());
     EXPECT_EQ(link.commandQueue()[0], FrameCommand(bytes({0x24, 0x09})));
     EXPECT_EQ(link.commandQueue()[1], bytes({0x30, 0x2D}));
@@ -485,7 +491,7 @@ TEST_P(SettingsRead, ReplyIsDecodedAsSettingsAtTheLongTickAndEndsTheBusyState)
     connectAndApply();
     const SettingsReadCase& c = GetParam();
     bool bufferEmptyWhileWriting = false;
-    host.onWriteSettingsFile = [&] { bufferEmptyWhileWriting = link.receiveBuffer().isEmpty(); };
+    events.onSaveRequested = [&] { bufferEmptyWhileWriting = link.receiveBuffer().isEmpty(); };
     link.setCommandRetries(5);
     link.enterBusyState();
     link.QueueCommand(c.command, QByteArray(), c.secondFollowUp);
@@ -494,19 +500,19 @@ TEST_P(SettingsRead, ReplyIsDecodedAsSettingsAtTheLongTickAndEndsTheBusyState)
     const QByteArray reply = settingsReply(static_cast<quint8>(c.command[0]));
     answer(reply, {200, 400});
     clock.advance(LongTick - 1);
-    EXPECT_EQ(host.parameterBlocks.size(), 1);
-    EXPECT_TRUE(host.busy);
+    EXPECT_EQ(events.settingsImages.size(), 1);
+    EXPECT_TRUE(status.busy);
     clock.advance(1);
-    ASSERT_EQ(host.parameterBlocks.size(), 2);
-    EXPECT_EQ(host.parameterBlocks.last(), reply);
-    EXPECT_FALSE(host.busy);
+    ASSERT_EQ(events.settingsImages.size(), 2);
+    EXPECT_EQ(events.settingsImages.last(), reply);
+    EXPECT_FALSE(status.busy);
     EXPECT_FALSE(link.isBusy());
-    EXPECT_EQ(host.filesWritten, c.filesWritten);
+    EXPECT_EQ(events.saves, c.filesWritten);
     EXPECT_TRUE(c.filesWritten == 0 || bufferEmptyWhileWriting);
     EXPECT_EQ(link.currentCode(), -1);
     EXPECT_TRUE(link.commandQueue()[2].isEmpty());
     EXPECT_EQ(runUntilPoll(), QList<int>{0x55});
-    EXPECT_FALSE(host.liveFrames.contains(reply));
+    EXPECT_FALSE(events.liveReplies.contains(reply));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -533,7 +539,7 @@ TEST_F(ControllerLinkTest, SaveMarker_WithAnEarlierFollowUpWaitingIsSavedAndNeve
     ASSERT_EQ(sent(), QList<QByteArray>{FrameCommand(bytes({0x66, 0x00}))});
     answer(settingsReply(0x66), {300});
     clock.advance(LongTick);
-    EXPECT_EQ(host.filesWritten, 1);
+    EXPECT_EQ(events.saves, 1);
     EXPECT_EQ(link.commandQueue()[1], bytes({0x24, 0x09}));
     const QList<int> codes = runUntilPoll();
     EXPECT_EQ(codes, (QList<int>{0x24, 0x55}));
@@ -549,7 +555,7 @@ TEST_F(ControllerLinkTest, SaveMarker_WhoseReadWasReplacedIsDroppedAndNeverSent)
     link.QueueCommand(bytes({0x0E, 0x03}), bytes({0x24, 0x09}));
     const QList<int> codes = runUntilPoll();
     EXPECT_EQ(codes, (QList<int>{0x0E, 0x24, 0x55}));
-    EXPECT_EQ(host.filesWritten, 0);
+    EXPECT_EQ(events.saves, 0);
     EXPECT_FALSE(link.commandPending());
     EXPECT_TRUE(link.commandQueue()[1].isEmpty());
     EXPECT_TRUE(link.commandQueue()[2].isEmpty());
@@ -566,21 +572,14 @@ TEST_F(ControllerLinkTest, SaveMarker_AsACommandIsRefused)
 
 // ---- Disconnect and the connect switch ----
 
-TEST_F(ControllerLinkTest, Disconnect_StoresPortSettingsAndLanguageAndKeepsTheFaultList)
+TEST_F(ControllerLinkTest, Disconnect_TellsTheListenersThenStoresThePortSettingsThenTheSession)
 {
     connectAndApply();
-    host.memo = QStringLiteral("1 - Błąd zasilania\r\n");
-    host.onDecodeLiveFrame = [&](const QByteArray&) { host.memo = QStringLiteral("nine lines"); };
     link.rozlacz1Click();
 
-    EXPECT_EQ(
-        host.calls,
-        QStringList({"hideErrorLed", "showConnectSwitch(false)", "DecodeLiveFrame(500)",
-                     "hideErrorLed", "setFileItemsAvailable(false)", "setLinkIndicator(offline)",
-                     "setReserveLedsFlashing(false)", "greyCylinderButtons", "storeLanguage",
-                     "setBusy(false)", "setFaultMemoText(1 - Błąd zasilania\r\n)"}));
-    EXPECT_EQ(host.liveFrames.last(), FillerFrame());
-    EXPECT_EQ(host.indicatorColor, QColor(255, 0, 0));
+    EXPECT_EQ(calls, QStringList({"showConnectSwitch(false)", "linkDisconnected",
+                                  "setOnline(false)", "portSettingsStored", "setBusy(false)"}));
+    EXPECT_FALSE(status.online);
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(store.values().value("ComPort1/Port").toString(), QStringLiteral("COM3"));
     EXPECT_EQ(store.values().value("ComPort1/BaudRate").toString(), QStringLiteral("Custom"));
@@ -595,7 +594,7 @@ TEST_F(ControllerLinkTest, Disconnect_ShutdownStopsTheLinkAndStoresOnce)
 {
     connectAndApply();
     link.shutdown();
-    EXPECT_EQ(host.languageStores, 1);
+    EXPECT_EQ(events.sessionsStored, 1);
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(clock.activeTimers(), 0);
 }
@@ -606,7 +605,7 @@ TEST_F(ControllerLinkTest, Disconnect_StoreFailureIsShownAndSkipsTheRest)
     store.failWrites = true;
     link.rozlacz1Click();
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Failed to store settings")});
-    EXPECT_EQ(host.languageStores, 0);
+    EXPECT_EQ(events.sessionsStored, 0);
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
 }
 
@@ -625,11 +624,11 @@ TEST_P(ConnectSwitch, UserTogglesConnectOnlyWithAPortName)
     port.setPortName(GetParam().portName);
     link.Polacz_switchStatusChanged(GetParam().change);
     if (GetParam().connects) {
-        EXPECT_EQ(host.switchOnText, QStringLiteral("COM x"));
+        EXPECT_EQ(status.switchOnText, QStringLiteral("COM x"));
         EXPECT_EQ(sent(), QList<QByteArray>{ConnectFrame()});
         EXPECT_EQ(link.linkState(), LinkState::W_s_0);
     } else {
-        EXPECT_TRUE(host.calls.isEmpty());
+        EXPECT_TRUE(calls.isEmpty());
         EXPECT_TRUE(port.writes.isEmpty());
         EXPECT_EQ(link.linkState(), LinkState::Disconnected);
     }
@@ -645,16 +644,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ControllerLinkTest, ConnectSwitch_TheLinksOwnChangesNeverConnectOrDisconnectAgain)
 {
-    host.onShowConnectSwitch = [&](bool on) {
+    status.onShowConnectSwitch = [&](bool on) {
         link.Polacz_switchStatusChanged(on ? ControllerLink::SwitchChange::SwitchedOnByUser
                                            : ControllerLink::SwitchChange::SwitchedOffByUser);
     };
     connectAndApply();
-    EXPECT_TRUE(host.switchOn);
+    EXPECT_TRUE(status.switchOn);
     EXPECT_EQ(runUntilPoll(), QList<int>{0x55});
     link.Polacz_switchStatusChanged(ControllerLink::SwitchChange::SwitchedOffByUser);
-    EXPECT_FALSE(host.switchOn);
-    EXPECT_EQ(host.languageStores, 1);
+    EXPECT_FALSE(status.switchOn);
+    EXPECT_EQ(events.sessionsStored, 1);
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
     EXPECT_TRUE(port.takeWritten().isEmpty());
 }

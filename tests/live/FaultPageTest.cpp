@@ -1,50 +1,78 @@
 #include "QtPrinters.h"
+#include "RecordingCommandSender.h"
+#include "ReplyFrames.h"
+#include "i18n/MessageTable.h"
+#include "live/FaultBanner.h"
 #include "live/FaultMemo.h"
 #include "live/FaultPage.h"
+#include "live/LiveModel.h"
+#include "settings/SettingsModel.h"
 
 #include <gtest/gtest.h>
 
 #include <QtTest/QTest>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
-#include <QtWidgets/QTabWidget>
 
 using namespace brivel;
 
-TEST(FaultPage, ResetQueuesTheClearCommandAndEmptiesBothListsAtOnce)
-{
+namespace {
+
+class FaultPageTest : public ::testing::Test {
+protected:
+    MessageTable messages;
+    LiveModel live{messages};
+    SettingsModel settings;
+    test::RecordingCommandSender sender;
     QWidget window;
-    auto* tabs = new QTabWidget(&window);
-    for (int i = 0; i < 10; ++i)
-        tabs->addTab(new QWidget, QString::number(i));
-    auto* banner = new QLabel(&window);
-    QList<std::pair<int, QByteArray>> queued;
-    FaultPage page(tabs->widget(5), tabs, banner, [&](int retries, const QByteArray& command) {
-        queued.append({retries, command});
-    });
-    page.actualErrors()->setText(QStringLiteral("1 - Złe ustawienia\r\n"));
-    page.registeredErrors()->setText(QStringLiteral("1 - Błąd zasilania\r\n2\r\n"));
+    FaultPage page{&window, live, settings, sender};
+};
+
+}  // namespace
+
+TEST_F(FaultPageTest, ResetQueuesTheClearCommandAndEmptiesBothListsAtOnce)
+{
+    live.DecodeLiveFrame(test::liveFrame({{48, 0xFE}}));
+    settings.setStoredFaultText(QStringLiteral("1 - Błąd zasilania\r\n2\r\n"));
     EXPECT_EQ(page.actualErrors()->toPlainText(), QStringLiteral("1 - Złe ustawienia"));
+    EXPECT_EQ(page.registeredErrors()->text(), QStringLiteral("1 - Błąd zasilania\r\n2\r\n"));
 
     QTest::mouseClick(page.resetButton(), Qt::LeftButton);
 
-    ASSERT_EQ(queued.size(), 1);
-    EXPECT_EQ(queued[0].first, 5);
-    EXPECT_EQ(queued[0].second, QByteArray("\x10\x00", 2));
+    ASSERT_EQ(sender.queued.size(), 1);
+    EXPECT_EQ(sender.queued[0].retries, CommandSender::RetriesForEditors);
+    EXPECT_EQ(sender.queued[0].command, QByteArray("\x10\x00", 2));
     EXPECT_EQ(page.actualErrors()->text(), QString());
     EXPECT_EQ(page.registeredErrors()->text(), QString());
+    EXPECT_TRUE(live.snapshot().faultText.isEmpty());
+    EXPECT_TRUE(settings.storedFaultText().isEmpty());
     EXPECT_TRUE(page.actualErrors()->isReadOnly());
+
+    // With the fault still present the current list is back after one frame.
+    live.DecodeLiveFrame(test::liveFrame({{48, 0xFE}}));
+    EXPECT_EQ(page.actualErrors()->toPlainText(), QStringLiteral("1 - Złe ustawienia"));
 }
 
-TEST(FaultPage, ClickingTheBannerBringsTheErrorPageForward)
+TEST(FaultBanner, ShowsWhileFaultsExistBlinksAndLeadsToTheFaultPage)
 {
+    MessageTable messages;
+    LiveModel live{messages};
     QWidget window;
-    auto* tabs = new QTabWidget(&window);
-    for (int i = 0; i < 10; ++i)
-        tabs->addTab(new QWidget, QString::number(i));
-    auto* banner = new QLabel(QStringLiteral("*  *  *  E r r o r  *  *  *"), &window);
-    FaultPage page(tabs->widget(5), tabs, banner, [](int, const QByteArray&) {});
-    tabs->setCurrentIndex(2);
-    QTest::mouseClick(banner, Qt::LeftButton);
-    EXPECT_EQ(tabs->currentIndex(), 5);
+    int shown = 0;
+    FaultBanner banner(&window, live, [&] { ++shown; });
+    QLabel* label = banner.label();
+    EXPECT_TRUE(label->isHidden());
+    EXPECT_EQ(label->palette().color(QPalette::Window), FaultBanner::Red);
+
+    live.DecodeLiveFrame(test::liveFrame({{34, 0xFB}}));
+    EXPECT_FALSE(label->isHidden());
+    EXPECT_EQ(label->palette().color(QPalette::Window), FaultBanner::LightRed);
+    live.DecodeLiveFrame(test::liveFrame({{34, 0xFB}}));
+    EXPECT_EQ(label->palette().color(QPalette::Window), FaultBanner::Red);
+
+    QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_EQ(shown, 1);
+
+    live.linkDisconnected();
+    EXPECT_TRUE(label->isHidden());
 }

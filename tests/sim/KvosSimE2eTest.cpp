@@ -1,6 +1,7 @@
 #include "QtPrinters.h"
-#include "RecordingLinkHost.h"
+#include "RecordingLink.h"
 #include "TestPlatform.h"
+#include "i18n/MessageTable.h"
 #include "link/ControllerLink.h"
 #include "link/QtSerialPort.h"
 #include "platform/QtClock.h"
@@ -85,20 +86,24 @@ TEST(KvosSim, RealPortConnectsAndPollsOverAPseudoTerminal)
     port.setPortName(path);
     ScriptedDialogs dialogs;
     MemorySettingsStore store;
-    RecordingLinkHost host;
-    ControllerLink link(port, clock, dialogs, store, host);
+    MessageTable messages;
+    QStringList calls;
+    RecordingStatusView status{calls};
+    RecordingLinkListener events{calls};
+    ControllerLink link(port, clock, dialogs, store, messages, status);
+    link.addListener(events);
 
     link.polaczClick();
     // The 602-byte image takes about 0.85 s on the line, then 1.26 s to apply.
-    ASSERT_TRUE(waitFor([&] { return !host.parameterBlocks.isEmpty(); }, 10000))
+    ASSERT_TRUE(waitFor([&] { return !events.settingsImages.isEmpty(); }, 10000))
         << dialogs.messages().join(QStringLiteral(" | ")).toStdString();
-    EXPECT_EQ(host.parameterBlocks[0].size(), 602);
-    EXPECT_EQ(host.status, QStringLiteral(" BRIVEL ver. 3.07.07"));
-    EXPECT_EQ(host.indicator, QStringLiteral("online"));
+    EXPECT_EQ(events.settingsImages[0].size(), 602);
+    EXPECT_EQ(status.text, QStringLiteral(" BRIVEL ver. 3.07.07"));
+    EXPECT_TRUE(status.online);
 
     auto fullFrames = [&] {
         int n = 0;
-        for (const QByteArray& frame : host.liveFrames)
+        for (const QByteArray& frame : events.liveReplies)
             n += frame.size() == 57 && static_cast<quint8>(frame[3]) == 0x55;
         return n;
     };
@@ -111,8 +116,8 @@ TEST(KvosSim, RealPortConnectsAndPollsOverAPseudoTerminal)
     link.setCommandRetries(ControllerLink::RetriesForEditors);
     link.enterBusyState();
     link.QueueCommand(QByteArray("\x66\x00", 2));
-    ASSERT_TRUE(waitFor([&] { return host.parameterBlocks.size() >= 2; }, 10000));
-    EXPECT_EQ(static_cast<quint8>(host.parameterBlocks[1][35]), 0x28);
+    ASSERT_TRUE(waitFor([&] { return events.settingsImages.size() >= 2; }, 10000));
+    EXPECT_EQ(static_cast<quint8>(events.settingsImages[1][35]), 0x28);
 
     link.rozlacz1Click();
     EXPECT_FALSE(port.isOpen());
@@ -130,11 +135,15 @@ TEST(KvosSim, EngineOptionsShowInTheLiveFrames)
     port.setPortName(path);
     ScriptedDialogs dialogs;
     MemorySettingsStore store;
-    RecordingLinkHost host;
-    ControllerLink link(port, clock, dialogs, store, host);
+    MessageTable messages;
+    QStringList calls;
+    RecordingStatusView status{calls};
+    RecordingLinkListener events{calls};
+    ControllerLink link(port, clock, dialogs, store, messages, status);
+    link.addListener(events);
     link.polaczClick();
     auto pollReply = [&]() -> QByteArray {
-        for (const QByteArray& frame : host.liveFrames)
+        for (const QByteArray& frame : events.liveReplies)
             if (frame.size() == 57 && static_cast<quint8>(frame[3]) == 0x55)
                 return frame;
         return {};

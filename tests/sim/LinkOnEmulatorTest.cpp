@@ -1,10 +1,11 @@
 #include "Bytes.h"
 #include "ReplyFrames.h"
 #include "QtPrinters.h"
-#include "RecordingLinkHost.h"
+#include "RecordingLink.h"
 #include "TestPlatform.h"
 #include "TestSerialPort.h"
 #include "VirtualClock.h"
+#include "i18n/MessageTable.h"
 #include "link/ControllerLink.h"
 #include "link/Frames.h"
 #include "link/PortRouter.h"
@@ -24,7 +25,11 @@ const QString Message11 = QStringLiteral("Time out - błąd w transmisji (Brak S
 // The link against the emulated controller, both in virtual time.
 class LinkOnEmulatorTest : public ::testing::Test {
 protected:
-    LinkOnEmulatorTest() { port.setPortName(DemoPortName); }
+    LinkOnEmulatorTest()
+    {
+        port.setPortName(DemoPortName);
+        link.addListener(events);
+    }
 
     ControllerEmulator& controller() { return port.emulator(); }
 
@@ -32,26 +37,29 @@ protected:
     EmulatorPort port{clock};
     ScriptedDialogs dialogs;
     MemorySettingsStore store;
-    RecordingLinkHost host;
-    ControllerLink link{port, clock, dialogs, store, host, [](int) {}};
+    MessageTable messages;
+    QStringList calls;
+    RecordingStatusView status{calls};
+    RecordingLinkListener events{calls};
+    ControllerLink link{port, clock, dialogs, store, messages, status, [](int) {}};
 };
 
 TEST_F(LinkOnEmulatorTest, ConnectsThenPollsPacedByTheReplies)
 {
     link.polaczClick();
     clock.advance(2500);
-    ASSERT_EQ(host.parameterBlocks.size(), 1);
-    EXPECT_EQ(host.parameterBlocks[0].size(), 602);
-    EXPECT_EQ(host.status, QStringLiteral(" BRIVEL ver. 3.07.07"));
-    EXPECT_EQ(host.indicator, QStringLiteral("online"));
+    ASSERT_EQ(events.settingsImages.size(), 1);
+    EXPECT_EQ(events.settingsImages[0].size(), 602);
+    EXPECT_EQ(status.text, QStringLiteral(" BRIVEL ver. 3.07.07"));
+    EXPECT_TRUE(status.online);
 
-    const int framesBefore = static_cast<int>(host.liveFrames.size());
+    const int framesBefore = static_cast<int>(events.liveReplies.size());
     clock.advance(10000);
-    const int polled = static_cast<int>(host.liveFrames.size()) - framesBefore;
+    const int polled = static_cast<int>(events.liveReplies.size()) - framesBefore;
     // One exchange is 240 ms of pause plus about 96 ms on the line.
     EXPECT_GE(polled, 10000 / 350);
     EXPECT_LE(polled, 10000 / 320);
-    EXPECT_EQ(host.liveFrames.last().size(), 57);
+    EXPECT_EQ(events.liveReplies.last().size(), 57);
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
@@ -69,10 +77,10 @@ TEST_F(LinkOnEmulatorTest, QueuedSettingReachesTheControllerAndComesBackInTheNex
     link.enterBusyState();
     link.QueueCommand(bytes({0x66, 0x00}), QByteArray(), ControllerLink::SaveMarker);
     clock.advance(4000);
-    ASSERT_EQ(host.parameterBlocks.size(), 2);
-    EXPECT_EQ(static_cast<quint8>(host.parameterBlocks[1][35]), 0x28);
-    EXPECT_EQ(host.filesWritten, 1);
-    EXPECT_FALSE(host.busy);
+    ASSERT_EQ(events.settingsImages.size(), 2);
+    EXPECT_EQ(static_cast<quint8>(events.settingsImages[1][35]), 0x28);
+    EXPECT_EQ(events.saves, 1);
+    EXPECT_FALSE(status.busy);
     for (const QByteArray& frame : controller().receivedFrames())
         EXPECT_FALSE(frame.contains("ZAPIS"));
 }
@@ -137,13 +145,17 @@ TEST(DemoPort, TheRoutedPortReachesTheEmulatorUnderTheNameDemo)
     port->setBaudRate(QStringLiteral("Custom"));
     ScriptedDialogs dialogs;
     MemorySettingsStore store;
-    RecordingLinkHost host;
-    ControllerLink link(*port, clock, dialogs, store, host, [](int) {});
+    MessageTable messages;
+    QStringList calls;
+    RecordingStatusView status{calls};
+    RecordingLinkListener events{calls};
+    ControllerLink link(*port, clock, dialogs, store, messages, status, [](int) {});
+    link.addListener(events);
     link.polaczClick();
     clock.advance(3000);
-    EXPECT_EQ(host.indicator, QStringLiteral("online"));
-    EXPECT_EQ(host.parameterBlocks.size(), 1);
-    EXPECT_EQ(host.switchOnText, QStringLiteral("Demo - ON"));
+    EXPECT_TRUE(status.online);
+    EXPECT_EQ(events.settingsImages.size(), 1);
+    EXPECT_EQ(status.switchOnText, QStringLiteral("Demo - ON"));
     link.rozlacz1Click();
     EXPECT_EQ(store.values().value("ComPort1/Port").toString(), DemoPortName);
 }

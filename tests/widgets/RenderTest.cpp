@@ -1,32 +1,26 @@
-// Renders the widgets as the main window configures them, to PNG files for
-// a person to look at, and checks that each picture is more than a blank box.
+// Renders the kit's widgets in the settings the window uses, to PNG files
+// for a person to look at, and checks that each picture is more than a blank
+// box. The window's own instruments are rendered by the app tests, built by
+// the window's classes.
 
 #include "KitTest.h"
 #include "TestOutput.h"
 
-#include "widgets/TAb270Meter.h"
-#include "widgets/TAbColBitBtn.h"
-#include "widgets/TAbDBColBitBtn.h"
 #include "widgets/TAbDBLED.h"
 #include "widgets/TAbHSlider.h"
-#include "widgets/TAbMiniTrend.h"
 #include "widgets/TAbSpinButton.h"
 #include "widgets/TAbToggleSwitch.h"
 #include "widgets/TAbVBar.h"
 #include "widgets/TAbVSlider.h"
 #include "widgets/TAbValueInd.h"
-#include "widgets/TArrowSettings.h"
 #include "widgets/TBarSettings.h"
 #include "widgets/TLED.h"
 #include "widgets/TScaleSettings.h"
-#include "widgets/TSectorSettings.h"
 #include "widgets/TSignalSettings.h"
 
 #include <QtCore/QSet>
 #include <QtGui/QImage>
 #include <QtGui/QPixmap>
-
-#include <cmath>
 
 namespace brivel::test {
 namespace {
@@ -65,42 +59,6 @@ protected:
         return p;
     }
 };
-
-TAb270Meter* makeRpmDial(TAbFlashTimer& timer, QWidget* parent)
-{
-    auto* dial = new TAb270Meter(timer, parent);
-    dial->resize(161, 138);
-    dial->signalSettings()->setValueTo(10);
-    dial->signalSettings()->setValueUnit(QStringLiteral("x1000"));
-    dial->signalSettings()->setValueFormat(QStringLiteral("##0"));
-    dial->scaleSettings()->setSteps(10);
-    dial->scaleSettings()->setSubSteps(5);
-    dial->scaleSettings()->setValueFormat(QStringLiteral("##0"));
-    QFont scaleFont(QStringLiteral("Arial"));
-    scaleFont.setPixelSize(9);
-    dial->scaleSettings()->setFont(scaleFont);
-    dial->sectorSettings()->setSector(0, QColor(255, 255, 0), 0, 630);
-    dial->sectorSettings()->setSector(1, QColor(255, 0, 0), 630, 700);
-    dial->sectorSettings()->setSector(2, QColor(255, 255, 0), 700, 1000);
-    dial->sectorSettings()->setWidthOffset(-8);
-    dial->arrowSettings()->setShape(6);
-    dial->arrowSettings()->setColorPen(QColor(255, 0, 0));
-    dial->arrowSettings()->setColorBrush(QColor(0, 0, 0));
-    dial->setOptions(TAbRMeter::opSector | TAbRMeter::opUnit);
-    return dial;
-}
-
-TEST_F(Render, RpmDialWithAndWithoutSectorBand)
-{
-    TAb270Meter* dial = makeRpmDial(flashTimer, &parent);
-    dial->setValue(3.2f);
-    save(dial, QStringLiteral("rpm_zegar_active"), 20);
-    dial->sectorSettings()->setOffset(300);
-    dial->setValue(0.0f);
-    save(dial, QStringLiteral("rpm_zegar_idle"), 10);
-    dial->setValue(25.5f);  // far above the scale: the pointer stops at the end
-    save(dial, QStringLiteral("rpm_zegar_overflow"), 10);
-}
 
 TEST_F(Render, LiveReadOuts)
 {
@@ -182,36 +140,6 @@ TEST_F(Render, TankAndReserveLeds)
     save(bar, QStringLiteral("tank_leds_reserve_phase_b"), 10);
 }
 
-TEST_F(Render, CylinderButtonsAndConnectSwitch)
-{
-    QWidget* group = panel(180, 90);
-    for (int k = 0; k < 8; ++k) {
-        auto* cyl = new TAbColBitBtn(flashTimer, group);
-        cyl->setGeometry(6 + k * 21, 6, 17, 34);
-        cyl->setMode(TAbBinGControl::mIndicator);
-        cyl->setColorOn(QColor(0, 255, 0));
-        cyl->setColorOff(QColor(128, 128, 128));
-        cyl->setTextOn(QString::number(k + 1));
-        cyl->setChecked(k % 3 != 2);
-    }
-    auto* connect = new TAbDBColBitBtn(flashTimer, group);
-    connect->setGeometry(6, 50, 75, 25);
-    connect->setMode(TAbBinGControl::mSwitch);
-    connect->setColorOn(QColor(0, 255, 0));
-    connect->setColorOff(QColor(255, 0, 0));
-    connect->setTextOn(QStringLiteral("* * *"));
-    connect->setTextOff(QString::fromUtf8("Połącz"));
-    auto* connected = new TAbDBColBitBtn(flashTimer, group);
-    connected->setGeometry(95, 50, 75, 25);
-    connected->setMode(TAbBinGControl::mSwitch);
-    connected->setColorOn(QColor(0, 255, 0));
-    connected->setColorOff(QColor(255, 0, 0));
-    connected->setTextOn(QStringLiteral("* * *"));
-    connected->setTextOff(QString::fromUtf8("Połącz"));
-    connected->setChecked(true);
-    save(group, QStringLiteral("cylinder_buttons_and_connect"), 10);
-}
-
 TEST_F(Render, FuelSwitchBothWays)
 {
     QWidget* group = panel(240, 60);
@@ -273,42 +201,6 @@ TEST_F(Render, SlidersWithReadOut)
     save(h, QStringLiteral("hslider"), 10);
     save(v, QStringLiteral("vslider"), 10);
     save(spin, QStringLiteral("spin_button"), 5);
-}
-
-TEST_F(Render, OscilloscopeTrend)
-{
-    auto* trend = new TAbMiniTrend(flashTimer, &parent);
-    trend->setGeometry(0, 10, 585, 327);
-    trend->setOptions(TAbMiniTrend::opBevelOuter | TAbMiniTrend::opScaleCh1 |
-                      TAbMiniTrend::opScaleCh2 | TAbMiniTrend::opSignDescCh1 |
-                      TAbMiniTrend::opSignDescCh2 | TAbMiniTrend::opGrid);
-    trend->setTimeScale(1);
-    for (TSignalSettings* s : {trend->signalSettingsCh1(), trend->signalSettingsCh2()}) {
-        s->setValueTo(50);
-        s->setDigitalTo(50);
-        s->setValueFormat(QStringLiteral("##0"));
-        s->setName1(QStringLiteral(" "));
-        s->setName2(QStringLiteral(" "));
-        s->setValueUnit(QStringLiteral(" "));
-    }
-    trend->setDigitCh1(0);
-    trend->setDigitCh2(0);
-    // The user picks "Inj. Petrol / Gaz [ms]".
-    trend->signalSettingsCh1()->setName1(QStringLiteral("Petrol"));
-    trend->signalSettingsCh1()->setValueUnit(QStringLiteral("[ms] "));
-    trend->signalSettingsCh1()->setValueTo(40);
-    trend->signalSettingsCh2()->setName1(QStringLiteral("Gaz"));
-    trend->signalSettingsCh2()->setValueUnit(QStringLiteral(" [ms]"));
-    trend->signalSettingsCh2()->setValueTo(40);
-    showParent();
-    for (int i = 0; i < 200; ++i) {
-        const double t = i / 20.0;
-        trend->setValueCh1(float(8 + 4 * std::sin(t) + (i % 40 < 20 ? 0 : 6)));
-        trend->setValueCh2(float(10 + 3 * std::cos(t * 0.7)));
-        clock.advance(240);
-    }
-    save(trend, QStringLiteral("oscyloskop"), 6);
-    EXPECT_EQ(trend->timeLabel(), QStringLiteral("6s/div"));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/UrlOpener.h"
+#include "platform/QtUrlOpener.h"
 
 #include <QtCore/QUrl>
 #include <QtGui/QDesktopServices>

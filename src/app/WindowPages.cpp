@@ -1,0 +1,67 @@
+#include "app/WindowPages.h"
+
+#include "app/HelpPage.h"
+#include "app/InfoPage.h"
+#include "live/DiagnosticsPage.h"
+#include "live/FaultPage.h"
+#include "live/OscilloscopePage.h"
+#include "map/AdaptationPage.h"
+#include "map/MapPage.h"
+#include "settings/PanelGazPage.h"
+#include "settings/PanelPetrolPage.h"
+#include "settings/PrzelacznikPage.h"
+
+#include <QtWidgets/QTabWidget>
+
+namespace brivel {
+
+namespace {
+
+struct PageSheet {
+    Page page;
+    const char* name;
+    // Null where the caption follows the language (from the caption table).
+    const char* caption;
+};
+
+constexpr PageSheet Sheets[PageCount] = {
+    {Page::PanelPetrol, "TabSheet1", nullptr}, {Page::PanelGaz, "TabSheet2", nullptr},
+    {Page::Adaptacja, "TabSheet3", nullptr},   {Page::Diagnostyka, "TabSheet6", "Diagnostyka"},
+    {Page::Mapa, "TabSheet4", nullptr},        {Page::Error, "TabSheet5", "Error"},
+    {Page::Oscyloskop, "TabSheet7", nullptr},  {Page::Przelacznik, "TabSheet9", nullptr},
+    {Page::Help, "TabSheet11", "Help"},        {Page::Info, "TabSheet12", "Info"},
+};
+
+}  // namespace
+
+WindowPages::WindowPages(QTabWidget* tabs, const PageServices& services) : tabs_(tabs)
+{
+    for (const PageSheet& sheet : Sheets) {
+        auto* page = new QWidget;
+        page->setObjectName(QLatin1String(sheet.name));
+        tabs->addTab(page, sheet.caption ? QString::fromUtf8(sheet.caption) : QString());
+        widgets_[static_cast<std::size_t>(sheet.page)] = page;
+    }
+    tabs->setCurrentIndex(0);
+
+    panelPetrol_ = new PanelPetrolPage(widget(Page::PanelPetrol));
+    panelGaz_ = new PanelGazPage(widget(Page::PanelGaz));
+    adaptation_ = new AdaptationPage(widget(Page::Adaptacja), services.map);
+    diagnostics_ =
+        new DiagnosticsPage(widget(Page::Diagnostyka), services.flashTimer, services.live);
+    map_ = new MapPage(widget(Page::Mapa), services.map);
+    faults_ = new FaultPage(widget(Page::Error), services.live, services.settings, services.sender);
+    oscilloscope_ =
+        new OscilloscopePage(widget(Page::Oscyloskop), services.flashTimer, services.live);
+    przelacznik_ =
+        new PrzelacznikPage(widget(Page::Przelacznik), services.flashTimer, services.live);
+    help_ = new HelpPage(widget(Page::Help));
+    info_ = new InfoPage(widget(Page::Info), services.flashTimer, services.urls);
+}
+
+void WindowPages::show(Page page) const
+{
+    tabs_->setCurrentWidget(widget(page));
+}
+
+}  // namespace brivel

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "app/Page.h"
+
+#include <array>
+#include <cstddef>
+
+class QTabWidget;
+class QWidget;
+
+namespace brivel {
+
+class AdaptationPage;
+class CommandSender;
+class DiagnosticsPage;
+class FaultPage;
+class HelpPage;
+class InfoPage;
+class LiveModel;
+class MapLiveFeed;
+class MapPage;
+class OscilloscopePage;
+class PanelGazPage;
+class PanelPetrolPage;
+class PrzelacznikPage;
+class SettingsModel;
+class TAbFlashTimer;
+class UrlOpener;
+
+// What the pages are built on. None of it is owned; all must outlive the pages.
+struct PageServices {
+    TAbFlashTimer& flashTimer;
+    LiveModel& live;
+    SettingsModel& settings;
+    MapLiveFeed& map;
+    CommandSender& sender;
+    UrlOpener& urls;
+};
+
+// The ten pages of the tab control, built in tab order, each by its own
+// subsystem's class. The pages belong to the tab control.
+class WindowPages {
+public:
+    WindowPages(QTabWidget* tabs, const PageServices& services);
+
+    QWidget* widget(Page page) const { return widgets_[static_cast<std::size_t>(page)]; }
+    // Brings the page to the front.
+    void show(Page page) const;
+
+    PanelPetrolPage& panelPetrol() const { return *panelPetrol_; }
+    PanelGazPage& panelGaz() const { return *panelGaz_; }
+    AdaptationPage& adaptation() const { return *adaptation_; }
+    DiagnosticsPage& diagnostics() const { return *diagnostics_; }
+    MapPage& map() const { return *map_; }
+    FaultPage& faults() const { return *faults_; }
+    OscilloscopePage& oscilloscope() const { return *oscilloscope_; }
+    PrzelacznikPage& przelacznik() const { return *przelacznik_; }
+    HelpPage& help() const { return *help_; }
+    InfoPage& info() const { return *info_; }
+
+private:
+    QTabWidget* tabs_;
+    std::array<QWidget*, PageCount> widgets_{};
+    PanelPetrolPage* panelPetrol_ = nullptr;
+    PanelGazPage* panelGaz_ = nullptr;
+    AdaptationPage* adaptation_ = nullptr;
+    DiagnosticsPage* diagnostics_ = nullptr;
+    MapPage* map_ = nullptr;
+    FaultPage* faults_ = nullptr;
+    OscilloscopePage* oscilloscope_ = nullptr;
+    PrzelacznikPage* przelacznik_ = nullptr;
+    HelpPage* help_ = nullptr;
+    InfoPage* info_ = nullptr;
+};
+
+}  // namespace brivel

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "live/LiveObserver.h"
+
+#include <QtCore/QObject>
+
+#include <array>
+
+class QLineEdit;
+class QWidget;
+
+namespace brivel {
+
+class LiveModel;
+class TAbFlashTimer;
+class TAbLED;
+
+// The level-gauge group of the "Przełącznik" page (GroupBox18): the tank
+// sensor voltage, the four level LEDs and the reserve LED.
+class LevelGauge : public QObject, public LiveObserver {
+    Q_OBJECT
+public:
+    LevelGauge(QWidget* page, TAbFlashTimer& flashTimer, LiveModel& model);
+
+    QLineEdit* tankVoltage() const { return voltage_; }
+    const std::array<TAbLED*, 4>& levelLeds() const { return level_; }
+    TAbLED* reserveLed() const { return reserve_; }
+
+    void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
+
+private:
+    QLineEdit* voltage_ = nullptr;
+    std::array<TAbLED*, 4> level_{};
+    TAbLED* reserve_ = nullptr;
+};
+
+}  // namespace brivel

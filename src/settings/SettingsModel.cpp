@@ -1,0 +1,30 @@
+#include "settings/SettingsModel.h"
+
+#include "settings/SettingsObserver.h"
+
+namespace brivel {
+
+void SettingsModel::addObserver(SettingsObserver& observer)
+{
+    observers_.push_back(&observer);
+}
+
+void SettingsModel::setParameterBlock(const QByteArray& block)
+{
+    parameterBlock_ = block;
+    notify();
+}
+
+void SettingsModel::setStoredFaultText(const QString& text)
+{
+    storedFaultText_ = text;
+    notify();
+}
+
+void SettingsModel::notify()
+{
+    for (SettingsObserver* observer : observers_)
+        observer->settingsChanged(*this);
+}
+
+}  // namespace brivel
