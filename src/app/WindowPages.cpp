@@ -42,7 +42,7 @@ WindowPages::WindowPages(QTabWidget* tabs, const PageServices& services) : tabs_
         tabs->addTab(page, sheet.caption ? QString::fromUtf8(sheet.caption) : QString());
         widgets_[static_cast<std::size_t>(sheet.page)] = page;
     }
-    tabs->setCurrentIndex(0);
+    show(Page::PanelPetrol);
 
     panelPetrol_ = new PanelPetrolPage(widget(Page::PanelPetrol));
     panelGaz_ = new PanelGazPage(widget(Page::PanelGaz));

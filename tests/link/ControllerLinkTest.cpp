@@ -670,3 +670,32 @@ TEST_F(ControllerLinkTest, SendEncoded_LongCommandsPauseAfterEachFullPiece)
 }
 
 }  // namespace
+
+// ---- The link as the features' command sender ----
+
+TEST(ControllerLinkSender, QueuesWithTheGivenBudgetAndSlowsPollingWithoutTheBusyWindow)
+{
+    VirtualClock clock;
+    TestSerialPort port;
+    ScriptedDialogs dialogs;
+    MemorySettingsStore store;
+    MessageTable messages;
+    QStringList calls;
+    RecordingStatusView status{calls};
+    ControllerLink link{port, clock, dialogs, store, messages, status, [](int) {}};
+    CommandSender& sender = link;
+
+    sender.queueCommand(CommandSender::RetriesForMapSteps, command::make(0x10, {0x00}),
+                        command::make(0x66, {0x00}));
+    EXPECT_TRUE(sender.commandPending());
+    EXPECT_EQ(link.commandRetries(), CommandSender::RetriesForMapSteps - 1);
+    EXPECT_EQ(link.commandQueue()[1], command::make(0x66, {0x00}));
+
+    sender.setSlowPolling(true);
+    EXPECT_EQ(link.countTimer().interval(), LongTick);
+    EXPECT_TRUE(link.isBusy());
+    EXPECT_FALSE(status.busy);
+    EXPECT_TRUE(calls.isEmpty());
+    sender.setSlowPolling(false);
+    EXPECT_EQ(link.countTimer().interval(), ControllerLink::CountIntervalMs);
+}
