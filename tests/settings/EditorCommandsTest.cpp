@@ -4,6 +4,7 @@
 #include "RecordingCommandSender.h"
 #include "settings/EditorCommands.h"
 #include "settings/ParameterBlockDecoder.h"
+#include "settings/ThresholdText.h"
 
 #include <gtest/gtest.h>
 
@@ -186,6 +187,37 @@ INSTANTIATE_TEST_SUITE_P(
                   bytes({0x0D, 0x24, 0x4C, 0x70, 0x8F, 0x01})},
         LevelCase{"BoxWithoutANumber", {"0,71", "", "2,20", "2,80"}, &Polish, 0, std::nullopt}),
     [](const auto& p) { return std::string(p.param.name); });
+
+TEST(LevelThresholdEdit, ChoosingASensorKindSendsItsPresetsInEveryLocale)
+{
+    // The presets are written as the locale writes numbers, so they parse
+    // back under a decimal point as well as under a decimal comma.
+    for (const QLocale* locale : {&Polish, &English}) {
+        const auto falling = threshold::presetTexts(1, *locale);
+        ASSERT_TRUE(falling.has_value());
+        const auto q = levelThresholds(*falling, *levelSensorCode(1, std::nullopt), *locale);
+        ASSERT_TRUE(q.has_value());
+        EXPECT_EQ(q->command, bytes({0x0D, 0x8F, 0x70, 0x4C, 0x24, 0x02}));
+        EXPECT_EQ(q->firstFollowUp, bytes({0x31, 0x00}));
+    }
+}
+
+TEST(LevelThresholdEdit, SliderTextInBoxTwoIsSentAsItsByte)
+{
+    std::array<QString, 4> boxes = {"0,71", "1,49", "2,20", "2,80"};
+    boxes[1] = threshold::sliderText(1.6f, Polish);
+    EXPECT_EQ(boxes[1], QStringLiteral("1,6"));
+    const auto q = levelThresholds(boxes, 0, Polish);
+    ASSERT_TRUE(q.has_value());
+    EXPECT_EQ(static_cast<quint8>(q->command[2]), 0x52);
+}
+
+TEST(EngineType, TurboMovesTheMapAxisTo252)
+{
+    EXPECT_EQ(mapAxisMaximumFor(1), 252);
+    EXPECT_EQ(mapAxisMaximumFor(0), 126);
+    EXPECT_EQ(mapAxisMaximumFor(-1), 126);
+}
 
 TEST(LevelSensorCode, ComesFromTheItemOrStaysAsTheControllerHasIt)
 {
