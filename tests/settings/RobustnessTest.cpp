@@ -29,6 +29,10 @@ TEST(Robustness, DecoderTakesImagesOfEveryLengthUpToAWholeOne)
         const SettingsDisplay d = decodeParameterBlock(randomBytes(rng, size), message, locale);
         EXPECT_EQ(d.injectionMap.has_value(), size >= 313) << size;
         EXPECT_EQ(d.Check_by_first.has_value(), size >= 560) << size;
+        // Every entry an injector fault, each taking the next along; and
+        // every entry empty.
+        for (char fill : {'\x00', '\xFF'})
+            decodeParameterBlock(QByteArray(size, fill), message, locale);
     }
 }
 
