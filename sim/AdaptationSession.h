@@ -17,8 +17,8 @@ public:
     // A statistics report: average petrol time, its spread, and the
     // multiplier (0x80 before one has been measured).
     void report(const QByteArray& statistics);
-    // The command sent ahead of every map write: 20 bytes, the base entry
-    // of an adaptation at byte 11.
+    // The 20-byte command that goes with every map write: the base entry of
+    // an adaptation at byte 11, 0xFF there after a correction step.
     void setMapBase(const QByteArray& payload) { mapBase_ = payload; }
     // The result: gas pressure, petrol time, multiplier, gas temperature
     // and the pressure once more in the controller's own scale.

@@ -148,7 +148,7 @@ void AdaptationProcedure::stop(bool withSender)
     setProgress(0);
     setProgressEnabled(false);
     // From step 10 on the result lines may already stand; they stay.
-    if (step_ < 10)
+    if (step_ < FirstKeptTextStep)
         setInfo(host_.message(Cancelled));
     step_ = Idle;
 }

@@ -29,6 +29,8 @@ public:
     static constexpr int Idle = -1;
     // The step after 8; it runs before 9.
     static constexpr int GasStep = 99;
+    // From this step on (and at 99) a cancel leaves the info text alone.
+    static constexpr int FirstKeptTextStep = 10;
     static constexpr int ProgressMaximum = 100;
     static constexpr int Steps = 14;
     static constexpr int InitialIntervalMs = 1000;
