@@ -3,6 +3,7 @@
 #include "sim/CommandHandler.h"
 #include "sim/ConnectionCommands.h"
 #include "sim/LiveCommands.h"
+#include "sim/MapCommands.h"
 #include "sim/ReplyFrame.h"
 #include "sim/SettingsCommands.h"
 
@@ -35,6 +36,7 @@ ControllerEmulator::ControllerEmulator(Clock& clock, quint32 seed)
     handlers_.push_back(std::make_unique<ConnectionCommands>(settings_, faults_));
     handlers_.push_back(std::make_unique<SettingsCommands>(settings_, live_));
     handlers_.push_back(std::make_unique<LiveCommands>(settings_, live_));
+    handlers_.push_back(std::make_unique<MapCommands>(live_, adaptation_));
     timer_->setSingleShot(false);
     timer_->setInterval(DefaultPieceIntervalMs);
     timer_->setCallback([this] { tick(); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/AdaptationSession.h"
 #include "sim/CommandReader.h"
 #include "sim/FaultSet.h"
 #include "sim/LiveState.h"
@@ -64,6 +65,7 @@ public:
 
     SettingsImage& settings() { return settings_; }
     LiveState& live() { return live_; }
+    const AdaptationSession& adaptation() const { return adaptation_; }
     EngineModel& engine() { return live_.engine(); }
     // Every well-formed command received, as decoded frames.
     const QList<QByteArray>& receivedFrames() const { return received_; }
@@ -83,6 +85,7 @@ private:
     FaultSet faults_;
     SettingsImage settings_;
     LiveState live_;
+    AdaptationSession adaptation_;
     std::vector<std::unique_ptr<CommandHandler>> handlers_;
     CommandReader reader_;
     ReplyLine line_;

@@ -1,5 +1,6 @@
 #include "sim/DemoPort.h"
 
+#include "sim/ControllerEmulator.h"
 #include "sim/DriveProfile.h"
 #include "sim/EmulatorPort.h"
 
@@ -7,12 +8,27 @@
 
 namespace brivel::sim {
 
+namespace {
+
+// Long enough for the reducer to warm up past the adaptation's 60 °C and
+// for a few rounds of the profile on gas.
+constexpr int DemoDriveInMs = 6 * 60 * 1000;
+// Both learned curves.
+constexpr quint8 DemoMapSelector = 3;
+
+}  // namespace
+
 std::unique_ptr<SerialPort> makeDemoPort(Clock& clock)
 {
     auto port = std::make_unique<EmulatorPort>(clock);
-    // Something to watch: the engine warms up, revs, cruises and goes over
-    // to gas by itself, round after round.
-    port->emulator().engine().setProfile(DriveProfile::demo());
+    ControllerEmulator& emulator = port->emulator();
+    // Something to watch: the engine idles, revs and cruises, round after
+    // round. The car has been driven to the workshop: warm, on gas, and the
+    // controller has learned both curves on the way, so the map page and
+    // the adaptation have something to work with as soon as it connects.
+    emulator.engine().setProfile(DriveProfile::demo());
+    emulator.live().advance(DemoDriveInMs);
+    emulator.live().setMapSelector(DemoMapSelector);
     return port;
 }
 

@@ -54,6 +54,17 @@ constexpr int PhaseSpreadMs = 400;
 constexpr double TrimPerSecond = 0.03;
 constexpr double MostTrim = 0.03;
 
+// The gas injectors need about a third more opening time than the petrol
+// ones, a little more around 4.6 ms where the petrol injectors are at their
+// best, and ever less towards long injection times as the gas rail keeps up.
+constexpr double NeededBase = 1.34;
+constexpr double NeededBump = 0.03;
+constexpr double NeededBumpAtMs = 4.6;
+constexpr double NeededBumpWidthMs = 1.2;
+constexpr double NeededFallPerMs = 0.013;
+constexpr double NeededFallFromMs = 5.0;
+constexpr double FuelCorrectionTauMs = 3000;
+
 constexpr double ChargingVolts = 13.8;
 constexpr double RestingVolts = 12.4;
 
@@ -88,7 +99,19 @@ double EngineModel::rpm() const
     return std::max(0.0, baseRpm_ + rpmJitter_);
 }
 
-double EngineModel::petrolMs(int cylinder) const
+double EngineModel::neededMultiplier(double petrolMs)
+{
+    const double bump = (petrolMs - NeededBumpAtMs) / NeededBumpWidthMs;
+    return NeededBase + NeededBump * std::exp(-bump * bump) -
+           NeededFallPerMs * std::max(0.0, petrolMs - NeededFallFromMs);
+}
+
+void EngineModel::setFuelCorrectionTarget(double factor)
+{
+    correctionTarget_ = std::clamp(factor, 1 - MostFuelCorrection, 1 + MostFuelCorrection);
+}
+
+double EngineModel::basePetrolMs(int cylinder) const
 {
     if (!running_ || cylinder < 1 || cylinder > Cylinders)
         return 0;
@@ -107,6 +130,7 @@ void EngineModel::step(bool onGas)
     }
     stepSpeed(demand.rpm);
     stepLoad(demand.load);
+    fuelCorrection_ = approach(fuelCorrection_, correctionTarget_, FuelCorrectionTauMs);
     stepTemperatures(onGas);
     stepGasRail(onGas);
     stepLambda();

@@ -21,6 +21,8 @@ public:
     static constexpr double AmbientC = 20.0;
     static constexpr double DefaultTankVolts = 2.5;
     static constexpr quint32 DefaultSeed = 5489u;
+    // The engine computer corrects the fuel by at most this much either way.
+    static constexpr double MostFuelCorrection = 0.25;
 
     explicit EngineModel(quint32 seed = DefaultSeed);
 
@@ -45,8 +47,21 @@ public:
     double load() const { return load_; }
     double manifoldKpa() const { return manifoldKpa_ + manifoldNoise_; }
     // The petrol injection time the engine's own computer gives cylinder
-    // 1…8; 0 while the engine stands.
-    double petrolMs(int cylinder) const;
+    // 1…8, its fuel correction included; 0 while the engine stands.
+    double petrolMs(int cylinder) const { return basePetrolMs(cylinder) * fuelCorrection_; }
+    // The same before the fuel correction: what the engine needs.
+    double basePetrolMs(int cylinder) const;
+    // The engine computer's long-term fuel correction. On gas it cannot
+    // tell gas from petrol: when the gas side delivers too much for the
+    // petrol time it is given, the computer shortens that petrol time, too
+    // little and it lengthens it, until the mixture is right again or the
+    // correction reaches its limit. It gets there in a few seconds.
+    void setFuelCorrectionTarget(double factor);
+    double fuelCorrection() const { return fuelCorrection_; }
+    // How much longer than the petrol time this car's gas injectors must
+    // open for the same mixture, by petrol injection time: what a perfect
+    // injection map would hold, as a multiplier.
+    static double neededMultiplier(double petrolMs);
     // Absolute pressure in the gas rail.
     double gasPressureBar() const { return manifoldKpa() / 100.0 + railOverManifoldBar_; }
     double reducerTempC() const { return reducerC_; }
@@ -87,6 +102,8 @@ private:
     double manifoldKpa_;
     double manifoldNoise_ = 0;
     double trim_ = 0;
+    double fuelCorrection_ = 1.0;
+    double correctionTarget_ = 1.0;
 
     double reducerC_ = AmbientC;
     double gasC_ = AmbientC;

@@ -27,17 +27,6 @@ std::optional<QByteArray> LiveCommands::handle(quint8 code, const QByteArray& pa
                     live_.switchOver().requestPetrol();
             }
             break;
-        case command::MapCurve:
-            if (!payload.isEmpty())
-                live_.setMapSelector(static_cast<quint8>(payload[0]));
-            break;
-        case command::AdaptationStart:
-        case command::AdaptationStep:
-        case command::AdaptationResult:
-        case command::AdaptationEnd:
-        case command::AdaptationStop:
-        case command::MapAux:
-            break;
         default:
             return std::nullopt;
     }

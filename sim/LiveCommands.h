@@ -7,8 +7,7 @@ namespace brivel::sim {
 class LiveState;
 class SettingsImage;
 
-// The poll, the fuel switch and the commands of the map chart and the
-// adaptation: everything answered with the engine's live frame.
+// The poll and the fuel switch, answered with the engine's live frame.
 class LiveCommands final : public CommandHandler {
 public:
     LiveCommands(SettingsImage& settings, LiveState& live);

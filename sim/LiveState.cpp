@@ -81,6 +81,7 @@ void LiveState::advance(int ms)
         pendingMs_ -= EngineModel::StepMs;
         engine_.setTurbo(settings_.at(SettingsImage::EngineFlags) & SettingsImage::Turbo);
         switchOver_.step();
+        engine_.setFuelCorrectionTarget(fuelCorrectionTarget());
         engine_.step(switchOver_.onGas());
         if (engine_.running())
             samples_.record(engine_.manifoldKpa(), engine_.petrolMs(1), switchOver_.onGas());
@@ -113,6 +114,33 @@ void LiveState::setTankLevel(int level)
     engine_.setTankVolts((low + high) / 2);
 }
 
+int LiveState::mapEntry(double petrolMs)
+{
+    const int tenths = static_cast<int>(std::lround(petrolMs * 10));
+    return std::clamp(tenths - FirstMapEntryTenths + 1, 1, SettingsImage::MapEntries);
+}
+
+double LiveState::fuelCorrectionTarget() const
+{
+    const int cylinder = switchOver_.firstGasCylinder();
+    if (!switchOver_.onGas() || cylinder == 0)
+        return 1.0;
+    const double base = engine_.basePetrolMs(cylinder);
+    const int multiplier = settings_.at(SettingsImage::Map + mapEntry(base) - 1);
+    // An entry of 0 gives no gas at all: the correction goes to its limit.
+    if (multiplier == 0)
+        return 1 + EngineModel::MostFuelCorrection;
+    return EngineModel::neededMultiplier(base) * 100.0 / multiplier;
+}
+
+int LiveState::measuredMultiplier() const
+{
+    const double base = engine_.basePetrolMs(1);
+    if (base <= 0)
+        return 0;
+    return rounded(EngineModel::neededMultiplier(base) * 100, 1, 255);
+}
+
 void LiveState::putPetrolTimes(QByteArray& frame) const
 {
     const int cylinders = std::min(settings_.cylinders(), EngineModel::Cylinders);
@@ -128,8 +156,7 @@ void LiveState::putGasTime(QByteArray& frame) const
     // The gas time is worked out from the petrol time as reported, so the
     // map entry is the one that petrol time names.
     const int tenths = petrolTenths(engine_, cylinder);
-    const int entry = std::clamp(tenths - FirstMapEntryTenths + 1, 1, SettingsImage::MapEntries);
-    const int multiplier = settings_.at(SettingsImage::Map + entry - 1);
+    const int multiplier = settings_.at(SettingsImage::Map + mapEntry(tenths / 10.0) - 1);
     // Counts of 1.28 µs: tenths × hundredths / 1000 ms ÷ 0.00128 ms.
     const long counts = std::lround(tenths * multiplier * 100.0 / 128.0);
     const long steps = std::min(counts / 200, 0xFFFFL);
@@ -151,6 +178,7 @@ QByteArray LiveState::nextFrame(quint8 echo)
     put8(frame, Lambda2, rounded(engine_.lambda2Volts() / VoltsPerLambdaStep, 0, 255));
     put16HighFirst(frame, GasPressure, rounded(engine_.gasPressureBar() * 100, 0, 0xFFFF));
     put16HighFirst(frame, ManifoldPressure, rounded(engine_.manifoldKpa(), 0, 0xFFFF));
+    put8(frame, AdaptationByte, measuredMultiplier());
     put8(frame, Battery,
          rounded((engine_.batteryVolts() - BatteryOffsetVolts) / BatteryVoltsPerStep, 0, 255));
     put8(frame, TankVoltage, rounded(engine_.tankVolts() / VoltsPerTankStep, 0, 255));

@@ -25,6 +25,7 @@ public:
     static constexpr int Lambda1 = 22;
     static constexpr int GasPressure = 23;
     static constexpr int ManifoldPressure = 25;
+    static constexpr int AdaptationByte = 28;
     static constexpr int Battery = 29;
     static constexpr int TankVoltage = 30;
     static constexpr int TankLevel = 31;
@@ -74,9 +75,19 @@ public:
     // moves the sample index on by one.
     QByteArray nextFrame(quint8 echo);
 
+    // The map entry that a petrol injection time falls on (1…246).
+    static int mapEntry(double petrolMs);
+    // The multiplier, in hundredths, the controller works out for the engine
+    // as it runs now: what the map should hold at this petrol time. 0 while
+    // the engine stands.
+    int measuredMultiplier() const;
+
 private:
     void putPetrolTimes(QByteArray& frame) const;
     void putGasTime(QByteArray& frame) const;
+    // What the engine computer's fuel correction heads for: on gas, the
+    // ratio of what the engine needs to what the map delivers.
+    double fuelCorrectionTarget() const;
 
     const SettingsImage& settings_;
     EngineModel engine_;

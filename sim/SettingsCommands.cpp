@@ -3,6 +3,8 @@
 #include "sim/LiveState.h"
 #include "sim/SettingsImage.h"
 
+#include "settings/ParameterBlockDecoder.h"
+
 #include "link/Commands.h"
 
 namespace brivel::sim {
@@ -18,10 +20,12 @@ struct ByteSetting {
 
 // Editors whose one payload byte is the stored value itself.
 constexpr ByteSetting byteSettings[] = {
-    {command::CylinderCount, Image::CylinderCount},
     {command::RpmPulseSource, Image::RpmPulseSource},
     {command::GasInjectorType, Image::GasInjectorType},
+    {command::InjectorSetting24, Image::InjectorSetting24},
+    {command::InjectorSetting30, Image::InjectorSetting30},
     {command::PressureSensor, Image::PressureSensor},
+    {command::PressureSensor27, Image::PressureSensorSetting},
     {command::ReducerTempSensor, Image::ReducerTempSensor},
     {command::GasTempSensor, Image::GasTempSensor},
     {command::WorkingPressure, Image::WorkingPressure},
@@ -82,6 +86,14 @@ bool SettingsCommands::apply(quint8 code, const QByteArray& payload)
             return true;
         }
     switch (code) {
+        case command::CylinderCount:
+            settings_.set(Image::CylinderCount, first);
+            // A new engine runs on gas on all its cylinders, as the program
+            // shows it at once; a code for no engine leaves the cylinders.
+            if (const int cylinders =
+                    settings::cylindersOfItem(settings::cylinderItemForCode(first)))
+                settings_.set(Image::CylinderMask, static_cast<quint8>((1u << cylinders) - 1));
+            return true;
         case command::WriteSettingsRegion:
             settings_.write(Image::WritableRegion, payload.left(Image::WritableRegionSize));
             return true;
@@ -95,12 +107,8 @@ bool SettingsCommands::apply(quint8 code, const QByteArray& payload)
         case command::ClearFaultMemory:
             settings_.clearFaultMemory();
             return true;
-        case command::InjectorSetting24:
-        case command::InjectorSetting30:
-        case command::PressureSensor27:
         case command::LevelEdit:
-            // Taken and acknowledged; where they live in the image is the
-            // controller's own business.
+            // Opens (0x01) and closes (0x00) a threshold edit; nothing is stored.
             return true;
         default:
             return false;

@@ -2,7 +2,30 @@
 
 #include "sim/ReplyFrame.h"
 
+#include "settings/InjectorTypes.h"
+#include "settings/SettingsFile.h"
+
 namespace brivel::sim {
+
+namespace {
+
+constexpr bool programLeavesAlone(int offset)
+{
+    for (const settings::BlockField& f : settings::BlockFields)
+        if (offset >= f.offset && offset < f.end())
+            return false;
+    return true;
+}
+
+static_assert(programLeavesAlone(SettingsImage::PressureSensorSetting) &&
+                  programLeavesAlone(SettingsImage::InjectorSetting24) &&
+                  programLeavesAlone(SettingsImage::InjectorSetting30),
+              "the emulator's own settings must not sit on a field the program reads");
+
+// Where the image's copy of a data file starts: behind the firmware version.
+constexpr int FirstRestoredOffset = SettingsImage::Version + 3;
+
+}  // namespace
 
 SettingsImage::SettingsImage() : bytes_(Size, '\0')
 {
@@ -26,6 +49,7 @@ void SettingsImage::restoreFactorySettings()
     set(ReducerTempSensor, 1);
     set(GasTempSensor, 1);
     set(PressureSensor, 4);
+    set(PressureSensorSetting, 4);
     set(EngineFlags, 0);
     set(SwitchOverGasTemp, 35);
     set(WorkingPressure, 100);
@@ -33,7 +57,10 @@ void SettingsImage::restoreFactorySettings()
     set(PressureErrorTime, 20);
     set(SwitchOverTime, 20);
     set(CylinderSequenceDelay, 10);
-    set(GasInjectorType, 8);
+    const settings::InjectorType& injector = settings::InjectorTypes[0];
+    set(GasInjectorType, injector.code);
+    set(InjectorSetting24, injector.setting24);
+    set(InjectorSetting30, injector.setting30);
     // A gas/petrol multiplier that falls from 1.40 at short petrol times to
     // 1.10 at the longest, as a tuned map roughly does.
     for (int k = 0; k < MapEntries; ++k)
@@ -64,6 +91,19 @@ void SettingsImage::clearFaultMemory()
 {
     for (int i = 0; i < FaultEntries; ++i)
         set(FaultMemory + i, EmptyFault);
+}
+
+void SettingsImage::setFaultMemory(const QByteArray& entries)
+{
+    clearFaultMemory();
+    write(FaultMemory, entries.left(FaultEntries));
+}
+
+void SettingsImage::restoreFrom(const settings::datafile::Contents& contents)
+{
+    for (int o = FirstRestoredOffset; o < Size - 1; ++o)
+        if (const auto b = contents.byteAt(o))
+            set(o, *b);
 }
 
 int SettingsImage::cylinders() const

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "settings/BlockLayout.h"
+
 #include <QtCore/QByteArray>
+
+namespace brivel::settings::datafile {
+struct Contents;
+}
 
 namespace brivel::sim {
 
@@ -9,40 +15,50 @@ namespace brivel::sim {
 // at their places. Offsets count from the reply's lead byte.
 class SettingsImage {
 public:
-    static constexpr int Size = 602;
-    static constexpr int Version = 4;
-    static constexpr int CylinderMask = 20;
-    static constexpr int RpmPulseSource = 21;
-    static constexpr int CylinderCount = 22;
-    static constexpr int SwitchOverRpm = 23;
-    static constexpr int MaxRpmOnGas = 24;
-    static constexpr int LevelThresholds = 25;
-    static constexpr int LevelSensorKind = 29;
-    static constexpr int ReducerTempSensor = 30;
-    static constexpr int GasTempSensor = 31;
-    static constexpr int PressureSensor = 33;
-    static constexpr int EngineFlags = 34;
-    static constexpr int SwitchOverGasTemp = 35;
-    static constexpr int WorkingPressure = 36;
-    static constexpr int MinimumPressure = 40;
-    static constexpr int PressureErrorTime = 41;
-    static constexpr int SwitchOverTime = 42;
-    static constexpr int CylinderSequenceDelay = 43;
-    static constexpr int GasInjectorType = 45;
-    static constexpr int Map = 66;
-    static constexpr int MapEntries = 246;
-    static constexpr int WritableRegion = 21;  // the block write covers 21-560
-    static constexpr int WritableRegionSize = 540;
-    static constexpr int SwitchOverFlags = 558;
-    static constexpr int FaultMemory = 561;
-    static constexpr int FaultEntries = 40;
-    static constexpr quint8 EmptyFault = 0xFF;
+    using Field = settings::Field;
 
-    // Engine flag bits at EngineFlags, and the switch-over flag bit.
-    static constexpr quint8 RpmSignalHigh = 0x02;
-    static constexpr quint8 Turbo = 0x08;
-    static constexpr quint8 PositiveInjectors = 0x80;
-    static constexpr quint8 PetrolAtFirstMinimum = 0x01;
+    static constexpr int Size = settings::BlockSize;
+    static constexpr int Version = settings::offsetOf(Field::VersionMajor);
+    static constexpr int CylinderMask = settings::offsetOf(Field::ActiveGasCylinders);
+    static constexpr int RpmPulseSource = settings::offsetOf(Field::RpmPulseSource);
+    static constexpr int CylinderCount = settings::offsetOf(Field::CylinderCount);
+    static constexpr int SwitchOverRpm = settings::offsetOf(Field::SwitchOverRpm);
+    static constexpr int MaxRpmOnGas = settings::offsetOf(Field::MaxRpmOnGas);
+    static constexpr int LevelThresholds = settings::offsetOf(Field::LevelThreshold1);
+    static constexpr int LevelSensorKind = settings::offsetOf(Field::LevelSensorKind);
+    static constexpr int ReducerTempSensor = settings::offsetOf(Field::ReducerTempSensor);
+    static constexpr int GasTempSensor = settings::offsetOf(Field::GasTempSensor);
+    static constexpr int PressureSensor = settings::offsetOf(Field::PressureSensor);
+    static constexpr int EngineFlags = settings::offsetOf(Field::Turbo);
+    static constexpr int SwitchOverGasTemp = settings::offsetOf(Field::SwitchOverGasTemp);
+    static constexpr int WorkingPressure = settings::offsetOf(Field::WorkingPressure);
+    static constexpr int MinimumPressure = settings::offsetOf(Field::MinimumPressure);
+    static constexpr int PressureErrorTime = settings::offsetOf(Field::PressureErrorTime);
+    static constexpr int SwitchOverTime = settings::offsetOf(Field::SwitchOverTime);
+    static constexpr int CylinderSequenceDelay = settings::offsetOf(Field::CylinderSequenceDelay);
+    static constexpr int GasInjectorType = settings::offsetOf(Field::GasInjectorType);
+    static constexpr int Map = settings::offsetOf(Field::InjectionMap);
+    static constexpr int MapEntries = settings::MapEntries;
+    static constexpr int WritableRegion = settings::SettingsRegionFirst;
+    static constexpr int WritableRegionSize = settings::SettingsRegionSize;
+    static constexpr int SwitchOverFlags = settings::offsetOf(Field::PetrolAtFirstMinimum);
+    static constexpr int FaultMemory = settings::offsetOf(Field::FaultMemory);
+    static constexpr int FaultEntries = settings::FaultEntries;
+    static constexpr quint8 EmptyFault = settings::EmptyFault;
+
+    // Where this controller keeps the settings that come with the injector
+    // type (0x24, 0x30) and the pressure sensor (0x27): offsets the program
+    // leaves alone, so they travel with the settings region of a data file.
+    static constexpr int PressureSensorSetting = 32;
+    static constexpr int InjectorSetting24 = 46;
+    static constexpr int InjectorSetting30 = 47;
+
+    // Engine flag bits at EngineFlags, and the switch-over flag bits.
+    static constexpr quint8 RpmSignalHigh = settings::blockField(Field::RpmSignalHigh).mask;
+    static constexpr quint8 Turbo = settings::blockField(Field::Turbo).mask;
+    static constexpr quint8 PositiveInjectors = settings::blockField(Field::PositiveInjectors).mask;
+    static constexpr quint8 PetrolAtFirstMinimum =
+        settings::blockField(Field::PetrolAtFirstMinimum).mask;
 
     SettingsImage();
 
@@ -56,6 +72,13 @@ public:
     void write(int offset, const QByteArray& data);
     void setVersion(quint8 major, quint8 minor, quint8 patch);
     void clearFaultMemory();
+    // A fault memory holding `entries` from the first entry on, the rest
+    // empty; entries past the fortieth are dropped.
+    void setFaultMemory(const QByteArray& entries);
+    // Takes a data file's image bytes from offset 7 on: the settings, the
+    // map, the cylinder mask and the fault memory of the controller the file
+    // was saved from. The firmware version stays this controller's own.
+    void restoreFrom(const settings::datafile::Contents& contents);
     // How many cylinders the cylinder-count code stands for (4 when unknown).
     int cylinders() const;
 

@@ -5,6 +5,8 @@
 #include "sim/DriveProfile.h"
 #include "sim/EmulatorFault.h"
 
+#include "settings/SettingsFileIo.h"
+
 namespace brivel::sim {
 
 namespace {
@@ -46,7 +48,16 @@ SimOptions::SimOptions()
                    QStringLiteral("name")),
       tankLevel_(QStringLiteral("tank-level"),
                  QStringLiteral("Tank level, 0 (reserve) to 4 (full); default 3."),
-                 QStringLiteral("level"))
+                 QStringLiteral("level")),
+      settingsFile_(QStringLiteral("settings"),
+                    QStringLiteral("Start from the settings, map and stored faults of a "
+                                   "settings data file (.kvs)."),
+                    QStringLiteral("file")),
+      storedFault_(QStringLiteral("stored-fault"),
+                   QStringLiteral("Add a code to the stored fault memory, in order (repeatable, "
+                                  "at most 40): 0-255, decimal or 0x hex; 0 is an injector fault "
+                                  "and takes the next code along."),
+                   QStringLiteral("code"))
 {
     parser_.setApplicationDescription(
         QStringLiteral("Emulated gas-injection controller on a pseudo-terminal."));
@@ -55,6 +66,8 @@ SimOptions::SimOptions()
     parser_.addOption(profile_);
     parser_.addOption(engineFault_);
     parser_.addOption(tankLevel_);
+    parser_.addOption(settingsFile_);
+    parser_.addOption(storedFault_);
 }
 
 bool SimOptions::parse(const QStringList& arguments, QString* error)
@@ -92,6 +105,28 @@ bool SimOptions::applyTo(ControllerEmulator& emulator, QString* error) const
         if (!ok || level < 0 || level > LiveState::TankLevels)
             return fail(error, QStringLiteral("tank level must be 0 to 4"));
         emulator.live().setTankLevel(level);
+    }
+    if (parser_.isSet(settingsFile_)) {
+        const QString path = parser_.value(settingsFile_);
+        const settings::datafile::LoadResult loaded = settings::datafile::load(path);
+        if (!loaded.contents)
+            return fail(error, QStringLiteral("settings file \"%1\": %2").arg(path, loaded.error));
+        emulator.settings().restoreFrom(*loaded.contents);
+    }
+    // After the settings file, so that the faults given here win.
+    const QStringList codes = parser_.values(storedFault_);
+    if (!codes.isEmpty()) {
+        if (codes.size() > SettingsImage::FaultEntries)
+            return fail(error, QStringLiteral("at most 40 stored faults"));
+        QByteArray entries;
+        for (const QString& code : codes) {
+            bool ok = false;
+            const uint value = code.toUInt(&ok, 0);
+            if (!ok || value > 0xFF)
+                return fail(error, QStringLiteral("stored fault \"%1\" is no byte").arg(code));
+            entries.append(static_cast<char>(value));
+        }
+        emulator.settings().setFaultMemory(entries);
     }
     return true;
 }

@@ -9,7 +9,8 @@ namespace brivel::sim {
 class ControllerEmulator;
 
 // The command line of kvos-sim: line faults, the drive profile, faults the
-// controller reports and the tank level, and what they do to an emulator.
+// controller reports, the tank level, the settings it starts from and its
+// stored faults, and what they do to an emulator.
 class SimOptions {
 public:
     SimOptions();
@@ -28,6 +29,8 @@ private:
     QCommandLineOption profile_;
     QCommandLineOption engineFault_;
     QCommandLineOption tankLevel_;
+    QCommandLineOption settingsFile_;
+    QCommandLineOption storedFault_;
 };
 
 }  // namespace brivel::sim

@@ -8,10 +8,14 @@
 #include "sim/ControllerEmulator.h"
 #include "sim/ReplyFrame.h"
 #include "sim/SettingsImage.h"
+#include "settings/EditorCommands.h"
+#include "settings/SettingsFile.h"
+#include "settings/StoredFaults.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 using namespace brivel;
 using brivel::test::bytes;
@@ -222,6 +226,111 @@ TEST_F(EmulatorTest, Settings_BlockAndMapWritesLandAtTheirOffsets)
     exchange(QByteArray(1, '\x0B') + map);
     image = exchange(bytes({0x66, 0x00}));
     EXPECT_EQ(image.mid(66, 246), map);
+}
+
+struct EffectCase {
+    const char* name;
+    QByteArray command;
+    std::vector<std::pair<int, int>> before;  // image bytes set first
+    std::vector<std::pair<int, int>> after;   // image bytes read back
+};
+
+class SettingEffect : public EmulatorTest, public ::testing::WithParamInterface<EffectCase> {};
+
+TEST_P(SettingEffect, ReadBackShowsWhatWasSent)
+{
+    for (const auto& [offset, value] : GetParam().before)
+        emulator.settings().set(offset, static_cast<quint8>(value));
+    exchange(GetParam().command);
+    const QByteArray image = exchange(bytes({0x66, 0x00}));
+    ASSERT_EQ(image.size(), 602);
+    for (const auto& [offset, value] : GetParam().after)
+        EXPECT_EQ(at(image, offset), value) << "offset " << offset;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Emulator, SettingEffect,
+    ::testing::Values(
+        EffectCase{
+            "EightCylindersAllOnGas", bytes({0x1B, 0x05}), {{20, 0x01}}, {{22, 5}, {20, 0xFF}}},
+        EffectCase{
+            "ThreeCylindersAllOnGas", bytes({0x1B, 0x00}), {{20, 0xFF}}, {{22, 0}, {20, 0x07}}},
+        EffectCase{"SixCylindersAllOnGas", bytes({0x1B, 0x03}), {}, {{22, 3}, {20, 0x3F}}},
+        EffectCase{"NoCylinderCountKeepsTheMask",
+                   bytes({0x1B, 0xFF}),
+                   {{20, 0x0B}},
+                   {{22, 0xFF}, {20, 0x0B}}},
+        EffectCase{"InjectorSetting24", bytes({0x24, 0x09}), {}, {{46, 0x09}}},
+        EffectCase{"InjectorSetting30", bytes({0x30, 0x2D}), {}, {{47, 0x2D}}},
+        EffectCase{"PressureSensorSetting", bytes({0x27, 0x07}), {}, {{32, 0x07}}},
+        EffectCase{"PressureSensor", bytes({0x12, 0x04}), {{33, 0}}, {{33, 4}}},
+        EffectCase{"ReducerTempSensor", bytes({0x13, 0x01}), {{30, 0}}, {{30, 1}}},
+        EffectCase{"GasTempSensor", bytes({0x18, 0x01}), {{31, 0}}, {{31, 1}}},
+        EffectCase{"RpmSignalLow", bytes({0x17, 0x00}), {{34, 0xFF}}, {{34, 0xFD}}},
+        EffectCase{"StandardEngine", bytes({0x21, 0x00}), {{34, 0x8A}}, {{34, 0x82}}},
+        EffectCase{"NegativeInjectors", bytes({0x2D, 0x00}), {{34, 0x8A}}, {{34, 0x0A}}},
+        EffectCase{
+            "NotAtFirstMinimumKeepsTheFuel", bytes({0x2E, 0x00}), {{558, 0x03}}, {{558, 0x02}}},
+        EffectCase{"LevelThresholdsAndKind",
+                   bytes({0x0D, 0x11, 0x22, 0x33, 0x44, 0x02}),
+                   {},
+                   {{25, 0x11}, {26, 0x22}, {27, 0x33}, {28, 0x44}, {29, 0x02}, {30, 1}}},
+        EffectCase{
+            "SwitchOverTimeOnly", bytes({0x22, 0x18}), {}, {{42, 0x18}, {41, 20}, {43, 10}}}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST_F(EmulatorTest, Settings_LevelEditMarksStoreNothing)
+{
+    const QByteArray before = exchange(bytes({0x66, 0x00}));
+    exchange(bytes({0x31, 0x01}));
+    exchange(bytes({0x31, 0x00}));
+    EXPECT_EQ(exchange(bytes({0x66, 0x00})), before);
+}
+
+TEST_F(EmulatorTest, Settings_FactoryResetRestoresTheInjectorsSettingsToo)
+{
+    exchange(bytes({0x0E, 0x03}));
+    exchange(bytes({0x24, 0x09}));
+    exchange(bytes({0x30, 0x2D}));
+    exchange(bytes({0x27, 0x00}));
+    const QByteArray image = exchange(bytes({0x26}));
+    EXPECT_EQ(at(image, 45), 0x08);
+    EXPECT_EQ(at(image, 46), 0x06);
+    EXPECT_EQ(at(image, 47), 30);
+    EXPECT_EQ(at(image, 32), 0x04);
+}
+
+TEST_F(EmulatorTest, Settings_StoredFaultsReadBackAsGiven)
+{
+    emulator.settings().setFaultMemory(bytes({0x03, 0x00, 0x07}));
+    const QByteArray image = exchange(bytes({0x66, 0x00}));
+    EXPECT_EQ(image.mid(561, 3), bytes({0x03, 0x00, 0x07}));
+    for (int i = 564; i <= 600; ++i)
+        EXPECT_EQ(at(image, i), 0xFF) << i;
+    EXPECT_EQ(settings::storedFaultText(settings::ParameterBlock(image),
+                                        [](int row) { return QStringLiteral(" m%1").arg(row); }),
+              QStringLiteral("1 m1\r\n3\r\n2 m6 1 2 3 4\r\n3 m5\r\n7\r\n"));
+    // More than forty entries: the memory keeps the first forty.
+    emulator.settings().setFaultMemory(QByteArray(50, '\x2A'));
+    const QByteArray full = exchange(bytes({0x66, 0x00}));
+    ASSERT_EQ(full.size(), 602);
+    EXPECT_EQ(full.mid(561, 40), QByteArray(40, '\x2A'));
+}
+
+TEST_F(EmulatorTest, Settings_SavedFileLoadsIntoTheController)
+{
+    // A customer's controller: every settings byte its own.
+    QByteArray customer = exchange(bytes({0x66, 0x00}));
+    for (int o = 21; o <= 600; ++o)
+        customer[o] = static_cast<char>((o * 13 + 5) & 0xFF);
+    const auto contents = settings::datafile::decode(settings::datafile::encode(customer, 41));
+    ASSERT_TRUE(contents.has_value());
+    exchange(settings::editor::writeSettingsRegion(contents->settingsRegion()).command);
+    const QByteArray image = exchange(bytes({0x66, 0x00}));
+    EXPECT_EQ(image.mid(21, 540), customer.mid(21, 540));
+    // The mask and the fault memory are not part of the block write.
+    EXPECT_EQ(at(image, 20), 0x0F);
+    EXPECT_EQ(at(image, 561), 0xFF);
 }
 
 TEST_F(EmulatorTest, Live_FuelCommandSwitchesTheReportedFuel)

@@ -5,12 +5,15 @@
 #include "link/ControllerLink.h"
 #include "link/QtSerialPort.h"
 #include "platform/QtClock.h"
+#include "settings/SettingsFileIo.h"
+#include "sim/SettingsImage.h"
 
 #include <gtest/gtest.h>
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDeadlineTimer>
 #include <QtCore/QProcess>
+#include <QtCore/QTemporaryDir>
 #include <QtCore/QTimer>
 
 #include <functional>
@@ -161,6 +164,48 @@ TEST(KvosSim, UnknownProfileEndsWithAMessage)
     SimProcess sim({"--profile", "race"});
     EXPECT_EQ(sim.exitCode(), 2);
     EXPECT_TRUE(sim.errorOutput().contains(QStringLiteral("unknown profile \"race\"")));
+}
+
+TEST(KvosSim, StartsFromASettingsFile)
+{
+    QTemporaryDir dir;
+    sim::SettingsImage customer;
+    customer.set(22, 5);  // 8 cylinders
+    customer.set(20, 0xFF);
+    customer.set(36, 0x7D);
+    const QString file = dir.filePath(QStringLiteral("customer.kvs"));
+    ASSERT_EQ(settings::datafile::save(file, customer.reply(0x66), 30), QString());
+
+    SimProcess sim({"--settings", file, "--stored-fault", "3"});
+    const QString path = sim.slavePath();
+    ASSERT_TRUE(path.startsWith(QStringLiteral("/dev/"))) << sim.errorOutput().toStdString();
+    QtClock clock;
+    QtSerialPort port;
+    port.setPortName(path);
+    ScriptedDialogs dialogs;
+    MemorySettingsStore store;
+    RecordingLinkHost host;
+    ControllerLink link(port, clock, dialogs, store, host);
+    link.polaczClick();
+    ASSERT_TRUE(waitFor([&] { return !host.parameterBlocks.isEmpty(); }, 10000));
+    const QByteArray image = host.parameterBlocks[0];
+    ASSERT_EQ(image.size(), 602);
+    EXPECT_EQ(static_cast<quint8>(image[22]), 5);
+    EXPECT_EQ(static_cast<quint8>(image[20]), 0xFF);
+    EXPECT_EQ(static_cast<quint8>(image[36]), 0x7D);
+    EXPECT_EQ(static_cast<quint8>(image[561]), 0x03);
+    link.rozlacz1Click();
+}
+
+TEST(KvosSim, DamagedSettingsFileEndsWithAMessage)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("damaged.kvs"));
+    ASSERT_EQ(settings::datafile::writeAtomically(file, QByteArray("KVOS DATA FILE v3.07.07")),
+              QString());
+    SimProcess sim({"--settings", file});
+    EXPECT_EQ(sim.exitCode(), 2);
+    EXPECT_TRUE(sim.errorOutput().contains(QStringLiteral("Data file error")));
 }
 
 }  // namespace

@@ -44,6 +44,7 @@ LiveReading readLive(const QByteArray& f)
     r.faultFlags2 = static_cast<quint8>(b(f, 48));
     r.sampleIndex = b(f, 36);
     r.mapSelector = static_cast<quint8>(b(f, 47));
+    r.adaptationByte = b(f, 28);
     return r;
 }
 

@@ -29,6 +29,7 @@ struct LiveReading {
     quint8 faultFlags2 = 0;
     int sampleIndex = 0;
     quint8 mapSelector = 0;
+    int adaptationByte = 0;
 };
 
 // Reads a 57-byte live reply, envelope included.

@@ -1,0 +1,346 @@
+#include "map/AdaptationProcedure.h"
+
+#include "map/AdaptationHost.h"
+
+#include "link/CommandSender.h"
+#include "link/Commands.h"
+#include "link/Rounding.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+
+#include <algorithm>
+
+namespace brivel::map {
+
+namespace {
+
+using Stats = RecordStatistics;
+
+const QString LineEnd = QStringLiteral("\r\n");
+
+// Step 3 runs the gas test on cylinder 1 alone, step 4 on every other
+// cylinder of the mask.
+constexpr quint8 FirstCylinderOnly = 0x01;
+constexpr quint8 AlternateCylinders = 0x55;
+// The third byte of the first statistics report, before any multiplier
+// has been recorded.
+constexpr quint8 NoMultiplierYet = 0x80;
+
+// The delay from each step to the next tick.
+constexpr int ShortDelayMs = 8000;
+constexpr int LongDelayMs = 30000;
+constexpr int StepDelayMs = 20000;
+constexpr int FinalPetrolDelayMs = 15000;
+
+QByteArray fuelCommand(quint8 fuel, quint8 mask)
+{
+    return command::make(command::Fuel, {fuel, mask});
+}
+
+}  // namespace
+
+AdaptationProcedure::AdaptationProcedure(AdaptationHost& host, CommandSender& sender,
+                                         Dialogs& dialogs, Clock& clock)
+    : host_(host), sender_(sender), dialogs_(dialogs), timer_(clock.createTimer())
+{
+    timer_->setSingleShot(false);
+    timer_->setInterval(InitialIntervalMs);
+    timer_->setCallback([this] { Adaptacja_TimerTimer(); });
+}
+
+AdaptationProcedure::~AdaptationProcedure()
+{
+    timer_->stop();
+}
+
+bool AdaptationProcedure::timerActive() const
+{
+    return timer_->isActive();
+}
+
+int AdaptationProcedure::timerInterval() const
+{
+    return timer_->interval();
+}
+
+void AdaptationProcedure::setProgress(int position)
+{
+    if (position == progress_)
+        return;
+    progress_ = position;
+    host_.showProgress(progressEnabled_, progress_);
+}
+
+void AdaptationProcedure::setProgressEnabled(bool enabled)
+{
+    if (enabled == progressEnabled_)
+        return;
+    progressEnabled_ = enabled;
+    host_.showProgress(progressEnabled_, progress_);
+}
+
+void AdaptationProcedure::setInfo(const QString& text)
+{
+    info_ = text;
+    host_.showInfo(info_);
+}
+
+void AdaptationProcedure::setLocked(bool locked)
+{
+    locked_ = locked;
+    host_.setWindowLocked(locked);
+}
+
+void AdaptationProcedure::queue(const QByteArray& command, const QByteArray& firstFollowUp,
+                                const QByteArray& secondFollowUp)
+{
+    sender_.queueCommand(CommandSender::RetriesForEditors, command, firstFollowUp, secondFollowUp);
+}
+
+void AdaptationProcedure::fuel(quint8 fuel, quint8 mask)
+{
+    queue(fuelCommand(fuel, mask));
+}
+
+int AdaptationProcedure::average(int row) const
+{
+    return host_.recordRow(row)[Stats::AverageByte];
+}
+
+void AdaptationProcedure::TabSheet3Show()
+{
+    setInfo(QStringLiteral(" "));
+}
+
+void AdaptationProcedure::Button_startClick()
+{
+    // A current fault: the fitter sees the banner and deals with it first.
+    if (host_.faultBannerShown() || running())
+        return;
+    if (host_.engineRpm() < LowestRpm) {
+        dialogs_.showMessage(host_.message(StartEngine));
+        return;
+    }
+    if (host_.reducerTemperature() < LowestReducerTemperature) {
+        dialogs_.showMessage(host_.message(TooCold));
+        return;
+    }
+    result_.reset();
+    progressEnabled_ = true;
+    progress_ = 0;
+    host_.showProgress(progressEnabled_, progress_);
+    setLocked(true);
+    step_ = 0;
+    // The first tick comes after whatever interval the last run left.
+    timer_->setEnabled(true);
+    for (int r = 0; r < Stats::Rows; ++r)
+        host_.recordRow(r).fill(0);
+    setInfo(host_.message(InProgress));
+    mask_ = host_.activeCylinderMask();
+}
+
+void AdaptationProcedure::stop(bool withSender)
+{
+    if (withSender)
+        queue(command::make(command::AdaptationStop, {0x00}));
+    setLocked(false);
+    timer_->stop();
+    setProgress(0);
+    setProgressEnabled(false);
+    // From step 10 on the result lines may already stand; they stay.
+    if (step_ < FirstKeptTextStep)
+        setInfo(host_.message(Cancelled));
+    step_ = Idle;
+}
+
+void AdaptationProcedure::ComputeRecordStatistics()
+{
+    for (int r = 0; r < Stats::Rows; ++r)
+        Stats::computeRow(host_.recordRow(r));
+}
+
+bool AdaptationProcedure::check(int value, int lowest, int highest, int question)
+{
+    // The question is modal but ticks go on being dispatched meanwhile.
+    timer_->stop();
+    if (value < lowest || value > highest) {
+        if (!dialogs_.confirm(host_.message(question))) {
+            stop(true);
+            return false;
+        }
+        if (!running())
+            return false;
+    }
+    timer_->start();
+    return true;
+}
+
+void AdaptationProcedure::beginStep(int k, int intervalMs)
+{
+    setProgress(roundToInt(static_cast<double>(ProgressMaximum) * k / Steps));
+    timer_->setInterval(intervalMs);
+}
+
+void AdaptationProcedure::reportStatistics(quint8 third, const QByteArray& followUp)
+{
+    const int avg2 = average(Stats::PetrolTime);
+    const int min2 = host_.recordRow(Stats::PetrolTime)[Stats::MinimumByte];
+    // With every sample at 255 the minimum is never taken and the spread
+    // would come to 256: it is held at the byte's top instead of wrapping.
+    const int spread = std::clamp(avg2 + 1 - min2, 0, 255);
+    queue(command::make(command::AdaptationStep,
+                        {static_cast<quint8>(avg2), static_cast<quint8>(spread), third}),
+          followUp);
+}
+
+void AdaptationProcedure::Adaptacja_TimerTimer()
+{
+    const quint8 buttons = host_.cylinderButtonMask();
+    switch (step_) {
+        case 0:
+            beginStep(1, ShortDelayMs);
+            queue(command::make(command::AdaptationStart),
+                  fuelCommand(command::FuelPetrol, buttons));
+            step_ = 1;
+            break;
+        case 1:
+            ComputeRecordStatistics();
+            if (!check(average(Stats::Manifold), LowestManifoldKpa, HighestManifoldKpa,
+                       ManifoldQuestion))
+                return;
+            beginStep(2, LongDelayMs);
+            fuel(command::FuelPetrol, buttons);
+            step_ = 2;
+            break;
+        case 2:
+            beginStep(3, StepDelayMs);
+            fuel(command::FuelPetrol, buttons);
+            step_ = 3;
+            break;
+        case 3:
+            beginStep(4, StepDelayMs);
+            ComputeRecordStatistics();
+            reportStatistics(NoMultiplierYet, fuelCommand(command::FuelGas, FirstCylinderOnly));
+            step_ = 4;
+            break;
+        case 4:
+            beginStep(5, StepDelayMs);
+            fuel(command::FuelGas, mask_ & AlternateCylinders);
+            step_ = 5;
+            break;
+        case 5:
+            ComputeRecordStatistics();
+            if (!check(average(Stats::GasPressure), LowestGasPressure, HighestGasPressure,
+                       GasPressureQuestion))
+                return;
+            beginStep(6, StepDelayMs);
+            fuel(command::FuelGas, mask_);
+            step_ = 6;
+            break;
+        case 6:
+            beginStep(7, StepDelayMs);
+            fuel(command::FuelPetrol, mask_);
+            step_ = 7;
+            break;
+        case 7:
+            beginStep(8, StepDelayMs);
+            fuel(command::FuelPetrol, mask_);
+            step_ = 8;
+            break;
+        case 8:
+            beginStep(9, StepDelayMs);
+            ComputeRecordStatistics();
+            reportStatistics(static_cast<quint8>(average(Stats::Multiplier)), QByteArray());
+            step_ = GasStep;
+            break;
+        case GasStep:
+            beginStep(9, StepDelayMs);
+            fuel(command::FuelGas, mask_);
+            step_ = 9;
+            break;
+        case 9:
+            beginStep(10, FinalPetrolDelayMs);
+            fuel(command::FuelPetrol, mask_);
+            step_ = 10;
+            break;
+        case 10:
+            beginStep(11, FinalPetrolDelayMs);
+            fuel(command::FuelPetrol, mask_);
+            step_ = 11;
+            break;
+        case 11:
+            beginStep(12, StepDelayMs);
+            ComputeRecordStatistics();
+            reportStatistics(static_cast<quint8>(average(Stats::Multiplier)),
+                             fuelCommand(command::FuelGas, mask_));
+            step_ = 12;
+            break;
+        case 12:
+            result();
+            break;
+        case 13:
+            endTransfer();
+            break;
+        case 14:
+            finish();
+            break;
+        default:
+            // Idle: a tick left over does nothing.
+            break;
+    }
+}
+
+void AdaptationProcedure::result()
+{
+    setProgress(roundToInt(static_cast<double>(ProgressMaximum) * 13 / Steps));
+    ComputeRecordStatistics();
+    AdaptationResult::Input in{average(Stats::GasPressure),
+                               average(Stats::PetrolTime),
+                               average(Stats::Multiplier),
+                               average(Stats::GasTemp),
+                               {},
+                               host_.message(Multiplier),
+                               locale_};
+    for (std::size_t i = 0; i < AdaptationResult::FlatProbeEntries.size(); ++i)
+        in.probeValues[i] = host_.mapEntry(AdaptationResult::FlatProbeEntries[i]);
+    result_ = AdaptationResult::compute(in);
+    const AdaptationResult& r = *result_;
+    if (r.raisedForFlatMap())
+        host_.recordRow(Stats::Multiplier)[Stats::AverageByte] =
+            static_cast<quint8>(std::min(r.multiplier(), 255));
+    info_ += r.infoLines();
+    if (r.verdict() != AdaptationResult::Verdict::Write) {
+        // Nothing reaches the controller: it is told the run is off and
+        // keeps its map; the fitter reads why under the result lines.
+        stop(true);
+        setInfo(info_ + LineEnd + host_.message(Cancelled));
+        return;
+    }
+    setInfo(info_);
+    queue(r.baseCommand(), r.resultCommand(), r.mapCommand());
+    timer_->setInterval(FinalPetrolDelayMs);
+    step_ = 13;
+}
+
+void AdaptationProcedure::endTransfer()
+{
+    beginStep(14, ShortDelayMs);
+    host_.showWindowReady();
+    sender_.setSlowPolling(true);
+    queue(command::make(command::AdaptationEnd, QByteArray(command::MapSize, '\0')),
+          command::make(command::ReadSettings, {command::ReadPayload}));
+    step_ = 14;
+}
+
+void AdaptationProcedure::finish()
+{
+    sender_.setSlowPolling(false);
+    step_ = Idle;
+    setProgress(0);
+    timer_->setInterval(InitialIntervalMs);
+    timer_->stop();
+    stop(false);
+    setInfo(host_.message(Completed));
+}
+
+}  // namespace brivel::map

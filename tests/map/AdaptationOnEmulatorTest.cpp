@@ -1,0 +1,205 @@
+#include "Bytes.h"
+#include "QtPrinters.h"
+#include "RecordingLinkHost.h"
+#include "TestPlatform.h"
+#include "VirtualClock.h"
+#include "i18n/MessageTable.h"
+#include "link/CommandSender.h"
+#include "link/ControllerLink.h"
+#include "map/AdaptationHost.h"
+#include "map/AdaptationProcedure.h"
+#include "map/MapPageModel.h"
+#include "map/MapShape.h"
+#include "sim/EmulatorPort.h"
+#include "sim/DemoPort.h"
+#include "sim/SettingsImage.h"
+
+#include <gtest/gtest.h>
+
+using namespace brivel;
+using namespace brivel::map;
+using brivel::test::bytes;
+
+namespace {
+
+// The link as the features see it.
+class LinkSender final : public CommandSender {
+public:
+    explicit LinkSender(ControllerLink& link) : link_(link) {}
+    void queueCommand(int retries, const QByteArray& command, const QByteArray& firstFollowUp,
+                      const QByteArray& secondFollowUp) override
+    {
+        link_.setCommandRetries(retries);
+        link_.QueueCommand(command, firstFollowUp, secondFollowUp);
+    }
+    bool commandPending() const override { return link_.commandPending(); }
+    void enterBusyState() override { link_.enterBusyState(); }
+    void setSlowPolling(bool slow) override { slowPolling = slow; }
+
+    bool slowPolling = false;
+
+private:
+    ControllerLink& link_;
+};
+
+quint8 at(const QByteArray& frame, int offset)
+{
+    return static_cast<quint8>(frame[offset]);
+}
+
+// The window's part, fed by the live frames the link decodes.
+class FrameFedHost final : public AdaptationHost {
+public:
+    explicit FrameFedHost(const InjectionMap& map) : map_(map) {}
+
+    void decode(const QByteArray& frame, bool recording)
+    {
+        if (frame.size() < 57)
+            return;
+        rpm_ = at(frame, 21) * 100.0;
+        reducer_ = static_cast<qint8>(at(frame, 32));
+        if (!recording)
+            return;
+        static const int sources[9] = {24, 26, 6, 28, 33, 32, 22, 55, 21};
+        for (int r = 0; r < 9; ++r)
+            rows_[r][at(frame, 36)] = at(frame, sources[r]);
+    }
+
+    bool faultBannerShown() const override { return false; }
+    double engineRpm() const override { return rpm_; }
+    double reducerTemperature() const override { return reducer_; }
+    quint8 cylinderButtonMask() const override { return 0x0F; }
+    quint8 activeCylinderMask() const override { return 0x0F; }
+    qint32 mapEntry(int k) const override { return map_.value(k); }
+    RecordRow& recordRow(int r) override { return rows_[r]; }
+    QString message(int row) const override { return messages_.message(row); }
+    void showProgress(bool, int) override {}
+    void showInfo(const QString&) override {}
+    void setWindowLocked(bool) override {}
+    void showWindowReady() override {}
+
+private:
+    const InjectionMap& map_;
+    MessageTable messages_;
+    double rpm_ = 0;
+    double reducer_ = 0;
+    std::array<RecordRow, 9> rows_{};
+};
+
+class AdaptationOnEmulatorTest : public ::testing::Test {
+protected:
+    AdaptationOnEmulatorTest()
+    {
+        port.setPortName(sim::DemoPortName);
+        linkHost.onDecodeLiveFrame = [this](const QByteArray& frame) {
+            host.decode(frame, procedure.running());
+        };
+    }
+
+    sim::ControllerEmulator& controller() { return port.emulator(); }
+
+    QByteArray controllerMap() { return controllerImage().mid(66, 246); }
+    QByteArray controllerImage() { return controller().settings().reply(0x66); }
+
+    test::VirtualClock clock;
+    sim::EmulatorPort port{clock};
+    test::ScriptedDialogs dialogs;
+    test::MemorySettingsStore store;
+    test::RecordingLinkHost linkHost;
+    ControllerLink link{port, clock, dialogs, store, linkHost, [](int) {}};
+    LinkSender sender{link};
+    MapPageModel page{sender};
+    FrameFedHost host{page.map()};
+    AdaptationProcedure procedure{host, sender, dialogs, clock};
+};
+
+}  // namespace
+
+TEST_F(AdaptationOnEmulatorTest, AWholeRunWritesAMapThatFitsTheEngineAndReadsItBack)
+{
+    // A fresh installation: the map still flat at 1.00, far too lean for
+    // this engine, and a warm idling engine.
+    controller().settings().write(sim::SettingsImage::Map, QByteArray(246, char(100)));
+    clock.advance(300000);
+    link.polaczClick();
+    clock.advance(2500);
+    ASSERT_EQ(linkHost.parameterBlocks.size(), 1);
+    page.loadParameterBlock(linkHost.parameterBlocks.last());
+    EXPECT_EQ(page.map().value(30), 100);
+    link.QueueCommand(bytes({0x03, 0x03, 0x0F}));
+    clock.advance(20000);
+    EXPECT_GT(controller().engine().fuelCorrection(), 1.2) << "the engine computer makes up";
+
+    const int before = controller().receivedFrames().size();
+    procedure.Button_startClick();
+    ASSERT_TRUE(procedure.running());
+    clock.advance(275000);
+    EXPECT_FALSE(procedure.running());
+    EXPECT_EQ(procedure.info(), QStringLiteral("Adaptacja zakończona pomyślnie"));
+    EXPECT_TRUE(dialogs.shown().empty()) << "both checks pass on an idling engine";
+
+    // Every command of the run, in order, each once.
+    QList<int> codes;
+    for (int i = before; i < controller().receivedFrames().size(); ++i) {
+        const int code = at(controller().receivedFrames()[i], 1);
+        if (code != 0x55)
+            codes << code;
+    }
+    EXPECT_EQ(codes, (QList<int>{0x25, 0x03, 0x03, 0x03, 0x19, 0x03, 0x03, 0x03, 0x03, 0x03, 0x19,
+                                 0x03, 0x03, 0x03, 0x19, 0x03, 0x20, 0x02, 0x0B, 0x06, 0x66}));
+    EXPECT_EQ(controller().adaptation().state(), sim::AdaptationSession::State::Ended);
+    EXPECT_EQ(controller().adaptation().reports(), 3);
+
+    // The result: m and p as an idling engine gives them, m raised by 2 for
+    // the flat map, and the map laid along the shape through m at p.
+    ASSERT_TRUE(procedure.lastResult().has_value());
+    const AdaptationResult& result = *procedure.lastResult();
+    EXPECT_TRUE(result.raisedForFlatMap());
+    EXPECT_GE(result.multiplier(), 130);
+    EXPECT_LE(result.multiplier(), 140);
+    EXPECT_GE(result.base(), 25);
+    EXPECT_LE(result.base(), 35);
+    EXPECT_EQ(controller().adaptation().result(), result.resultCommand().mid(1));
+    EXPECT_EQ(at(controller().adaptation().mapBase(), 11), result.base());
+    EXPECT_EQ(controllerMap(), result.mapCommand().mid(1));
+
+    // Read back and shown.
+    ASSERT_EQ(linkHost.parameterBlocks.size(), 2);
+    EXPECT_EQ(linkHost.parameterBlocks.last().mid(66, 246), controllerMap());
+    page.loadParameterBlock(linkHost.parameterBlocks.last());
+    EXPECT_EQ(page.map().value(result.base()), result.multiplier());
+    EXPECT_DOUBLE_EQ(page.chart().series(MapSeries::Map)[result.base() - 1].y,
+                     result.multiplier() / 100.0);
+
+    // On gas the engine computer no longer has to make up.
+    clock.advance(20000);
+    EXPECT_NEAR(controller().engine().fuelCorrection(), 1.0, 0.04);
+}
+
+TEST_F(AdaptationOnEmulatorTest, AStepOfTheMapCorrectionReachesTheControllerAndComesBack)
+{
+    link.polaczClick();
+    clock.advance(2500);
+    page.loadParameterBlock(linkHost.parameterBlocks.last());
+    const QByteArray before = controllerMap();
+    page.PaintBox1MouseDown(Qt::LeftButton, Qt::NoModifier, 37);
+    page.PaintBox1MouseUp();
+    page.PaintBox1MouseDown(Qt::LeftButton, Qt::NoModifier, 57);
+    page.PaintBox1MouseUp();
+    page.AbSpinButton1UpClick();
+    // Held down: the repeats while the write is under way are dropped.
+    for (int i = 0; i < 5; ++i) {
+        clock.advance(100);
+        page.AbSpinButton1UpClick();
+    }
+    clock.advance(3000);
+    const QByteArray after = controllerMap();
+    EXPECT_EQ(after, page.map().bytes());
+    EXPECT_EQ(at(after, 25 - 1), at(before, 25 - 1) + 1) << "one step reached the controller";
+    EXPECT_EQ(after.left(20), before.left(20));
+    EXPECT_EQ(after.mid(30), before.mid(30));
+    int writes = 0;
+    for (const QByteArray& frame : controller().receivedFrames())
+        writes += at(frame, 1) == 0x0B;
+    EXPECT_EQ(writes, 1);
+}
