@@ -1,6 +1,6 @@
 #include "Bytes.h"
 #include "QtPrinters.h"
-#include "RecordingLinkHost.h"
+#include "RecordingLink.h"
 #include "TestPlatform.h"
 #include "VirtualClock.h"
 #include "i18n/MessageTable.h"
@@ -21,26 +21,6 @@ using namespace brivel::map;
 using brivel::test::bytes;
 
 namespace {
-
-// The link as the features see it.
-class LinkSender final : public CommandSender {
-public:
-    explicit LinkSender(ControllerLink& link) : link_(link) {}
-    void queueCommand(int retries, const QByteArray& command, const QByteArray& firstFollowUp,
-                      const QByteArray& secondFollowUp) override
-    {
-        link_.setCommandRetries(retries);
-        link_.QueueCommand(command, firstFollowUp, secondFollowUp);
-    }
-    bool commandPending() const override { return link_.commandPending(); }
-    void enterBusyState() override { link_.enterBusyState(); }
-    void setSlowPolling(bool slow) override { slowPolling = slow; }
-
-    bool slowPolling = false;
-
-private:
-    ControllerLink& link_;
-};
 
 quint8 at(const QByteArray& frame, int offset)
 {
@@ -91,7 +71,8 @@ protected:
     AdaptationOnEmulatorTest()
     {
         port.setPortName(sim::DemoPortName);
-        linkHost.onDecodeLiveFrame = [this](const QByteArray& frame) {
+        link.addListener(events);
+        events.onLiveReply = [this](const QByteArray& frame) {
             host.decode(frame, procedure.running());
         };
     }
@@ -105,12 +86,14 @@ protected:
     sim::EmulatorPort port{clock};
     test::ScriptedDialogs dialogs;
     test::MemorySettingsStore store;
-    test::RecordingLinkHost linkHost;
-    ControllerLink link{port, clock, dialogs, store, linkHost, [](int) {}};
-    LinkSender sender{link};
-    MapPageModel page{sender};
+    MessageTable messages;
+    QStringList calls;
+    test::RecordingStatusView status{calls};
+    test::RecordingLinkListener events{calls};
+    ControllerLink link{port, clock, dialogs, store, messages, status, [](int) {}};
+    MapPageModel page{link};
     FrameFedHost host{page.map()};
-    AdaptationProcedure procedure{host, sender, dialogs, clock};
+    AdaptationProcedure procedure{host, link, dialogs, clock};
 };
 
 }  // namespace
@@ -123,8 +106,8 @@ TEST_F(AdaptationOnEmulatorTest, AWholeRunWritesAMapThatFitsTheEngineAndReadsItB
     clock.advance(300000);
     link.polaczClick();
     clock.advance(2500);
-    ASSERT_EQ(linkHost.parameterBlocks.size(), 1);
-    page.loadParameterBlock(linkHost.parameterBlocks.last());
+    ASSERT_EQ(events.settingsImages.size(), 1);
+    page.loadParameterBlock(events.settingsImages.last());
     EXPECT_EQ(page.map().value(30), 100);
     link.QueueCommand(bytes({0x03, 0x03, 0x0F}));
     clock.advance(20000);
@@ -164,9 +147,9 @@ TEST_F(AdaptationOnEmulatorTest, AWholeRunWritesAMapThatFitsTheEngineAndReadsItB
     EXPECT_EQ(controllerMap(), result.mapCommand().mid(1));
 
     // Read back and shown.
-    ASSERT_EQ(linkHost.parameterBlocks.size(), 2);
-    EXPECT_EQ(linkHost.parameterBlocks.last().mid(66, 246), controllerMap());
-    page.loadParameterBlock(linkHost.parameterBlocks.last());
+    ASSERT_EQ(events.settingsImages.size(), 2);
+    EXPECT_EQ(events.settingsImages.last().mid(66, 246), controllerMap());
+    page.loadParameterBlock(events.settingsImages.last());
     EXPECT_EQ(page.map().value(result.base()), result.multiplier());
     EXPECT_DOUBLE_EQ(page.chart().series(MapSeries::Map)[result.base() - 1].y,
                      result.multiplier() / 100.0);
@@ -180,7 +163,7 @@ TEST_F(AdaptationOnEmulatorTest, AStepOfTheMapCorrectionReachesTheControllerAndC
 {
     link.polaczClick();
     clock.advance(2500);
-    page.loadParameterBlock(linkHost.parameterBlocks.last());
+    page.loadParameterBlock(events.settingsImages.last());
     const QByteArray before = controllerMap();
     page.PaintBox1MouseDown(Qt::LeftButton, Qt::NoModifier, 37);
     page.PaintBox1MouseUp();

@@ -1,9 +1,10 @@
-#include "LinkTestFrames.h"
+#include "Bytes.h"
 #include "LiveReading.h"
 #include "QtPrinters.h"
-#include "RecordingLinkHost.h"
+#include "RecordingLink.h"
 #include "TestPlatform.h"
 #include "VirtualClock.h"
+#include "i18n/MessageTable.h"
 #include "link/ControllerLink.h"
 #include "link/Frames.h"
 #include "link/LineCoding.h"
@@ -28,13 +29,7 @@ namespace {
 
 using State = AdaptationSession::State;
 
-QByteArray bytes(std::initializer_list<int> list)
-{
-    QByteArray out;
-    for (int b : list)
-        out.append(static_cast<char>(b));
-    return out;
-}
+using test::bytes;
 
 const QByteArray Poll = bytes({0x55, 0x01});
 const QByteArray GasOnFour = bytes({0x03, 0x03, 0x0F});
@@ -239,7 +234,11 @@ TEST(DemoMap, TheMapPageComesAliveWithinAMinute)
     port->setPortName(DemoPortName);
     test::ScriptedDialogs dialogs;
     test::MemorySettingsStore store;
-    test::RecordingLinkHost host;
+    MessageTable messages;
+    QStringList calls;
+    test::RecordingStatusView status{calls};
+    test::RecordingLinkListener events{calls};
+    QByteArray lastFrame;
     SampleTables tables;
     std::set<int> petrolTenths;
     std::set<int> kpa;
@@ -247,9 +246,10 @@ TEST(DemoMap, TheMapPageComesAliveWithinAMinute)
     int petrolCellsAtFirstWindow = 0;
     int gasCellsAtFirstWindow = 0;
     std::set<int> selectors;
-    host.onDecodeLiveFrame = [&](const QByteArray& frame) {
+    events.onLiveReply = [&](const QByteArray& frame) {
         if (frame.size() != 57)
             return;
+        lastFrame = frame;
         tables.store(frame);
         const LiveReading r = readLive(frame);
         petrolTenths.insert(static_cast<int>(std::lround(r.petrolMs[0] * 10)));
@@ -260,7 +260,8 @@ TEST(DemoMap, TheMapPageComesAliveWithinAMinute)
             gasCellsAtFirstWindow = tables.filledGasCells();
         }
     };
-    ControllerLink link{*port, clock, dialogs, store, host, [](int) {}};
+    ControllerLink link{*port, clock, dialogs, store, messages, status, [](int) {}};
+    link.addListener(events);
     link.polaczClick();
     clock.advance(60000);
 
@@ -271,5 +272,5 @@ TEST(DemoMap, TheMapPageComesAliveWithinAMinute)
     EXPECT_GE(kpa.size(), 10u);
     EXPECT_EQ(selectors, std::set<int>{3}) << "both curves drawn";
     // The reducer is warm enough for the adaptation from the start.
-    EXPECT_GE(readLive(host.liveFrames.last()).reducerC, 60);
+    EXPECT_GE(readLive(lastFrame).reducerC, 60);
 }
