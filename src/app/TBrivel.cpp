@@ -4,6 +4,7 @@
 #include "app/InfoPage.h"
 #include "app/WindowCaptions.h"
 #include "app/WindowCommandSender.h"
+#include "app/WindowLock.h"
 #include "app/WindowPages.h"
 #include "link/ControllerLink.h"
 #include "link/PortSettings.h"
@@ -12,12 +13,14 @@
 #include "live/LeftColumn.h"
 #include "live/LiveModel.h"
 #include "live/OscilloscopePage.h"
+#include "map/AdaptationPage.h"
 #include "map/MapLiveFeed.h"
 #include "platform/ErrorHandler.h"
 #include "platform/SystemColors.h"
 #include "settings/CylinderButtons.h"
 #include "settings/PanelPetrolPage.h"
 #include "settings/SettingsModel.h"
+#include "widgets/TAbColBitBtn.h"
 #include "widgets/TAbDBColBitBtn.h"
 #include "widgets/TAbFlashTimer.h"
 
@@ -66,8 +69,10 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
                                              *platform_.settings, messages_, *bottomBar_);
     commandSender_ = std::make_unique<WindowCommandSender>(*link_, *platform_.dialogs);
     pages_ = std::make_unique<WindowPages>(
-        tabControl_, PageServices{*flashTimer_, *liveModel_, *settingsModel_, *mapFeed_,
-                                  *commandSender_, *platform_.urls});
+        tabControl_,
+        PageServices{*flashTimer_, *liveModel_, *settingsModel_, *mapFeed_, *commandSender_,
+                     *platform_.urls, messages_, *platform_.dialogs, *platform_.clock});
+    wireAdaptation();
     applyCaptions(this, messages_, MessageTable::Working, CaptionScope::Design);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     move(138, 59);
@@ -202,6 +207,27 @@ void TBrivel::connectLink()
                                               ? ControllerLink::SwitchChange::SwitchedOnByUser
                                               : ControllerLink::SwitchChange::SwitchedOffByUser);
     });
+}
+
+void TBrivel::wireAdaptation()
+{
+    // While an adaptation runs the fitter stays on its page: the panel, the
+    // other tabs and the "Plik", "Porty" and "Język" menus do not respond.
+    windowLock_ = std::make_unique<WindowLock>(
+        panel1Gora_, tabControl_,
+        QList<QMenu*>{findChild<QMenu*>(QStringLiteral("Pliki1")), portMenu_,
+                      findChild<QMenu*>(QStringLiteral("Jazyk"))});
+    AdaptationWindow adaptationWindow;
+    adaptationWindow.cylinderButtonMask = [this] {
+        quint8 mask = 0;
+        for (int k = 0; k < CylinderButtons::Count; ++k)
+            if (cylinderButtons_->buttons()[static_cast<std::size_t>(k)]->isChecked())
+                mask |= static_cast<quint8>(1u << k);
+        return mask;
+    };
+    adaptationWindow.setLocked = [this](bool locked) { windowLock_->setLocked(locked); };
+    adaptationWindow.showReady = [this] { setBusy(false); };
+    pages_->adaptation().setWindow(std::move(adaptationWindow));
 }
 
 OscilloscopePage& TBrivel::oscilloscopePage() const

@@ -30,6 +30,7 @@ class SerialPort;
 class SettingsModel;
 class TAbFlashTimer;
 class WindowCommandSender;
+class WindowLock;
 class WindowPages;
 
 // What the window takes from its surroundings beyond the platform.
@@ -85,6 +86,7 @@ private:
     void buildMenu();
     void buildPanel();
     void connectLink();
+    void wireAdaptation();
 
     void FormCreate();
     void FormClose();
@@ -130,6 +132,7 @@ private:
     BottomBar* bottomBar_ = nullptr;
     FaultBanner* faultBanner_ = nullptr;
     std::unique_ptr<WindowPages> pages_;
+    std::unique_ptr<WindowLock> windowLock_;
 
     // Last: the link goes first, while everything it tells still exists.
     std::unique_ptr<ControllerLink> link_;

@@ -46,10 +46,16 @@ WindowPages::WindowPages(QTabWidget* tabs, const PageServices& services) : tabs_
 
     panelPetrol_ = new PanelPetrolPage(widget(Page::PanelPetrol));
     panelGaz_ = new PanelGazPage(widget(Page::PanelGaz));
-    adaptation_ = new AdaptationPage(widget(Page::Adaptacja), services.map);
+    // The adaptation works on the map page's map.
+    map_ = new MapPage(widget(Page::Mapa), services.flashTimer, services.map, services.settings,
+                       services.sender);
+    adaptation_ = new AdaptationPage(
+        widget(Page::Adaptacja),
+        AdaptationServices{services.live, services.settings, map_->injectionMap(),
+                           services.messages, services.sender, services.dialogs, services.clock,
+                           services.map});
     diagnostics_ =
         new DiagnosticsPage(widget(Page::Diagnostyka), services.flashTimer, services.live);
-    map_ = new MapPage(widget(Page::Mapa), services.map);
     faults_ = new FaultPage(widget(Page::Error), services.live, services.settings, services.sender);
     oscilloscope_ =
         new OscilloscopePage(widget(Page::Oscyloskop), services.flashTimer, services.live);

@@ -11,7 +11,9 @@ class QWidget;
 namespace brivel {
 
 class AdaptationPage;
+class Clock;
 class CommandSender;
+class Dialogs;
 class DiagnosticsPage;
 class FaultPage;
 class HelpPage;
@@ -19,6 +21,7 @@ class InfoPage;
 class LiveModel;
 class MapLiveFeed;
 class MapPage;
+class MessageTable;
 class OscilloscopePage;
 class PanelGazPage;
 class PanelPetrolPage;
@@ -35,6 +38,9 @@ struct PageServices {
     MapLiveFeed& map;
     CommandSender& sender;
     UrlOpener& urls;
+    const MessageTable& messages;
+    Dialogs& dialogs;
+    Clock& clock;
 };
 
 // The ten pages of the tab control, built in tab order, each by its own

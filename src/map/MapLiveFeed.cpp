@@ -4,7 +4,7 @@
 
 namespace brivel {
 
-MapLiveFeed::MapLiveFeed(LiveModel& model)
+MapLiveFeed::MapLiveFeed(LiveModel& model) : model_(model)
 {
     model.addObserver(*this);
     model.setAdaptationRunning([this] { return adaptationRunning(); });
@@ -12,8 +12,11 @@ MapLiveFeed::MapLiveFeed(LiveModel& model)
 
 void MapLiveFeed::liveChanged(const LiveSnapshot& snapshot, LiveChanges changes)
 {
-    if ((changes & FrameDecoded) && chartUpdate_)
-        chartUpdate_(snapshot.mapSelector);
+    if (!(changes & FrameDecoded) || !chartUpdate_)
+        return;
+    const live::MapSamples& samples = model_.mapSamples();
+    chartUpdate_(MapFrame{snapshot.mapSelector, snapshot.petrolTimes[0], snapshot.manifoldPressure,
+                          samples.lastSampleIndex(), samples.petrol(), samples.gas()});
 }
 
 }  // namespace brivel

@@ -1,19 +1,143 @@
 #include "map/MapPage.h"
 
+#include "map/MapChart.h"
 #include "map/MapLiveFeed.h"
+#include "map/MapPaintBox.h"
+#include "platform/SystemColors.h"
+#include "settings/SettingsModel.h"
+#include "widgets/FormParts.h"
+#include "widgets/TAbSpinButton.h"
 
-#include <QtWidgets/QWidget>
+#include <QtWidgets/QFrame>
+#include <QtWidgets/QPushButton>
 
 namespace brivel {
 
-MapPage::MapPage(QWidget* page, MapLiveFeed& feed) : QObject(page)
+namespace {
+
+const QRect ChartPlace(-5, 8, 593, 345);
+const QRect Panel4Place(269, 356, 41, map::MapCorrection::PanelHeightSpinOnly);
+const QRect SpinPlace(8, 5, 25, 60);
+const QRect ClearPlace(8, 76, 25, 25);
+const QRect GasButtonPlace(150, 364, 90, 26);
+const QRect PetrolButtonPlace(339, 364, 90, 26);
+constexpr int SpinStartDelayMs = 500;
+constexpr int SpinIntervalMs = 100;
+const QColor RangeYellow(255, 255, 0);
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QRect& at)
 {
-    feed.setChartUpdate([this](quint8 mapSelector) { UpdateMapChart(mapSelector); });
+    // Captions that follow the language come from the caption table.
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(at);
+    return button;
 }
 
-void MapPage::UpdateMapChart(quint8 mapSelector)
+}  // namespace
+
+MapPage::MapPage(QWidget* page, TAbFlashTimer& flashTimer, MapLiveFeed& feed,
+                 SettingsModel& settings, CommandSender& sender)
+    : QObject(page), model_(sender)
 {
-    (void)mapSelector;
+    chart_ = new MapChart(model_.chart(), page);
+    chart_->setGeometry(ChartPlace);
+    paintBox_ = new MapPaintBox(chart_);
+    paintBox_->setGeometry(MapChart::PlotArea);
+    connect(paintBox_, &MapPaintBox::mouseDown, this, &MapPage::PaintBox1MouseDown);
+    connect(paintBox_, &MapPaintBox::mouseUp, this, &MapPage::PaintBox1MouseUp);
+
+    panel4_ = new QFrame(page);
+    panel4_->setObjectName(QStringLiteral("Panel4"));
+    panel4_->setFrameShape(QFrame::Panel);
+    panel4_->setFrameShadow(QFrame::Raised);
+    panel4_->setGeometry(Panel4Place);
+    setBackground(panel4_, buttonFace());
+
+    spin_ = new TAbSpinButton(flashTimer, panel4_);
+    spin_->setObjectName(QStringLiteral("AbSpinButton1"));
+    spin_->setGeometry(SpinPlace);
+    spin_->setStartDelay(SpinStartDelayMs);
+    spin_->setInterval(SpinIntervalMs);
+    connect(spin_, &TAbSpinButton::upClick, this, &MapPage::AbSpinButton1UpClick);
+    connect(spin_, &TAbSpinButton::downClick, this, &MapPage::AbSpinButton1DownClick);
+
+    button3_ = makeButton(panel4_, "Button3", ClearPlace);
+    button3_->setText(QStringLiteral("X"));
+    QFont bold = button3_->font();
+    bold.setBold(true);
+    button3_->setFont(bold);
+    connect(button3_, &QPushButton::clicked, this, &MapPage::Button3Click);
+
+    bitBtn1_ = makeButton(page, "BitBtn1", GasButtonPlace);
+    connect(bitBtn1_, &QPushButton::clicked, this, &MapPage::BitBtn1Click);
+    bitBtn2_ = makeButton(page, "BitBtn2", PetrolButtonPlace);
+    connect(bitBtn2_, &QPushButton::clicked, this, &MapPage::BitBtn2Click);
+
+    feed.setChartUpdate([this](const MapFrame& frame) { UpdateMapChart(frame); });
+    settings.addObserver(*this);
+    show(seriesBit(map::MapSeries::Map));
+}
+
+void MapPage::show(map::SeriesSet changed)
+{
+    if (changed)
+        chart_->showSeries(changed);
+}
+
+void MapPage::showPanel()
+{
+    const map::MapCorrection& c = model_.correction();
+    panel4_->resize(panel4_->width(), c.panelHeight());
+    setBackground(panel4_, c.panelHighlighted() ? RangeYellow : buttonFace());
+}
+
+void MapPage::setMapAxisMaximum(int kPa)
+{
+    chart_->setRightAxisMaximum(kPa);
+}
+
+void MapPage::UpdateMapChart(const MapFrame& f)
+{
+    show(model_.UpdateMapChart(f.mapSelector, f.petrolMs, f.manifoldKpa, f.lastSampleIndex,
+                               f.petrolSamples, f.gasSamples));
+}
+
+void MapPage::PaintBox1MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                                 QPoint at)
+{
+    show(model_.PaintBox1MouseDown(buttons, modifiers, at.x()));
+    showPanel();
+}
+
+void MapPage::PaintBox1MouseUp()
+{
+    model_.PaintBox1MouseUp();
+    spin_->setEnabled(model_.correction().spinEnabled());
+}
+
+void MapPage::Button3Click()
+{
+    show(model_.Button3Click());
+    showPanel();
+}
+
+void MapPage::AbSpinButton1UpClick()
+{
+    show(model_.AbSpinButton1UpClick());
+}
+
+void MapPage::AbSpinButton1DownClick()
+{
+    show(model_.AbSpinButton1DownClick());
+}
+
+void MapPage::settingsChanged(const SettingsModel& settings)
+{
+    if (settings.imagesReceived() == imagesTaken_)
+        return;
+    imagesTaken_ = settings.imagesReceived();
+    show(model_.loadParameterBlock(settings.parameterBlock()));
 }
 
 }  // namespace brivel

@@ -1,24 +1,77 @@
 #pragma once
 
-#include <QtCore/QObject>
-#include <QtCore/QtGlobal>
+#include "map/MapPageModel.h"
+#include "settings/SettingsObserver.h"
 
+#include <QtCore/QObject>
+#include <QtCore/QPoint>
+
+class QFrame;
+class QPushButton;
 class QWidget;
 
 namespace brivel {
 
+class CommandSender;
+class MapChart;
+class MapPaintBox;
+struct MapFrame;
 class MapLiveFeed;
+class SettingsModel;
+class TAbFlashTimer;
+class TAbSpinButton;
 
-// The "Mapa" page: the injection map chart and its correction arrive here;
-// the page already takes the map chart's per-frame update.
-class MapPage : public QObject {
+// The "Mapa" page: the map chart with the selection area over its plot, the
+// spin button that steps the selected range, and the "Gaz" and "Petrol"
+// buttons. Everything it shows comes from the page model; the widgets only
+// forward the fitter's clicks to it.
+class MapPage : public QObject, public SettingsObserver {
     Q_OBJECT
 public:
-    MapPage(QWidget* page, MapLiveFeed& feed);
+    MapPage(QWidget* page, TAbFlashTimer& flashTimer, MapLiveFeed& feed, SettingsModel& settings,
+            CommandSender& sender);
 
-    // The map chart's live update with the frame's map selector. There is no
-    // chart to draw on yet.
-    void UpdateMapChart(quint8 mapSelector);
+    const map::MapPageModel& model() const { return model_; }
+    const map::InjectionMap& injectionMap() const { return model_.map(); }
+
+    MapChart* chart() const { return chart_; }
+    MapPaintBox* paintBox() const { return paintBox_; }
+    QFrame* panel4() const { return panel4_; }
+    TAbSpinButton* spinButton() const { return spin_; }
+    QPushButton* clearButton() const { return button3_; }
+
+    // The chart's right axis: 126 kPa, or 252 for a turbo engine.
+    void setMapAxisMaximum(int kPa);
+
+    // The chart's live update, at the end of every decoded frame.
+    void UpdateMapChart(const MapFrame& frame);
+
+    void PaintBox1MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint at);
+    void PaintBox1MouseUp();
+    void Button3Click();
+    void AbSpinButton1UpClick();
+    void AbSpinButton1DownClick();
+    void BitBtn1Click() { model_.BitBtn1Click(); }
+    void BitBtn2Click() { model_.BitBtn2Click(); }
+
+    // A new settings image brings the controller's map.
+    void settingsChanged(const SettingsModel& model) override;
+
+private:
+    void show(map::SeriesSet changed);
+    void showPanel();
+
+    map::MapPageModel model_;
+    // The settings image last taken the map from; a notification of the
+    // same image (the stored faults cleared) leaves the fitter's map alone.
+    int imagesTaken_ = 0;
+    MapChart* chart_ = nullptr;
+    MapPaintBox* paintBox_ = nullptr;
+    QFrame* panel4_ = nullptr;
+    TAbSpinButton* spin_ = nullptr;
+    QPushButton* button3_ = nullptr;
+    QPushButton* bitBtn1_ = nullptr;
+    QPushButton* bitBtn2_ = nullptr;
 };
 
 }  // namespace brivel

@@ -12,6 +12,7 @@ void SettingsModel::addObserver(SettingsObserver& observer)
 void SettingsModel::setParameterBlock(const QByteArray& block)
 {
     parameterBlock_ = block;
+    ++imagesReceived_;
     notify();
 }
 

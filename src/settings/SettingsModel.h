@@ -22,6 +22,9 @@ public:
     // The settings image as the controller sent it, envelope included.
     const QByteArray& parameterBlock() const { return parameterBlock_; }
     void setParameterBlock(const QByteArray& block);
+    // How many settings images have arrived: an observer tells a new image
+    // from a notification about the stored faults alone.
+    int imagesReceived() const { return imagesReceived_; }
 
     // The stored-fault list as shown: numbered lines, each ended by CR LF.
     const QString& storedFaultText() const { return storedFaultText_; }
@@ -37,6 +40,7 @@ private:
 
     std::vector<SettingsObserver*> observers_;
     QByteArray parameterBlock_;
+    int imagesReceived_ = 0;
     QString storedFaultText_;
 };
 

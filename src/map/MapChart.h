@@ -1,0 +1,67 @@
+#pragma once
+
+#include "map/MapChartSeries.h"
+
+#include <QtCharts/QChartView>
+
+#include <array>
+
+class QValueAxis;
+class QXYSeries;
+
+namespace brivel {
+
+namespace map {
+class MapChartModel;
+}
+
+// Chart1: the map chart. It shows what the chart model holds and nothing
+// else: the injection map and the range markers against the left axis, the
+// operating point and the learned curves against the right one. Its plot
+// area lies exactly under the selection area (PaintBox1), so that a pixel
+// column of the one is the same petrol time on the other.
+class MapChart : public QChartView {
+    Q_OBJECT
+public:
+    // The plot area inside the chart: the selection area's place and size.
+    static const QRect PlotArea;
+    static constexpr double BottomFrom = 1.0;
+    static constexpr double BottomTo = 25.5;
+    static constexpr double LeftTo = 2.52;
+
+    // `model` must outlive the chart.
+    MapChart(const map::MapChartModel& model, QWidget* parent);
+
+    QXYSeries* series(map::MapSeries s) const { return series_[static_cast<int>(s)]; }
+    QValueAxis* bottomAxis() const { return bottom_; }
+    QValueAxis* leftAxis() const { return left_; }
+    QValueAxis* rightAxis() const { return right_; }
+
+    // Replaces the points of each series in `changed` with the model's, in
+    // one go per series. While the chart is hidden the replacement waits
+    // for it to be shown.
+    void showSeries(map::SeriesSet changed);
+
+    // The right axis' top: 126 kPa, or 252 for a turbo engine.
+    void setRightAxisMaximum(int kPa);
+    int rightAxisMaximum() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildAxes();
+    void buildSeries();
+    void replace(map::MapSeries s);
+
+    const map::MapChartModel& model_;
+    std::array<QXYSeries*, map::MapSeriesCount> series_{};
+    // Whether a series shows points in colours of their own.
+    std::array<bool, map::MapSeriesCount> pointColours_{};
+    QValueAxis* bottom_ = nullptr;
+    QValueAxis* left_ = nullptr;
+    QValueAxis* right_ = nullptr;
+    map::SeriesSet pending_ = 0;
+};
+
+}  // namespace brivel
