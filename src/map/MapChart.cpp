@@ -9,6 +9,10 @@
 #include <QtCharts/QValueAxis>
 #include <QtGui/QPainter>
 #include <QtWidgets/QGraphicsLayout>
+#include <QtWidgets/QGraphicsTextItem>
+
+#include <algorithm>
+#include <vector>
 
 namespace brivel {
 
@@ -27,8 +31,9 @@ constexpr double BottomStep = 1;
 constexpr int LabelPixels = 10;
 constexpr int TitlePixels = 11;
 // The operating point's circle and the raw samples' dots.
-constexpr int CrossHairPointer = 5;
-constexpr double SamplePointer = 5;
+constexpr int CrossHairPointer = 11;
+constexpr int FarPointPixels = CrossHairPointer;
+constexpr int SamplePointer = 5;
 // A point of the map inside the selected range is marked by a dot of this
 // radius over the line.
 constexpr double RangePointRadius = 2.5;
@@ -56,12 +61,63 @@ const SeriesStyle Styles[map::MapSeriesCount] = {
     {"Series1", false, QColor(0, 0, 255), 2, Qt::SolidLine, false},
     {"Series2", false, QColor(255, 255, 128), 2, Qt::SolidLine, false},
     {"Series3", false, QColor(255, 255, 0), 3, Qt::DashDotDotLine, false},
-    {"Series4", false, QColor(255, 0, 0), 1, Qt::DashLine, true},
+    {"Series4", false, QColor(255, 0, 0), 0, Qt::DashLine, true},
     {"Series5", false, QColor(0, 128, 0), 2, Qt::DashLine, true},
     {"Series7", false, QColor(255, 0, 0), 2, Qt::SolidLine, true},
     {"Series6", true, QColor(128, 255, 128), 0, Qt::SolidLine, true},
     {"Series8", true, QColor(255, 128, 128), 0, Qt::SolidLine, true},
 };
+
+// The operating point's circle, outlined a shade darker.
+QImage circle(int size, const QColor& fill)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(fill.darker(150), 1));
+    painter.setBrush(fill);
+    painter.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
+    return image;
+}
+
+// The image a raw sample is drawn with.
+QImage dot(const QColor& colour)
+{
+    QImage image(SamplePointer, SamplePointer, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(0, 0, SamplePointer, SamplePointer));
+    return image;
+}
+
+// The plot's background with the grid of the bottom and left axes' ticks
+// (the pressure grid would cross the multiplier's). The operating point
+// moves over it on every frame; one picture repaints far faster than a grid
+// line item per tick.
+QImage plotBackground()
+{
+    const QRect& area = MapChart::PlotArea;
+    QImage image(area.size(), QImage::Format_RGB32);
+    image.fill(PlotBackground);
+    QPainter painter(&image);
+    painter.setPen(QPen(GridColour, 0));
+    const double w = area.width();
+    const double h = area.height();
+    const double span = MapChart::BottomTo - MapChart::BottomFrom;
+    for (int ms = 1; ms <= 25; ++ms) {
+        const int x = qRound((ms - MapChart::BottomFrom) / span * w);
+        painter.drawLine(x, 0, x, area.height());
+    }
+    for (int tenth = 1; tenth * LeftStep <= MapChart::LeftTo; ++tenth) {
+        const int y = qRound(h - tenth * LeftStep / MapChart::LeftTo * h);
+        painter.drawLine(0, y, area.width(), y);
+    }
+    return image;
+}
 
 QFont pixelFont(const QFont& base, int pixels, bool bold = false)
 {
@@ -74,7 +130,7 @@ QFont pixelFont(const QFont& base, int pixels, bool bold = false)
 }  // namespace
 
 MapChart::MapChart(const map::MapChartModel& model, QWidget* parent)
-    : QChartView(parent), model_(model)
+    : QChartView(parent), model_(model), plot_(plotBackground())
 {
     setObjectName(QStringLiteral("Chart1"));
     setFrameShape(QFrame::NoFrame);
@@ -84,20 +140,26 @@ MapChart::MapChart(const map::MapChartModel& model, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+    setOptimizationFlag(QGraphicsView::DontSavePainterState);
 
     QChart* c = chart();
     // Reached by the window's captions like any other control.
     c->setParent(this);
     c->setObjectName(QStringLiteral("Chart1_Chart"));
+    // No legend: taken out of the chart's layout as well, so that a change
+    // of points never lays the chart out again.
     c->legend()->hide();
+    c->legend()->detachFromChart();
     c->setBackgroundRoundness(0);
     c->setDropShadowEnabled(false);
     c->setAnimationOptions(QChart::NoAnimation);
     c->layout()->setContentsMargins(0, 0, 0, 0);
     c->setMargins(QMargins());
-    c->setBackgroundBrush(buttonFace());
-    c->setPlotAreaBackgroundBrush(PlotBackground);
-    c->setPlotAreaBackgroundVisible(true);
+    // The chart's and the plot's backgrounds, grid included, are the view's
+    // own background (drawBackground), painted once and kept.
+    c->setBackgroundVisible(false);
+    c->setPlotAreaBackgroundVisible(false);
+    setCacheMode(QGraphicsView::CacheBackground);
 
     buildAxes();
     buildSeries();
@@ -126,8 +188,11 @@ void MapChart::buildAxes()
         a->setTruncateLabels(false);
         a->setTitleFont(titles);
         a->setTitleText(title);
-        a->setGridLineColor(GridColour);
-        a->setLinePenColor(Qt::black);
+        // The grid is part of the plot's background picture; each tick is an
+        // item of its own, and a hairline's bounds are found without
+        // stroking it.
+        a->setGridLineVisible(false);
+        a->setLinePen(QPen(Qt::black, 0));
         a->setLabelsColor(Qt::black);
         a->setTitleBrush(Qt::black);
         c->addAxis(a, side);
@@ -139,9 +204,6 @@ void MapChart::buildAxes()
     left_ = axis("Chart1_LeftAxis", 0, LeftTo, LeftStep, "%.1f", QString(), Qt::AlignLeft);
     right_ = axis("Chart1_RightAxis", 0, map::MapChartModel::RightAxisStandard, RightStep, "%.0f",
                   QStringLiteral("MAP [kPa]"), Qt::AlignRight);
-    // The pressure grid would cross the multiplier's; the right axis keeps
-    // its ticks only.
-    right_->setGridLineVisible(false);
 }
 
 void MapChart::buildSeries()
@@ -156,6 +218,8 @@ void MapChart::buildSeries()
             points->setMarkerSize(SamplePointer);
             points->setPen(Qt::NoPen);
             points->setColor(style.colour);
+            // Drawn as one image per point rather than an item per point.
+            points->setLightMarker(dot(style.colour));
             s = points;
         } else {
             auto* line = new QLineSeries;
@@ -171,14 +235,24 @@ void MapChart::buildSeries()
         s->attachAxis(style.rightAxis ? right_ : left_);
         series_[i] = s;
     }
+    // The operating point's circle: one picture per point rather than a
+    // path per point.
     QXYSeries* crossHair = series(MapSeries::CrossHair);
     crossHair->setPointsVisible(true);
     crossHair->setMarkerSize(CrossHairPointer);
+    crossHair->setLightMarker(circle(CrossHairPointer, Styles[3].colour));
+}
+
+void MapChart::drawBackground(QPainter* painter, const QRectF& rect)
+{
+    painter->fillRect(rect, buttonFace());
+    painter->drawImage(PlotArea.topLeft(), plot_);
 }
 
 void MapChart::setRightAxisMaximum(int kPa)
 {
     right_->setMax(kPa);
+    cacheLayers();
 }
 
 int MapChart::rightAxisMaximum() const
@@ -198,9 +272,41 @@ void MapChart::showSeries(map::SeriesSet changed)
             replace(static_cast<MapSeries>(i));
 }
 
+void MapChart::cacheLayers()
+{
+    // The labels and titles are rich-text items, costly to lay out and draw
+    // again whenever the operating point moves across them, and the map and
+    // its range markers change only with a new map or range: each of these
+    // keeps a picture of itself. The series that follow the live frames are
+    // drawn afresh; hidden for a moment, they are told from the others.
+    chart()->layout()->activate();
+    const MapSeries live[] = {MapSeries::CrossHair, MapSeries::GasCurve, MapSeries::PetrolCurve,
+                              MapSeries::GasPoints, MapSeries::PetrolPoints};
+    for (MapSeries s : live)
+        series(s)->setVisible(false);
+    std::vector<QGraphicsItem*> items{chart()};
+    while (!items.empty()) {
+        QGraphicsItem* item = items.back();
+        items.pop_back();
+        if (item->type() == QGraphicsTextItem::Type)
+            item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
+        else if (const QGraphicsObject* object = item->toGraphicsObject()) {
+            if (QLatin1String(object->metaObject()->className()) ==
+                    QLatin1String("LineChartItem") &&
+                item->isVisible())
+                item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
+        }
+        for (QGraphicsItem* child : item->childItems())
+            items.push_back(child);
+    }
+    for (MapSeries s : live)
+        series(s)->setVisible(true);
+}
+
 void MapChart::showEvent(QShowEvent* event)
 {
     QChartView::showEvent(event);
+    cacheLayers();
     showSeries(0);
 }
 
@@ -211,8 +317,20 @@ void MapChart::replace(MapSeries which)
     const map::PointList& points = model_.series(which);
     QList<QPointF> xy;
     xy.reserve(static_cast<qsizetype>(points.size()));
-    for (const map::ChartPoint& p : points)
-        xy.append(QPointF(p.x, p.y));
+    if (which == MapSeries::CrossHair) {
+        // Its far points lie well beyond the axes; brought in to just past
+        // the plot's edges the lines look the same, and a move of the
+        // operating point repaints the plot only, not the axes beside it.
+        // Far enough past the edges that their circles are clipped away.
+        const double right = BottomTo + (BottomTo - BottomFrom) * FarPointPixels / PlotArea.width();
+        const double top =
+            right_->max() * (1.0 + static_cast<double>(FarPointPixels) / PlotArea.height());
+        for (const map::ChartPoint& p : points)
+            xy.append(QPointF(std::min(p.x, right), std::min(p.y, top)));
+    } else {
+        for (const map::ChartPoint& p : points)
+            xy.append(QPointF(p.x, p.y));
+    }
     s->replace(xy);
     if (points.empty())
         return;
@@ -221,8 +339,11 @@ void MapChart::replace(MapSeries which)
     // colour (the map inside a selected range) is drawn as a dot of its own.
     const map::ChartColour lineColour = points.front().colour;
     const QColor colour = qColour(lineColour);
-    if (s->color() != colour)
+    if (s->color() != colour) {
         s->setColor(colour);
+        if (Styles[i].points)
+            s->setLightMarker(dot(colour));
+    }
     QHash<int, QHash<QXYSeries::PointConfiguration, QVariant>> own;
     for (std::size_t k = 0; k < points.size(); ++k) {
         if (points[k].colour == lineColour)

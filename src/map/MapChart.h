@@ -3,6 +3,7 @@
 #include "map/MapChartSeries.h"
 
 #include <QtCharts/QChartView>
+#include <QtGui/QImage>
 
 #include <array>
 
@@ -48,11 +49,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void drawBackground(QPainter* painter, const QRectF& rect) override;
 
 private:
     void buildAxes();
     void buildSeries();
     void replace(map::MapSeries s);
+    void cacheLayers();
 
     const map::MapChartModel& model_;
     std::array<QXYSeries*, map::MapSeriesCount> series_{};
@@ -62,6 +65,8 @@ private:
     QValueAxis* left_ = nullptr;
     QValueAxis* right_ = nullptr;
     map::SeriesSet pending_ = 0;
+    // The plot's background with its grid.
+    QImage plot_;
 };
 
 }  // namespace brivel

@@ -20,8 +20,10 @@ MapChartModel::MapChartModel()
     list(MapSeries::CrossHair).reserve(CrossHairPoints);
     // At most one curve point per accepted bin and one raw point per cell.
     for (MapSeries s : {MapSeries::GasCurve, MapSeries::PetrolCurve, MapSeries::GasPoints,
-                        MapSeries::PetrolPoints})
+                        MapSeries::PetrolPoints}) {
         list(s).reserve(MapCurves::Cells);
+        previous_[static_cast<int>(s)].reserve(MapCurves::Cells);
+    }
 }
 
 SeriesSet MapChartModel::RedrawInjectionMap(const InjectionMap& map, int rangeStartX, int rangeEndX)
@@ -97,22 +99,28 @@ SeriesSet MapChartModel::UpdateMapChart(quint8 mapSelector, double petrolMs, dou
     const bool petrolCurve =
         mapSelector == PetrolCurveSelector || mapSelector == BothCurvesSelector;
 
+    // What the curves showed before, to tell which of them the frame changed.
+    constexpr MapSeries Renewed[] = {MapSeries::GasCurve, MapSeries::PetrolCurve,
+                                     MapSeries::GasPoints, MapSeries::PetrolPoints};
+    for (MapSeries s : Renewed) {
+        previous_[static_cast<int>(s)].swap(list(s));
+        list(s).clear();
+    }
+
     MapCurves::buildBinTable(gasSamples, bins_);
-    list(MapSeries::GasCurve).clear();
-    list(MapSeries::GasPoints).clear();
     MapCurves::runPasses(
         gasSamples, bins_,
         {list(MapSeries::GasCurve), list(MapSeries::GasPoints), colours::Green, gasCurve, points});
 
     MapCurves::buildBinTable(petrolSamples, bins_);
-    list(MapSeries::PetrolCurve).clear();
-    list(MapSeries::PetrolPoints).clear();
     MapCurves::runPasses(petrolSamples, bins_,
                          {list(MapSeries::PetrolCurve), list(MapSeries::PetrolPoints), colours::Red,
                           petrolCurve, points});
 
-    return changed | seriesBit(MapSeries::GasCurve) | seriesBit(MapSeries::PetrolCurve) |
-           seriesBit(MapSeries::GasPoints) | seriesBit(MapSeries::PetrolPoints);
+    for (MapSeries s : Renewed)
+        if (list(s) != previous_[static_cast<int>(s)])
+            changed |= seriesBit(s);
+    return changed;
 }
 
 }  // namespace brivel::map

@@ -50,7 +50,8 @@ public:
     // A decoded live frame: the cross-hair at petrol time `petrolMs` (cylinder
     // 1) and manifold pressure `manifoldKpa`, and, when the frame's sample
     // index lies in the curve window, both learned curves and raw samples
-    // from the petrol (A) and gas (B) sample tables.
+    // from the petrol (A) and gas (B) sample tables. Only the series whose
+    // points differ from what they were are named.
     SeriesSet UpdateMapChart(quint8 mapSelector, double petrolMs, double manifoldKpa,
                              quint8 lastSampleIndex, const SampleTable& petrolSamples,
                              const SampleTable& gasSamples);
@@ -67,6 +68,9 @@ private:
     bool setMarker(MapSeries s, std::optional<double> ms);
 
     std::array<PointList, MapSeriesCount> series_;
+    // The learned curves' points before the last renewal; swapped with the
+    // new ones, so that a frame needs no allocation.
+    std::array<PointList, MapSeriesCount> previous_;
     // Work tables of the curve procedure, kept so that a frame needs no
     // allocation.
     MapCurves::BinTable bins_{};

@@ -119,9 +119,10 @@ TEST_P(SampleIndexWindow, OnlyIndices128To134RenewTheCurves)
     MapChartModel chart;
     const Samples s;
     const SeriesSet changed = chart.UpdateMapChart(3, 3.0, 30.0, GetParam().index, s.petrol, s.gas);
-    const SeriesSet curves = seriesBit(MapSeries::GasCurve) | seriesBit(MapSeries::PetrolCurve) |
-                             seriesBit(MapSeries::GasPoints) | seriesBit(MapSeries::PetrolPoints);
+    const SeriesSet curves = seriesBit(MapSeries::GasCurve) | seriesBit(MapSeries::PetrolCurve);
     EXPECT_EQ((changed & curves) == curves, GetParam().renews);
+    // Selector 3 draws no raw points: those series stay empty, unnamed.
+    EXPECT_EQ(changed & (seriesBit(MapSeries::GasPoints) | seriesBit(MapSeries::PetrolPoints)), 0);
     EXPECT_EQ(shows(chart, MapSeries::GasCurve), GetParam().renews);
     EXPECT_EQ(shows(chart, MapSeries::PetrolCurve), GetParam().renews);
 }
@@ -147,6 +148,26 @@ TEST(MapChartCurves, OutsideTheWindowTheCurvesKeepWhatTheyShow)
     chart.UpdateMapChart(0, 3.0, 30.0, 128, Table{}, Table{});
     EXPECT_TRUE(chart.series(MapSeries::GasCurve).empty());
     EXPECT_TRUE(chart.series(MapSeries::PetrolPoints).empty());
+}
+
+TEST(MapChartCurves, ARenewalNamesOnlyTheSeriesWhosePointsChanged)
+{
+    MapChartModel chart;
+    Samples s;
+    const SeriesSet all = seriesBit(MapSeries::GasCurve) | seriesBit(MapSeries::PetrolCurve) |
+                          seriesBit(MapSeries::GasPoints) | seriesBit(MapSeries::PetrolPoints);
+    EXPECT_EQ(chart.UpdateMapChart(1, 3.0, 30.0, 128, s.petrol, s.gas),
+              all - seriesBit(MapSeries::GasCurve) + seriesBit(MapSeries::CrossHair));
+    // The same tables in the next frame of the window: nothing to redraw.
+    EXPECT_EQ(chart.UpdateMapChart(1, 3.0, 30.0, 129, s.petrol, s.gas), 0);
+    // One more gas sample: the gas points change, the petrol side does not.
+    s.gas[46] = 28;
+    EXPECT_EQ(chart.UpdateMapChart(1, 3.0, 30.0, 130, s.petrol, s.gas),
+              seriesBit(MapSeries::GasPoints));
+    // Both curves asked for: the gas curve appears, the points go.
+    EXPECT_EQ(chart.UpdateMapChart(3, 3.0, 30.0, 131, s.petrol, s.gas),
+              seriesBit(MapSeries::GasCurve) | seriesBit(MapSeries::GasPoints) |
+                  seriesBit(MapSeries::PetrolPoints));
 }
 
 struct SelectorCase {

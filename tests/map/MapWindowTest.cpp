@@ -264,7 +264,10 @@ TEST_F(MapWindowTest, TheChartShowsTheOperatingPointTheLearnedCurvesAndTheRightA
     const LiveSnapshot& s = window->liveModel().snapshot();
     EXPECT_DOUBLE_EQ(crossHair->at(0).x(), static_cast<double>(s.petrolTimes[0]));
     EXPECT_DOUBLE_EQ(crossHair->at(0).y(), static_cast<double>(s.manifoldPressure));
-    EXPECT_DOUBLE_EQ(crossHair->at(3).x(), 100.0);
+    // Up to the top edge and on to the right edge, just past each.
+    EXPECT_GT(crossHair->at(1).y(), mapPage().chart()->rightAxis()->max());
+    EXPECT_GT(crossHair->at(3).x(), MapChart::BottomTo);
+    EXPECT_DOUBLE_EQ(crossHair->at(3).y(), static_cast<double>(s.manifoldPressure));
     // The demo reports both curves and so no raw points.
     EXPECT_GT(series(MapSeries::GasCurve)->count(), 3);
     EXPECT_GT(series(MapSeries::PetrolCurve)->count(), 3);
