@@ -31,8 +31,9 @@ constexpr double BottomStep = 1;
 constexpr int LabelPixels = 10;
 constexpr int TitlePixels = 11;
 // The operating point's circle and the raw samples' dots.
-constexpr int CrossHairPointer = 11;
-constexpr int FarPointPixels = CrossHairPointer;
+// The chart takes a line's marker size as the circle's radius.
+constexpr double CrossHairRadius = 5;
+constexpr int FarPointPixels = 2 * CrossHairRadius + 1;
 constexpr int SamplePointer = 5;
 // A point of the map inside the selected range is marked by a dot of this
 // radius over the line.
@@ -67,19 +68,6 @@ const SeriesStyle Styles[map::MapSeriesCount] = {
     {"Series6", true, QColor(128, 255, 128), 0, Qt::SolidLine, true},
     {"Series8", true, QColor(255, 128, 128), 0, Qt::SolidLine, true},
 };
-
-// The operating point's circle, outlined a shade darker.
-QImage circle(int size, const QColor& fill)
-{
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(fill.darker(150), 1));
-    painter.setBrush(fill);
-    painter.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
-    return image;
-}
 
 // The image a raw sample is drawn with.
 QImage dot(const QColor& colour)
@@ -235,12 +223,10 @@ void MapChart::buildSeries()
         s->attachAxis(style.rightAxis ? right_ : left_);
         series_[i] = s;
     }
-    // The operating point's circle: one picture per point rather than a
-    // path per point.
+    // The circle at the operating point.
     QXYSeries* crossHair = series(MapSeries::CrossHair);
     crossHair->setPointsVisible(true);
-    crossHair->setMarkerSize(CrossHairPointer);
-    crossHair->setLightMarker(circle(CrossHairPointer, Styles[3].colour));
+    crossHair->setMarkerSize(CrossHairRadius);
 }
 
 void MapChart::drawBackground(QPainter* painter, const QRectF& rect)
