@@ -7,9 +7,7 @@
 #include "live/OscilloscopePage.h"
 #include "map/AdaptationPage.h"
 #include "map/MapPage.h"
-#include "settings/PanelGazPage.h"
-#include "settings/PanelPetrolPage.h"
-#include "settings/PrzelacznikPage.h"
+#include "settings/SettingsPages.h"
 
 #include <QtWidgets/QTabWidget>
 
@@ -44,8 +42,11 @@ WindowPages::WindowPages(QTabWidget* tabs, const PageServices& services) : tabs_
     }
     show(Page::PanelPetrol);
 
-    panelPetrol_ = new PanelPetrolPage(widget(Page::PanelPetrol));
-    panelGaz_ = new PanelGazPage(widget(Page::PanelGaz));
+    settingsPages_ = std::make_unique<SettingsPages>(
+        widget(Page::PanelPetrol), widget(Page::PanelGaz), widget(Page::Przelacznik),
+        SettingsPageServices{services.flashTimer, services.live, services.settings, services.sender,
+                             services.cylinders, services.messages, services.portOpen,
+                             services.setMapAxisMaximum});
     adaptation_ = new AdaptationPage(widget(Page::Adaptacja), services.map);
     diagnostics_ =
         new DiagnosticsPage(widget(Page::Diagnostyka), services.flashTimer, services.live);
@@ -53,10 +54,25 @@ WindowPages::WindowPages(QTabWidget* tabs, const PageServices& services) : tabs_
     faults_ = new FaultPage(widget(Page::Error), services.live, services.settings, services.sender);
     oscilloscope_ =
         new OscilloscopePage(widget(Page::Oscyloskop), services.flashTimer, services.live);
-    przelacznik_ =
-        new PrzelacznikPage(widget(Page::Przelacznik), services.flashTimer, services.live);
     help_ = new HelpPage(widget(Page::Help));
     info_ = new InfoPage(widget(Page::Info), services.flashTimer, services.urls);
+}
+
+WindowPages::~WindowPages() = default;
+
+PanelPetrolPage& WindowPages::panelPetrol() const
+{
+    return settingsPages_->panelPetrol();
+}
+
+PanelGazPage& WindowPages::panelGaz() const
+{
+    return settingsPages_->panelGaz();
+}
+
+PrzelacznikPage& WindowPages::przelacznik() const
+{
+    return settingsPages_->przelacznik();
 }
 
 void WindowPages::show(Page page) const

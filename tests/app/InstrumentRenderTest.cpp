@@ -11,6 +11,7 @@
 #include "live/LiveModel.h"
 #include "live/OscilloscopePage.h"
 #include "settings/CylinderButtons.h"
+#include "settings/CylinderButtonsModel.h"
 #include "widgets/TAb270Meter.h"
 #include "widgets/TAbColBitBtn.h"
 #include "widgets/TAbDBColBitBtn.h"
@@ -82,9 +83,11 @@ TEST_F(InstrumentRender, RpmDialWithAndWithoutSectorBand)
 
 TEST_F(InstrumentRender, CylinderButtonsAndConnectSwitch)
 {
-    CylinderButtons cylinders(&panel, flashTimer);
+    CylinderButtonsModel state;
+    CylinderButtons cylinders(&panel, flashTimer, state);
     for (int k = 0; k < CylinderButtons::Count; ++k)
-        cylinders.buttons()[k]->setChecked(k % 3 != 2);
+        if (k % 3 != 2)
+            state.toggle(k);
     save(cylinders.group(), QStringLiteral("cylinder_buttons"), 10);
 
     BottomBar bar(&panel, flashTimer, model, {});
