@@ -16,6 +16,9 @@
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
 
+#include <algorithm>
+#include <iterator>
+
 namespace brivel {
 
 using namespace settings;
@@ -31,7 +34,7 @@ constexpr int SliderWidth = 326;
 constexpr int ValueRight = SliderLeft + SliderWidth + 70;
 constexpr int GroupTop = 18;
 
-struct SliderSpec {
+struct SliderDefinition {
     const char* name;
     // Null where the caption table gives the label.
     const char* label;
@@ -42,7 +45,7 @@ struct SliderSpec {
 };
 
 // In the order of SwitchOverSlider: four to gas, two back to petrol.
-const SliderSpec Sliders[PrzelacznikPage::SwitchOverSliders] = {
+const SliderDefinition Sliders[PrzelacznikPage::SwitchOverSliders] = {
     {"Temp_LPG_changer", nullptr, {20, 90, 20, 90}, "#0.0", "°C", 7},
     {"RPM_Prog_przel", "RPM", {300, 6000, 0, 60}, "###0", "RPM", 6},
     {"T_przel_to_LPG", nullptr, {2, 60, 2, 60}, "#0.0", "s", 2},
@@ -99,19 +102,19 @@ void PrzelacznikPage::buildSwitchOver(QWidget* page)
               GroupTop + (SwitchOverSliders - SlidersToGas) * RowPitch + 30));
 
     for (int i = 0; i < SwitchOverSliders; ++i) {
-        const SliderSpec& spec = Sliders[i];
+        const SliderDefinition& definition = Sliders[i];
         QGroupBox* group = i < SlidersToGas ? toGas : toPetrol;
         const int row = i < SlidersToGas ? i : i - SlidersToGas;
         const int y = GroupTop + row * RowPitch;
-        const QString name = QLatin1String(spec.name);
+        const QString name = QLatin1String(definition.name);
         panel::makeCaption(group, name + QStringLiteral("_label"),
-                           spec.label ? QString::fromUtf8(spec.label) : QString(),
+                           definition.label ? QString::fromUtf8(definition.label) : QString(),
                            QRect(LabelLeft, y + 10, LabelWidth - 4, 18));
-        const panel::SliderRow slider =
-            panel::makeSliderRow(services_.flashTimer, group, name, spec.range,
-                                 QLatin1String(spec.format), QString::fromUtf8(spec.unit),
-                                 QRect(SliderLeft, y, SliderWidth, RowPitch - 2), ValueRight);
-        slider.slider->scaleSettings()->setSteps(spec.scaleSteps);
+        const panel::SliderRow slider = panel::makeSliderRow(
+            services_.flashTimer, group, name, definition.range, QLatin1String(definition.format),
+            QString::fromUtf8(definition.unit), QRect(SliderLeft, y, SliderWidth, RowPitch - 2),
+            ValueRight);
+        slider.slider->scaleSettings()->setSteps(definition.scaleSteps);
         sliders_[i] = slider.slider;
         indicators_[i] = slider.indicator;
         const auto which = static_cast<SwitchOverSlider>(i);
@@ -240,10 +243,11 @@ void PrzelacznikPage::Ch_U_LPG_X_Enter(QWidget* sender)
         thresholds_.enterSensorSelector();
         return;
     }
-    const auto box = std::find(boxes_.begin(), boxes_.end(), sender) - boxes_.begin();
-    if (box >= static_cast<long>(boxes_.size()))
+    const auto found = std::find(boxes_.begin(), boxes_.end(), sender);
+    if (found == boxes_.end())
         return;
-    const auto volts = thresholds_.Ch_U_LPG_X_Enter(static_cast<int>(box));
+    const auto volts =
+        thresholds_.Ch_U_LPG_X_Enter(static_cast<int>(std::distance(boxes_.begin(), found)));
     // Set with the box marked, the slider's value rewrites the box as the
     // slider shows it.
     if (volts)
