@@ -35,6 +35,7 @@ public:
               std::function<void(bool)> busy);
 
     TAbDBColBitBtn* connectSwitch() const { return polaczSwitch_; }
+    TAbToggleSwitch* fuelSwitch() const { return fuel_; }
     QString statusText() const;
 
     // LinkStatusView

@@ -15,14 +15,18 @@
 #include "live/OscilloscopePage.h"
 #include "map/AdaptationPage.h"
 #include "map/MapLiveFeed.h"
+#include "map/MapPage.h"
 #include "platform/ErrorHandler.h"
 #include "platform/SystemColors.h"
 #include "settings/CylinderButtons.h"
+#include "settings/CylinderButtonsModel.h"
+#include "settings/FuelEditor.h"
 #include "settings/PanelPetrolPage.h"
+#include "settings/SettingsMenu.h"
 #include "settings/SettingsModel.h"
-#include "widgets/TAbColBitBtn.h"
 #include "widgets/TAbDBColBitBtn.h"
 #include "widgets/TAbFlashTimer.h"
+#include "widgets/TAbToggleSwitch.h"
 
 #include <QtGui/QCloseEvent>
 #include <QtGui/QGuiApplication>
@@ -51,6 +55,7 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
       flashTimer_(std::make_unique<TAbFlashTimer>(*platform.clock)),
       liveModel_(std::make_unique<LiveModel>(messages_)),
       settingsModel_(std::make_unique<SettingsModel>()),
+      cylinderModel_(std::make_unique<CylinderButtonsModel>()),
       mapFeed_(std::make_unique<MapLiveFeed>(*liveModel_))
 {
     setObjectName(QStringLiteral("TBrivel"));
@@ -68,10 +73,18 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
     link_ = std::make_unique<ControllerLink>(port_, *platform_.clock, *platform_.dialogs,
                                              *platform_.settings, messages_, *bottomBar_);
     commandSender_ = std::make_unique<WindowCommandSender>(*link_, *platform_.dialogs);
+    fuelEditor_ = std::make_unique<FuelEditor>(
+        *commandSender_, *cylinderModel_, [this] { return port_.isOpen(); },
+        [this] { return liveModel_->snapshot().gasSelected; });
+    settingsMenu_ = std::make_unique<SettingsMenu>(*platform_.dialogs, *commandSender_,
+                                                   *settingsModel_, *platform_.clock, messages_,
+                                                   [this] { liveModel_->hideBanner(); });
     pages_ = std::make_unique<WindowPages>(
         tabControl_,
         PageServices{*flashTimer_, *liveModel_, *settingsModel_, *mapFeed_, *commandSender_,
-                     *platform_.urls, messages_, *platform_.dialogs, *platform_.clock});
+                     *platform_.urls, messages_, *platform_.dialogs, *platform_.clock,
+                     *cylinderModel_, [this] { return port_.isOpen(); },
+                     [this](int maximum) { setMapAxisMaximum(maximum); }});
     wireAdaptation();
     applyCaptions(this, messages_, MessageTable::Working, CaptionScope::Design);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
@@ -173,7 +186,7 @@ void TBrivel::buildPanel()
     setCentralWidget(panel1Gora_);
 
     leftColumn_ = new LeftColumn(panel1Gora_, *flashTimer_, *liveModel_);
-    cylinderButtons_ = new CylinderButtons(panel1Gora_, *flashTimer_);
+    cylinderButtons_ = new CylinderButtons(panel1Gora_, *flashTimer_, *cylinderModel_);
     bottomBar_ =
         new BottomBar(panel1Gora_, *flashTimer_, *liveModel_, [this](bool busy) { setBusy(busy); });
 
@@ -201,6 +214,14 @@ void TBrivel::connectLink()
     link_->addListener(*this);
     link_->addListener(*cylinderButtons_);
 
+    connect(cylinderButtons_, &CylinderButtons::buttonClicked, this,
+            [this](int k) { fuelEditor_->Cyl_x_ledClick(k); });
+    connect(bottomBar_->fuelSwitch(), &TAbBinGControl::clicked, this,
+            [this] { fuelEditor_->paliwo_SwitchClick(FuelEditor::Sender::Switch); });
+    connect(odczyt1_, &QAction::triggered, this, &TBrivel::Odczyt1Click);
+    connect(zapis1_, &QAction::triggered, this, &TBrivel::Zapis1Click);
+    connect(reset1_, &QAction::triggered, this, &TBrivel::Reset1Click);
+
     TAbDBColBitBtn* connectSwitch = bottomBar_->connectSwitch();
     connect(connectSwitch, &TAbBinGControl::statusChanged, this, [this, connectSwitch] {
         link_->Polacz_switchStatusChanged(connectSwitch->isChecked()
@@ -218,13 +239,7 @@ void TBrivel::wireAdaptation()
         QList<QMenu*>{findChild<QMenu*>(QStringLiteral("Pliki1")), portMenu_,
                       findChild<QMenu*>(QStringLiteral("Jazyk"))});
     AdaptationWindow adaptationWindow;
-    adaptationWindow.cylinderButtonMask = [this] {
-        quint8 mask = 0;
-        for (int k = 0; k < CylinderButtons::Count; ++k)
-            if (cylinderButtons_->buttons()[static_cast<std::size_t>(k)]->isChecked())
-                mask |= static_cast<quint8>(1u << k);
-        return mask;
-    };
+    adaptationWindow.cylinderButtonMask = [this] { return cylinderModel_->cylinderButtonMask(); };
     adaptationWindow.setLocked = [this](bool locked) { windowLock_->setLocked(locked); };
     adaptationWindow.showReady = [this] { setBusy(false); };
     pages_->adaptation().setWindow(std::move(adaptationWindow));
@@ -243,6 +258,16 @@ FaultPage& TBrivel::faultPage() const
 const QByteArray& TBrivel::parameterBlock() const
 {
     return settingsModel_->parameterBlock();
+}
+
+quint8 TBrivel::cylinderButtonMask() const
+{
+    return cylinderModel_->cylinderButtonMask();
+}
+
+void TBrivel::setMapAxisMaximum(int maximum)
+{
+    pages_->map().setMapAxisMaximum(maximum);
 }
 
 void TBrivel::FormCreate()
@@ -362,9 +387,25 @@ void TBrivel::setFileItemsAvailable(bool available)
     }
 }
 
+void TBrivel::Odczyt1Click()
+{
+    runHandler(*platform_.dialogs, [this] { settingsMenu_->Odczyt1Click(); });
+}
+
+void TBrivel::Zapis1Click()
+{
+    runHandler(*platform_.dialogs,
+               [this] { settingsMenu_->Zapis1Click(SettingsMenu::Sender::Menu); });
+}
+
+void TBrivel::Reset1Click()
+{
+    runHandler(*platform_.dialogs, [this] { settingsMenu_->Reset1Click(); });
+}
+
 void TBrivel::saveRequested()
 {
-    // Saving to a data file comes with the settings file support.
+    settingsMenu_->Zapis1Click(SettingsMenu::Sender::None);
 }
 
 void TBrivel::storeLanguage()

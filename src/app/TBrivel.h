@@ -20,13 +20,16 @@ namespace brivel {
 class BottomBar;
 class ControllerLink;
 class CylinderButtons;
+class CylinderButtonsModel;
 class FaultBanner;
 class FaultPage;
+class FuelEditor;
 class LeftColumn;
 class LiveModel;
 class MapLiveFeed;
 class OscilloscopePage;
 class SerialPort;
+class SettingsMenu;
 class SettingsModel;
 class TAbFlashTimer;
 class WindowCommandSender;
@@ -67,6 +70,14 @@ public:
     FaultPage& faultPage() const;
     // The controller's settings image as last read.
     const QByteArray& parameterBlock() const;
+    CylinderButtonsModel& cylinderButtons() const { return *cylinderModel_; }
+    // The mask of the checked cylinder buttons (bit i for `Cyl_i_led`).
+    quint8 cylinderButtonMask() const;
+    // The fuel commands (`paliwo_SwitchClick`, `Cyl_x_ledClick`).
+    FuelEditor& fuelEditor() const { return *fuelEditor_; }
+    SettingsMenu& settingsMenu() const { return *settingsMenu_; }
+    // The map chart's right axis runs up to `maximum` kPa (126 or 252).
+    void setMapAxisMaximum(int maximum);
     QString statusText() const;
 
     // Handlers of the menu.
@@ -75,6 +86,9 @@ public:
     void polaczClick();
     void rozlacz1Click();
     void Check_jazyk(QAction* item);
+    void Odczyt1Click();
+    void Zapis1Click();
+    void Reset1Click();
 
     // The port items of the "Porty" menu, in menu order.
     QList<QAction*> portItems() const;
@@ -115,6 +129,7 @@ private:
     std::unique_ptr<TAbFlashTimer> flashTimer_;
     std::unique_ptr<LiveModel> liveModel_;
     std::unique_ptr<SettingsModel> settingsModel_;
+    std::unique_ptr<CylinderButtonsModel> cylinderModel_;
     std::unique_ptr<MapLiveFeed> mapFeed_;
 
     QMenu* portMenu_ = nullptr;
@@ -137,6 +152,8 @@ private:
     // Last: the link goes first, while everything it tells still exists.
     std::unique_ptr<ControllerLink> link_;
     std::unique_ptr<WindowCommandSender> commandSender_;
+    std::unique_ptr<FuelEditor> fuelEditor_;
+    std::unique_ptr<SettingsMenu> settingsMenu_;
 };
 
 }  // namespace brivel

@@ -7,9 +7,7 @@
 #include "live/OscilloscopePage.h"
 #include "map/AdaptationPage.h"
 #include "map/MapPage.h"
-#include "settings/PanelGazPage.h"
-#include "settings/PanelPetrolPage.h"
-#include "settings/PrzelacznikPage.h"
+#include "settings/SettingsPages.h"
 
 #include <QtWidgets/QTabWidget>
 
@@ -44,9 +42,13 @@ WindowPages::WindowPages(QTabWidget* tabs, const PageServices& services) : tabs_
     }
     show(Page::PanelPetrol);
 
-    panelPetrol_ = new PanelPetrolPage(widget(Page::PanelPetrol));
-    panelGaz_ = new PanelGazPage(widget(Page::PanelGaz));
-    // The adaptation works on the map page's map.
+    settingsPages_ = std::make_unique<SettingsPages>(
+        widget(Page::PanelPetrol), widget(Page::PanelGaz), widget(Page::Przelacznik),
+        SettingsPageServices{services.flashTimer, services.live, services.settings, services.sender,
+                             services.cylinders, services.messages, services.portOpen,
+                             services.setMapAxisMaximum});
+    // The map follows the settings decoder's other controls, and the
+    // adaptation works on the map page's map.
     map_ = new MapPage(widget(Page::Mapa), services.flashTimer, services.map, services.settings,
                        services.sender);
     adaptation_ = new AdaptationPage(
@@ -59,10 +61,25 @@ WindowPages::WindowPages(QTabWidget* tabs, const PageServices& services) : tabs_
     faults_ = new FaultPage(widget(Page::Error), services.live, services.settings, services.sender);
     oscilloscope_ =
         new OscilloscopePage(widget(Page::Oscyloskop), services.flashTimer, services.live);
-    przelacznik_ =
-        new PrzelacznikPage(widget(Page::Przelacznik), services.flashTimer, services.live);
     help_ = new HelpPage(widget(Page::Help));
     info_ = new InfoPage(widget(Page::Info), services.flashTimer, services.urls);
+}
+
+WindowPages::~WindowPages() = default;
+
+PanelPetrolPage& WindowPages::panelPetrol() const
+{
+    return settingsPages_->panelPetrol();
+}
+
+PanelGazPage& WindowPages::panelGaz() const
+{
+    return settingsPages_->panelGaz();
+}
+
+PrzelacznikPage& WindowPages::przelacznik() const
+{
+    return settingsPages_->przelacznik();
 }
 
 void WindowPages::show(Page page) const

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
+#include <memory>
 
 class QTabWidget;
 class QWidget;
@@ -13,6 +15,7 @@ namespace brivel {
 class AdaptationPage;
 class Clock;
 class CommandSender;
+class CylinderButtonsModel;
 class Dialogs;
 class DiagnosticsPage;
 class FaultPage;
@@ -27,6 +30,7 @@ class PanelGazPage;
 class PanelPetrolPage;
 class PrzelacznikPage;
 class SettingsModel;
+class SettingsPages;
 class TAbFlashTimer;
 class UrlOpener;
 
@@ -41,6 +45,11 @@ struct PageServices {
     const MessageTable& messages;
     Dialogs& dialogs;
     Clock& clock;
+    CylinderButtonsModel& cylinders;
+    // Whether the serial port is open.
+    std::function<bool()> portOpen;
+    // The map chart's right axis runs up to this (126 or 252 kPa).
+    std::function<void(int)> setMapAxisMaximum;
 };
 
 // The ten pages of the tab control, built in tab order, each by its own
@@ -48,35 +57,35 @@ struct PageServices {
 class WindowPages {
 public:
     WindowPages(QTabWidget* tabs, const PageServices& services);
+    ~WindowPages();
 
     QWidget* widget(Page page) const { return widgets_[static_cast<std::size_t>(page)]; }
     // Brings the page to the front.
     void show(Page page) const;
 
-    PanelPetrolPage& panelPetrol() const { return *panelPetrol_; }
-    PanelGazPage& panelGaz() const { return *panelGaz_; }
+    PanelPetrolPage& panelPetrol() const;
+    PanelGazPage& panelGaz() const;
     AdaptationPage& adaptation() const { return *adaptation_; }
     DiagnosticsPage& diagnostics() const { return *diagnostics_; }
     MapPage& map() const { return *map_; }
     FaultPage& faults() const { return *faults_; }
     OscilloscopePage& oscilloscope() const { return *oscilloscope_; }
-    PrzelacznikPage& przelacznik() const { return *przelacznik_; }
+    PrzelacznikPage& przelacznik() const;
+    SettingsPages& settingsPages() const { return *settingsPages_; }
     HelpPage& help() const { return *help_; }
     InfoPage& info() const { return *info_; }
 
 private:
     QTabWidget* tabs_;
     std::array<QWidget*, PageCount> widgets_{};
-    PanelPetrolPage* panelPetrol_ = nullptr;
-    PanelGazPage* panelGaz_ = nullptr;
     AdaptationPage* adaptation_ = nullptr;
     DiagnosticsPage* diagnostics_ = nullptr;
     MapPage* map_ = nullptr;
     FaultPage* faults_ = nullptr;
     OscilloscopePage* oscilloscope_ = nullptr;
-    PrzelacznikPage* przelacznik_ = nullptr;
     HelpPage* help_ = nullptr;
     InfoPage* info_ = nullptr;
+    std::unique_ptr<SettingsPages> settingsPages_;
 };
 
 }  // namespace brivel

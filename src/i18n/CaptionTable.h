@@ -30,8 +30,8 @@ enum class CaptionState {
     // The control exists with a design text of its own, which differs from
     // the row's working text; a chosen language replaces it.
     DesignText,
-    // The control arrives with a later page (settings); once it is there
-    // the row must reach it.
+    // The control arrives with a later page; once it is there the row must
+    // reach it.
     Pending,
 };
 

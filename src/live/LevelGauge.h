@@ -6,6 +6,7 @@
 
 #include <array>
 
+class QGroupBox;
 class QLineEdit;
 class QWidget;
 
@@ -22,6 +23,7 @@ class LevelGauge : public QObject, public LiveObserver {
 public:
     LevelGauge(QWidget* page, TAbFlashTimer& flashTimer, LiveModel& model);
 
+    QGroupBox* group() const { return group_; }
     QLineEdit* tankVoltage() const { return voltage_; }
     const std::array<TAbLED*, 4>& levelLeds() const { return level_; }
     TAbLED* reserveLed() const { return reserve_; }
@@ -29,6 +31,7 @@ public:
     void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
 
 private:
+    QGroupBox* group_ = nullptr;
     QLineEdit* voltage_ = nullptr;
     std::array<TAbLED*, 4> level_{};
     TAbLED* reserve_ = nullptr;

@@ -111,6 +111,12 @@ void LiveModel::clearFaultText()
     notify(FaultsChanged);
 }
 
+void LiveModel::hideBanner()
+{
+    snapshot_.bannerVisible = false;
+    notify(FaultsChanged);
+}
+
 void LiveModel::linkConnected()
 {
     setReserveFlashing(true);

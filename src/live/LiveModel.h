@@ -45,6 +45,8 @@ public:
     // The fault memory was cleared: the current list is empty until the next
     // frame rebuilds it. The banner follows the next frame.
     void clearFaultText();
+    // The fault banner hides until the next frame shows it again.
+    void hideBanner();
 
     const LiveSnapshot& snapshot() const { return snapshot_; }
     live::MapSamples& mapSamples() { return mapSamples_; }

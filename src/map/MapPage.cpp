@@ -134,9 +134,9 @@ void MapPage::AbSpinButton1DownClick()
 
 void MapPage::settingsChanged(const SettingsModel& settings)
 {
-    if (settings.imagesReceived() == imagesTaken_)
+    if (settings.revision() == imagesTaken_)
         return;
-    imagesTaken_ = settings.imagesReceived();
+    imagesTaken_ = settings.revision();
     show(model_.loadParameterBlock(settings.parameterBlock()));
 }
 

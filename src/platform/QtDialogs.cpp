@@ -28,19 +28,34 @@ bool QtDialogs::confirm(const QString& question)
     return box.exec() == QMessageBox::Yes;
 }
 
-QString QtDialogs::openFileName(const QString& filter)
-{
-    return QFileDialog::getOpenFileName(parent_, QString(), QString(), filter);
-}
+namespace {
 
-QString QtDialogs::saveFileName(const QString& filter, const QString& defaultSuffix)
+// The program's own dialog on every platform, so that it behaves, and can be
+// driven, the same everywhere.
+QString chooseFile(QWidget* parent, const QString& filter, QFileDialog::AcceptMode mode,
+                   const QString& defaultSuffix = QString())
 {
-    QFileDialog dialog(parent_, QString(), QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QFileDialog dialog(parent, QString(), QString(), filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen)
+        dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QString QtDialogs::openFileName(const QString& filter)
+{
+    return chooseFile(parent_, filter, QFileDialog::AcceptOpen);
+}
+
+QString QtDialogs::saveFileName(const QString& filter, const QString& defaultSuffix)
+{
+    return chooseFile(parent_, filter, QFileDialog::AcceptSave, defaultSuffix);
 }
 
 }  // namespace brivel

@@ -1,5 +1,6 @@
 #include "settings/CylinderButtons.h"
 
+#include "settings/CylinderButtonsModel.h"
 #include "widgets/FormParts.h"
 #include "widgets/TAbColBitBtn.h"
 
@@ -8,10 +9,13 @@ namespace brivel {
 namespace {
 
 const QColor Grey(0x80, 0x80, 0x80);
+const QColor Red(255, 0, 0);
 
 }  // namespace
 
-CylinderButtons::CylinderButtons(QWidget* panel, TAbFlashTimer& flashTimer) : QObject(panel)
+CylinderButtons::CylinderButtons(QWidget* panel, TAbFlashTimer& flashTimer,
+                                 CylinderButtonsModel& model)
+    : QObject(panel), model_(model)
 {
     // Its design caption differs from the table's ("Aktywne inj. Gaz"); it
     // stays until a language is chosen.
@@ -22,18 +26,28 @@ CylinderButtons::CylinderButtons(QWidget* panel, TAbFlashTimer& flashTimer) : QO
         button->setObjectName(QStringLiteral("Cyl_%1_led").arg(k));
         button->setMode(TAbBinGControl::mIndicator);
         button->setColorOn(QColor(0, 255, 0));
-        button->setColorOff(Grey);
         button->setTextOn(QString::number(k + 1));
         button->setGeometry(6 + k * 20, 12, 17, 30);
+        connect(button, &TAbBinGControl::clicked, this, [this, k] { emit buttonClicked(k); });
         buttons_[k] = button;
     }
+    model_.addListener([this] { render(); });
+    render();
 }
 
-void CylinderButtons::greyOut()
+void CylinderButtons::linkDisconnected()
 {
-    for (TAbColBitBtn* button : buttons_) {
-        button->setColorOff(Grey);
-        button->setChecked(false);
+    model_.greyOut();
+}
+
+void CylinderButtons::render()
+{
+    for (int k = 0; k < Count; ++k) {
+        const CylinderButtonsModel::Button& state = model_.button(k);
+        TAbColBitBtn* button = buttons_[k];
+        button->setColorOff(state.offColour == CylinderButtonsModel::OffColour::Red ? Red : Grey);
+        button->setChecked(state.checked);
+        button->setEnabled(state.enabled);
     }
 }
 

@@ -11,27 +11,34 @@ class QWidget;
 
 namespace brivel {
 
+class CylinderButtonsModel;
 class TAbColBitBtn;
 class TAbFlashTimer;
 
 // The group "aaa" of the left column: Cyl_0_led … Cyl_7_led, which show the
-// cylinders running on gas. A disconnect greys them.
+// cylinders running on gas as the model holds them. A disconnect greys them;
+// a click is reported with the button's number.
 class CylinderButtons : public QObject, public LinkListener {
     Q_OBJECT
 public:
     static constexpr int Count = 8;
 
-    CylinderButtons(QWidget* panel, TAbFlashTimer& flashTimer);
+    CylinderButtons(QWidget* panel, TAbFlashTimer& flashTimer, CylinderButtonsModel& model);
 
     QGroupBox* group() const { return group_; }
     const std::array<TAbColBitBtn*, Count>& buttons() const { return buttons_; }
+    CylinderButtonsModel& model() const { return model_; }
 
-    // Off-colour grey and switched off.
-    void greyOut();
+    void linkDisconnected() override;
 
-    void linkDisconnected() override { greyOut(); }
+signals:
+    // `Cyl_<k>_led` was clicked (`Cyl_x_ledClick`).
+    void buttonClicked(int k);
 
 private:
+    void render();
+
+    CylinderButtonsModel& model_;
     QGroupBox* group_ = nullptr;
     std::array<TAbColBitBtn*, Count> buttons_{};
 };

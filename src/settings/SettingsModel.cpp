@@ -12,8 +12,15 @@ void SettingsModel::addObserver(SettingsObserver& observer)
 void SettingsModel::setParameterBlock(const QByteArray& block)
 {
     parameterBlock_ = block;
-    ++imagesReceived_;
+    ++revision_;
     notify();
+}
+
+void SettingsModel::editParameterBlock(const std::function<void(settings::ParameterBlock&)>& edit)
+{
+    settings::ParameterBlock block(parameterBlock_);
+    edit(block);
+    setParameterBlock(block.bytes());
 }
 
 void SettingsModel::setStoredFaultText(const QString& text)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "link/LinkListener.h"
+#include "settings/ParameterBlock.h"
 
 #include <QtCore/QByteArray>
 #include <QtCore/QString>
 
+#include <functional>
 #include <vector>
 
 namespace brivel {
@@ -22,9 +24,12 @@ public:
     // The settings image as the controller sent it, envelope included.
     const QByteArray& parameterBlock() const { return parameterBlock_; }
     void setParameterBlock(const QByteArray& block);
-    // How many settings images have arrived: an observer tells a new image
-    // from a notification about the stored faults alone.
-    int imagesReceived() const { return imagesReceived_; }
+    // Changes the stored image in place (the cylinder count does, before the
+    // controller's next read) and shows it as if it had just arrived.
+    void editParameterBlock(const std::function<void(settings::ParameterBlock&)>& edit);
+    // Counts the images set or edited: an image read again with the same
+    // bytes is still a new one, whose values replace what the pages show.
+    int revision() const { return revision_; }
 
     // The stored-fault list as shown: numbered lines, each ended by CR LF.
     const QString& storedFaultText() const { return storedFaultText_; }
@@ -40,7 +45,7 @@ private:
 
     std::vector<SettingsObserver*> observers_;
     QByteArray parameterBlock_;
-    int imagesReceived_ = 0;
+    int revision_ = 0;
     QString storedFaultText_;
 };
 

@@ -2,6 +2,7 @@
 // window, to PNG files for a person to look at, and checks that each picture
 // is more than a blank box.
 
+#include "RecordingCommandSender.h"
 #include "ReplyFrames.h"
 #include "TestOutput.h"
 #include "VirtualClock.h"
@@ -11,6 +12,11 @@
 #include "live/LiveModel.h"
 #include "live/OscilloscopePage.h"
 #include "settings/CylinderButtons.h"
+#include "settings/CylinderButtonsModel.h"
+#include "settings/SettingsModel.h"
+#include "settings/SettingsPages.h"
+#include "sim/SettingsImage.h"
+#include "app/WindowCaptions.h"
 #include "widgets/TAb270Meter.h"
 #include "widgets/TAbColBitBtn.h"
 #include "widgets/TAbDBColBitBtn.h"
@@ -82,9 +88,11 @@ TEST_F(InstrumentRender, RpmDialWithAndWithoutSectorBand)
 
 TEST_F(InstrumentRender, CylinderButtonsAndConnectSwitch)
 {
-    CylinderButtons cylinders(&panel, flashTimer);
+    CylinderButtonsModel state;
+    CylinderButtons cylinders(&panel, flashTimer, state);
     for (int k = 0; k < CylinderButtons::Count; ++k)
-        cylinders.buttons()[k]->setChecked(k % 3 != 2);
+        if (k % 3 != 2)
+            state.toggle(k);
     save(cylinders.group(), QStringLiteral("cylinder_buttons"), 10);
 
     BottomBar bar(&panel, flashTimer, model, {});
@@ -107,4 +115,28 @@ TEST_F(InstrumentRender, OscilloscopeTrend)
     }
     save(trend, QStringLiteral("oscyloskop"), 6);
     EXPECT_EQ(trend->timeLabel(), QStringLiteral("6s/div"));
+}
+
+TEST_F(InstrumentRender, SettingsPagesAsTheWindowBuildsThem)
+{
+    SettingsModel settings;
+    CylinderButtonsModel cylinders;
+    test::RecordingCommandSender sender;
+    std::array<QWidget*, 3> sheets{};
+    for (QWidget*& sheet : sheets) {
+        sheet = new QWidget(&panel);
+        sheet->resize(587, 468);
+    }
+    SettingsPages pages(
+        sheets[0], sheets[1], sheets[2],
+        SettingsPageServices{
+            flashTimer, model, settings, sender, cylinders, messages, [] { return true; }, {}});
+    applyCaptions(&panel, messages, MessageTable::Working, CaptionScope::Design);
+    sim::SettingsImage image;
+    image.set(sim::SettingsImage::EngineFlags, 0x8A);
+    settings.setParameterBlock(image.reply(0x66));
+    const char* names[] = {"panel_petrol", "panel_gaz", "przelacznik"};
+    for (int i = 0; i < 3; ++i)
+        save(sheets[i], QLatin1String(names[i]), 12);
+    EXPECT_TRUE(sender.queued.isEmpty());
 }

@@ -1,0 +1,80 @@
+#include "settings/SettingsMenu.h"
+
+#include "i18n/MessageTable.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "settings/EditorCommands.h"
+#include "settings/SettingsFileIo.h"
+#include "settings/SettingsModel.h"
+
+namespace brivel {
+
+using namespace settings;
+
+const QString SettingsMenu::SaveFilter = QStringLiteral("*.kvs data file (*.kvs)");
+const QString SettingsMenu::OpenFilter = QStringLiteral("*.kvs  data file (*.kvs)");
+
+SettingsMenu::SettingsMenu(Dialogs& dialogs, CommandSender& sender, const SettingsModel& settings,
+                           const Clock& clock, const MessageTable& messages,
+                           std::function<void()> hideBanner)
+    : dialogs_(dialogs),
+      sender_(sender),
+      settings_(settings),
+      clock_(clock),
+      messages_(messages),
+      hideBanner_(std::move(hideBanner))
+{
+}
+
+void SettingsMenu::Reset1Click()
+{
+    if (!dialogs_.confirm(messages_.message(ResetQuestionRow)))
+        return;
+    if (hideBanner_)
+        hideBanner_();
+    sender_.enterBusyState();
+    editor::factoryReset().queueOn(sender_);
+}
+
+void SettingsMenu::Zapis1Click(Sender sender)
+{
+    if (sender == Sender::Menu) {
+        const QString chosen = dialogs_.saveFileName(SaveFilter, QStringLiteral("kvs"));
+        if (chosen.isEmpty())
+            return;
+        // Nothing is written yet: the file gets the settings read next.
+        saveFileName_ = datafile::fileNameFor(chosen);
+        sender_.enterBusyState();
+        editor::readForSave().queueOn(sender_);
+        return;
+    }
+    if (saveFileName_.isEmpty())
+        return;
+    const QString path = saveFileName_;
+    saveFileName_.clear();
+    const int seconds = clock_.localDateTime().time().second();
+    const QString error = datafile::save(path, settings_.parameterBlock(), seconds);
+    if (!error.isEmpty())
+        dialogs_.showError(error);
+}
+
+void SettingsMenu::Odczyt1Click()
+{
+    const QString chosen = dialogs_.openFileName(OpenFilter);
+    if (chosen.isEmpty())
+        return;
+    const datafile::LoadResult loaded = datafile::load(chosen);
+    if (!loaded.contents) {
+        // Not a settings file: a plain box; a file-system failure: the
+        // system's message, as the default error handler shows it.
+        if (loaded.error == datafile::DataFileError)
+            dialogs_.showMessage(loaded.error);
+        else
+            dialogs_.showError(loaded.error);
+        return;
+    }
+    sender_.enterBusyState();
+    editor::writeSettingsRegion(loaded.contents->settingsRegion()).queueOn(sender_);
+}
+
+}  // namespace brivel

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QtCore/QString>
+
+#include <functional>
+
+namespace brivel {
+
+class Clock;
+class CommandSender;
+class Dialogs;
+class MessageTable;
+class SettingsModel;
+
+// The "Plik" items that act on the controller's settings: "Reset" back to
+// factory settings, "Zapis" of the settings to a data file and "Odczyt" of
+// a data file into the controller. Each long transfer makes the window busy
+// until the settings image that answers it has been shown.
+class SettingsMenu {
+public:
+    // Who calls `Zapis1Click`: the menu item (first step: choose the file and
+    // read the settings), or the link once that read has been shown (second
+    // step: write the file).
+    enum class Sender { Menu, None };
+
+    // The filters of the two file dialogs.
+    static const QString SaveFilter;
+    static const QString OpenFilter;
+    static constexpr int ResetQuestionRow = 10;
+
+    // `hideBanner` hides the fault banner. None of the references is owned.
+    SettingsMenu(Dialogs& dialogs, CommandSender& sender, const SettingsModel& settings,
+                 const Clock& clock, const MessageTable& messages,
+                 std::function<void()> hideBanner);
+
+    void Reset1Click();
+    void Zapis1Click(Sender sender);
+    void Odczyt1Click();
+
+    // The file the save in progress writes to; empty when none is.
+    const QString& saveFileName() const { return saveFileName_; }
+
+private:
+    Dialogs& dialogs_;
+    CommandSender& sender_;
+    const SettingsModel& settings_;
+    const Clock& clock_;
+    const MessageTable& messages_;
+    std::function<void()> hideBanner_;
+    QString saveFileName_;
+};
+
+}  // namespace brivel

@@ -1,0 +1,189 @@
+#include "BlockBuilder.h"
+#include "Bytes.h"
+#include "QtPrinters.h"
+#include "RecordingCommandSender.h"
+#include "TestPlatform.h"
+#include "VirtualClock.h"
+#include "i18n/MessageTable.h"
+#include "link/ControllerLink.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsMenu.h"
+#include "settings/SettingsModel.h"
+
+#include <gtest/gtest.h>
+
+#include <QtCore/QFile>
+#include <QtCore/QTemporaryDir>
+
+using namespace brivel;
+using namespace brivel::settings;
+using brivel::test::bytes;
+using Kind = test::ScriptedDialogs::Kind;
+
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class SettingsMenuTest : public ::testing::Test {
+protected:
+    SettingsMenuTest()
+    {
+        clock.setLocalDateTime(QDateTime(QDate(2024, 5, 6), QTime(10, 20, 37)));
+        block = test::settingsBlock({{21, 3}, {22, 1}, {35, 45}, {66, 100}, {558, 1}, {560, 7}});
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    test::ScriptedDialogs dialogs;
+    test::RecordingCommandSender sender;
+    test::VirtualClock clock;
+    MessageTable messages;
+    SettingsModel settings;
+    int bannersHidden = 0;
+    SettingsMenu menu{dialogs, sender, settings, clock, messages, [this] { ++bannersHidden; }};
+    QTemporaryDir dir;
+    QByteArray block;
+};
+
+TEST_F(SettingsMenuTest, ResetAnsweredNoDoesNothing)
+{
+    dialogs.confirmAnswers = {false};
+    menu.Reset1Click();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].kind, Kind::Question);
+    EXPECT_EQ(
+        dialogs.shown()[0].text,
+        QStringLiteral("Czy chcesz wykonać reset sterownika i przywrócić ustawienia fabryczne ?"));
+    EXPECT_TRUE(sender.queued.isEmpty());
+    EXPECT_EQ(sender.busyEntered, 0);
+    EXPECT_EQ(bannersHidden, 0);
+}
+
+TEST_F(SettingsMenuTest, ResetAnsweredYesHidesTheBannerAndRestoresTheFactorySettings)
+{
+    dialogs.confirmAnswers = {true};
+    menu.Reset1Click();
+    EXPECT_EQ(bannersHidden, 1);
+    EXPECT_EQ(sender.busyEntered, 1);
+    ASSERT_EQ(sender.queued.size(), 1);
+    EXPECT_EQ(sender.queued[0].retries, 5);
+    EXPECT_EQ(sender.queued[0].command, bytes({0x26}));
+    EXPECT_TRUE(sender.queued[0].firstFollowUp.isEmpty());
+}
+
+TEST_F(SettingsMenuTest, SaveReadsTheSettingsFirstAndWritesTheImageThatAnswers)
+{
+    dialogs.saveAnswers = {path("abc")};
+    menu.Zapis1Click(SettingsMenu::Sender::Menu);
+    EXPECT_EQ(dialogs.shown()[0].text, QStringLiteral("*.kvs data file (*.kvs)"));
+    EXPECT_EQ(menu.saveFileName(), path("abc.kvs"));
+    EXPECT_EQ(sender.busyEntered, 1);
+    ASSERT_EQ(sender.queued.size(), 1);
+    EXPECT_EQ(sender.queued[0].command, bytes({0x66, 0x00}));
+    EXPECT_TRUE(sender.queued[0].firstFollowUp.isEmpty());
+    EXPECT_EQ(sender.queued[0].secondFollowUp, ControllerLink::SaveMarker);
+    EXPECT_FALSE(QFile::exists(path("abc.kvs")));
+
+    settings.setParameterBlock(block);
+    menu.Zapis1Click(SettingsMenu::Sender::None);
+    EXPECT_EQ(readFile(path("abc.kvs")), datafile::encode(block, 37));
+    EXPECT_EQ(dialogs.messages(), QStringList());
+    // The name served its save: a second read writes nothing.
+    EXPECT_TRUE(menu.saveFileName().isEmpty());
+}
+
+TEST_F(SettingsMenuTest, CancelledOrUnaskedSavesWriteNothing)
+{
+    menu.Zapis1Click(SettingsMenu::Sender::Menu);
+    settings.setParameterBlock(block);
+    menu.Zapis1Click(SettingsMenu::Sender::None);
+    EXPECT_TRUE(sender.queued.isEmpty());
+    EXPECT_EQ(sender.busyEntered, 0);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(SettingsMenuTest, ASaveThatCannotWriteShowsTheSystemsMessage)
+{
+    dialogs.saveAnswers = {path("missing/abc.kvs")};
+    menu.Zapis1Click(SettingsMenu::Sender::Menu);
+    settings.setParameterBlock(block);
+    menu.Zapis1Click(SettingsMenu::Sender::None);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[1].kind, Kind::Error);
+    EXPECT_FALSE(dialogs.shown()[1].text.isEmpty());
+}
+
+TEST_F(SettingsMenuTest, LoadWritesTheSettingsRegionThenReadsItBack)
+{
+    writeFile(path("car.txt"), datafile::encode(block, 12));
+    dialogs.openAnswers = {path("car.txt")};
+    menu.Odczyt1Click();
+    EXPECT_EQ(dialogs.shown()[0].text, QStringLiteral("*.kvs  data file (*.kvs)"));
+    EXPECT_EQ(sender.busyEntered, 1);
+    ASSERT_EQ(sender.queued.size(), 1);
+    EXPECT_EQ(sender.queued[0].command, QByteArray(1, '\x1A') + block.mid(21, 540));
+    EXPECT_EQ(sender.queued[0].firstFollowUp, bytes({0x66, 0x00}));
+    EXPECT_EQ(sender.queued[0].retries, 5);
+}
+
+struct BadFile {
+    const char* name;
+    QByteArray bytes;
+};
+
+class LoadRefuses : public SettingsMenuTest, public ::testing::WithParamInterface<BadFile> {};
+
+TEST_P(LoadRefuses, WithDataFileErrorAndSendsNothing)
+{
+    writeFile(path("bad.kvs"), GetParam().bytes);
+    dialogs.openAnswers = {path("bad.kvs")};
+    menu.Odczyt1Click();
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[1].kind, Kind::Message);
+    EXPECT_EQ(dialogs.shown()[1].text, QStringLiteral("Data file error"));
+    EXPECT_TRUE(sender.queued.isEmpty());
+    EXPECT_EQ(sender.busyEntered, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LoadRefuses,
+    ::testing::Values(BadFile{"ForeignMagic", "KVOS DATA FILE v3.07.08" + QByteArray(1200, '\0')},
+                      BadFile{"ShortOfTheRegion",
+                              datafile::encode(test::settingsBlock(), 5).left(1138)}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST_F(SettingsMenuTest, LoadOfAMissingFileShowsTheSystemsMessage)
+{
+    dialogs.openAnswers = {path("none.kvs")};
+    menu.Odczyt1Click();
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[1].kind, Kind::Error);
+    EXPECT_TRUE(sender.queued.isEmpty());
+}
+
+TEST(SettingsModelRevisions, EveryImageAndEditIsNewEvenWithTheSameBytes)
+{
+    SettingsModel model;
+    const QByteArray block = test::settingsBlock({{22, 1}});
+    model.setParameterBlock(block);
+    model.setParameterBlock(block);
+    EXPECT_EQ(model.revision(), 2);
+    model.setStoredFaultText(QStringLiteral("1\r\n"));
+    EXPECT_EQ(model.revision(), 2);
+    model.editParameterBlock([](ParameterBlock& b) { b.patch(22, 5); });
+    EXPECT_EQ(model.revision(), 3);
+    EXPECT_EQ(static_cast<quint8>(model.parameterBlock()[22]), 5);
+}
+
+}  // namespace
