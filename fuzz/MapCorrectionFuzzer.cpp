@@ -28,6 +28,8 @@ namespace {
 using Step = MapCorrection::Step;
 using Values = std::array<qint32, InjectionMap::Entries>;
 
+constexpr int MaxEvents = 32;
+
 class CheckingSender final : public CommandSender {
 public:
     struct Queued {
@@ -162,7 +164,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckingSender sender;
     MapCorrection correction(map, sender);
 
-    while (in.remaining_bytes() > 0) {
+    // A bounded number of events keeps each run short.
+    for (int i = 0; i < MaxEvents && in.remaining_bytes() > 0; ++i) {
         const int event = in.ConsumeIntegralInRange(0, 6);
         if (event == 0) {
             const Qt::MouseButtons b = buttons(in);
