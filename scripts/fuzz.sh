@@ -58,9 +58,11 @@ while read -r target options; do
   fi
 done <"$BUILD_DIR/fuzz/fuzzers.txt"
 
-echo "== fuzzing"
-printf '%s\n' "${summary[@]}"
-if [ ${#failed[@]} -ne 0 ]; then
-  echo "findings in: ${failed[*]}"
+if [ ${#summary[@]} -eq 0 ]; then
+  echo "no fuzz target matched: ${FUZZ_TARGETS:-}"
   exit 1
 fi
+echo "== fuzzing"
+printf '%s\n' "${summary[@]}"
+echo "fuzz: $(( ${#summary[@]} - ${#failed[@]} )) passed, ${#failed[@]} failed"
+[ ${#failed[@]} -eq 0 ]
