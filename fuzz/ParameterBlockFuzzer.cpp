@@ -7,9 +7,9 @@
 
 #include <QtCore/QByteArray>
 #include <QtCore/QLocale>
-#include <QtCore/QRegularExpression>
-#include <QtCore/QStringList>
+#include <QtCore/QStringView>
 
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -22,10 +22,21 @@ constexpr int NoSelection = SettingsDisplay::NoSelection;
 constexpr int InjectorRow = 6;
 
 // Message texts that say which row they came from, so that the fault list
-// can be read back.
+// can be read back; made once, as the run spends its time allocating.
 QString message(int row)
 {
-    return QStringLiteral(" #%1").arg(row);
+    static const std::array<QString, 10> texts = [] {
+        std::array<QString, 10> t;
+        for (int r = 0; r < 10; ++r)
+            t[r] = QStringLiteral(" #%1").arg(r);
+        return t;
+    }();
+    return row >= 0 && row < 10 ? texts[row] : QStringLiteral(" #%1").arg(row);
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
 }
 
 template <typename T>
@@ -88,9 +99,13 @@ void checkRanges(const SettingsDisplay& d)
     FUZZ_CHECK(sliderInRange(d.T_CYL_seqence, 2550));
 
     // Threshold texts: two decimals under the decimal comma, 0,00 to 5,00.
-    static const QRegularExpression thresholdText(QStringLiteral("^([0-4],\\d\\d|5,00)$"));
-    for (const auto& text : d.Ch_U_LPG)
-        FUZZ_CHECK(!text || thresholdText.match(*text).hasMatch());
+    for (const auto& text : d.Ch_U_LPG) {
+        if (!text)
+            continue;
+        FUZZ_CHECK(text->size() == 4 && (*text)[1] == u',');
+        FUZZ_CHECK(isDigit((*text)[0]) && isDigit((*text)[2]) && isDigit((*text)[3]));
+        FUZZ_CHECK((*text)[0] <= u'4' || *text == u"5,00");
+    }
 }
 
 // The first three buttons are always fitted; the cylinder count colours the
@@ -113,50 +128,68 @@ void checkCylinderButtons(const SettingsDisplay& d)
     }
 }
 
-void checkFaultList(const QByteArray& block, const QString& text)
+// A run of decimal digits from `i` on, moving `i` past it; -1 for none.
+int number(QStringView s, qsizetype& i)
 {
-    if (text.isEmpty())
-        return;
-    FUZZ_CHECK(text.endsWith(QStringLiteral("\r\n")));
-    const QStringList lines = text.chopped(2).split(QStringLiteral("\r\n"));
-    // At most a numbered line and a bare code per entry.
-    FUZZ_CHECK(lines.size() <= 2 * FaultEntries);
+    const qsizetype start = i;
+    int value = 0;
+    while (i < s.size() && isDigit(s[i]) && i - start < 4)
+        value = value * 10 + (s[i++].unicode() - u'0');
+    return i == start ? -1 : value;
+}
 
-    static const QRegularExpression numbered(QStringLiteral("^(\\d+) #(\\d+)((?: [1-8])*)$"));
-    static const QRegularExpression bare(QStringLiteral("^(\\d+)$"));
+void checkFaultList(const QByteArray& block, QStringView text)
+{
     const int mask = holds(block, 20) ? static_cast<quint8>(block[20]) : 0;
-    QString cylinders;
-    for (int bit = 0; bit < 8; ++bit)
-        if (mask & (1 << bit))
-            cylinders += QStringLiteral(" %1").arg(bit + 1);
-
+    int lines = 0;
     int counter = 0;
     int pendingRow = -1;  // a message line waits for its code's bare line
-    for (const QString& line : lines) {
-        FUZZ_CHECK(!line.contains(QLatin1Char('\r')) && !line.contains(QLatin1Char('\n')));
-        const auto n = numbered.match(line);
-        if (n.hasMatch()) {
-            FUZZ_CHECK(pendingRow == -1);
-            FUZZ_CHECK(n.captured(1).toInt() == ++counter);
-            const int row = n.captured(2).toInt();
-            if (row == InjectorRow) {
-                FUZZ_CHECK(n.captured(3) == cylinders);
-            } else {
-                FUZZ_CHECK(n.captured(3).isEmpty());
-                pendingRow = row;
-            }
+    for (qsizetype start = 0; start < text.size();) {
+        const qsizetype end = text.indexOf(u"\r\n", start);
+        FUZZ_CHECK(end >= 0);
+        const QStringView line = text.mid(start, end - start);
+        start = end + 2;
+        ++lines;
+
+        qsizetype i = 0;
+        const int first = number(line, i);
+        FUZZ_CHECK(first >= 0);
+        if (i == line.size()) {
+            // A bare code; one with a message comes right after its
+            // message line.
+            FUZZ_CHECK(first < EmptyFault);
+            FUZZ_CHECK(storedFaultMessageRow(static_cast<quint8>(first)) == pendingRow ||
+                       (pendingRow == -1 && (first == 0 || first > 8)));
+            pendingRow = -1;
             continue;
         }
-        const auto b = bare.match(line);
-        FUZZ_CHECK(b.hasMatch());
-        const int code = b.captured(1).toInt();
-        FUZZ_CHECK(code >= 0 && code < EmptyFault);
-        // A code with a message is listed right after its message line.
-        FUZZ_CHECK(storedFaultMessageRow(static_cast<quint8>(code)) == pendingRow ||
-                   (pendingRow == -1 && (code == 0 || code > 8)));
-        pendingRow = -1;
+        // A numbered message line, counted from 1 without gaps.
+        FUZZ_CHECK(pendingRow == -1);
+        FUZZ_CHECK(first == ++counter);
+        FUZZ_CHECK(line.mid(i, 2) == u" #");
+        i += 2;
+        const int row = number(line, i);
+        FUZZ_CHECK(row >= 0);
+        const QStringView rest = line.mid(i);
+        if (row != InjectorRow) {
+            FUZZ_CHECK(rest.isEmpty());
+            pendingRow = row;
+            continue;
+        }
+        // The injector line lists the cylinders of the active-gas mask.
+        qsizetype at = 0;
+        for (int bit = 0; bit < 8; ++bit) {
+            if (!(mask & (1 << bit)))
+                continue;
+            FUZZ_CHECK(at + 1 < rest.size() && rest[at] == u' ' &&
+                       rest[at + 1] == QChar(u'1' + bit));
+            at += 2;
+        }
+        FUZZ_CHECK(at == rest.size());
     }
     FUZZ_CHECK(pendingRow == -1);
+    // At most a numbered line and a bare code per entry.
+    FUZZ_CHECK(lines <= 2 * FaultEntries);
     FUZZ_CHECK(counter <= FaultEntries);
 }
 
