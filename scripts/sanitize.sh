@@ -8,5 +8,4 @@ export BUILD_DIR=${SANITIZE_BUILD_DIR:-build-sanitize}
 export CMAKE_ARGS="-DSANITIZE=address,undefined -DBRIVEL_BUILD_BENCH=OFF"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
-export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/scripts/lsan.supp}
 exec ./scripts/test.sh -L "unit|gui" "$@"
