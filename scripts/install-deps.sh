@@ -10,6 +10,7 @@ PACKAGES=(
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core
+  clang libclang-rt-14-dev
 )
 
 missing=()
