@@ -139,14 +139,6 @@ std::optional<QueuedCommand> cylinderButton(bool onGas, quint8 maskAfterToggle)
     return QueuedCommand{command::make(command::Fuel, {command::FuelGas, maskAfterToggle}), {}, {}};
 }
 
-QueuedCommand adaptationFuel(bool firstStep, quint8 mask)
-{
-    const QByteArray petrol = command::make(command::Fuel, {command::FuelPetrol, mask});
-    if (firstStep)
-        return {command::make(command::AdaptationStart), petrol, {}};
-    return {petrol, {}, {}};
-}
-
 QueuedCommand switchOver(SwitchOverSlider slider, float value)
 {
     const double v = static_cast<double>(value);

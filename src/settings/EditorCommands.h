@@ -74,9 +74,6 @@ QueuedCommand fuelSwitch(bool showsGas, quint8 mask);
 // `Cyl_x_ledClick` with the mask after the toggle: on gas the controller
 // gets the new cylinders at once (0x03 0x03 mask); on petrol nothing is sent.
 std::optional<QueuedCommand> cylinderButton(bool onGas, quint8 maskAfterToggle);
-// `paliwo_SwitchClick` on behalf of the adaptation's START: in the
-// adaptation's first step 0x25, then 0x03 0x02 mask; else 0x03 0x02 mask.
-QueuedCommand adaptationFuel(bool firstStep, quint8 mask);
 
 // The six sliders of "Przełącznik", each committed value sent as one byte.
 enum class SwitchOverSlider {

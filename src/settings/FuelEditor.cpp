@@ -20,11 +20,6 @@ void FuelEditor::paliwo_SwitchClick(Sender sender)
 {
     const quint8 mask = cylinders_.cylinderButtonMask();
     switch (sender) {
-        case Sender::AdaptationStart: {
-            const bool firstStep = adaptationFirstStep_ && adaptationFirstStep_();
-            editor::adaptationFuel(firstStep, mask).queueOn(sender_);
-            break;
-        }
         case Sender::None:
             // Only a cylinder button on gas calls without a sender.
             if (const auto command = editor::cylinderButton(true, mask))

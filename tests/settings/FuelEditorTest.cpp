@@ -25,7 +25,6 @@ protected:
     {
         FuelEditor editor(
             sender, cylinders, [this] { return portOpen; }, [this] { return onGas; });
-        editor.setAdaptationFirstStep([this] { return firstStep; });
         return editor;
     }
 
@@ -33,14 +32,12 @@ protected:
     CylinderButtonsModel cylinders;
     bool portOpen = true;
     bool onGas = false;
-    bool firstStep = false;
 };
 
 struct SwitchCase {
     const char* name;
     Sender from;
     bool onGas;
-    bool firstStep;
     QByteArray command;
     QByteArray followUp;
 };
@@ -51,7 +48,6 @@ TEST_P(FuelSwitchClick, AsksForTheFuelWithTheCheckedCylinders)
 {
     const SwitchCase& c = GetParam();
     onGas = c.onGas;
-    firstStep = c.firstStep;
     makeEditor().paliwo_SwitchClick(c.from);
     ASSERT_EQ(sender.queued.size(), 1);
     EXPECT_EQ(sender.queued[0].retries, 5);
@@ -64,19 +60,10 @@ INSTANTIATE_TEST_SUITE_P(
     Senders, FuelSwitchClick,
     ::testing::Values(
         // The switch shows what the controller runs on; a click asks for the other fuel.
-        SwitchCase{"SwitchOnPetrolAsksForGas",
-                   Sender::Switch,
-                   false,
-                   false,
-                   bytes({0x03, 0x03, 0x0B}),
-                   {}},
         SwitchCase{
-            "SwitchOnGasAsksForPetrol", Sender::Switch, true, false, bytes({0x03, 0x02, 0x0B}), {}},
-        SwitchCase{"StartInTheFirstStep", Sender::AdaptationStart, true, true, bytes({0x25}),
-                   bytes({0x03, 0x02, 0x0B})},
-        SwitchCase{
-            "StartLater", Sender::AdaptationStart, false, false, bytes({0x03, 0x02, 0x0B}), {}},
-        SwitchCase{"CylinderButton", Sender::None, true, false, bytes({0x03, 0x03, 0x0B}), {}}),
+            "SwitchOnPetrolAsksForGas", Sender::Switch, false, bytes({0x03, 0x03, 0x0B}), {}},
+        SwitchCase{"SwitchOnGasAsksForPetrol", Sender::Switch, true, bytes({0x03, 0x02, 0x0B}), {}},
+        SwitchCase{"CylinderButton", Sender::None, true, bytes({0x03, 0x03, 0x0B}), {}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(FuelEditorTest, ACylinderButtonOnGasSendsTheNewMaskAtOnce)
@@ -104,14 +91,6 @@ TEST_F(FuelEditorTest, CylinderButtonsDoNothingWhileThePortIsClosed)
     makeEditor().Cyl_x_ledClick(2);
     EXPECT_EQ(cylinders.cylinderButtonMask(), 0x0B);
     EXPECT_TRUE(sender.queued.isEmpty());
-}
-
-TEST_F(FuelEditorTest, StartWithoutAnAdaptationToAskIsNotItsFirstStep)
-{
-    FuelEditor editor(
-        sender, cylinders, [] { return true; }, [] { return false; });
-    editor.paliwo_SwitchClick(Sender::AdaptationStart);
-    EXPECT_EQ(sender.commands(), QList<QByteArray>{bytes({0x03, 0x02, 0x0B})});
 }
 
 }  // namespace
