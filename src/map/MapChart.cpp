@@ -33,7 +33,7 @@ constexpr int TitlePixels = 11;
 // The operating point's circle and the raw samples' dots.
 // The chart takes a line's marker size as the circle's radius.
 constexpr double CrossHairRadius = 5;
-constexpr int FarPointPixels = 2 * CrossHairRadius + 1;
+const QColor CrossHairColour(255, 0, 0);
 constexpr int SamplePointer = 5;
 // A point of the map inside the selected range is marked by a dot of this
 // radius over the line.
@@ -107,6 +107,32 @@ QImage plotBackground()
     return image;
 }
 
+// A red dashed line `length` pixels long, as the chart dashes a hairline;
+// `vertical` makes it one pixel wide.
+QImage dashedLine(int length, bool vertical)
+{
+    QImage image(vertical ? 1 : length, vertical ? length : 1, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setPen(QPen(CrossHairColour, 0, Qt::DashLine));
+    painter.drawLine(0, 0, image.width() - 1, image.height() - 1);
+    return image;
+}
+
+// The filled circle centred in the picture.
+QImage crossHairCircle()
+{
+    const int side = 2 * static_cast<int>(CrossHairRadius) + 3;
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(CrossHairColour, 1));
+    painter.setBrush(CrossHairColour);
+    painter.drawEllipse(QPointF(side / 2.0, side / 2.0), CrossHairRadius, CrossHairRadius);
+    return image;
+}
+
 QFont pixelFont(const QFont& base, int pixels, bool bold = false)
 {
     QFont font = base;
@@ -118,7 +144,12 @@ QFont pixelFont(const QFont& base, int pixels, bool bold = false)
 }  // namespace
 
 MapChart::MapChart(const map::MapChartModel& model, QWidget* parent)
-    : QChartView(parent), model_(model), plot_(plotBackground())
+    : QChartView(parent),
+      model_(model),
+      plot_(plotBackground()),
+      crossHairRow_(dashedLine(PlotArea.width(), false)),
+      crossHairColumn_(dashedLine(PlotArea.height(), true)),
+      crossHairCircle_(crossHairCircle())
 {
     setObjectName(QStringLiteral("Chart1"));
     setFrameShape(QFrame::NoFrame);
@@ -223,10 +254,12 @@ void MapChart::buildSeries()
         s->attachAxis(style.rightAxis ? right_ : left_);
         series_[i] = s;
     }
-    // The circle at the operating point.
-    QXYSeries* crossHair = series(MapSeries::CrossHair);
-    crossHair->setPointsVisible(true);
-    crossHair->setMarkerSize(CrossHairRadius);
+    // The operating point moves with nearly every frame, and its lines
+    // span the plot from the point to the top and right edges: as a series
+    // each move would repaint the whole plot. The series keeps its points
+    // but the view draws the cross-hair over the scene, repainting only the
+    // strips it leaves and enters.
+    series(MapSeries::CrossHair)->setVisible(false);
 }
 
 void MapChart::drawBackground(QPainter* painter, const QRectF& rect)
@@ -235,10 +268,64 @@ void MapChart::drawBackground(QPainter* painter, const QRectF& rect)
     painter->drawImage(PlotArea.topLeft(), plot_);
 }
 
+void MapChart::drawForeground(QPainter* painter, const QRectF& rect)
+{
+    Q_UNUSED(rect);
+    if (!crossHair_)
+        return;
+    // Pictures rather than strokes: a dashed line and an antialiased circle
+    // drawn afresh cost more than the rest of the chart's repaint.
+    const QRect plot = PlotArea;
+    const QPoint at = *crossHair_;
+    painter->save();
+    painter->setClipRect(plot);
+    if (at.y() > plot.top())
+        painter->drawImage(QPoint(at.x(), plot.top()), crossHairColumn_,
+                           QRect(0, 0, 1, at.y() - plot.top()));
+    if (at.x() < plot.right())
+        painter->drawImage(at, crossHairRow_, QRect(0, 0, plot.right() - at.x() + 1, 1));
+    painter->drawImage(at - QPoint(crossHairCircle_.width() / 2, crossHairCircle_.height() / 2),
+                       crossHairCircle_);
+    painter->restore();
+}
+
+QRegion MapChart::crossHairRegion() const
+{
+    if (!crossHair_)
+        return {};
+    const int margin = static_cast<int>(CrossHairRadius) + 2;
+    const QPoint at = *crossHair_;
+    const QRect plot = PlotArea.adjusted(-1, -1, 1, 1);
+    QRegion region(
+        QRect(QPoint(at.x() - margin, plot.top()), QPoint(at.x() + margin, at.y() + margin)));
+    region +=
+        QRect(QPoint(at.x() - margin, at.y() - margin), QPoint(plot.right(), at.y() + margin));
+    return region.intersected(plot);
+}
+
+void MapChart::moveCrossHair()
+{
+    const QRegion before = crossHairRegion();
+    crossHair_.reset();
+    if (const std::optional<map::ChartPoint> p = model_.operatingPoint()) {
+        const QPointF scene =
+            chart()->mapToPosition(QPointF(p->x, p->y), series(MapSeries::CrossHair));
+        // Far outside the plot the point is only clipped away; kept within
+        // reach of int.
+        const QRectF reach = QRectF(PlotArea).adjusted(-PlotArea.width(), -PlotArea.height(),
+                                                       PlotArea.width(), PlotArea.height());
+        crossHair_ = QPointF(std::clamp(scene.x(), reach.left(), reach.right()),
+                             std::clamp(scene.y(), reach.top(), reach.bottom()))
+                         .toPoint();
+    }
+    viewport()->update(before + crossHairRegion());
+}
+
 void MapChart::setRightAxisMaximum(int kPa)
 {
     right_->setMax(kPa);
     cacheLayers();
+    moveCrossHair();
 }
 
 int MapChart::rightAxisMaximum() const
@@ -261,15 +348,12 @@ void MapChart::showSeries(map::SeriesSet changed)
 void MapChart::cacheLayers()
 {
     // The labels and titles are rich-text items, costly to lay out and draw
-    // again whenever the operating point moves across them, and the map and
-    // its range markers change only with a new map or range: each of these
-    // keeps a picture of itself. The series that follow the live frames are
-    // drawn afresh; hidden for a moment, they are told from the others.
+    // again; the series' items stroke or stamp every point whenever any part
+    // of them is repainted, as the cross-hair's strips are on nearly every
+    // frame, while their points change far less often (the map with a new
+    // map or range, the learned curves only in the sample window). Each of
+    // these keeps a picture of itself, renewed when its points change.
     chart()->layout()->activate();
-    const MapSeries live[] = {MapSeries::CrossHair, MapSeries::GasCurve, MapSeries::PetrolCurve,
-                              MapSeries::GasPoints, MapSeries::PetrolPoints};
-    for (MapSeries s : live)
-        series(s)->setVisible(false);
     std::vector<QGraphicsItem*> items{chart()};
     while (!items.empty()) {
         QGraphicsItem* item = items.back();
@@ -277,16 +361,13 @@ void MapChart::cacheLayers()
         if (item->type() == QGraphicsTextItem::Type)
             item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
         else if (const QGraphicsObject* object = item->toGraphicsObject()) {
-            if (QLatin1String(object->metaObject()->className()) ==
-                    QLatin1String("LineChartItem") &&
-                item->isVisible())
+            const QLatin1String kind(object->metaObject()->className());
+            if (kind == QLatin1String("LineChartItem") || kind == QLatin1String("ScatterChartItem"))
                 item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
         }
         for (QGraphicsItem* child : item->childItems())
             items.push_back(child);
     }
-    for (MapSeries s : live)
-        series(s)->setVisible(true);
 }
 
 void MapChart::showEvent(QShowEvent* event)
@@ -303,21 +384,11 @@ void MapChart::replace(MapSeries which)
     const map::PointList& points = model_.series(which);
     QList<QPointF> xy;
     xy.reserve(static_cast<qsizetype>(points.size()));
-    if (which == MapSeries::CrossHair) {
-        // Its far points lie well beyond the axes; brought in to just past
-        // the plot's edges the lines look the same, and a move of the
-        // operating point repaints the plot only, not the axes beside it.
-        // Far enough past the edges that their circles are clipped away.
-        const double right = BottomTo + (BottomTo - BottomFrom) * FarPointPixels / PlotArea.width();
-        const double top =
-            right_->max() * (1.0 + static_cast<double>(FarPointPixels) / PlotArea.height());
-        for (const map::ChartPoint& p : points)
-            xy.append(QPointF(std::min(p.x, right), std::min(p.y, top)));
-    } else {
-        for (const map::ChartPoint& p : points)
-            xy.append(QPointF(p.x, p.y));
-    }
+    for (const map::ChartPoint& p : points)
+        xy.append(QPointF(p.x, p.y));
     s->replace(xy);
+    if (which == MapSeries::CrossHair)
+        moveCrossHair();
     if (points.empty())
         return;
 

@@ -4,8 +4,10 @@
 
 #include <QtCharts/QChartView>
 #include <QtGui/QImage>
+#include <QtGui/QRegion>
 
 #include <array>
+#include <optional>
 
 class QValueAxis;
 class QXYSeries;
@@ -50,12 +52,15 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void drawBackground(QPainter* painter, const QRectF& rect) override;
+    void drawForeground(QPainter* painter, const QRectF& rect) override;
 
 private:
     void buildAxes();
     void buildSeries();
     void replace(map::MapSeries s);
     void cacheLayers();
+    void moveCrossHair();
+    QRegion crossHairRegion() const;
 
     const map::MapChartModel& model_;
     std::array<QXYSeries*, map::MapSeriesCount> series_{};
@@ -67,6 +72,14 @@ private:
     map::SeriesSet pending_ = 0;
     // The plot's background with its grid.
     QImage plot_;
+    // The cross-hair's pieces, drawn once: its dashed lines across the
+    // whole plot and the circle at the operating point.
+    QImage crossHairRow_;
+    QImage crossHairColumn_;
+    QImage crossHairCircle_;
+    // Where the cross-hair is drawn. The view shows the scene unscaled and
+    // unscrolled, so this is a pixel of both.
+    std::optional<QPoint> crossHair_;
 };
 
 }  // namespace brivel

@@ -74,6 +74,7 @@ SeriesSet MapChartModel::updateCrossHair(double petrolMs, double manifoldKpa)
     const ChartPoint here{petrolMs, manifoldKpa, colours::Red};
     const ChartPoint right{CrossHairRightMs, manifoldKpa, colours::Red};
     const ChartPoint top{petrolMs, CrossHairTopKpa, colours::Red};
+    operatingPoint_ = here;
     PointList& points = list(MapSeries::CrossHair);
     const bool leftOfRightPoint = petrolMs < CrossHairRightMs;
     const std::array<ChartPoint, CrossHairPoints> wanted =

@@ -38,6 +38,8 @@ public:
     MapChartModel();
 
     const PointList& series(MapSeries s) const { return series_[static_cast<int>(s)]; }
+    // The cross-hair's centre (petrol ms, kPa), once a frame has placed it.
+    std::optional<ChartPoint> operatingPoint() const { return operatingPoint_; }
 
     // Series 0 from the map: one point per entry, yellow inside a complete
     // selected range (pixel columns, 0 = not set), blue elsewhere.
@@ -68,6 +70,7 @@ private:
     bool setMarker(MapSeries s, std::optional<double> ms);
 
     std::array<PointList, MapSeriesCount> series_;
+    std::optional<ChartPoint> operatingPoint_;
     // The learned curves' points before the last renewal; swapped with the
     // new ones, so that a frame needs no allocation.
     std::array<PointList, MapSeriesCount> previous_;

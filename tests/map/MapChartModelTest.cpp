@@ -94,8 +94,10 @@ TEST(MapChartCrossHair, FourRedPointsUpToTheTopAndOnToTheRightEdge)
 {
     MapChartModel chart;
     const Samples s;
+    EXPECT_FALSE(chart.operatingPoint());
     EXPECT_EQ(chart.UpdateMapChart(0, 3.2, 35.0, 10, s.petrol, s.gas),
               seriesBit(MapSeries::CrossHair));
+    EXPECT_EQ(chart.operatingPoint(), (ChartPoint{3.2, 35.0, colours::Red}));
     EXPECT_EQ(chart.series(MapSeries::CrossHair), (PointList{{3.2, 35.0, colours::Red},
                                                              {3.2, 500.0, colours::Red},
                                                              {3.2, 35.0, colours::Red},

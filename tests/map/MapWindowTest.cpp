@@ -27,6 +27,7 @@
 #include <QtCharts/QValueAxis>
 #include <QtCharts/QXYSeries>
 #include <QtGui/QAction>
+#include <QtGui/QScreen>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
@@ -268,6 +269,18 @@ TEST_F(MapWindowTest, TheChartShowsTheOperatingPointTheLearnedCurvesAndTheRightA
     EXPECT_GT(crossHair->at(1).y(), mapPage().chart()->rightAxis()->max());
     EXPECT_GT(crossHair->at(3).x(), MapChart::BottomTo);
     EXPECT_DOUBLE_EQ(crossHair->at(3).y(), static_cast<double>(s.manifoldPressure));
+    // The view draws it over the plot, centred on the operating point, with
+    // its line up to the top edge.
+    MapChart& chart = *mapPage().chart();
+    const QPoint centre = chart.mapFromScene(
+        chart.chart()->mapToPosition(QPointF(s.petrolTimes[0], s.manifoldPressure), crossHair));
+    ASSERT_TRUE(MapChart::PlotArea.contains(centre));
+    const QImage picture = chart.grab().toImage();
+    EXPECT_EQ(picture.pixelColor(centre), QColor(255, 0, 0));
+    int red = 0;
+    for (int y = MapChart::PlotArea.top() + 1; y < centre.y() - 8; ++y)
+        red += picture.pixelColor(centre.x(), y) == QColor(255, 0, 0);
+    EXPECT_GT(red, (centre.y() - MapChart::PlotArea.top()) / 4);
     // The demo reports both curves and so no raw points.
     EXPECT_GT(series(MapSeries::GasCurve)->count(), 3);
     EXPECT_GT(series(MapSeries::PetrolCurve)->count(), 3);
@@ -295,6 +308,34 @@ TEST_F(MapWindowTest, TheChartShowsTheOperatingPointTheLearnedCurvesAndTheRightA
     EXPECT_EQ(mapPage().paintBox()->toolTip(),
               QStringLiteral("Zmiana korekcji-zaznacz obszar zmian na wykresie i przesuń "
                              "strzałkami góra/dół"));
+}
+
+TEST_F(MapWindowTest, TheMovingCrossHairLeavesNoTraceOnScreen)
+{
+    connectController();
+    window->pages().show(Page::Mapa);
+    MapChart& chart = *mapPage().chart();
+    QList<QPoint> places;
+    for (int step = 0; step < 12; ++step) {
+        clock.advance(2000);
+        QApplication::processEvents();
+        const LiveSnapshot& s = window->liveModel().snapshot();
+        places << chart.mapFromScene(chart.chart()->mapToPosition(
+            QPointF(s.petrolTimes[0], s.manifoldPressure), series(MapSeries::CrossHair)));
+    }
+    ASSERT_GT(QSet<QPoint>(places.begin(), places.end()).size(), 3);
+
+    // The plot as the screen shows it, repainted piecemeal, against the
+    // plot drawn whole.
+    const QRect plot = MapChart::PlotArea;
+    const QPoint origin = chart.mapTo(window.get(), plot.topLeft());
+    const QImage onScreen =
+        window->screen()
+            ->grabWindow(window->winId(), origin.x(), origin.y(), plot.width(), plot.height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    const QImage whole = chart.grab(plot).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(onScreen, whole);
 }
 
 TEST_F(MapWindowTest, AWholeAdaptationRunsFromStartToTheMapReadBackOnTheChart)
