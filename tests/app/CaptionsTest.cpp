@@ -141,7 +141,7 @@ std::optional<Room> buttonRoom(QAbstractButton* button, const QString& text)
     return Room{button->fontMetrics().horizontalAdvance(text), room.width()};
 }
 
-std::optional<Room> groupRoom(QGroupBox* group, const QString& title)
+QRect groupTitleRect(QGroupBox* group, const QString& title)
 {
     QStyleOptionGroupBox option;
     option.initFrom(group);
@@ -149,8 +149,13 @@ std::optional<Room> groupRoom(QGroupBox* group, const QString& title)
     option.lineWidth = 1;
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
     option.textAlignment = group->alignment();
-    const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                       QStyle::SC_GroupBoxLabel, group);
+    return group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
+                                          group);
+}
+
+std::optional<Room> groupRoom(QGroupBox* group, const QString& title)
+{
+    const QRect label = groupTitleRect(group, title);
     // The title has to end inside the frame, which starts at the label's own
     // distance from the left edge.
     return Room{label.right() + 1 + label.left(), group->width()};
@@ -269,6 +274,48 @@ std::optional<Room> roomFor(QObject* root, const CaptionTarget& target, const QS
     return std::nullopt;
 }
 
+// Where a label's text stands in its parent.
+QRect labelTextRect(const QLabel* label, const QString& text)
+{
+    const QSize size(label->fontMetrics().horizontalAdvance(text), label->fontMetrics().height());
+    return QStyle::alignedRect(label->layoutDirection(), label->alignment(), size,
+                               label->contentsRect())
+        .translated(label->pos());
+}
+
+// The control that a caption's text runs into: for a label a sibling under
+// its text, for a group a control of its own under its title.
+QString collision(QObject* root, const CaptionTarget& target, const QString& text)
+{
+    auto* widget = qobject_cast<QWidget*>(targetObject(root, target));
+    if (!widget || text.isEmpty() || !shownOnItsPage(widget))
+        return {};
+    QRect taken;
+    QWidget* area = nullptr;
+    auto* label = qobject_cast<QLabel*>(widget);
+    if (label && target.property == CaptionProperty::Text) {
+        taken = labelTextRect(label, text);
+        area = label->parentWidget();
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        taken = groupTitleRect(group, text);
+        area = group;
+    } else {
+        return {};
+    }
+    for (QWidget* other : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other == widget || other->isHidden())
+            continue;
+        // A label's box is more than its text.
+        auto* otherLabel = qobject_cast<QLabel*>(other);
+        if (!(otherLabel ? labelTextRect(otherLabel, otherLabel->text()) : other->geometry())
+                 .intersects(taken))
+            continue;
+        return other->objectName().isEmpty() ? QString::fromUtf8(other->metaObject()->className())
+                                             : other->objectName();
+    }
+    return {};
+}
+
 class CaptionsTest : public test::WindowFixture {
 protected:
     void SetUp() override { open(port); }
@@ -353,6 +400,8 @@ TEST_P(LanguageCaptionsTest, EveryCaptionFitsItsControl)
 {
     for (const CaptionTarget& target : captionTargets()) {
         const std::optional<Room> room = roomFor(window.get(), target, expected(target));
+        EXPECT_EQ(collision(window.get(), target, expected(target)), QString())
+            << target.row << ' ' << target.objectName;
         if (!room)
             continue;
         EXPECT_LE(room->needed, room->available) << target.row << ' ' << target.objectName << " \""
