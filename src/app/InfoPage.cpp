@@ -73,9 +73,7 @@ QPixmap flag(const QString& item)
 }  // namespace
 
 InfoPage::InfoPage(QWidget* page, TAbFlashTimer& flashTimer, UrlOpener& urls)
-    : QObject(page),
-      urls_(urls),
-      webUrl_(QString::fromUtf8(MakerDetails::webAddress(MessageTable::Polish)))
+    : QObject(page), urls_(urls)
 {
     panel1_ = new QFrame(page);
     panel1_->setObjectName(QStringLiteral("Panel1"));
@@ -105,8 +103,11 @@ InfoPage::InfoPage(QWidget* page, TAbFlashTimer& flashTimer, UrlOpener& urls)
         label->setGeometry(20, y, 300, 22);
         return label;
     };
-    webLabel_ = makeLink("KVOS_Linl_label", QString::fromUtf8(MakerDetails::WebSite), 56);
+    webLabel_ = makeLink("KVOS_Linl_label", QString(), 56);
     mailLabel_ = makeLink("Label23", QString::fromUtf8(MakerDetails::MailAddress), 82);
+    // Until a language is chosen: the working entries, which start Polish.
+    setLinks(QString::fromUtf8(MakerDetails::webAddress(MessageTable::Working)),
+             QString::fromUtf8(MakerDetails::MailLink));
 
     const char* flags[] = {"GNiemieckiDE", "GAngielskiGB", "GPolskiPL", "GRussian", "GCeski"};
     int x = 20;
@@ -120,7 +121,7 @@ InfoPage::InfoPage(QWidget* page, TAbFlashTimer& flashTimer, UrlOpener& urls)
         x += 66;
         if (buttonName != QLatin1String("GRussian"))
             connect(button, &QToolButton::clicked, this,
-                    [this, buttonName] { Q_EMIT languageChosen(buttonName.mid(1)); });
+                    [this, button] { Q_EMIT flagClicked(button); });
     }
 
     auto* panel29 = new QFrame(panel1_);
@@ -161,12 +162,16 @@ bool InfoPage::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+void InfoPage::setLinks(const QString& webAddress, const QString& mailLink)
+{
+    webUrl_ = webAddress;
+    mailLink_ = mailLink;
+    webLabel_->setText(webAddress);
+}
+
 void InfoPage::KVOS_Linl_labelClick(QLabel* label)
 {
-    if (label == webLabel_)
-        urls_.open(webUrl_);
-    else
-        urls_.open(QStringLiteral("mailto:") + label->text());
+    urls_.open(label == webLabel_ ? webUrl_ : mailLink_);
 }
 
 void InfoPage::KVOS_Linl_labelMouseMove(QLabel* label)

@@ -18,17 +18,19 @@ class InfoPage : public QObject {
 public:
     InfoPage(QWidget* page, TAbFlashTimer& flashTimer, UrlOpener& urls);
 
-    // The address the web link opens; set with the language.
-    void setWebUrl(const QString& url) { webUrl_ = url; }
+    // The web address the web link shows and opens, and the mail link the
+    // mail label opens; both follow the language.
+    void setLinks(const QString& webAddress, const QString& mailLink);
     QString webUrl() const { return webUrl_; }
+    QString mailLink() const { return mailLink_; }
 
     void KVOS_Linl_labelClick(QLabel* label);
     void KVOS_Linl_labelMouseMove(QLabel* label);
     void Panel1MouseMove();
 
 Q_SIGNALS:
-    // A flag button asks for the language of this menu item name.
-    void languageChosen(const QString& itemName);
+    // A flag button with an action was clicked (all but "GRussian").
+    void flagClicked(QObject* flag);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,6 +41,7 @@ private:
     QLabel* webLabel_ = nullptr;
     QLabel* mailLabel_ = nullptr;
     QString webUrl_;
+    QString mailLink_;
 };
 
 }  // namespace brivel

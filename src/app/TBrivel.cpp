@@ -6,6 +6,7 @@
 #include "app/WindowCommandSender.h"
 #include "app/WindowLock.h"
 #include "app/WindowPages.h"
+#include "i18n/Languages.h"
 #include "link/ControllerLink.h"
 #include "link/PortSettings.h"
 #include "link/SerialPort.h"
@@ -17,6 +18,7 @@
 #include "map/MapLiveFeed.h"
 #include "map/MapPage.h"
 #include "platform/ErrorHandler.h"
+#include "platform/PlatformError.h"
 #include "platform/SystemColors.h"
 #include "settings/CylinderButtons.h"
 #include "settings/CylinderButtonsModel.h"
@@ -91,11 +93,7 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
     move(138, 59);
     connectLink();
 
-    for (QAction* item : languageItems_)
-        connect(&pages_->info(), &InfoPage::languageChosen, item, [item](const QString& name) {
-            if (item->objectName() == name)
-                item->trigger();
-        });
+    connect(&pages_->info(), &InfoPage::flagClicked, this, &TBrivel::LangClick);
 
     FormCreate();
 }
@@ -144,19 +142,15 @@ void TBrivel::buildMenu()
 
     QMenu* languageMenu = bar->addMenu(QString());
     languageMenu->setObjectName(QStringLiteral("Jazyk"));
-    const std::pair<const char*, const char*> languages[] = {{"NiemieckiDE", "Deutsch"},
-                                                             {"AngielskiGB", "English"},
-                                                             {"PolskiPL", "Polski"},
-                                                             {"Russian", "Russian"},
-                                                             {"Ceski", "Ceski"}};
-    for (const auto& [name, caption] : languages) {
-        QAction* item = addItem(languageMenu, name, QString::fromUtf8(caption));
+    for (const LanguageItem& language : languageItems()) {
+        QAction* item =
+            addItem(languageMenu, language.itemName, QString::fromUtf8(language.caption));
         item->setCheckable(true);
+        item->setEnabled(language.selectable);
+        item->setChecked(item->objectName() == QLatin1String(DefaultLanguage));
         languageItems_.append(item);
         connect(item, &QAction::triggered, this, [this, item] { Check_jazyk(item); });
     }
-    languageItems_[2]->setChecked(true);
-    languageItems_[3]->setEnabled(false);
 }
 
 QAction* TBrivel::addPortItem(const QString& name, const QString& caption)
@@ -194,9 +188,10 @@ void TBrivel::buildPanel()
     tabControl_->setObjectName(QStringLiteral("tab_control"));
     tabControl_->setGeometry(176, 14, 593, 495);
     tabControl_->tabBar()->setAttribute(Qt::WA_Hover);
-    // Ten captions have to fit across the page control without scroll arrows.
+    // Ten captions have to fit across the page control without scroll arrows,
+    // in every language.
     tabControl_->setStyleSheet(
-        QStringLiteral("QTabBar::tab { padding: 3px 5px; }"
+        QStringLiteral("QTabBar::tab { padding: 3px 3px; }"
                        "QTabBar::tab:hover { background: #dde8f6; }"));
     tabControl_->setUsesScrollButtons(false);
 
@@ -316,10 +311,11 @@ void TBrivel::restoreSettings()
     SettingsStore& store = *platform_.settings;
     store.ensureGroup(QStringLiteral("Lang"));
     const QString stored = store.readString(QStringLiteral("Lang/CurLang"));
-    currentLanguage_ = stored.isEmpty() ? QStringLiteral("PolskiPL") : stored;
-    for (QAction* item : languageItems_)
-        if (item->objectName() == currentLanguage_ && item->isEnabled())
-            item->trigger();
+    currentLanguage_ = stored.isEmpty() ? QLatin1String(DefaultLanguage) : stored;
+    // A disabled item ignores the click: a stored "Russian", like any name
+    // that is no item's, leaves the design texts.
+    if (QAction* item = languageAction(currentLanguage_))
+        item->trigger();
 
     leftColumn_->prepareDial();
 }
@@ -416,12 +412,38 @@ void TBrivel::storeLanguage()
     store.flush();
 }
 
+QAction* TBrivel::languageAction(const QString& itemName) const
+{
+    for (QAction* item : languageItems_)
+        if (item->objectName() == itemName)
+            return item;
+    return nullptr;
+}
+
 void TBrivel::Check_jazyk(QAction* item)
 {
+    const std::optional<LanguageItem> language = languageItem(item->objectName());
+    if (!language || !item->isEnabled())
+        return;
     for (QAction* other : languageItems_)
         other->setChecked(other == item);
     currentLanguage_ = item->objectName();
-    runHandler(*platform_.dialogs, [this] { storeLanguage(); });
+    const int column = language->column;
+    // The language applies whether or not the store keeps it.
+    try {
+        storeLanguage();
+    } catch (const PlatformError&) {
+    }
+    messages_.useLanguage(column);
+    applyCaptions(this, messages_, column, CaptionScope::Every);
+    links_.choose(column);
+    pages_->info().setLinks(links_.webAddress(), links_.mailLink());
+}
+
+void TBrivel::LangClick(QObject* flag)
+{
+    if (QAction* item = languageAction(languageItemOfFlag(flag->objectName())))
+        item->trigger();
 }
 
 }  // namespace brivel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/LinkTable.h"
 #include "i18n/MessageTable.h"
 #include "link/LinkListener.h"
 #include "platform/Platform.h"
@@ -59,6 +60,7 @@ public:
     SerialPort& comPort1() const { return port_; }
     ControllerLink& link() const { return *link_; }
     const MessageTable& messageTable() const { return messages_; }
+    const LinkTable& linkTable() const { return links_; }
     LiveModel& liveModel() const { return *liveModel_; }
     SettingsModel& settingsModel() const { return *settingsModel_; }
     MapLiveFeed& mapFeed() const { return *mapFeed_; }
@@ -86,6 +88,8 @@ public:
     void polaczClick();
     void rozlacz1Click();
     void Check_jazyk(QAction* item);
+    // A flag button of the "Info" page: clicks its language item.
+    void LangClick(QObject* flag);
     void Odczyt1Click();
     void Zapis1Click();
     void Reset1Click();
@@ -108,6 +112,8 @@ private:
     void restorePorts();
     void restoreSettings();
     void storeLanguage();
+    // The language item of that name; null for any other name.
+    QAction* languageAction(const QString& itemName) const;
     void setBusy(bool busy);
     void setFileItemsAvailable(bool available);
 
@@ -126,6 +132,7 @@ private:
     QString currentLanguage_ = QStringLiteral("PolskiPL");
     bool closed_ = false;
     MessageTable messages_;
+    LinkTable links_;
     std::unique_ptr<TAbFlashTimer> flashTimer_;
     std::unique_ptr<LiveModel> liveModel_;
     std::unique_ptr<SettingsModel> settingsModel_;

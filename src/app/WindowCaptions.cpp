@@ -133,7 +133,8 @@ int applyCaptions(QObject* root, const MessageTable& messages, int column, Capti
         QObject* object = root->objectName() == QLatin1String(target.objectName)
                               ? root
                               : root->findChild<QObject*>(QLatin1String(target.objectName));
-        if (!object || !apply(root, object, target, messages.text(target.row, column)))
+        const QString text = messages.text(target.row, column) + QString::fromUtf8(target.suffix);
+        if (!object || !apply(root, object, target, text))
             ++missing;
     }
     return missing;

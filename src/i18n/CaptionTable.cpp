@@ -6,8 +6,10 @@ const std::vector<CaptionTarget>& captionTargets()
 {
     using P = CaptionProperty;
     using S = CaptionState;
-    // Rows 24, 26, 27, 31, 85, 86, 95, 107–111 and 120 are shown nowhere.
-    // The map chart names its left axis "Chart1_LeftAxis".
+    // The map chart names its left axis "Chart1_LeftAxis". The petrol time
+    // read-outs of the left column do not show their names; the bars of the
+    // "Diagnostyka" page (`Skala_PB_time1A` …) show the same names and
+    // follow the same rows.
     static const std::vector<CaptionTarget> targets = {
         {21, "BATERY_vpp_label", P::Text, 0, S::DesignText},
         {22, "GroupBox_Napiecie", P::GroupTitle, 0, S::DesignText},
@@ -15,6 +17,8 @@ const std::vector<CaptionTarget>& captionTargets()
         {25, "aaa", P::GroupTitle, 0, S::DesignText},
         {28, "GroupBox8", P::GroupTitle, 0, S::Applied},
         {29, "TempWoda", P::Name1, 0, S::DesignText},
+        // The read-out's label beside it shows the same text.
+        {29, "TempWoda_label", P::Text, 0, S::DesignText},
         {30, "TempGaz", P::Name1, 0, S::DesignText},
         {32, "Polacz_switch", P::TextOff, 0, S::DesignText},
         {33, "TabSheet1", P::TabCaption, 0, S::Applied},
@@ -63,20 +67,43 @@ const std::vector<CaptionTarget>& captionTargets()
         {76, "Series6", P::SeriesTitle, 0, S::Applied},
         {77, "Series8", P::SeriesTitle, 0, S::Applied},
         {78, "BitBtn1", P::Text, 0, S::Applied},
+        // The gas captions of the left column and of "Diagnostyka" are the
+        // "Gaz" button's; the petrol ones the "Petrol" button's.
+        {78, "Gaz_0", P::Text, 0, S::Applied},
+        {78, "Gaz_1", P::Text, 0, S::Applied},
+        {78, "Gaz_2", P::Text, 0, S::Applied},
+        {78, "Gaz_1A", P::Text, 0, S::Applied, " [ms]"},
         {79, "BitBtn2", P::Text, 0, S::Applied},
+        {79, "Benzyna_1", P::Text, 0, S::DesignText, " 1"},
+        {79, "Benzyna_2", P::Text, 0, S::DesignText, " 2"},
+        {79, "Benzyna_3", P::Text, 0, S::DesignText, " 3"},
+        {79, "Benzyna_4", P::Text, 0, S::DesignText, " 4"},
+        {79, "Benzyna_5", P::Text, 0, S::DesignText, " 5"},
+        {79, "Benzyna_6", P::Text, 0, S::DesignText, " 6"},
+        {79, "Benzyna_7", P::Text, 0, S::DesignText, " 7"},
+        {79, "Benzyna_8", P::Text, 0, S::DesignText, " 8"},
+        {79, "Benzyna_1A", P::Text, 0, S::DesignText, " [ms]"},
         {80, "Label19", P::Text, 0, S::Applied},
         {81, "Label18", P::Text, 0, S::Applied},
         {82, "TabSheet7", P::TabCaption, 0, S::Applied},
         {83, "OSC_PETROL_LPG", P::Text, 0, S::Applied},
         {84, "TEMP_LPG_RED", P::Text, 0, S::Applied},
         {87, "Skala_PB_time1", P::Name2, 0, S::DesignText},
+        {87, "Skala_PB_time1A", P::Name2, 0, S::Applied},
         {88, "Skala_PB_time2", P::Name2, 0, S::DesignText},
+        {88, "Skala_PB_time2A", P::Name2, 0, S::Applied},
         {89, "Skala_PB_time3", P::Name2, 0, S::DesignText},
+        {89, "Skala_PB_time3A", P::Name2, 0, S::Applied},
         {90, "Skala_PB_time4", P::Name2, 0, S::DesignText},
+        {90, "Skala_PB_time4A", P::Name2, 0, S::Applied},
         {91, "Skala_PB_time5", P::Name2, 0, S::DesignText},
+        {91, "Skala_PB_time5A", P::Name2, 0, S::Applied},
         {92, "Skala_PB_time6", P::Name2, 0, S::DesignText},
+        {92, "Skala_PB_time6A", P::Name2, 0, S::Applied},
         {93, "Skala_PB_time7", P::Name2, 0, S::DesignText},
+        {93, "Skala_PB_time7A", P::Name2, 0, S::Applied},
         {94, "Skala_PB_time8", P::Name2, 0, S::DesignText},
+        {94, "Skala_PB_time8A", P::Name2, 0, S::Applied},
         {96, "TabSheet9", P::TabCaption, 0, S::Applied},
         {97, "GroupBox17", P::GroupTitle, 0, S::DesignText},
         {98, "Label24", P::Text, 0, S::DesignText},
@@ -105,6 +132,28 @@ const std::vector<CaptionTarget>& captionTargets()
         {123, "Help_Memo", P::MemoText, 0, S::DesignText},
     };
     return targets;
+}
+
+const std::vector<UnappliedCaption>& unappliedCaptions()
+{
+    static const std::vector<UnappliedCaption> rows = {
+        {24, "the gas bar's caption (Gaz_1A) is derived from the \"Gaz\" button (row 78)"},
+        {26, "the lambda read-outs are named by number, the same in every language"},
+        {27, "the switch-over page's tab takes row 96"},
+        {31, "the port menu takes row 115"},
+        {85, "the \"Diagnostyka\" tab keeps its caption in every language"},
+        {86, "the gas bar's caption (Gaz_1A) is derived from the \"Gaz\" button (row 78)"},
+        {95,
+         "the petrol bars' caption (Benzyna_1A) is derived from the \"Petrol\" button "
+         "(row 79)"},
+        {107, "the window has no OBD page"},
+        {108, "the window has no OBD page"},
+        {109, "the window has no OBD page"},
+        {110, "the window has no OBD page"},
+        {111, "the window has no OBD page"},
+        {120, "the oscilloscope's injection-time mode takes row 83"},
+    };
+    return rows;
 }
 
 }  // namespace brivel

@@ -5,8 +5,10 @@
 namespace brivel {
 
 // Where each caption row (21–123) of the message table goes: the object that
-// shows it and the property it sets. A row may reach two targets; rows that
-// no control shows are not listed.
+// shows it and the property it sets. A row may reach several targets, some of
+// them with a suffix (the captions derived from the "Gaz" and "Petrol"
+// buttons); the rows that nothing shows are listed apart, each with its
+// reason.
 enum class CaptionProperty {
     Text,         // a label's, button's or menu item's text
     TabCaption,   // the caption of the page's tab
@@ -27,23 +29,31 @@ enum class CaptionProperty {
 enum class CaptionState {
     // The control shows the row's working text from the start.
     Applied,
-    // The control exists with a design text of its own, which differs from
-    // the row's working text; a chosen language replaces it.
+    // The control is built with a design text of its own, which a chosen
+    // language replaces; mostly it differs from the row's working text.
     DesignText,
-    // The control arrives with a later page; once it is there the row must
-    // reach it.
-    Pending,
 };
 
 struct CaptionTarget {
     int row;
     const char* objectName;
     CaptionProperty property;
-    int item;  // the combo-box item; 0 otherwise
-    CaptionState state;
+    int item = 0;  // the combo-box item; 0 otherwise
+    CaptionState state = CaptionState::Applied;
+    // Follows the row's text in the target: " [ms]", " 1".
+    const char* suffix = "";
 };
 
 // Every target of rows 21–123, in row order.
 const std::vector<CaptionTarget>& captionTargets();
+
+// A caption row that no control of the window shows.
+struct UnappliedCaption {
+    int row;
+    const char* reason;
+};
+
+// In row order.
+const std::vector<UnappliedCaption>& unappliedCaptions();
 
 }  // namespace brivel

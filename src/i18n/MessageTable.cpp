@@ -39,4 +39,15 @@ bool MessageTable::setWorking(int row, const QString& text)
     return true;
 }
 
+bool MessageTable::useLanguage(int column)
+{
+    if (column == Working || !contains(0, column)) {
+        return false;
+    }
+    for (int row = 0; row <= LastRuntimeRow; ++row) {
+        setWorking(row, text(row, column));
+    }
+    return true;
+}
+
 }  // namespace brivel

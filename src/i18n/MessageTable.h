@@ -41,6 +41,11 @@ public:
 
     static bool isWritable(int row) { return row >= 0 && row <= LastRuntimeRow; }
 
+    // Makes the run-time messages read in a language: copies rows 0-20 of a language
+    // column (1-5) into the working column. Any other column is refused and changes
+    // nothing. The captions' working texts never change.
+    bool useLanguage(int column);
+
 private:
     static bool contains(int row, int column);
     static int indexOf(int row, int column) { return row * Columns + column; }

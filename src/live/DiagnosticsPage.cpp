@@ -41,7 +41,8 @@ DiagnosticsPage::DiagnosticsPage(QWidget* page, TAbFlashTimer& flashTimer, LiveM
     auto* petrolCaption = new QLabel(QStringLiteral("Benzyna [ms]"), page);
     petrolCaption->setObjectName(QStringLiteral("Benzyna_1A"));
     petrolCaption->setGeometry(8, 296, 200, 16);
-    auto* gasCaption = new QLabel(QStringLiteral("Gaz [ms]"), page);
+    // Filled by the caption table, which makes it the "Gaz" button's caption.
+    auto* gasCaption = new QLabel(page);
     gasCaption->setObjectName(QStringLiteral("Gaz_1A"));
     gasCaption->setGeometry(17, 313, 200, 16);
     model.addObserver(*this);

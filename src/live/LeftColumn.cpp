@@ -70,12 +70,13 @@ LeftColumn::LeftColumn(QWidget* panel, TAbFlashTimer& flashTimer, LiveModel& mod
     rpmReadout_->move((GroupWidth - rpmReadout_->width()) / 2, 130);
 
     // Captions that follow the language are left empty here: the caption
-    // table fills them.
+    // table fills them. The three "Gaz" labels (Gaz_0 … Gaz_2) are the "Gaz"
+    // button's caption of the map page.
     QGroupBox* pressure = makeGroup(panel, QStringLiteral("Cisnienie_GroupBox"), QString(),
                                     QRect(4, 146, GroupWidth, 48));
     gasPressure_ =
-        addReadout(pressure, 0, QStringLiteral("P1_MAP_label"), QStringLiteral("Gaz"),
-                   QStringLiteral("P1_MAP_edit"), QStringLiteral("#0.0"), QStringLiteral(" bar"));
+        addReadout(pressure, 0, QStringLiteral("Gaz_0"), QString(), QStringLiteral("P1_MAP_edit"),
+                   QStringLiteral("#0.0"), QStringLiteral(" bar"));
     manifoldPressure_ =
         addReadout(pressure, 1, QStringLiteral("P_MAP_label"), QStringLiteral("MAP "),
                    QStringLiteral("P_MAP_edit"), QStringLiteral("##0.0"), QStringLiteral("kPa"));
@@ -87,13 +88,13 @@ LeftColumn::LeftColumn(QWidget* panel, TAbFlashTimer& flashTimer, LiveModel& mod
                                          QStringLiteral("Benzyna %1").arg(k),
                                          QStringLiteral("Skala_PB_time%1").arg(k),
                                          QStringLiteral("##0.0"), QStringLiteral("ms"));
-    gasTime_ = addReadout(times, 8, QStringLiteral("Gaz_1"), QStringLiteral("Gaz"),
-                          QStringLiteral("Skala_LPG_time1"), QStringLiteral("##0.0"),
-                          QStringLiteral("ms"));
+    gasTime_ =
+        addReadout(times, 8, QStringLiteral("Gaz_1"), QString(), QStringLiteral("Skala_LPG_time1"),
+                   QStringLiteral("##0.0"), QStringLiteral("ms"));
 
     QGroupBox* temperature =
         makeGroup(panel, QStringLiteral("GroupBox8"), QString(), QRect(4, 354, GroupWidth, 48));
-    gasTemp_ = addReadout(temperature, 0, QStringLiteral("TempGaz_label"), QStringLiteral("Gaz"),
+    gasTemp_ = addReadout(temperature, 0, QStringLiteral("Gaz_2"), QString(),
                           QStringLiteral("TempGaz"), QStringLiteral("##0.0"), QStringLiteral("°C"));
     reducerTemp_ =
         addReadout(temperature, 1, QStringLiteral("TempWoda_label"), QStringLiteral("Red."),

@@ -27,7 +27,8 @@ CylinderButtons::CylinderButtons(QWidget* panel, TAbFlashTimer& flashTimer,
         button->setMode(TAbBinGControl::mIndicator);
         button->setColorOn(QColor(0, 255, 0));
         button->setTextOn(QString::number(k + 1));
-        button->setGeometry(6 + k * 20, 12, 17, 30);
+        // Below the group's title, whose descenders they would hide.
+        button->setGeometry(6 + k * 20, 16, 17, 26);
         connect(button, &TAbBinGControl::clicked, this, [this, k] { emit buttonClicked(k); });
         buttons_[k] = button;
     }

@@ -40,6 +40,7 @@ TEST_F(WindowLiveTest, AFrameReachesTheWindowsControls)
     auto* fuel = control<TAbToggleSwitch>("paliwo_Switch");
     EXPECT_TRUE(fuel->isChecked());
     EXPECT_EQ(fuel->colorOn(), QColor(0, 255, 0));
-    EXPECT_EQ(window->faultPage().actualErrors()->text(), QStringLiteral("1 - Błąd napięcia\r\n"));
+    // In the Polish chosen at start.
+    EXPECT_EQ(window->faultPage().actualErrors()->text(), QStringLiteral("1 - Błąd zasilania\r\n"));
     EXPECT_FALSE(control<QWidget>("Error_Led")->isHidden());
 }

@@ -3,13 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <map>
 #include <set>
+#include <string>
 
 using namespace brivel;
 
-TEST(CaptionTable, EveryCaptionRowHasATargetOrIsShownNowhere)
+TEST(CaptionTable, EveryCaptionRowHasATargetOrAReasonWhyNothingShowsIt)
 {
-    const std::set<int> shownNowhere = {24, 26, 27, 31, 85, 86, 95, 107, 108, 109, 110, 111, 120};
+    std::set<int> shownNowhere;
+    for (const UnappliedCaption& row : unappliedCaptions()) {
+        EXPECT_GT(std::strlen(row.reason), 0u) << row.row;
+        EXPECT_TRUE(shownNowhere.insert(row.row).second) << row.row;
+    }
+    EXPECT_EQ(shownNowhere,
+              (std::set<int>{24, 26, 27, 31, 85, 86, 95, 107, 108, 109, 110, 111, 120}));
     std::set<int> routed;
     int previous = MessageTable::LastRuntimeRow;
     for (const CaptionTarget& target : captionTargets()) {
@@ -20,6 +29,24 @@ TEST(CaptionTable, EveryCaptionRowHasATargetOrIsShownNowhere)
     }
     for (int row = MessageTable::LastRuntimeRow + 1; row < MessageTable::Rows; ++row)
         EXPECT_TRUE(routed.count(row) || shownNowhere.count(row)) << row;
+}
+
+// The captions of the left column and the "Diagnostyka" page follow the map
+// page's "Gaz" and "Petrol" buttons.
+TEST(CaptionTable, DerivedCaptionsAreTheButtonsCaptionsWithTheirSuffix)
+{
+    std::map<std::string, std::pair<int, std::string>> derived;
+    for (const CaptionTarget& target : captionTargets())
+        if (target.row == 78 || target.row == 79)
+            derived[target.objectName] = {target.row, target.suffix};
+    const std::map<std::string, std::pair<int, std::string>> expected = {
+        {"BitBtn1", {78, ""}},     {"Gaz_0", {78, ""}},       {"Gaz_1", {78, ""}},
+        {"Gaz_2", {78, ""}},       {"Gaz_1A", {78, " [ms]"}}, {"BitBtn2", {79, ""}},
+        {"Benzyna_1", {79, " 1"}}, {"Benzyna_2", {79, " 2"}}, {"Benzyna_3", {79, " 3"}},
+        {"Benzyna_4", {79, " 4"}}, {"Benzyna_5", {79, " 5"}}, {"Benzyna_6", {79, " 6"}},
+        {"Benzyna_7", {79, " 7"}}, {"Benzyna_8", {79, " 8"}}, {"Benzyna_1A", {79, " [ms]"}},
+    };
+    EXPECT_EQ(derived, expected);
 }
 
 TEST(CaptionTable, RowsWithTwoTargetsAndComboItemsAreAllThere)
