@@ -6,6 +6,11 @@
 #include "settings/EditorCommands.h"
 #include "settings/SettingsFileIo.h"
 #include "settings/SettingsModel.h"
+#include "settings/SettingsReviewDialog.h"
+
+#include "i18n/AddedMessages.h"
+
+#include <QtCore/QLocale>
 
 namespace brivel {
 
@@ -16,13 +21,16 @@ const QString SettingsMenu::OpenFilter = QStringLiteral("*.kvs  data file (*.kvs
 
 SettingsMenu::SettingsMenu(Dialogs& dialogs, CommandSender& sender, const SettingsModel& settings,
                            const Clock& clock, const MessageTable& messages,
-                           std::function<void()> hideBanner)
+                           std::function<void()> hideBanner, SettingsReviewDialog& review,
+                           std::function<int()> languageColumn)
     : dialogs_(dialogs),
       sender_(sender),
       settings_(settings),
       clock_(clock),
       messages_(messages),
-      hideBanner_(std::move(hideBanner))
+      hideBanner_(std::move(hideBanner)),
+      review_(review),
+      languageColumn_(std::move(languageColumn))
 {
 }
 
@@ -73,8 +81,27 @@ void SettingsMenu::Odczyt1Click()
             dialogs_.showError(loaded.error);
         return;
     }
+    const int column = languageColumn_ ? languageColumn_() : MessageTable::Working;
+    const MessageLookup text = [this, column](int row) { return messages_.text(row, column); };
+    const ParameterBlock controller(settings_.parameterBlock());
+    const ParameterBlock file(loaded.contents->image());
+    const review::Content content = review::content(controller, file, text, QLocale());
+    if (content.lines.empty()) {
+        dialogs_.showMessage(text(msg::NothingDiffers));
+        return;
+    }
+    const auto ticked = review_.review(content);
+    if (!ticked)
+        return;
+    std::vector<review::Difference> kept;
+    for (std::size_t i = 0; i < content.lines.size() && i < ticked->size(); ++i)
+        if ((*ticked)[i])
+            kept.push_back(content.lines[i].difference);
+    // Sending with every line unticked would write the controller's own values.
+    if (kept.empty())
+        return;
     sender_.enterBusyState();
-    editor::writeSettingsRegion(loaded.contents->settingsRegion()).queueOn(sender_);
+    editor::writeSettingsRegion(review::blockWritePayload(controller, file, kept)).queueOn(sender_);
 }
 
 }  // namespace brivel

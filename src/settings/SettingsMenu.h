@@ -11,6 +11,7 @@ class CommandSender;
 class Dialogs;
 class MessageTable;
 class SettingsModel;
+class SettingsReviewDialog;
 
 // The "Plik" items that act on the controller's settings: "Reset" back to
 // factory settings, "Zapis" of the settings to a data file and "Odczyt" of
@@ -28,13 +29,20 @@ public:
     static const QString OpenFilter;
     static constexpr int ResetQuestionRow = 10;
 
-    // `hideBanner` hides the fault banner. None of the references is owned.
+    // `hideBanner` hides the fault banner; `review` shows what a file would
+    // change before "Odczyt" sends it; `languageColumn` gives the message
+    // table's column of the language chosen last, which the review's texts
+    // are read in when shown (the working column when it is not given).
+    // None of the references is owned.
     SettingsMenu(Dialogs& dialogs, CommandSender& sender, const SettingsModel& settings,
-                 const Clock& clock, const MessageTable& messages,
-                 std::function<void()> hideBanner);
+                 const Clock& clock, const MessageTable& messages, std::function<void()> hideBanner,
+                 SettingsReviewDialog& review, std::function<int()> languageColumn = {});
 
     void Reset1Click();
     void Zapis1Click(Sender sender);
+    // Reads and checks a file, shows what it would change and sends the
+    // block write with what the fitter keeps; nothing when nothing differs
+    // or the fitter cancels.
     void Odczyt1Click();
 
     // The file the save in progress writes to; empty when none is.
@@ -47,6 +55,8 @@ private:
     const Clock& clock_;
     const MessageTable& messages_;
     std::function<void()> hideBanner_;
+    SettingsReviewDialog& review_;
+    std::function<int()> languageColumn_;
     QString saveFileName_;
 };
 

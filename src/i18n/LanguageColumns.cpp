@@ -1,0 +1,34 @@
+#include "i18n/LanguageColumns.h"
+
+#include "i18n/MessageTable.h"
+
+namespace brivel {
+
+int languageColumnOfItem(const QString& itemName)
+{
+    static const std::pair<const char*, int> items[] = {{"NiemieckiDE", MessageTable::German},
+                                                        {"AngielskiGB", MessageTable::English},
+                                                        {"PolskiPL", MessageTable::Polish},
+                                                        {"Russian", MessageTable::Russian},
+                                                        {"Ceski", MessageTable::Czech}};
+    for (const auto& [name, column] : items)
+        if (itemName == QLatin1String(name))
+            return column;
+    return MessageTable::Working;
+}
+
+std::optional<int> languageColumnOfCode(const QString& code)
+{
+    const QString c = code.toLower();
+    if (c == QLatin1String("de"))
+        return MessageTable::German;
+    if (c == QLatin1String("en"))
+        return MessageTable::English;
+    if (c == QLatin1String("pl"))
+        return MessageTable::Polish;
+    if (c == QLatin1String("cz") || c == QLatin1String("cs"))
+        return MessageTable::Czech;
+    return std::nullopt;
+}
+
+}  // namespace brivel
