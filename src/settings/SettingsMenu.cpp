@@ -52,6 +52,7 @@ void SettingsMenu::Zapis1Click(Sender sender)
             return;
         // Nothing is written yet: the file gets the settings read next.
         saveFileName_ = datafile::fileNameFor(chosen);
+        loadPending_.reset();
         sender_.enterBusyState();
         editor::readForSave().queueOn(sender_);
         return;
@@ -81,10 +82,29 @@ void SettingsMenu::Odczyt1Click()
             dialogs_.showError(loaded.error);
         return;
     }
+    saveFileName_.clear();
+    loadPending_ = loaded.contents;
+    sender_.enterBusyState();
+    editor::readForSave().queueOn(sender_);
+}
+
+void SettingsMenu::settingsReadForFile()
+{
+    if (!loadPending_) {
+        Zapis1Click(Sender::None);
+        return;
+    }
+    const datafile::Contents file = *loadPending_;
+    loadPending_.reset();
+    reviewAndSend(file);
+}
+
+void SettingsMenu::reviewAndSend(const datafile::Contents& loaded)
+{
     const int column = languageColumn_ ? languageColumn_() : MessageTable::Working;
     const MessageLookup text = [this, column](int row) { return messages_.text(row, column); };
     const ParameterBlock controller(settings_.parameterBlock());
-    const ParameterBlock file(loaded.contents->image());
+    const ParameterBlock file(loaded.image());
     const review::Content content = review::content(controller, file, text, QLocale());
     if (content.lines.empty()) {
         dialogs_.showMessage(text(msg::NothingDiffers));

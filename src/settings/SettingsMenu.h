@@ -2,7 +2,10 @@
 
 #include <QtCore/QString>
 
+#include "settings/SettingsFile.h"
+
 #include <functional>
+#include <optional>
 
 namespace brivel {
 
@@ -40,10 +43,15 @@ public:
 
     void Reset1Click();
     void Zapis1Click(Sender sender);
-    // Reads and checks a file, shows what it would change and sends the
-    // block write with what the fitter keeps; nothing when nothing differs
-    // or the fitter cancels.
+    // Reads and checks a file, then reads the controller's settings afresh:
+    // the image the program holds may be older than single changes made
+    // since. The review follows once that read has been shown.
     void Odczyt1Click();
+    // The link has shown the settings read for a file (the read queued with
+    // the marker): a save writes its file, a load shows what the file would
+    // change and sends the block write with what the fitter keeps; nothing
+    // when nothing differs or the fitter cancels.
+    void settingsReadForFile();
 
     // The file the save in progress writes to; empty when none is.
     const QString& saveFileName() const { return saveFileName_; }
@@ -57,7 +65,12 @@ private:
     std::function<void()> hideBanner_;
     SettingsReviewDialog& review_;
     std::function<int()> languageColumn_;
+    void reviewAndSend(const settings::datafile::Contents& file);
+
     QString saveFileName_;
+    // The file a load in progress writes once the controller's settings
+    // have been read; only the latest save or load waits for that read.
+    std::optional<settings::datafile::Contents> loadPending_;
 };
 
 }  // namespace brivel
