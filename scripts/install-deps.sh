@@ -11,6 +11,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core
   clang libclang-rt-14-dev
+  desktop-file-utils
 )
 
 missing=()

@@ -17,6 +17,7 @@
 #include "map/AdaptationPage.h"
 #include "map/MapLiveFeed.h"
 #include "map/MapPage.h"
+#include "i18n/LanguageColumns.h"
 #include "platform/ErrorHandler.h"
 #include "platform/PlatformError.h"
 #include "platform/SystemColors.h"
@@ -24,6 +25,7 @@
 #include "settings/CylinderButtonsModel.h"
 #include "settings/FuelEditor.h"
 #include "settings/PanelPetrolPage.h"
+#include "settings/QtSettingsReviewDialog.h"
 #include "settings/SettingsMenu.h"
 #include "settings/SettingsModel.h"
 #include "widgets/TAbDBColBitBtn.h"
@@ -78,9 +80,17 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
     fuelEditor_ = std::make_unique<FuelEditor>(
         *commandSender_, *cylinderModel_, [this] { return port_.isOpen(); },
         [this] { return liveModel_->snapshot().gasSelected; });
-    settingsMenu_ = std::make_unique<SettingsMenu>(*platform_.dialogs, *commandSender_,
-                                                   *settingsModel_, *platform_.clock, messages_,
-                                                   [this] { liveModel_->hideBanner(); });
+    SettingsReviewDialog* review = options_.reviewDialog;
+    if (!review) {
+        auto own = std::make_unique<QtSettingsReviewDialog>();
+        own->setParent(this);
+        review = own.get();
+        ownReview_ = std::move(own);
+    }
+    settingsMenu_ = std::make_unique<SettingsMenu>(
+        *platform_.dialogs, *commandSender_, *settingsModel_, *platform_.clock, messages_,
+        [this] { liveModel_->hideBanner(); }, *review,
+        [this] { return languageColumnOfItem(currentLanguage_); });
     pages_ = std::make_unique<WindowPages>(
         tabControl_,
         PageServices{*flashTimer_, *liveModel_, *settingsModel_, *mapFeed_, *commandSender_,
@@ -96,6 +106,11 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
     connect(&pages_->info(), &InfoPage::flagClicked, this, &TBrivel::LangClick);
 
     FormCreate();
+}
+
+QString TBrivel::languageText(int row) const
+{
+    return messages_.text(row, languageColumnOfItem(currentLanguage_));
 }
 
 TBrivel::~TBrivel()
@@ -401,7 +416,7 @@ void TBrivel::Reset1Click()
 
 void TBrivel::saveRequested()
 {
-    settingsMenu_->Zapis1Click(SettingsMenu::Sender::None);
+    settingsMenu_->settingsReadForFile();
 }
 
 void TBrivel::storeLanguage()

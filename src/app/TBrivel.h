@@ -32,6 +32,7 @@ class OscilloscopePage;
 class SerialPort;
 class SettingsMenu;
 class SettingsModel;
+class SettingsReviewDialog;
 class TAbFlashTimer;
 class WindowCommandSender;
 class WindowLock;
@@ -44,6 +45,8 @@ struct WindowOptions {
     // The port name under which the emulated controller is offered after the
     // real ports; empty offers none.
     QString demoPortName;
+    // The review shown before "Odczyt" writes a file; null: the window's own.
+    SettingsReviewDialog* reviewDialog = nullptr;
 };
 
 // The one window of the program: the menus, the tab control and the wiring
@@ -57,6 +60,9 @@ public:
 
     // The name of the language menu item chosen last ("PolskiPL", …).
     QString currentLanguage() const { return currentLanguage_; }
+    // A message-table row in the language chosen last, for texts read when
+    // they are shown.
+    QString languageText(int row) const;
     SerialPort& comPort1() const { return port_; }
     ControllerLink& link() const { return *link_; }
     const MessageTable& messageTable() const { return messages_; }
@@ -161,6 +167,7 @@ private:
     std::unique_ptr<WindowCommandSender> commandSender_;
     std::unique_ptr<FuelEditor> fuelEditor_;
     std::unique_ptr<SettingsMenu> settingsMenu_;
+    std::unique_ptr<SettingsReviewDialog> ownReview_;
 };
 
 }  // namespace brivel

@@ -1,6 +1,7 @@
 #include "app/TBrivel.h"
 #include "link/PortRouter.h"
 #include "link/QtSerialPort.h"
+#include "platform/PortGrabbers.h"
 #include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
@@ -21,7 +22,9 @@ int main(int argc, char* argv[])
     brivel::QtUrlOpener urls;
     // The real ports, and the emulated controller under "Demo" for trying the
     // program without a car.
-    auto port = brivel::sim::makePortWithDemo(std::make_unique<brivel::QtSerialPort>(), clock);
+    auto serial = std::make_unique<brivel::QtSerialPort>();
+    brivel::QtSerialPort* serialPort = serial.get();
+    auto port = brivel::sim::makePortWithDemo(std::move(serial), clock);
 
     brivel::Platform platform;
     platform.clock = &clock;
@@ -33,6 +36,11 @@ int main(int argc, char* argv[])
     options.demoPortName = brivel::sim::DemoPortName;
     brivel::TBrivel window(platform, *port, options);
     dialogs.setParent(&window);
+    // A port held by another program: say which, in the language chosen last.
+    serialPort->setOpenFailureAdvice([&window](brivel::PortOpenFailure failure) {
+        return brivel::portGrabberAdvice(failure, brivel::runningProcessNames(),
+                                         [&window](int row) { return window.languageText(row); });
+    });
     window.show();
     return app.exec();
 }

@@ -1,5 +1,7 @@
 #include "i18n/CaptionTable.h"
 
+#include "i18n/AddedMessages.h"
+
 namespace brivel {
 
 const std::vector<CaptionTarget>& captionTargets()
@@ -130,6 +132,10 @@ const std::vector<CaptionTarget>& captionTargets()
         {121, "Czas_wtrysku_GroupBox", P::GroupTitle, 0, S::Applied},
         {122, "Cisnienie_GroupBox", P::GroupTitle, 0, S::Applied},
         {123, "Help_Memo", P::MemoText, 0, S::DesignText},
+        // Added rows: only these two are captions of controls; the others
+        // are read when their dialog or message is shown.
+        {msg::MapUndo, "MapUndo", P::Text, 0, S::Applied},
+        {msg::MapRedo, "MapRedo", P::Text, 0, S::Applied},
     };
     return targets;
 }

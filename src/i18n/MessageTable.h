@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/AddedMessages.h"
+
 #include <QtCore/QString>
 
 #include <array>
@@ -12,11 +14,13 @@ namespace brivel {
 // Column 0 is the working column the rest of the program reads. Rows 0-20 are run-time
 // messages (fault texts, prompts, adaptation and time-out messages); the language switch
 // copies the chosen language into their column 0. Rows 21-123 are the captions, items,
-// hints and chart titles of the window. The table starts from built-in constants, with
-// Polish texts in column 0; only column 0 of rows 0-20 may change afterwards.
+// hints and chart titles of the window; rows from 124 on were added later (AddedMessages.h). The
+// table starts from built-in constants, with Polish texts in column 0; only column 0 of rows 0-20
+// may change afterwards.
 class MessageTable {
 public:
-    static constexpr int Rows = 124;
+    // The 124 rows of the classic table, then the rows added after them.
+    static constexpr int Rows = msg::EndOfAdded;
     static constexpr int Columns = 6;
     // Rows 0..LastRuntimeRow are the run-time messages, the only ones whose column 0 may be
     // rewritten.

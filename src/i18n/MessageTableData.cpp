@@ -298,6 +298,119 @@ constexpr Row initialRows[] = {
          "4. Výběr trysek - program pro volbu průměrů trysek vstřikovačů\n"
          "5. Soubory ke stažení: www.kvos.example",
      }},
+
+    // ---- Rows added after the classic table (AddedMessages.h) ------------------------------
+    {124,  // ReviewTitle
+     {"Ustawienia z pliku", "Einstellungen aus der Datei", "Settings from the file",
+      "Ustawienia z pliku", "Ru", "Nastavení ze souboru"}},
+    {125,  // ReviewIntro
+     {"Te wartości w pliku różnią się od sterownika. Zaznaczone zostaną zapisane do sterownika.",
+      "Diese Werte der Datei weichen vom Steuergerät ab. Die angehakten werden ins Steuergerät "
+      "geschrieben.",
+      "These values in the file differ from the controller. The ticked ones are written into the "
+      "controller.",
+      "Te wartości w pliku różnią się od sterownika. Zaznaczone zostaną zapisane do sterownika.",
+      "Ru",
+      "Tyto hodnoty v souboru se liší od řídicí jednotky. Zaškrtnuté se zapíší do řídicí "
+      "jednotky."}},
+    {126,  // ColumnSetting
+     {"Ustawienie", "Einstellung", "Setting", "Ustawienie", "Ru", "Nastavení"}},
+    {127,  // ColumnController
+     {"Sterownik", "Steuergerät", "Controller", "Sterownik", "Ru", "Řídicí jednotka"}},
+    {128,  // ColumnFile
+     {"Plik", "Datei", "File", "Plik", "Ru", "Soubor"}},
+    {129,  // ReviewWarning
+     {"Uwaga: liczba cylindrów lub typ silnika są inne. Czy ten plik jest dla tego samochodu?",
+      "Achtung: Zylinderzahl oder Motortyp weichen ab. Gehört diese Datei zu diesem Fahrzeug?",
+      "Warning: the number of cylinders or the engine type differ. Is this file for this car?",
+      "Uwaga: liczba cylindrów lub typ silnika są inne. Czy ten plik jest dla tego samochodu?",
+      "Ru", "Pozor: počet válců nebo typ motoru se liší. Patří tento soubor k tomuto vozu?"}},
+    {130,  // Send
+     {"Wyślij", "Senden", "Send", "Wyślij", "Ru", "Odeslat"}},
+    {131,  // Cancel
+     {"Anuluj", "Abbrechen", "Cancel", "Anuluj", "Ru", "Zrušit"}},
+    {132,  // NothingDiffers
+     {"Plik zawiera te same ustawienia co sterownik. Nic nie wysłano.",
+      "Die Datei enthält dieselben Einstellungen wie das Steuergerät. Es wurde nichts gesendet.",
+      "The file holds the same settings as the controller. Nothing was sent.",
+      "Plik zawiera te same ustawienia co sterownik. Nic nie wysłano.", "Ru",
+      "Soubor obsahuje stejné nastavení jako řídicí jednotka. Nic nebylo odesláno."}},
+    {133,  // MapPointsDiffer
+     {"%1 z %2 punktów różni się", "%1 von %2 Punkten weichen ab", "%1 of %2 points differ",
+      "%1 z %2 punktów różni się", "Ru", "%1 z %2 bodů se liší"}},
+    {134,  // OtherData
+     {"Pozostałe dane sterownika", "Sonstige Daten des Steuergeräts", "Other controller data",
+      "Pozostałe dane sterownika", "Ru", "Ostatní data řídicí jednotky"}},
+    {135,  // BytesDiffer
+     {"%1 bajtów różni się", "%1 Bytes weichen ab", "%1 bytes differ", "%1 bajtów różni się", "Ru",
+      "%1 bajtů se liší"}},
+    {136,  // Yes
+     {"tak", "ja", "yes", "tak", "Ru", "ano"}},
+    {137,  // No
+     {"nie", "nein", "no", "nie", "Ru", "ne"}},
+    {138,  // LevelThreshold
+     {"Czujnik poziomu, próg %1", "Füllstandsgeber, Schwelle %1", "Level sensor, threshold %1",
+      "Czujnik poziomu, próg %1", "Ru", "Snímač hladiny, práh %1"}},
+    {139,  // SwitchOverRpm
+     {"Obroty przełączenia na gaz", "Drehzahl für Umschaltung auf Gas", "RPM for switching to gas",
+      "Obroty przełączenia na gaz", "Ru", "Otáčky pro přepnutí na plyn"}},
+    {140,  // MaxRpmOnGas
+     {"Maks. obroty na gazie", "Max. Drehzahl auf Gas", "Max. RPM on gas", "Maks. obroty na gazie",
+      "Ru", "Max. otáčky na plyn"}},
+    {141,  // MinimumPressure
+     {"Ciśnienie minimalne", "Mindestdruck", "Minimum pressure", "Ciśnienie minimalne", "Ru",
+      "Minimální tlak"}},
+    {142,  // MapUndo
+     {"Cofnij", "Rückgängig", "Undo", "Cofnij", "Ru", "Zpět"}},
+    {143,  // MapRedo
+     {"Ponów", "Wiederholen", "Redo", "Ponów", "Ru", "Znovu"}},
+    {144,  // ModemManagerAdvice
+     {"Port jest zajęty przez ModemManager, który sprawdza nowe adaptery szeregowe. Zatrzymaj go "
+      "poleceniem \"sudo systemctl stop ModemManager\" (na stałe: \"sudo systemctl disable --now "
+      "ModemManager\") i połącz ponownie.",
+      "Der Port wird von ModemManager belegt, der neue serielle Adapter prüft. Mit \"sudo "
+      "systemctl stop ModemManager\" anhalten (dauerhaft: \"sudo systemctl disable --now "
+      "ModemManager\") und neu verbinden.",
+      "The port is held by ModemManager, which probes new serial adapters. Stop it with \"sudo "
+      "systemctl stop ModemManager\" (for good: \"sudo systemctl disable --now ModemManager\"), "
+      "then connect again.",
+      "Port jest zajęty przez ModemManager, który sprawdza nowe adaptery szeregowe. Zatrzymaj go "
+      "poleceniem \"sudo systemctl stop ModemManager\" (na stałe: \"sudo systemctl disable --now "
+      "ModemManager\") i połącz ponownie.",
+      "Ru",
+      "Port drží ModemManager, který zkoumá nové sériové adaptéry. Zastavte jej příkazem \"sudo "
+      "systemctl stop ModemManager\" (trvale: \"sudo systemctl disable --now ModemManager\") a "
+      "připojte se znovu."}},
+    {145,  // BrlttyAdvice
+     {"Port jest zajęty przez brltty, usługę monitorów brajlowskich, która przejmuje adaptery USB. "
+      "Bez monitora brajlowskiego usuń ją: \"sudo apt remove brltty\" (lub zablokuj: \"sudo "
+      "systemctl mask --now brltty-udev.service\") i podłącz adapter ponownie.",
+      "Der Port wird von brltty belegt, dem Dienst für Braillezeilen, der USB-Adapter übernimmt. "
+      "Ohne Braillezeile mit \"sudo apt remove brltty\" entfernen (oder sperren: \"sudo systemctl "
+      "mask --now brltty-udev.service\") und den Adapter neu einstecken.",
+      "The port is held by brltty, the braille display service, which claims USB serial adapters. "
+      "Without a braille display remove it with \"sudo apt remove brltty\" (or mask it: \"sudo "
+      "systemctl mask --now brltty-udev.service\"), then plug the adapter in again.",
+      "Port jest zajęty przez brltty, usługę monitorów brajlowskich, która przejmuje adaptery USB. "
+      "Bez monitora brajlowskiego usuń ją: \"sudo apt remove brltty\" (lub zablokuj: \"sudo "
+      "systemctl mask --now brltty-udev.service\") i podłącz adapter ponownie.",
+      "Ru",
+      "Port drží brltty, služba pro braillské řádky, která si bere USB adaptéry. Bez braillského "
+      "řádku ji odstraňte příkazem \"sudo apt remove brltty\" (nebo zablokujte: \"sudo systemctl "
+      "mask --now brltty-udev.service\") a adaptér připojte znovu."}},
+    {146,  // SettingsHeading
+     {"Ustawienia", "Einstellungen", "Settings", "Ustawienia", "Ru", "Nastavení"}},
+    {147,  // NoFaultMemory
+     {"Plik nie zawiera pamięci błędów: kończy się na bajcie %1 obrazu ustawień.",
+      "Die Datei enthält keinen Fehlerspeicher: sie endet bei Byte %1 des Einstellungsabbilds.",
+      "The file holds no fault memory: it ends at byte %1 of the settings image.",
+      "Plik nie zawiera pamięci błędów: kończy się na bajcie %1 obrazu ustawień.", "Ru",
+      "Soubor neobsahuje paměť závad: končí bajtem %1 obrazu nastavení."}},
+    {148,  // NoFaults
+     {"brak", "keine", "none", "brak", "Ru", "žádné"}},
+    {149,  // Firmware
+     {"Wersja oprogramowania", "Firmware-Version", "Firmware version", "Wersja oprogramowania",
+      "Ru", "Verze firmwaru"}},
 };
 
 // Compile-time checks of the shape of the data: one entry per row, in order, with every
@@ -314,6 +427,8 @@ static constexpr bool rowsInOrder()
     }
     return true;
 }
+static_assert(initialRows[msg::Firmware].number == msg::Firmware && msg::Firmware == 149,
+              "the added rows follow the order of AddedMessages.h");
 static_assert(rowsInOrder(), "the rows must be listed in order, each with its own number");
 
 static constexpr bool everyCellGiven()

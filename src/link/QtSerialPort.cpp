@@ -44,6 +44,25 @@ bool isAccessError(QSerialPort::SerialPortError error)
     return error == QSerialPort::PermissionError;
 }
 
+// A lock or an exclusive open held by another program comes back as a
+// permission error; its text tells it apart.
+PortOpenFailure failureOf(QSerialPort::SerialPortError error, const QString& text)
+{
+    switch (error) {
+        case QSerialPort::DeviceNotFoundError:
+            return PortOpenFailure::NotFound;
+        case QSerialPort::OpenError:
+            return PortOpenFailure::Busy;
+        case QSerialPort::PermissionError:
+            return text.contains(QLatin1String("busy"), Qt::CaseInsensitive) ||
+                           text.contains(QLatin1String("lock"), Qt::CaseInsensitive)
+                       ? PortOpenFailure::Busy
+                       : PortOpenFailure::Denied;
+        default:
+            return PortOpenFailure::Other;
+    }
+}
+
 bool isSerialDeviceName(const QString& name)
 {
     return name.startsWith(QLatin1String("ttyS")) || name.startsWith(QLatin1String("ttyUSB")) ||
@@ -95,10 +114,14 @@ void QtSerialPort::openDevice()
     if (!port_->open(QIODevice::ReadWrite)) {
         const QSerialPort::SerialPortError error = port_->error();
         QString text = portErrorText("Unable to open com port", errorCode(error));
+        const PortOpenFailure failure = failureOf(error, port_->errorString());
         if (isAccessError(error))
             text += QStringLiteral(
                 "\nYour user may not use serial ports. Add it to the group \"dialout\" "
                 "(sudo usermod -aG dialout $USER), then log out and in again.");
+        if (openFailureAdvice_)
+            if (const QString advice = openFailureAdvice_(failure); !advice.isEmpty())
+                text += QLatin1Char('\n') + advice;
         port_->clearError();
         throw PlatformError(text);
     }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "link/SerialPort.h"
+#include "platform/PortGrabbers.h"
 
 #include <QtCore/QObject>
 
+#include <functional>
 #include <memory>
 
 class QSerialPort;
@@ -25,6 +27,12 @@ public:
     int bytesWaiting() const override;
     void write(const QByteArray& bytes) override;
 
+    // Extra text for a port that would not open, by why it did not.
+    void setOpenFailureAdvice(std::function<QString(PortOpenFailure)> advice)
+    {
+        openFailureAdvice_ = std::move(advice);
+    }
+
 protected:
     void openDevice() override;
     void closeDevice() override;
@@ -32,6 +40,7 @@ protected:
 
 private:
     std::unique_ptr<QSerialPort> port_;
+    std::function<QString(PortOpenFailure)> openFailureAdvice_;
 };
 
 }  // namespace brivel

@@ -99,10 +99,29 @@ MapCorrection::Step MapCorrection::step(int d)
     } else {
         return Step::Ignored;
     }
+    send();
+    return Step::Applied;
+}
+
+MapCorrection::Step MapCorrection::replaceMap(const std::array<qint32, 246>& values)
+{
+    static_assert(InjectionMap::Entries == 246);
+    if (sender_.commandPending())
+        return Step::Dropped;
+    for (qint32 v : values)
+        if (!InjectionMap::fitsInByte(v))
+            return Step::Refused;
+    for (int k = 1; k <= InjectionMap::Entries; ++k)
+        map_.setValue(k, values[k - 1]);
+    send();
+    return Step::Applied;
+}
+
+void MapCorrection::send()
+{
     sender_.queueCommand(CommandSender::RetriesForMapSteps,
                          command::make(command::WriteMap, map_.bytes()),
                          command::make(command::MapAux, auxPayload()));
-    return Step::Applied;
 }
 
 bool MapCorrection::stepWholeMap(int d)

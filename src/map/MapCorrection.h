@@ -3,6 +3,7 @@
 #include <QtCore/QByteArray>
 #include <QtCore/Qt>
 
+#include <array>
 #include <optional>
 
 namespace brivel {
@@ -72,6 +73,10 @@ public:
     void Button3Click();
     Step AbSpinButton1UpClick() { return step(+1); }
     Step AbSpinButton1DownClick() { return step(-1); }
+    // Puts a whole map in place and writes it exactly like a step (the
+    // undo and redo of steps): dropped while a command waits, refused when
+    // an entry would not fit in a byte.
+    Step replaceMap(const std::array<qint32, 246>& values);
 
     int rangeStartX() const { return startX_; }
     int rangeEndX() const { return endX_; }
@@ -87,6 +92,7 @@ public:
 
 private:
     Step step(int d);
+    void send();
     bool stepWholeMap(int d);
     bool stepRange(int d);
     void clearRange();

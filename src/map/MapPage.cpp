@@ -8,6 +8,8 @@
 #include "widgets/FormParts.h"
 #include "widgets/TAbSpinButton.h"
 
+#include <QtGui/QKeySequence>
+#include <QtGui/QShortcut>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QPushButton>
 
@@ -21,6 +23,8 @@ const QRect SpinPlace(8, 5, 25, 60);
 const QRect ClearPlace(8, 76, 25, 25);
 const QRect GasButtonPlace(150, 364, 90, 26);
 const QRect PetrolButtonPlace(339, 364, 90, 26);
+const QRect UndoButtonPlace(446, 364, 66, 26);
+const QRect RedoButtonPlace(516, 364, 66, 26);
 constexpr int SpinStartDelayMs = 500;
 constexpr int SpinIntervalMs = 100;
 const QColor RangeYellow(255, 255, 0);
@@ -74,6 +78,18 @@ MapPage::MapPage(QWidget* page, TAbFlashTimer& flashTimer, MapLiveFeed& feed,
     bitBtn2_ = makeButton(page, "BitBtn2", PetrolButtonPlace);
     connect(bitBtn2_, &QPushButton::clicked, this, &MapPage::BitBtn2Click);
 
+    // Captions from the caption table; enabled while there is a step to
+    // undo or redo. The keys work while the page is shown.
+    undo_ = makeButton(page, "MapUndo", UndoButtonPlace);
+    connect(undo_, &QPushButton::clicked, this, &MapPage::MapUndoClick);
+    redo_ = makeButton(page, "MapRedo", RedoButtonPlace);
+    connect(redo_, &QPushButton::clicked, this, &MapPage::MapRedoClick);
+    auto* undoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), page);
+    connect(undoKey, &QShortcut::activated, this, &MapPage::MapUndoClick);
+    auto* redoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), page);
+    connect(redoKey, &QShortcut::activated, this, &MapPage::MapRedoClick);
+    showHistory();
+
     feed.setChartUpdate([this](const MapFrame& frame) { UpdateMapChart(frame); });
     settings.addObserver(*this);
     show(seriesBit(map::MapSeries::Map));
@@ -125,11 +141,31 @@ void MapPage::Button3Click()
 void MapPage::AbSpinButton1UpClick()
 {
     show(model_.AbSpinButton1UpClick());
+    showHistory();
 }
 
 void MapPage::AbSpinButton1DownClick()
 {
     show(model_.AbSpinButton1DownClick());
+    showHistory();
+}
+
+void MapPage::MapUndoClick()
+{
+    show(model_.undo());
+    showHistory();
+}
+
+void MapPage::MapRedoClick()
+{
+    show(model_.redo());
+    showHistory();
+}
+
+void MapPage::showHistory()
+{
+    undo_->setEnabled(model_.canUndo());
+    redo_->setEnabled(model_.canRedo());
 }
 
 void MapPage::settingsChanged(const SettingsModel& settings)
@@ -138,6 +174,7 @@ void MapPage::settingsChanged(const SettingsModel& settings)
         return;
     imagesTaken_ = settings.revision();
     show(model_.loadParameterBlock(settings.parameterBlock()));
+    showHistory();
 }
 
 }  // namespace brivel

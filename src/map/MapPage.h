@@ -39,6 +39,8 @@ public:
     QFrame* panel4() const { return panel4_; }
     TAbSpinButton* spinButton() const { return spin_; }
     QPushButton* clearButton() const { return button3_; }
+    QPushButton* undoButton() const { return undo_; }
+    QPushButton* redoButton() const { return redo_; }
 
     // The chart's right axis: 126 kPa, or 252 for a turbo engine.
     void setMapAxisMaximum(int kPa);
@@ -51,6 +53,9 @@ public:
     void Button3Click();
     void AbSpinButton1UpClick();
     void AbSpinButton1DownClick();
+    // Ctrl+Z and the "Cofnij" button; Ctrl+Shift+Z and "Ponów".
+    void MapUndoClick();
+    void MapRedoClick();
     void BitBtn1Click() { model_.BitBtn1Click(); }
     void BitBtn2Click() { model_.BitBtn2Click(); }
 
@@ -60,6 +65,7 @@ public:
 private:
     void show(map::SeriesSet changed);
     void showPanel();
+    void showHistory();
 
     map::MapPageModel model_;
     // The settings image last taken the map from; a notification of the
@@ -72,6 +78,8 @@ private:
     QPushButton* button3_ = nullptr;
     QPushButton* bitBtn1_ = nullptr;
     QPushButton* bitBtn2_ = nullptr;
+    QPushButton* undo_ = nullptr;
+    QPushButton* redo_ = nullptr;
 };
 
 }  // namespace brivel

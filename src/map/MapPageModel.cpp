@@ -17,6 +17,7 @@ SeriesSet MapPageModel::redraw()
 
 SeriesSet MapPageModel::loadParameterBlock(const QByteArray& block)
 {
+    history_.clear();
     if (!map_.load(block))
         return 0;
     return redraw();
@@ -41,6 +42,40 @@ SeriesSet MapPageModel::Button3Click()
 SeriesSet MapPageModel::stepped(MapCorrection::Step result)
 {
     return result == MapCorrection::Step::Applied ? redraw() : 0;
+}
+
+SeriesSet MapPageModel::step(int d)
+{
+    const MapHistory::Values before = MapHistory::valuesOf(map_);
+    const MapCorrection::Step result =
+        d > 0 ? correction_.AbSpinButton1UpClick() : correction_.AbSpinButton1DownClick();
+    if (result == MapCorrection::Step::Applied)
+        history_.stepped(before);
+    return stepped(result);
+}
+
+SeriesSet MapPageModel::undo()
+{
+    const auto target = history_.undoTarget();
+    if (!target)
+        return 0;
+    const MapHistory::Values current = MapHistory::valuesOf(map_);
+    const MapCorrection::Step result = correction_.replaceMap(*target);
+    if (result == MapCorrection::Step::Applied)
+        history_.undone(current);
+    return stepped(result);
+}
+
+SeriesSet MapPageModel::redo()
+{
+    const auto target = history_.redoTarget();
+    if (!target)
+        return 0;
+    const MapHistory::Values current = MapHistory::valuesOf(map_);
+    const MapCorrection::Step result = correction_.replaceMap(*target);
+    if (result == MapCorrection::Step::Applied)
+        history_.redone(current);
+    return stepped(result);
 }
 
 void MapPageModel::BitBtn1Click()

@@ -3,6 +3,7 @@
 #include "map/InjectionMap.h"
 #include "map/MapChartModel.h"
 #include "map/MapCorrection.h"
+#include "map/MapHistory.h"
 
 #include <QtCore/QByteArray>
 #include <QtCore/Qt>
@@ -31,15 +32,25 @@ public:
     const MapChartModel& chart() const { return chart_; }
     const MapCorrection& correction() const { return correction_; }
 
-    // A settings image has been decoded: its map replaces the program's.
-    // A block too short to hold the map leaves map and chart as they were.
+    // A settings image has been decoded: its map replaces the program's and
+    // the undo history starts again. A block too short to hold the map
+    // leaves map and chart as they were.
     SeriesSet loadParameterBlock(const QByteArray& block);
 
     SeriesSet PaintBox1MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x);
     void PaintBox1MouseUp() { correction_.PaintBox1MouseUp(); }
     SeriesSet Button3Click();
-    SeriesSet AbSpinButton1UpClick() { return stepped(correction_.AbSpinButton1UpClick()); }
-    SeriesSet AbSpinButton1DownClick() { return stepped(correction_.AbSpinButton1DownClick()); }
+    SeriesSet AbSpinButton1UpClick() { return step(+1); }
+    SeriesSet AbSpinButton1DownClick() { return step(-1); }
+
+    // Undo and redo of the steps (Ctrl+Z, Ctrl+Shift+Z and the page's two
+    // buttons): the map before the last step, or the one undo replaced, is
+    // written like a step, under the same rule that drops a step while a
+    // command waits. A new settings image clears the history.
+    SeriesSet undo();
+    SeriesSet redo();
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
 
     // The end of every decoded live frame.
     SeriesSet UpdateMapChart(quint8 mapSelector, double petrolMs, double manifoldKpa,
@@ -58,11 +69,13 @@ public:
 private:
     SeriesSet redraw();
     SeriesSet stepped(MapCorrection::Step result);
+    SeriesSet step(int d);
 
     CommandSender& sender_;
     InjectionMap map_;
     MapChartModel chart_;
     MapCorrection correction_;
+    MapHistory history_;
 };
 
 }  // namespace brivel::map

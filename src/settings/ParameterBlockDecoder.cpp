@@ -25,14 +25,13 @@ constexpr quint8 LevelSensorFalling = 2;
 constexpr Field Thresholds[4] = {Field::LevelThreshold1, Field::LevelThreshold2,
                                  Field::LevelThreshold3, Field::LevelThreshold4};
 
-// A stored byte handed to a slider as `stored × factor` or `stored ÷ divisor`.
-template <typename F>
-std::optional<float> sliderValue(const ParameterBlock& block, Field field, F scale)
+// A stored byte handed to a slider in the unit of the field's table entry.
+std::optional<float> sliderValue(const ParameterBlock& block, Field field)
 {
     const auto b = block.byte(field);
     if (!b)
         return std::nullopt;
-    return static_cast<float>(scale(static_cast<double>(*b)));
+    return static_cast<float>(blockField(field).shown(*b));
 }
 
 std::optional<int> itemIf(const ParameterBlock& block, Field field, quint8 code)
@@ -120,20 +119,17 @@ SettingsDisplay decodeParameterBlock(const ParameterBlock& block, const MessageL
     d.Check_by_first = block.flag(Field::PetrolAtFirstMinimum);
     d.fuelIsCng = block.flag(Field::FuelIsCng);
 
-    d.P_pracy_changer =
-        sliderValue(block, Field::WorkingPressure, [](double b) { return b / 100; });
-    d.P_min_changer = sliderValue(block, Field::MinimumPressure, [](double b) { return b / 100; });
+    d.P_pracy_changer = sliderValue(block, Field::WorkingPressure);
+    d.P_min_changer = sliderValue(block, Field::MinimumPressure);
     d.P1_MAP_changer = itemIf(block, Field::PressureSensor, KvosPressureSensor);
     d.T_RED_changer = itemIf(block, Field::ReducerTempSensor, TempSensor2k2);
     d.T_GAZ_changer = itemIf(block, Field::GasTempSensor, TempSensor2k2);
-    d.RPM_Max_To_Petrol = sliderValue(block, Field::MaxRpmOnGas, [](double b) { return b * 100; });
-    d.T_zwloki_changer =
-        sliderValue(block, Field::PressureErrorTime, [](double b) { return b * 10; });
-    d.Temp_LPG_changer = sliderValue(block, Field::SwitchOverGasTemp, [](double b) { return b; });
-    d.RPM_Prog_przel = sliderValue(block, Field::SwitchOverRpm, [](double b) { return b * 100; });
-    d.T_przel_to_LPG = sliderValue(block, Field::SwitchOverTime, [](double b) { return b / 2; });
-    d.T_CYL_seqence =
-        sliderValue(block, Field::CylinderSequenceDelay, [](double b) { return b * 10; });
+    d.RPM_Max_To_Petrol = sliderValue(block, Field::MaxRpmOnGas);
+    d.T_zwloki_changer = sliderValue(block, Field::PressureErrorTime);
+    d.Temp_LPG_changer = sliderValue(block, Field::SwitchOverGasTemp);
+    d.RPM_Prog_przel = sliderValue(block, Field::SwitchOverRpm);
+    d.T_przel_to_LPG = sliderValue(block, Field::SwitchOverTime);
+    d.T_CYL_seqence = sliderValue(block, Field::CylinderSequenceDelay);
 
     if (const auto kind = block.byte(Field::LevelSensorKind))
         d.Rodz_czuj_LPG = *kind == LevelSensorRising    ? 0

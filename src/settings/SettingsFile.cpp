@@ -2,6 +2,8 @@
 
 #include "settings/BlockLayout.h"
 
+#include "link/Commands.h"
+#include "link/Frames.h"
 #include "link/Rounding.h"
 
 #include <QtCore/QDir>
@@ -101,6 +103,20 @@ std::optional<quint8> Contents::byteAt(int offset) const
 QByteArray Contents::settingsRegion() const
 {
     return stored.mid(SettingsRegionFirst - FirstStoredOffset, SettingsRegionSize);
+}
+
+QByteArray Contents::image() const
+{
+    const int size = static_cast<int>(stored.size()) + FirstStoredOffset + 1;
+    QByteArray image;
+    image.reserve(size);
+    image.append(static_cast<char>(FrameLead));
+    image.append(static_cast<char>((size >> 8) & 0xFF));
+    image.append(static_cast<char>(size & 0xFF));
+    image.append(static_cast<char>(command::ReadSettings));
+    image.append(stored);
+    image.append(static_cast<char>(key));
+    return image;
 }
 
 std::optional<Contents> decode(const QByteArray& file)

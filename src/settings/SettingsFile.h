@@ -44,6 +44,11 @@ struct Contents {
     std::optional<quint8> byteAt(int offset) const;
     // The block write's payload: image offsets 21-560.
     QByteArray settingsRegion() const;
+    // The settings image the file was saved from, as the controller sent it:
+    // the envelope of a settings reply (0xAA, the length, 0x66) rebuilt in
+    // front of the stored bytes and the key behind them, which is the
+    // image's check byte.
+    QByteArray image() const;
 };
 
 // Reads a file's bytes. Nothing ("Data file error") when the magic is wrong

@@ -6,6 +6,11 @@
 #include "settings/EditorCommands.h"
 #include "settings/SettingsFileIo.h"
 #include "settings/SettingsModel.h"
+#include "settings/SettingsReviewDialog.h"
+
+#include "i18n/AddedMessages.h"
+
+#include <QtCore/QLocale>
 
 namespace brivel {
 
@@ -16,13 +21,16 @@ const QString SettingsMenu::OpenFilter = QStringLiteral("*.kvs  data file (*.kvs
 
 SettingsMenu::SettingsMenu(Dialogs& dialogs, CommandSender& sender, const SettingsModel& settings,
                            const Clock& clock, const MessageTable& messages,
-                           std::function<void()> hideBanner)
+                           std::function<void()> hideBanner, SettingsReviewDialog& review,
+                           std::function<int()> languageColumn)
     : dialogs_(dialogs),
       sender_(sender),
       settings_(settings),
       clock_(clock),
       messages_(messages),
-      hideBanner_(std::move(hideBanner))
+      hideBanner_(std::move(hideBanner)),
+      review_(review),
+      languageColumn_(std::move(languageColumn))
 {
 }
 
@@ -44,6 +52,7 @@ void SettingsMenu::Zapis1Click(Sender sender)
             return;
         // Nothing is written yet: the file gets the settings read next.
         saveFileName_ = datafile::fileNameFor(chosen);
+        loadPending_.reset();
         sender_.enterBusyState();
         editor::readForSave().queueOn(sender_);
         return;
@@ -73,8 +82,46 @@ void SettingsMenu::Odczyt1Click()
             dialogs_.showError(loaded.error);
         return;
     }
+    saveFileName_.clear();
+    loadPending_ = loaded.contents;
     sender_.enterBusyState();
-    editor::writeSettingsRegion(loaded.contents->settingsRegion()).queueOn(sender_);
+    editor::readForSave().queueOn(sender_);
+}
+
+void SettingsMenu::settingsReadForFile()
+{
+    if (!loadPending_) {
+        Zapis1Click(Sender::None);
+        return;
+    }
+    const datafile::Contents file = *loadPending_;
+    loadPending_.reset();
+    reviewAndSend(file);
+}
+
+void SettingsMenu::reviewAndSend(const datafile::Contents& loaded)
+{
+    const int column = languageColumn_ ? languageColumn_() : MessageTable::Working;
+    const MessageLookup text = [this, column](int row) { return messages_.text(row, column); };
+    const ParameterBlock controller(settings_.parameterBlock());
+    const ParameterBlock file(loaded.image());
+    const review::Content content = review::content(controller, file, text, QLocale());
+    if (content.lines.empty()) {
+        dialogs_.showMessage(text(msg::NothingDiffers));
+        return;
+    }
+    const auto ticked = review_.review(content);
+    if (!ticked)
+        return;
+    std::vector<review::Difference> kept;
+    for (std::size_t i = 0; i < content.lines.size() && i < ticked->size(); ++i)
+        if ((*ticked)[i])
+            kept.push_back(content.lines[i].difference);
+    // Sending with every line unticked would write the controller's own values.
+    if (kept.empty())
+        return;
+    sender_.enterBusyState();
+    editor::writeSettingsRegion(review::blockWritePayload(controller, file, kept)).queueOn(sender_);
 }
 
 }  // namespace brivel

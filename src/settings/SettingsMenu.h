@@ -2,7 +2,10 @@
 
 #include <QtCore/QString>
 
+#include "settings/SettingsFile.h"
+
 #include <functional>
+#include <optional>
 
 namespace brivel {
 
@@ -11,6 +14,7 @@ class CommandSender;
 class Dialogs;
 class MessageTable;
 class SettingsModel;
+class SettingsReviewDialog;
 
 // The "Plik" items that act on the controller's settings: "Reset" back to
 // factory settings, "Zapis" of the settings to a data file and "Odczyt" of
@@ -28,14 +32,26 @@ public:
     static const QString OpenFilter;
     static constexpr int ResetQuestionRow = 10;
 
-    // `hideBanner` hides the fault banner. None of the references is owned.
+    // `hideBanner` hides the fault banner; `review` shows what a file would
+    // change before "Odczyt" sends it; `languageColumn` gives the message
+    // table's column of the language chosen last, which the review's texts
+    // are read in when shown (the working column when it is not given).
+    // None of the references is owned.
     SettingsMenu(Dialogs& dialogs, CommandSender& sender, const SettingsModel& settings,
-                 const Clock& clock, const MessageTable& messages,
-                 std::function<void()> hideBanner);
+                 const Clock& clock, const MessageTable& messages, std::function<void()> hideBanner,
+                 SettingsReviewDialog& review, std::function<int()> languageColumn = {});
 
     void Reset1Click();
     void Zapis1Click(Sender sender);
+    // Reads and checks a file, then reads the controller's settings afresh:
+    // the image the program holds may be older than single changes made
+    // since. The review follows once that read has been shown.
     void Odczyt1Click();
+    // The link has shown the settings read for a file (the read queued with
+    // the marker): a save writes its file, a load shows what the file would
+    // change and sends the block write with what the fitter keeps; nothing
+    // when nothing differs or the fitter cancels.
+    void settingsReadForFile();
 
     // The file the save in progress writes to; empty when none is.
     const QString& saveFileName() const { return saveFileName_; }
@@ -47,7 +63,14 @@ private:
     const Clock& clock_;
     const MessageTable& messages_;
     std::function<void()> hideBanner_;
+    SettingsReviewDialog& review_;
+    std::function<int()> languageColumn_;
+    void reviewAndSend(const settings::datafile::Contents& file);
+
     QString saveFileName_;
+    // The file a load in progress writes once the controller's settings
+    // have been read; only the latest save or load waits for that read.
+    std::optional<settings::datafile::Contents> loadPending_;
 };
 
 }  // namespace brivel

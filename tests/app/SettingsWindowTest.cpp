@@ -16,6 +16,8 @@
 #include "settings/PrzelacznikPage.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsModel.h"
+#include "settings/SettingsReview.h"
+#include "settings/SettingsReviewWindow.h"
 #include "sim/CurrentFault.h"
 #include "sim/DemoPort.h"
 #include "sim/EmulatorPort.h"
@@ -36,7 +38,11 @@
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPushButton>
 #include <QtWidgets/QTabWidget>
+#include <QtWidgets/QTableWidget>
+
+#include <tuple>
 
 using namespace brivel;
 using brivel::test::bytes;
@@ -100,6 +106,13 @@ protected:
 
     // Long enough for a long transfer at the slow polling of the busy state.
     void awaitTransfer() { clock.advance(8000); }
+    // A load reads the controller's settings for its review, then writes
+    // the file and reads the result back: two long transfers.
+    void awaitLoad()
+    {
+        awaitTransfer();
+        awaitTransfer();
+    }
 
     QByteArray region() const
     {
@@ -224,7 +237,7 @@ TEST_F(SettingsWindowTest, ASavedFileLoadsTheSettingsRegionBackIntoTheController
     dialogs.openAnswers = {dir.filePath(QStringLiteral("customer.kvs"))};
     control<QAction>("Odczyt1")->trigger();
     EXPECT_FALSE(window->isEnabled());
-    awaitTransfer();
+    awaitLoad();
     EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(received(0x1A).size(), 1);
     EXPECT_EQ(region(), saved);
@@ -232,6 +245,111 @@ TEST_F(SettingsWindowTest, ASavedFileLoadsTheSettingsRegionBackIntoTheController
     EXPECT_FLOAT_EQ(przelacznik().slider(Slider::Temp_LPG_changer)->value(), 60);
     EXPECT_TRUE(przelacznik().petrolAtFirstMinimum()->isChecked());
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('|').toStdString();
+}
+
+// The review between reading a file and writing it: the file of one car
+// loaded into a controller set up for another, with one field kept.
+TEST_F(SettingsWindowTest, TheReviewWritesOnlyTheTickedFieldsAndTheWindowShowsTheResult)
+{
+    connectDemo();
+    emulator->settings().set(Image::SwitchOverGasTemp, 60);
+    emulator->settings().set(Image::CylinderCount, 3);
+    emulator->settings().set(Image::Map + 10, 140);
+    const QString path = dir.filePath(QStringLiteral("other-car.kvs"));
+    writeFile(path, settings::datafile::encode(emulator->settings().reply(0x66), 7));
+    emulator->settings().restoreFactorySettings();
+    reconnect();
+
+    // Everything but the cylinder count comes from the file.
+    review.answer = [](const settings::review::Content& c) {
+        std::vector<bool> ticked;
+        for (const settings::review::Line& line : c.lines)
+            ticked.push_back(line.difference.field != settings::Field::CylinderCount);
+        return std::optional<std::vector<bool>>(ticked);
+    };
+    dialogs.openAnswers = {path};
+    control<QAction>("Odczyt1")->trigger();
+    // The controller's settings are read afresh before the review.
+    EXPECT_TRUE(review.shown.empty());
+    awaitTransfer();
+    ASSERT_EQ(review.shown.size(), 1u);
+    const settings::review::Content shown = review.shown[0];
+    EXPECT_FALSE(shown.warning.isEmpty());
+    QStringList names;
+    for (const settings::review::Line& line : shown.lines)
+        names << line.name;
+    EXPECT_EQ(names, (QStringList{QStringLiteral("Ilość cylindrów"), QStringLiteral("Temperatura"),
+                                  QStringLiteral("Mapa")}));
+    awaitTransfer();
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(received(0x1A).size(), 1);
+    EXPECT_EQ(emulator->settings().at(Image::CylinderCount), 1);  // the controller's own
+    EXPECT_EQ(emulator->settings().at(Image::SwitchOverGasTemp), 60);
+    EXPECT_EQ(emulator->settings().at(Image::Map + 10), 140);
+    // The window shows what was read back after the write.
+    EXPECT_EQ(petrol().cylinderCount()->currentText(), QStringLiteral("4 cyl."));
+    EXPECT_FLOAT_EQ(przelacznik().slider(Slider::Temp_LPG_changer)->value(), 60);
+
+    // Cancelled, and then a file the controller already holds: nothing goes out.
+    review.answer = [](const settings::review::Content&) {
+        return std::optional<std::vector<bool>>();
+    };
+    dialogs.openAnswers = {path};
+    control<QAction>("Odczyt1")->trigger();
+    awaitTransfer();
+    writeFile(path, settings::datafile::encode(emulator->settings().reply(0x66), 9));
+    dialogs.openAnswers = {path};
+    control<QAction>("Odczyt1")->trigger();
+    awaitTransfer();
+    EXPECT_EQ(review.shown.size(), 2u);
+    EXPECT_EQ(received(0x1A).size(), 1);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{window->messageTable().text(msg::NothingDiffers, MessageTable::Polish)});
+}
+
+// The review window itself: its rows, checkboxes and buttons, the ticks it
+// hands back, and pictures of it in Polish and English.
+TEST_F(SettingsWindowTest, TheReviewWindowListsTheDifferencesWithTicksAndAMapPlot)
+{
+    sim::SettingsImage controllerImage;
+    sim::SettingsImage fileImage;
+    fileImage.set(Image::CylinderCount, 3);
+    fileImage.set(Image::EngineFlags, fileImage.at(Image::EngineFlags) | Image::Turbo);
+    fileImage.set(Image::SwitchOverGasTemp, 50);
+    fileImage.set(Image::LevelThresholds + 1, 80);
+    fileImage.set(Image::MinimumPressure, 95);
+    for (int k = 60; k < 120; ++k)
+        fileImage.set(Image::Map + k, fileImage.at(Image::Map + k) + (k < 90 ? k - 60 : 120 - k));
+    const settings::ParameterBlock controller(controllerImage.reply(0x66));
+    const settings::ParameterBlock file(fileImage.reply(0x66));
+    const QString out = test::testOutputDir(QStringLiteral("screens/review"));
+    for (const auto& [column, locale, name] :
+         {std::tuple{int(MessageTable::Polish), QLocale(QLocale::Polish), "review-pl.png"},
+          std::tuple{int(MessageTable::English), QLocale(QLocale::English), "review-en.png"}}) {
+        const settings::review::Content content = settings::review::content(
+            controller, file,
+            [&, col = column](int row) { return window->messageTable().text(row, col); }, locale);
+        SettingsReviewWindow dialog(content, window.get());
+        dialog.show();
+        QApplication::processEvents();
+        QTableWidget* table = dialog.table();
+        ASSERT_EQ(table->rowCount(), static_cast<int>(content.lines.size()));
+        EXPECT_GE(table->rowCount(), 6);
+        EXPECT_TRUE(dialog.findChild<QLabel*>(QStringLiteral("ReviewWarning")));
+        EXPECT_TRUE(dialog.sendButton()->isDefault());
+        int plots = 0;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            EXPECT_EQ(table->item(r, 0)->checkState(), Qt::Checked);
+            plots += table->cellWidget(r, 1) ? 1 : 0;
+        }
+        EXPECT_EQ(plots, 1);
+        EXPECT_TRUE(dialog.grab().save(out + QLatin1Char('/') + QLatin1String(name)));
+        table->item(1, 0)->setCheckState(Qt::Unchecked);
+        std::vector<bool> expected(content.lines.size(), true);
+        expected[1] = false;
+        EXPECT_EQ(dialog.ticked(), expected);
+    }
 }
 
 TEST_F(SettingsWindowTest, ForeignAndShortFilesAreRefusedAndNothingIsSent)
@@ -341,7 +459,7 @@ TEST_F(SettingsFileDialogTest, SaveAndLoadWithANameTypedIntoTheDialog)
     control<QAction>("Odczyt1")->trigger();
     // The dialog shows the filter with its blanks folded.
     EXPECT_EQ(filters, QStringList{QStringLiteral("*.kvs data file (*.kvs)")});
-    awaitTransfer();
+    awaitLoad();
     EXPECT_EQ(region(), saved);
     EXPECT_FLOAT_EQ(przelacznik().slider(Slider::Temp_LPG_changer)->value(), 55);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QtPrinters.h"
+#include "ScriptedReviewDialog.h"
 #include "TestPlatform.h"
 #include "TestSerialPort.h"
 #include "VirtualClock.h"
@@ -30,6 +31,8 @@ protected:
     {
         if (options.screenWidth == 0)
             options.screenWidth = 1280;
+        if (!options.reviewDialog)
+            options.reviewDialog = &review;
         window.reset();
         window = std::make_unique<TBrivel>(platform, port, options);
         return *window;
@@ -43,6 +46,7 @@ protected:
 
     VirtualClock clock;
     ScriptedDialogs dialogs;
+    ScriptedReviewDialog review;
     MemorySettingsStore store;
     RecordingUrlOpener urls;
     Platform platform;

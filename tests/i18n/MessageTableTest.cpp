@@ -1,3 +1,4 @@
+#include "i18n/LanguageColumns.h"
 #include "i18n/MakerDetails.h"
 #include "i18n/MessageTable.h"
 
@@ -40,9 +41,10 @@ protected:
 
 // ---- Shape -------------------------------------------------------------------------------
 
-TEST_F(MessageTableTest, Dimensions_Are124RowsBy6Columns)
+TEST_F(MessageTableTest, Dimensions_Are124RowsAndTheAddedOnesBy6Columns)
 {
-    EXPECT_EQ(MessageTable::Rows, 124);
+    EXPECT_EQ(msg::FirstAdded, 124);
+    EXPECT_EQ(MessageTable::Rows, msg::EndOfAdded);
     EXPECT_EQ(MessageTable::Columns, 6);
     EXPECT_EQ(MessageTable::Working, 0);
     EXPECT_EQ(MessageTable::German, 1);
@@ -65,8 +67,8 @@ TEST_P(OutsideCellTest, Read_GivesEmptyText)
 }
 
 INSTANTIATE_TEST_SUITE_P(MessageTable, OutsideCellTest,
-                         ::testing::Values(Cell{-1, 0}, Cell{124, 0}, Cell{0, -1}, Cell{0, 6},
-                                           Cell{20, 6}, Cell{1000, 3}));
+                         ::testing::Values(Cell{-1, 0}, Cell{MessageTable::Rows, 0}, Cell{0, -1},
+                                           Cell{0, 6}, Cell{20, 6}, Cell{1000, 3}));
 
 TEST_F(MessageTableTest, EmptyCells_AreExactlyRow34Columns0To3Row69Columns1To3Row123Column4)
 {
@@ -361,4 +363,45 @@ TEST_F(MessageTableTest, EnglishAndCzechFaultLines_DifferInTheDash)
     EXPECT_EQ(QStringLiteral("1") + table.message(8), QStringLiteral("1 - Voltage error"));
     ASSERT_TRUE(table.setWorking(8, table.text(8, MessageTable::Czech)));
     EXPECT_EQ(table.message(8), QStringLiteral("Chyba napájení"));
+}
+
+// ---- Rows added after the classic table --------------------------------------------------
+
+TEST_F(MessageTableTest, AddedRows_KeepTheClassicRowsInPlaceAndSpeakEveryLanguage)
+{
+    // The classic table ends with the help text, right before the first added row.
+    EXPECT_TRUE(table.text(MessageTable::HelpRow, MessageTable::English).startsWith("MENU CD:"));
+    EXPECT_EQ(table.text(msg::ReviewTitle, MessageTable::English),
+              QStringLiteral("Settings from the file"));
+    EXPECT_EQ(table.text(msg::Firmware, MessageTable::Czech), QStringLiteral("Verze firmwaru"));
+    for (int row = msg::FirstAdded; row < MessageTable::Rows; ++row) {
+        std::set<QString> texts;
+        for (int column : kLanguageColumns)
+            texts.insert(table.text(row, column));
+        // Words that every language writes alike are few; no row is left untranslated.
+        EXPECT_GE(texts.size(), 3u) << "row " << row;
+        // A template keeps its placeholders in every language.
+        for (const char* mark : {"%1", "%2"}) {
+            const bool inEnglish = table.text(row, MessageTable::English).contains(mark);
+            for (int column : kLanguageColumns)
+                EXPECT_EQ(table.text(row, column).contains(mark), inEnglish) << row << ' ' << mark;
+        }
+    }
+}
+
+TEST(LanguageColumns, MenuItemsAndCodesNameTheirColumns)
+{
+    EXPECT_EQ(languageColumnOfItem(QStringLiteral("NiemieckiDE")), MessageTable::German);
+    EXPECT_EQ(languageColumnOfItem(QStringLiteral("AngielskiGB")), MessageTable::English);
+    EXPECT_EQ(languageColumnOfItem(QStringLiteral("PolskiPL")), MessageTable::Polish);
+    EXPECT_EQ(languageColumnOfItem(QStringLiteral("Ceski")), MessageTable::Czech);
+    EXPECT_EQ(languageColumnOfItem(QStringLiteral("Russian")), MessageTable::Working);
+    EXPECT_EQ(languageColumnOfItem(QStringLiteral("Klingon")), MessageTable::Working);
+    EXPECT_EQ(languageColumnOfCode(QStringLiteral("DE")), MessageTable::German);
+    EXPECT_EQ(languageColumnOfCode(QStringLiteral("en")), MessageTable::English);
+    EXPECT_EQ(languageColumnOfCode(QStringLiteral("pl")), MessageTable::Polish);
+    EXPECT_EQ(languageColumnOfCode(QStringLiteral("cz")), MessageTable::Czech);
+    EXPECT_EQ(languageColumnOfCode(QStringLiteral("cs")), MessageTable::Czech);
+    EXPECT_FALSE(languageColumnOfCode(QStringLiteral("ru")));
+    EXPECT_FALSE(languageColumnOfCode(QString()));
 }

@@ -479,6 +479,60 @@ TEST_F(MapWindowTest, StartWithTheEngineStoppedOnlyAsksForTheEngine)
 
 // Pictures of both pages with the emulated controller connected, for a
 // person to look at (under BRIVEL_TEST_OUTPUT/screens/map).
+TEST_F(MapWindowTest, TwoStepsUndoneLeaveTheOriginalMapInTheControllerAndRedoBringsTheSecondBack)
+{
+    connectController();
+    window->pages().show(Page::Mapa);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const QList<int> original = bytesOf(controllerMap());
+    QPushButton* undo = mapPage().undoButton();
+    QPushButton* redo = mapPage().redoButton();
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+
+    clickChart(60);
+    clickChart(200);
+    QTest::mouseClick(mapPage().spinButton()->upButton(), Qt::LeftButton);
+    clock.advance(3000);
+    QTest::mouseClick(mapPage().spinButton()->upButton(), Qt::LeftButton);
+    clock.advance(3000);
+    const QList<int> second = bytesOf(controllerMap());
+    ASSERT_NE(second, original);
+    EXPECT_TRUE(undo->isEnabled());
+
+    // Once by the key, once by the button; each waits for the one before.
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    clock.advance(3000);
+    EXPECT_NE(bytesOf(controllerMap()), original);
+    QTest::mouseClick(undo, Qt::LeftButton);
+    clock.advance(3000);
+    EXPECT_EQ(bytesOf(controllerMap()), original);
+    EXPECT_EQ(shownMap(series(MapSeries::Map)), original);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(redo->isEnabled());
+
+    QTest::mouseClick(redo, Qt::LeftButton);
+    clock.advance(3000);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    clock.advance(3000);
+    EXPECT_EQ(bytesOf(controllerMap()), second);
+    EXPECT_EQ(shownMap(series(MapSeries::Map)), second);
+    EXPECT_FALSE(redo->isEnabled());
+
+    const QString out = test::testOutputDir(QStringLiteral("screens/map"));
+    QTest::mouseClick(undo, Qt::LeftButton);
+    clock.advance(3000);
+    EXPECT_TRUE(window->grab().save(out + QStringLiteral("/Mapa-undo-redo.png")));
+
+    // A new settings image starts the history again.
+    control<QAction>("rozlacz1")->trigger();
+    connectController();
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
 TEST_F(MapWindowTest, BothPagesRenderToPictures)
 {
     const QString out = test::testOutputDir(QStringLiteral("screens/map"));

@@ -2,6 +2,7 @@
 #include "Bytes.h"
 #include "QtPrinters.h"
 #include "RecordingCommandSender.h"
+#include "ScriptedReviewDialog.h"
 #include "TestPlatform.h"
 #include "VirtualClock.h"
 #include "i18n/MessageTable.h"
@@ -9,6 +10,7 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsMenu.h"
 #include "settings/SettingsModel.h"
+#include "settings/SettingsReview.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +53,9 @@ protected:
     MessageTable messages;
     SettingsModel settings;
     int bannersHidden = 0;
-    SettingsMenu menu{dialogs, sender, settings, clock, messages, [this] { ++bannersHidden; }};
+    test::ScriptedReviewDialog review;
+    SettingsMenu menu{dialogs, sender, settings, clock, messages, [this] { ++bannersHidden; },
+                      review};
     QTemporaryDir dir;
     QByteArray block;
 };
@@ -130,11 +134,96 @@ TEST_F(SettingsMenuTest, LoadWritesTheSettingsRegionThenReadsItBack)
     dialogs.openAnswers = {path("car.txt")};
     menu.Odczyt1Click();
     EXPECT_EQ(dialogs.shown()[0].text, QStringLiteral("*.kvs  data file (*.kvs)"));
+    // First the controller's settings afresh, for the review to compare with.
     EXPECT_EQ(sender.busyEntered, 1);
     ASSERT_EQ(sender.queued.size(), 1);
-    EXPECT_EQ(sender.queued[0].command, QByteArray(1, '\x1A') + block.mid(21, 540));
-    EXPECT_EQ(sender.queued[0].firstFollowUp, bytes({0x66, 0x00}));
-    EXPECT_EQ(sender.queued[0].retries, 5);
+    EXPECT_EQ(sender.queued[0].command, bytes({0x66, 0x00}));
+    EXPECT_EQ(sender.queued[0].secondFollowUp, ControllerLink::SaveMarker);
+    EXPECT_TRUE(review.shown.empty());
+
+    menu.settingsReadForFile();
+    EXPECT_EQ(review.shown.size(), 1u);
+    EXPECT_EQ(sender.busyEntered, 2);
+    ASSERT_EQ(sender.queued.size(), 2);
+    EXPECT_EQ(sender.queued[1].command, QByteArray(1, '\x1A') + block.mid(21, 540));
+    EXPECT_EQ(sender.queued[1].firstFollowUp, bytes({0x66, 0x00}));
+    EXPECT_EQ(sender.queued[1].retries, 5);
+    // The read is answered once: nothing is written twice, no file is saved.
+    menu.settingsReadForFile();
+    EXPECT_EQ(sender.queued.size(), 2);
+    EXPECT_EQ(review.shown.size(), 1u);
+}
+
+TEST_F(SettingsMenuTest, LoadShowsTheReviewAndSendsOnlyTheTickedFields)
+{
+    // The controller runs 3 cylinders at 40 °C; the file says 4 at 45 °C.
+    settings.setParameterBlock(
+        test::settingsBlock({{21, 3}, {22, 0}, {35, 40}, {66, 100}, {558, 1}, {560, 7}}));
+    writeFile(path("car.kvs"), datafile::encode(block, 12));
+    dialogs.openAnswers = {path("car.kvs")};
+    review.answer = [](const review::Content& c) {
+        std::vector<bool> ticked;
+        for (const review::Line& line : c.lines)
+            ticked.push_back(line.difference.field != Field::CylinderCount);
+        return std::optional<std::vector<bool>>(ticked);
+    };
+    menu.Odczyt1Click();
+    menu.settingsReadForFile();
+    ASSERT_EQ(review.shown.size(), 1u);
+    EXPECT_FALSE(review.shown[0].warning.isEmpty());
+    ASSERT_EQ(review.shown[0].lines.size(), 2u);
+    ASSERT_EQ(sender.queued.size(), 2);
+    const QByteArray payload = sender.queued[1].command.mid(1);
+    EXPECT_EQ(payload[22 - 21], 0);   // unticked: the controller's
+    EXPECT_EQ(payload[35 - 21], 45);  // ticked: the file's
+    EXPECT_EQ(sender.busyEntered, 2);
+}
+
+TEST_F(SettingsMenuTest, OnlyTheLatestOfASaveAndALoadTakesTheRead)
+{
+    settings.setParameterBlock(block);
+    writeFile(path("car.kvs"), datafile::encode(test::settingsBlock({{35, 50}}), 12));
+    dialogs.openAnswers = {path("car.kvs")};
+    menu.Odczyt1Click();
+    dialogs.saveAnswers = {path("saved")};
+    menu.Zapis1Click(SettingsMenu::Sender::Menu);
+    menu.settingsReadForFile();
+    EXPECT_TRUE(review.shown.empty());
+    EXPECT_EQ(readFile(path("saved.kvs")).size(), 1219);
+
+    dialogs.saveAnswers = {path("other")};
+    menu.Zapis1Click(SettingsMenu::Sender::Menu);
+    dialogs.openAnswers = {path("car.kvs")};
+    menu.Odczyt1Click();
+    menu.settingsReadForFile();
+    EXPECT_EQ(review.shown.size(), 1u);
+    EXPECT_FALSE(QFile::exists(path("other.kvs")));
+}
+
+TEST_F(SettingsMenuTest, LoadCancelledOrWithNothingDifferentSendsNothing)
+{
+    writeFile(path("car.kvs"), datafile::encode(block, 12));
+    settings.setParameterBlock(test::settingsBlock({{35, 40}}));
+    review.answer = [](const review::Content&) { return std::optional<std::vector<bool>>(); };
+    dialogs.openAnswers = {path("car.kvs")};
+    menu.Odczyt1Click();
+    menu.settingsReadForFile();
+    EXPECT_EQ(review.shown.size(), 1u);
+
+    // The same settings in the controller, whatever its fault memory holds.
+    QByteArray same = block;
+    same[561] = 0x03;
+    settings.setParameterBlock(same);
+    dialogs.clear();
+    dialogs.openAnswers = {path("car.kvs")};
+    menu.Odczyt1Click();
+    menu.settingsReadForFile();
+    EXPECT_EQ(review.shown.size(), 1u);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[1].kind, Kind::Message);
+    EXPECT_EQ(dialogs.shown()[1].text, messages.text(msg::NothingDiffers, MessageTable::Working));
+    // Only the two reads went out, never a block write.
+    EXPECT_EQ(sender.commands(), (QList<QByteArray>{bytes({0x66, 0x00}), bytes({0x66, 0x00})}));
 }
 
 struct BadFile {

@@ -1,0 +1,42 @@
+#pragma once
+
+// Rows appended to the message table after its first 124, for the review of
+// a settings file, the map's undo and redo, the `kvs` tool and the advice on
+// a port held by another program. They follow the first 124 so that no
+// earlier row changes its number. Their working column holds the Polish
+// text; they are read in the chosen language when shown (captionTargets()
+// routes the two button captions like any other).
+namespace brivel::msg {
+
+enum AddedRow : int {
+    FirstAdded = 124,
+    ReviewTitle = FirstAdded,
+    ReviewIntro,
+    ColumnSetting,
+    ColumnController,
+    ColumnFile,
+    ReviewWarning,
+    Send,
+    Cancel,
+    NothingDiffers,
+    MapPointsDiffer,  // %1 of %2
+    OtherData,
+    BytesDiffer,  // %1
+    Yes,
+    No,
+    LevelThreshold,  // %1: 1-4
+    SwitchOverRpm,
+    MaxRpmOnGas,
+    MinimumPressure,
+    MapUndo,
+    MapRedo,
+    ModemManagerAdvice,
+    BrlttyAdvice,
+    SettingsHeading,
+    NoFaultMemory,  // %1: the last image offset the file holds
+    NoneOf,         // an empty list: no faults, no cylinders
+    Firmware,
+    EndOfAdded,
+};
+
+}  // namespace brivel::msg

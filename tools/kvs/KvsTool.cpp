@@ -1,0 +1,325 @@
+#include "KvsTool.h"
+
+#include "i18n/AddedMessages.h"
+#include "i18n/LanguageColumns.h"
+#include "i18n/MessageTable.h"
+#include "settings/FieldText.h"
+#include "settings/ParameterBlock.h"
+#include "settings/SettingsFileIo.h"
+#include "settings/SettingsReview.h"
+#include "settings/StoredFaults.h"
+
+#include <QtCore/QJsonArray>
+#include <QtCore/QJsonDocument>
+#include <QtCore/QJsonObject>
+#include <QtCore/QLocale>
+
+#include <optional>
+
+namespace brivel::kvs {
+
+namespace {
+
+using namespace settings;
+
+const char* const Usage =
+    "usage: kvs show [--json] [--lang de|en|pl|cz] FILE\n"
+    "       kvs diff [--json] [--lang de|en|pl|cz] FILE_A FILE_B\n";
+
+constexpr int MapColumns = 10;
+constexpr int MapRow = 67;
+constexpr int StoredFaultsRow = 81;
+
+struct Options {
+    QString command;
+    QStringList files;
+    bool json = false;
+    int column = MessageTable::English;
+};
+
+struct Language {
+    MessageTable table;
+    int column = MessageTable::English;
+    QLocale locale;
+
+    MessageLookup lookup() const
+    {
+        return [this](int row) { return table.text(row, column); };
+    }
+    QString text(int row) const { return table.text(row, column); }
+};
+
+QLocale localeOf(int column)
+{
+    switch (column) {
+        case MessageTable::German:
+            return QLocale(QLocale::German);
+        case MessageTable::Polish:
+            return QLocale(QLocale::Polish);
+        case MessageTable::Czech:
+            return QLocale(QLocale::Czech);
+        default:
+            return QLocale::c();
+    }
+}
+
+std::optional<Options> parse(const QStringList& args, QTextStream& err)
+{
+    Options o;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--json")) {
+            o.json = true;
+        } else if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
+            QString code;
+            if (a.contains(QLatin1Char('=')))
+                code = a.section(QLatin1Char('='), 1);
+            else if (i + 1 < args.size())
+                code = args[++i];
+            const auto column = languageColumnOfCode(code);
+            if (!column) {
+                err << "kvs: unknown language \"" << code << "\" (de, en, pl, cz)\n";
+                return std::nullopt;
+            }
+            o.column = *column;
+        } else if (a.startsWith(QLatin1String("--"))) {
+            err << "kvs: unknown option " << a << '\n';
+            return std::nullopt;
+        } else if (o.command.isEmpty()) {
+            o.command = a;
+        } else {
+            o.files << a;
+        }
+    }
+    const bool show = o.command == QLatin1String("show") && o.files.size() == 1;
+    const bool diff = o.command == QLatin1String("diff") && o.files.size() == 2;
+    if (!show && !diff) {
+        err << Usage;
+        return std::nullopt;
+    }
+    return o;
+}
+
+// The settings image a file holds, or a message on `err`.
+std::optional<ParameterBlock> load(const QString& path, QTextStream& err)
+{
+    const datafile::LoadResult loaded = datafile::load(path);
+    if (!loaded.contents) {
+        if (loaded.error == datafile::DataFileError)
+            err << "kvs: " << path
+                << ": not a settings data file, or cut short (Data file error)\n";
+        else
+            err << "kvs: " << path << ": " << loaded.error << '\n';
+        return std::nullopt;
+    }
+    return ParameterBlock(loaded.contents->image());
+}
+
+// The fields `show` lists: the cylinders on gas and every setting of the
+// settings region but the map, in the field table's order.
+std::vector<Field> shownFields()
+{
+    std::vector<Field> fields{Field::ActiveGasCylinders};
+    for (Field f : review::reviewedFields())
+        if (f != Field::InjectionMap)
+            fields.push_back(f);
+    return fields;
+}
+
+QJsonObject fieldJson(Field field, const ParameterBlock& image, const Language& lang)
+{
+    const BlockField& f = blockField(field);
+    QJsonObject o{
+        {QStringLiteral("key"), QString::fromUtf8(f.name)},
+        {QStringLiteral("name"), fieldtext::name(field, lang.lookup())},
+        {QStringLiteral("value"), fieldtext::value(field, image, lang.lookup(), lang.locale)}};
+    if (const auto stored = image.byte(field)) {
+        o.insert(QStringLiteral("raw"), int(*stored));
+        if (f.encoding == Encoding::Number) {
+            o.insert(QStringLiteral("number"), f.shown(*stored));
+            o.insert(QStringLiteral("unit"), QString::fromUtf8(f.unit));
+        }
+    }
+    return o;
+}
+
+bool holdsFaultMemory(const ParameterBlock& image)
+{
+    return image.holds(Field::FaultMemory);
+}
+
+QStringList faultLines(const ParameterBlock& image, const Language& lang)
+{
+    return storedFaultText(image, lang.lookup()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}
+
+int show(const Options& o, const Language& lang, QTextStream& out, QTextStream& err)
+{
+    const auto image = load(o.files[0], err);
+    if (!image)
+        return Trouble;
+    const auto map = image->injectionMap();
+    const int lastOffset = image->size() - 2;
+    if (o.json) {
+        QJsonArray fields;
+        for (Field f : shownFields())
+            fields.append(fieldJson(f, *image, lang));
+        QJsonObject faults{{QStringLiteral("held"), holdsFaultMemory(*image)}};
+        if (holdsFaultMemory(*image)) {
+            QJsonArray codes;
+            for (int k = 0; k < FaultEntries; ++k)
+                if (image->faultEntry(k) != EmptyFault)
+                    codes.append(int(image->faultEntry(k)));
+            faults.insert(QStringLiteral("codes"), codes);
+            faults.insert(QStringLiteral("lines"),
+                          QJsonArray::fromStringList(faultLines(*image, lang)));
+        } else {
+            faults.insert(QStringLiteral("last_offset"), lastOffset);
+        }
+        QJsonArray mapValues;
+        if (map)
+            for (quint8 v : *map)
+                mapValues.append(int(v));
+        const QJsonObject doc{{QStringLiteral("file"), o.files[0]},
+                              {QStringLiteral("firmware"), fieldtext::firmwareVersion(*image)},
+                              {QStringLiteral("image_size"), image->size()},
+                              {QStringLiteral("settings"), fields},
+                              {QStringLiteral("stored_faults"), faults},
+                              {QStringLiteral("map"), mapValues}};
+        out << QJsonDocument(doc).toJson(QJsonDocument::Indented);
+        return Same;
+    }
+
+    out << o.files[0] << '\n';
+    out << lang.text(msg::Firmware) << ": " << fieldtext::firmwareVersion(*image) << "\n\n";
+    out << lang.text(msg::SettingsHeading) << '\n';
+    int width = 0;
+    for (Field f : shownFields())
+        width = std::max(width, static_cast<int>(fieldtext::name(f, lang.lookup()).size()));
+    for (Field f : shownFields())
+        out << "  " << fieldtext::name(f, lang.lookup()).leftJustified(width + 2) << ' '
+            << fieldtext::value(f, *image, lang.lookup(), lang.locale) << '\n';
+
+    out << '\n' << lang.text(StoredFaultsRow).trimmed() << '\n';
+    if (!holdsFaultMemory(*image)) {
+        out << "  " << lang.text(msg::NoFaultMemory).arg(lastOffset) << '\n';
+    } else {
+        const QStringList lines = faultLines(*image, lang);
+        if (lines.isEmpty())
+            out << "  " << lang.text(msg::NoneOf) << '\n';
+        for (const QString& line : lines)
+            out << "  " << line << '\n';
+    }
+
+    out << '\n' << lang.text(MapRow).trimmed() << '\n';
+    if (!map) {
+        out << "  " << fieldtext::absent() << '\n';
+        return Same;
+    }
+    out << "  ms  ";
+    for (int c = 0; c < MapColumns; ++c)
+        out << ' '
+            << QStringLiteral("+%1").arg(lang.locale.toString(c / 10.0, 'f', 1)).rightJustified(4);
+    out << '\n';
+    for (int k = 0; k < MapEntries; k += MapColumns) {
+        out << "  " << lang.locale.toString(1.0 + k / 10.0, 'f', 1).rightJustified(4);
+        for (int c = 0; c < MapColumns && k + c < MapEntries; ++c)
+            out << ' ' << fieldtext::multiplier((*map)[k + c], lang.locale);
+        out << '\n';
+    }
+    return Same;
+}
+
+struct DiffLine {
+    QString key;
+    QString name;
+    QString a;
+    QString b;
+    QString detail;
+};
+
+// What differs outside the settings region, which a load never writes but
+// a fitter comparing two files wants to see: firmware, cylinders on gas,
+// stored faults.
+std::vector<DiffLine> outsideDifferences(const ParameterBlock& a, const ParameterBlock& b,
+                                         const Language& lang)
+{
+    std::vector<DiffLine> lines;
+    const QString fa = fieldtext::firmwareVersion(a);
+    const QString fb = fieldtext::firmwareVersion(b);
+    if (fa != fb)
+        lines.push_back({QStringLiteral("firmware"), lang.text(msg::Firmware), fa, fb, {}});
+    for (Field f : {Field::ActiveGasCylinders, Field::FaultMemory}) {
+        if (a.span(f) == b.span(f))
+            continue;
+        lines.push_back({QString::fromUtf8(blockField(f).name),
+                         fieldtext::name(f, lang.lookup()),
+                         fieldtext::value(f, a, lang.lookup(), lang.locale),
+                         fieldtext::value(f, b, lang.lookup(), lang.locale),
+                         {}});
+    }
+    return lines;
+}
+
+int diff(const Options& o, const Language& lang, QTextStream& out, QTextStream& err)
+{
+    const auto a = load(o.files[0], err);
+    const auto b = load(o.files[1], err);
+    if (!a || !b)
+        return Trouble;
+    std::vector<DiffLine> lines = outsideDifferences(*a, *b, lang);
+    for (const review::Line& l :
+         review::describe(review::differences(*a, *b), *a, *b, lang.lookup(), lang.locale)) {
+        const QString key = l.difference.isOtherData()
+                                ? QStringLiteral("other_data")
+                                : QString::fromUtf8(blockField(*l.difference.field).name);
+        lines.push_back({key, l.name, l.controller, l.file, l.detail});
+    }
+    if (o.json) {
+        QJsonArray items;
+        for (const DiffLine& l : lines) {
+            QJsonObject item{{QStringLiteral("key"), l.key}, {QStringLiteral("name"), l.name}};
+            if (!l.a.isEmpty() || !l.b.isEmpty()) {
+                item.insert(QStringLiteral("a"), l.a);
+                item.insert(QStringLiteral("b"), l.b);
+            }
+            if (!l.detail.isEmpty())
+                item.insert(QStringLiteral("detail"), l.detail);
+            items.append(item);
+        }
+        const QJsonObject doc{{QStringLiteral("a"), o.files[0]},
+                              {QStringLiteral("b"), o.files[1]},
+                              {QStringLiteral("differences"), items}};
+        out << QJsonDocument(doc).toJson(QJsonDocument::Indented);
+    } else {
+        for (const DiffLine& l : lines) {
+            out << l.name << ':';
+            if (!l.a.isEmpty() || !l.b.isEmpty())
+                out << ' ' << l.a << " -> " << l.b;
+            if (!l.detail.isEmpty())
+                out << (l.a.isEmpty() && l.b.isEmpty() ? " " : " (") << l.detail
+                    << (l.a.isEmpty() && l.b.isEmpty() ? "" : ")");
+            out << '\n';
+        }
+    }
+    return lines.empty() ? Same : Differ;
+}
+
+}  // namespace
+
+int run(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    const auto options = parse(args, err);
+    if (!options)
+        return Trouble;
+    Language lang;
+    lang.column = options->column;
+    lang.locale = options->json ? QLocale::c() : localeOf(options->column);
+    const int code = options->command == QLatin1String("show") ? show(*options, lang, out, err)
+                                                               : diff(*options, lang, out, err);
+    out.flush();
+    err.flush();
+    return code;
+}
+
+}  // namespace brivel::kvs
