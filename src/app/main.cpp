@@ -1,6 +1,7 @@
 #include "app/TBrivel.h"
 #include "link/PortRouter.h"
 #include "link/QtSerialPort.h"
+#include "live/ReplayPort.h"
 #include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
@@ -19,9 +20,13 @@ int main(int argc, char* argv[])
     brivel::QtDialogs dialogs;
     brivel::QtSettingsStore settings;
     brivel::QtUrlOpener urls;
-    // The real ports, and the emulated controller under "Demo" for trying the
-    // program without a car.
-    auto port = brivel::sim::makePortWithDemo(std::make_unique<brivel::QtSerialPort>(), clock);
+    // The real ports, the emulated controller under "Demo" for trying the
+    // program without a car, and the recordings played back as a controller.
+    auto replay = std::make_unique<brivel::ReplayPort>(clock);
+    brivel::ReplayPort* replayPort = replay.get();
+    brivel::PortRouter port(
+        brivel::sim::makePortWithDemo(std::make_unique<brivel::QtSerialPort>(), clock),
+        std::move(replay), brivel::ReplayPort::PortName);
 
     brivel::Platform platform;
     platform.clock = &clock;
@@ -31,7 +36,8 @@ int main(int argc, char* argv[])
 
     brivel::WindowOptions options;
     options.demoPortName = brivel::sim::DemoPortName;
-    brivel::TBrivel window(platform, *port, options);
+    options.replayPort = replayPort;
+    brivel::TBrivel window(platform, port, options);
     dialogs.setParent(&window);
     window.show();
     return app.exec();

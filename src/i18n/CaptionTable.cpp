@@ -103,6 +103,10 @@ const std::vector<CaptionTarget>& captionTargets()
         {121, "Czas_wtrysku_GroupBox", P::GroupTitle, 0, S::Applied},
         {122, "Cisnienie_GroupBox", P::GroupTitle, 0, S::Applied},
         {123, "Help_Memo", P::MemoText, 0, S::DesignText},
+        {124, "Nagrywaj1", P::Text, 0, S::Applied},
+        {125, "Odtworz1", P::Text, 0, S::Applied},
+        {129, "ReplayPlay", P::Hint, 0, S::Applied},
+        {130, "ReplaySlider", P::Hint, 0, S::Applied},
     };
     return targets;
 }

@@ -4,9 +4,9 @@
 
 namespace brivel {
 
-// Where each caption row (21–123) of the message table goes: the object that
-// shows it and the property it sets. A row may reach two targets; rows that
-// no control shows are not listed.
+// Where each caption row (21–123 and the added captions) of the message
+// table goes: the object that shows it and the property it sets. A row may
+// reach two targets; rows that no control shows are not listed.
 enum class CaptionProperty {
     Text,         // a label's, button's or menu item's text
     TabCaption,   // the caption of the page's tab
@@ -43,7 +43,7 @@ struct CaptionTarget {
     CaptionState state;
 };
 
-// Every target of rows 21–123, in row order.
+// Every target of the caption rows, in row order.
 const std::vector<CaptionTarget>& captionTargets();
 
 }  // namespace brivel

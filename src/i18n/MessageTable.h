@@ -12,17 +12,24 @@ namespace brivel {
 // Column 0 is the working column the rest of the program reads. Rows 0-20 are run-time
 // messages (fault texts, prompts, adaptation and time-out messages); the language switch
 // copies the chosen language into their column 0. Rows 21-123 are the captions, items,
-// hints and chart titles of the window. The table starts from built-in constants, with
-// Polish texts in column 0; only column 0 of rows 0-20 may change afterwards.
+// hints and chart titles of the window. Rows from FirstAddedRow on were added later: each is
+// a caption (the caption table routes it) or a run-time message (AddedRuntimeRows). The
+// table starts from built-in constants, with Polish texts in column 0; only column 0 of the
+// run-time messages may change afterwards.
 class MessageTable {
 public:
-    static constexpr int Rows = 124;
+    static constexpr int Rows = 132;
     static constexpr int Columns = 6;
-    // Rows 0..LastRuntimeRow are the run-time messages, the only ones whose column 0 may be
-    // rewritten.
+    // Rows 0..LastRuntimeRow are the first run-time messages; with AddedRuntimeRows they are
+    // the only ones whose column 0 may be rewritten.
     static constexpr int LastRuntimeRow = 20;
     // The help text of the "Help" page.
     static constexpr int HelpRow = 123;
+    // The rows after the help text, appended so that no earlier row number changes.
+    static constexpr int FirstAddedRow = 124;
+    // The run-time messages among the added rows; like rows 0-20, the language switch
+    // copies the chosen language into their column 0.
+    static constexpr std::array<int, 4> AddedRuntimeRows = {126, 127, 128, 131};
 
     enum Column { Working = 0, German = 1, English = 2, Polish = 3, Russian = 4, Czech = 5 };
 
@@ -34,12 +41,21 @@ public:
     // The working text (column 0) of a row: what the program shows for that message.
     QString message(int row) const;
 
-    // Replaces the working text (column 0) of a run-time message row (0-20). Any other row,
+    // Replaces the working text (column 0) of a run-time message row (0-20 and the added
+    // run-time messages). Any other row,
     // and any row outside the table, is refused: the table stays unchanged and the call
     // returns false.
     bool setWorking(int row, const QString& text);
 
-    static bool isWritable(int row) { return row >= 0 && row <= LastRuntimeRow; }
+    static bool isWritable(int row)
+    {
+        if (row >= 0 && row <= LastRuntimeRow)
+            return true;
+        for (int added : AddedRuntimeRows)
+            if (row == added)
+                return true;
+        return false;
+    }
 
 private:
     static bool contains(int row, int column);

@@ -40,9 +40,12 @@ protected:
 
 // ---- Shape -------------------------------------------------------------------------------
 
-TEST_F(MessageTableTest, Dimensions_Are124RowsBy6Columns)
+TEST_F(MessageTableTest, Dimensions_Are124RowsAndTheAddedOnesBy6Columns)
 {
-    EXPECT_EQ(MessageTable::Rows, 124);
+    // Rows are only ever appended: the first 124 keep their numbers.
+    EXPECT_EQ(MessageTable::FirstAddedRow, 124);
+    EXPECT_EQ(MessageTable::HelpRow, 123);
+    EXPECT_EQ(MessageTable::Rows, 132);
     EXPECT_EQ(MessageTable::Columns, 6);
     EXPECT_EQ(MessageTable::Working, 0);
     EXPECT_EQ(MessageTable::German, 1);
@@ -65,8 +68,8 @@ TEST_P(OutsideCellTest, Read_GivesEmptyText)
 }
 
 INSTANTIATE_TEST_SUITE_P(MessageTable, OutsideCellTest,
-                         ::testing::Values(Cell{-1, 0}, Cell{124, 0}, Cell{0, -1}, Cell{0, 6},
-                                           Cell{20, 6}, Cell{1000, 3}));
+                         ::testing::Values(Cell{-1, 0}, Cell{MessageTable::Rows, 0}, Cell{0, -1},
+                                           Cell{0, 6}, Cell{20, 6}, Cell{1000, 3}));
 
 TEST_F(MessageTableTest, EmptyCells_AreExactlyRow34Columns0To3Row69Columns1To3Row123Column4)
 {
@@ -317,7 +320,7 @@ TEST_P(WritableRowTest, SetWorking_ChangesOnlyColumn0OfThatRow)
     EXPECT_NE(MessageTable().message(row), english) << "a new table starts from its constants";
 }
 
-INSTANTIATE_TEST_SUITE_P(MessageTable, WritableRowTest, ::testing::Values(0, 11, 20));
+INSTANTIATE_TEST_SUITE_P(MessageTable, WritableRowTest, ::testing::Values(0, 11, 20, 126, 131));
 
 class RefusedRowTest : public ::testing::TestWithParam<int> {};
 
@@ -334,7 +337,8 @@ TEST_P(RefusedRowTest, SetWorking_IsRefusedAndLeavesTheTableAlone)
 }
 
 INSTANTIATE_TEST_SUITE_P(MessageTable, RefusedRowTest,
-                         ::testing::Values(21, 34, 69, 122, MessageTable::HelpRow, -1, 124));
+                         ::testing::Values(21, 34, 69, 122, MessageTable::HelpRow, -1, 124, 129,
+                                           MessageTable::Rows));
 
 class LanguageCopyTest : public ::testing::TestWithParam<int> {};
 
