@@ -6,6 +6,7 @@
 #include "app/RecordReplay.h"
 #include "app/ReplayBar.h"
 #include "app/WindowCaptions.h"
+#include "app/WindowPages.h"
 #include "link/ControllerLink.h"
 #include "link/PortRouter.h"
 #include "live/DriveRecordFormat.h"
@@ -409,6 +410,12 @@ TEST_F(ReplayWindowTest, Screenshots)
         clock.advance(40'000);
         QApplication::processEvents();
         EXPECT_TRUE(window->grab().save(out + QStringLiteral("/replay-%1.png").arg(language)));
+        // The map chart's cross-hair and learned curves follow the drive too.
+        window->pages().show(Page::Mapa);
+        clock.advance(2000);
+        QApplication::processEvents();
+        EXPECT_TRUE(window->grab().save(out + QStringLiteral("/replay-map-%1.png").arg(language)));
+        window->pages().show(Page::PanelPetrol);
         control<QAction>("rozlacz1")->trigger();
     }
 }
