@@ -1,8 +1,10 @@
 // What it takes to start replaying a long drive: the file is read and
 // indexed once, and only the frames that are shown are decoded.
 
+#include "VirtualClock.h"
 #include "link/Frames.h"
 #include "live/DriveRecordFormat.h"
+#include "live/DriveRecorder.h"
 #include "live/DriveRecording.h"
 
 #include <benchmark/benchmark.h>
@@ -85,6 +87,28 @@ void BM_JumpAndReadAFrame(benchmark::State& state)
     }
 }
 BENCHMARK(BM_JumpAndReadAFrame)->Unit(benchmark::kMicrosecond);
+
+// What recording adds to one poll: the frame's row, formatted and kept in
+// memory, and a quarter of the once-a-second write of the rows to the file
+// (a poll cycle is about a quarter of a second).
+void BM_RecordAPoll(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    test::VirtualClock clock;
+    DriveRecorder recorder(clock);
+    if (!recorder.start(dir.path(), QByteArray())) {
+        state.SkipWithError("cannot start a recording");
+        return;
+    }
+    int k = 0;
+    for (auto _ : state) {
+        recorder.liveReplyReceived(liveFrame(k));
+        if (++k % 4 == 0)
+            clock.advance(DriveRecorder::FlushIntervalMs);
+    }
+    recorder.stop();
+}
+BENCHMARK(BM_RecordAPoll)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -15,6 +15,8 @@
 #include <QtCore/QFileInfo>
 #include <QtCore/QStandardPaths>
 #include <QtGui/QAction>
+#include <QtGui/QFontMetrics>
+#include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QStatusBar>
 
@@ -35,9 +37,27 @@ RecordReplay::RecordReplay(TBrivel& window, Clock& clock, Dialogs& dialogs, Repl
     strip_->setSizeGripEnabled(false);
     replayBar_ = new ReplayBar(strip_);
     strip_->addWidget(replayBar_, 1);
-    recordingMark_ = new QLabel(strip_);
+    recordingMark_ = new QWidget(strip_);
     recordingMark_->setObjectName(QStringLiteral("RecordingMark"));
-    recordingMark_->setTextFormat(Qt::RichText);
+    auto* markLayout = new QHBoxLayout(recordingMark_);
+    markLayout->setContentsMargins(4, 0, 4, 0);
+    auto* rec = new QLabel(QStringLiteral("\u25CF REC"), recordingMark_);
+    QFont bold = rec->font();
+    bold.setBold(true);
+    rec->setFont(bold);
+    QPalette red = rec->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    rec->setPalette(red);
+    markLayout->addWidget(rec);
+    recordingTime_ = new QLabel(recordingMark_);
+    recordingTime_->setObjectName(QStringLiteral("RecordingTime"));
+    recordingTime_->setFont(bold);
+    recordingTime_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A fixed size: the time ticking on never lays the strip out again.
+    const QFontMetrics metrics(bold);
+    recordingTime_->setFixedSize(metrics.horizontalAdvance(QStringLiteral("00:00:00")),
+                                 metrics.height());
+    markLayout->addWidget(recordingTime_);
     strip_->addPermanentWidget(recordingMark_);
     replayBar_->hide();
     recordingMark_->hide();
@@ -177,11 +197,8 @@ void RecordReplay::showRecording()
 {
     const bool on = recorder_.isRecording();
     recordItem_->setChecked(on);
-    if (on) {
-        recordingMark_->setText(
-            QStringLiteral("<b><span style=\"color:#ff0000\">&#9679; REC</span> %1</b>")
-                .arg(record::clockText(recorder_.elapsedMs())));
-    }
+    if (on)
+        recordingTime_->setText(record::clockText(recorder_.elapsedMs()));
     recordingMark_->setVisible(on);
     showStrip();
     if (!on && recorder_.writeFailed() && !failureShown_) {

@@ -9,6 +9,7 @@
 class QAction;
 class QLabel;
 class QStatusBar;
+class QWidget;
 
 namespace brivel {
 
@@ -50,7 +51,9 @@ public:
 
     DriveRecorder& recorder() { return recorder_; }
     ReplayBar* replayBar() const { return replayBar_; }
-    QLabel* recordingMark() const { return recordingMark_; }
+    // The REC mark and its elapsed time.
+    QWidget* recordingMark() const { return recordingMark_; }
+    QLabel* recordingTime() const { return recordingTime_; }
 
     // LinkListener
     void linkConnecting() override;
@@ -76,7 +79,8 @@ private:
 
     QStatusBar* strip_ = nullptr;
     ReplayBar* replayBar_ = nullptr;
-    QLabel* recordingMark_ = nullptr;
+    QWidget* recordingMark_ = nullptr;
+    QLabel* recordingTime_ = nullptr;
     int addedHeight_ = 0;
     bool failureShown_ = false;
 

@@ -86,6 +86,11 @@ ReplayBar::ReplayBar(QWidget* parent) : QFrame(parent)
 
     time_ = new QLabel(this);
     time_->setObjectName(QStringLiteral("ReplayTime"));
+    time_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A fixed size: the time moving on never lays the bar out again.
+    time_->setFixedSize(
+        time_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00 / 00:00:00")),
+        time_->fontMetrics().height());
     layout->addWidget(time_);
 
     render(ReplayView{});
