@@ -9,6 +9,7 @@
 #include "link/Commands.h"
 #include "link/Frames.h"
 #include "link/LineCoding.h"
+#include "live/DriveRecordFormat.h"
 #include "settings/SettingsFile.h"
 #include "sim/ControllerEmulator.h"
 #include "sim/DriveProfile.h"
@@ -175,6 +176,18 @@ QByteArray mapCorrectionInput(const QByteArray& image)
     return in.data();
 }
 
+// A short drive as "Nagrywaj" writes it: the header, the settings image and
+// live frames a poll cycle apart.
+QByteArray driveRecording(Line& line, const QByteArray& image, int frames)
+{
+    QByteArray text = record::headerLine() + record::settingsLine(0, image);
+    for (int k = 0; k < frames; ++k) {
+        const QByteArray live = DecodeLine(joined(line.exchange(QByteArray("\x55\x01", 2))));
+        text += record::frameLine(240 + 1500 * k, live);
+    }
+    return text;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -216,5 +229,12 @@ int main(int argc, char** argv)
               mapChartInput(image, live, line.emulator.live().samples())) &&
         write(corpus, QStringLiteral("map_correction_fuzzer"), QStringLiteral("demo-steps.bin"),
               mapCorrectionInput(image));
+    // Polled after the others, whose seeds stay as they were.
+    const QByteArray drive = driveRecording(line, image, 8);
+    const QString recording = QStringLiteral("drive_recording_fuzzer");
+    ok = ok && write(corpus, recording, QStringLiteral("demo-drive.csv"), drive) &&
+         // Cut off in the middle of a row, as a crash leaves it.
+         write(corpus, recording, QStringLiteral("demo-drive-cut.csv"),
+               drive.left(drive.size() - 37));
     return ok ? 0 : 1;
 }

@@ -6,12 +6,14 @@
 #include "TestPlatform.h"
 #include "TestSerialPort.h"
 #include "VirtualClock.h"
+#include "app/RecordReplay.h"
 #include "app/TBrivel.h"
 #include "app/WindowPages.h"
 #include "live/LiveModel.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QtCore/QTemporaryDir>
 #include <QtWidgets/QApplication>
 
 #include <chrono>
@@ -104,6 +106,7 @@ struct ConnectedWindow {
     test::MemorySettingsStore store;
     test::RecordingUrlOpener urls;
     test::TestSerialPort port;
+    QTemporaryDir recordings;
     std::unique_ptr<TBrivel> window;
 
     ConnectedWindow()
@@ -111,6 +114,7 @@ struct ConnectedWindow {
         Platform platform{&clock, &dialogs, &store, &urls};
         WindowOptions options;
         options.screenWidth = 1280;
+        options.recordingFolder = recordings.path();
         window = std::make_unique<TBrivel>(platform, port, options);
         window->show();
         port.setPortName(QStringLiteral("bench"));
@@ -123,9 +127,16 @@ struct ConnectedWindow {
     }
 };
 
+// With state.range(0) set, "Nagrywaj" records every frame: a row in memory
+// per poll, written to the file once a second of the clock.
 void BM_PollThroughTheWindow(benchmark::State& state)
 {
     ConnectedWindow connected;
+    if (state.range(0) != 0) {
+        connected.window->recordReplay().Nagrywaj1Click(true);
+        if (!connected.window->recordReplay().recorder().isRecording())
+            state.SkipWithError("the recording did not start");
+    }
     const QByteArray replies[2] = {liveLine(0), liveLine(1)};
     int frame = 0;
     const auto started = std::chrono::steady_clock::now();
@@ -138,8 +149,15 @@ void BM_PollThroughTheWindow(benchmark::State& state)
     const double perPoll = elapsed.count() / static_cast<double>(state.iterations());
     state.counters["percent_of_poll_period"] = 100.0 * perPoll / PollPeriodSeconds;
     state.counters["percent_of_wire_time"] = 100.0 * perPoll / WireSecondsPerExchange;
+    state.counters["frames_recorded"] =
+        connected.window->recordReplay().recorder().framesRecorded();
 }
-BENCHMARK(BM_PollThroughTheWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PollThroughTheWindow)
+    ->ArgName("recording")
+    ->Arg(0)
+    ->Arg(1)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMicrosecond);
 
 // Which frames arrive while a page is in front.
 enum FrameKind {

@@ -2,6 +2,7 @@
 
 #include "app/BottomBar.h"
 #include "app/InfoPage.h"
+#include "app/RecordReplay.h"
 #include "app/WindowCaptions.h"
 #include "app/WindowCommandSender.h"
 #include "app/WindowLock.h"
@@ -77,6 +78,10 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
     link_ = std::make_unique<ControllerLink>(port_, *platform_.clock, *platform_.dialogs,
                                              *platform_.settings, messages_, *bottomBar_);
     commandSender_ = std::make_unique<WindowCommandSender>(*link_, *platform_.dialogs);
+    recordReplay_ = std::make_unique<RecordReplay>(*this, *platform_.clock, *platform_.dialogs,
+                                                   options_.replayPort, options_.recordingFolder,
+                                                   nagrywaj1_, odtworz1_);
+    commandSender_->setRefusal([this] { return recordReplay_->refusal(); });
     fuelEditor_ = std::make_unique<FuelEditor>(
         *commandSender_, *cylinderModel_, [this] { return port_.isOpen(); },
         [this] { return liveModel_->snapshot().gasSelected; });
@@ -118,6 +123,7 @@ TBrivel::~TBrivel()
     // The link tells the panels and pages; it goes while they still exist.
     commandSender_.reset();
     link_.reset();
+    recordReplay_.reset();
 }
 
 void TBrivel::buildMenu()
@@ -140,6 +146,7 @@ void TBrivel::buildMenu()
     zapis1_ = addItem(fileMenu, "Zapis1");
     reset1_ = addItem(fileMenu, "Reset1", QStringLiteral("Reset"));
     setFileItemsAvailable(false);
+    nagrywaj1_ = addItem(fileMenu, "Nagrywaj1");
     QAction* exit1 = addItem(fileMenu, "Exit1", QStringLiteral("Exit"));
     connect(exit1, &QAction::triggered, this, &TBrivel::Exit1Click);
 
@@ -148,6 +155,15 @@ void TBrivel::buildMenu()
     portMenu_->setObjectName(QStringLiteral("PortCOM"));
     polacz_ = addItem(portMenu_, "polacz");
     rozlacz1_ = addItem(portMenu_, "rozlacz1");
+    // After the ports and the demo, before "Połącz"; offered only when there
+    // is a replay to play recordings on.
+    odtworz1_ = new QAction(this);
+    odtworz1_->setObjectName(QStringLiteral("Odtworz1"));
+    portsEnd_ = polacz_;
+    if (options_.replayPort) {
+        portMenu_->insertAction(polacz_, odtworz1_);
+        portsEnd_ = odtworz1_;
+    }
     for (int i = 1; i <= 30; ++i)
         addPortItem(QStringLiteral("COM%1").arg(i), QString::number(i));
     if (!options_.demoPortName.isEmpty())
@@ -173,7 +189,7 @@ QAction* TBrivel::addPortItem(const QString& name, const QString& caption)
     auto* item = new QAction(caption, this);
     item->setObjectName(name);
     item->setCheckable(true);
-    portMenu_->insertAction(polacz_, item);
+    portMenu_->insertAction(portsEnd_, item);
     connect(item, &QAction::triggered, this, [this, item] { zmien_port_COM(item); });
     return item;
 }
@@ -182,7 +198,8 @@ QList<QAction*> TBrivel::portItems() const
 {
     QList<QAction*> items;
     for (QAction* action : portMenu_->actions())
-        if (action != polacz_ && action != rozlacz1_ && !action->isSeparator())
+        if (action != polacz_ && action != rozlacz1_ && action != odtworz1_ &&
+            !action->isSeparator())
             items.append(action);
     return items;
 }
@@ -223,6 +240,7 @@ void TBrivel::connectLink()
     link_->addListener(*liveModel_);
     link_->addListener(*this);
     link_->addListener(*cylinderButtons_);
+    link_->addListener(*recordReplay_);
 
     connect(cylinderButtons_, &CylinderButtons::buttonClicked, this,
             [this](int k) { fuelEditor_->Cyl_x_ledClick(k); });
@@ -388,6 +406,11 @@ void TBrivel::setBusy(bool busy)
     QPalette palette = panel1Gora_->palette();
     palette.setColor(QPalette::Window, busy ? BusyGrey : buttonFace());
     panel1Gora_->setPalette(palette);
+}
+
+void TBrivel::linkConnected()
+{
+    setFileItemsAvailable(!recordReplay_->replaying());
 }
 
 void TBrivel::setFileItemsAvailable(bool available)

@@ -29,6 +29,8 @@ class LeftColumn;
 class LiveModel;
 class MapLiveFeed;
 class OscilloscopePage;
+class RecordReplay;
+class ReplayPort;
 class SerialPort;
 class SettingsMenu;
 class SettingsModel;
@@ -47,6 +49,11 @@ struct WindowOptions {
     QString demoPortName;
     // The review shown before "Odczyt" writes a file; null: the window's own.
     SettingsReviewDialog* reviewDialog = nullptr;
+    // The recordings "Odtwórz…" plays: the window's port must route
+    // ReplayPort::PortName to it. None hides the item. Not owned.
+    ReplayPort* replayPort = nullptr;
+    // Where "Nagrywaj" writes; empty is the user's documents folder.
+    QString recordingFolder;
 };
 
 // The one window of the program: the menus, the tab control and the wiring
@@ -84,6 +91,8 @@ public:
     // The fuel commands (`paliwo_SwitchClick`, `Cyl_x_ledClick`).
     FuelEditor& fuelEditor() const { return *fuelEditor_; }
     SettingsMenu& settingsMenu() const { return *settingsMenu_; }
+    // "Nagrywaj", "Odtwórz…" and their status strip.
+    RecordReplay& recordReplay() const { return *recordReplay_; }
     // The map chart's right axis runs up to `maximum` kPa (126 or 252).
     void setMapAxisMaximum(int maximum);
     QString statusText() const;
@@ -127,7 +136,8 @@ private:
 
     // LinkListener: the "Plik" items follow the connection; the disconnect
     // stores the language after the port settings.
-    void linkConnected() override { setFileItemsAvailable(true); }
+    // A replay has no settings to read or write.
+    void linkConnected() override;
     void linkDisconnected() override { setFileItemsAvailable(false); }
     void portSettingsStored() override { storeLanguage(); }
     void saveRequested() override;
@@ -151,6 +161,10 @@ private:
     QAction* reset1_ = nullptr;
     QAction* polacz_ = nullptr;
     QAction* rozlacz1_ = nullptr;
+    QAction* nagrywaj1_ = nullptr;
+    QAction* odtworz1_ = nullptr;
+    // The item the port items are inserted before.
+    QAction* portsEnd_ = nullptr;
     QList<QAction*> languageItems_;
 
     QFrame* panel1Gora_ = nullptr;
@@ -165,6 +179,7 @@ private:
     // Last: the link goes first, while everything it tells still exists.
     std::unique_ptr<ControllerLink> link_;
     std::unique_ptr<WindowCommandSender> commandSender_;
+    std::unique_ptr<RecordReplay> recordReplay_;
     std::unique_ptr<FuelEditor> fuelEditor_;
     std::unique_ptr<SettingsMenu> settingsMenu_;
     std::unique_ptr<SettingsReviewDialog> ownReview_;

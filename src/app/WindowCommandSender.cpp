@@ -1,5 +1,6 @@
 #include "app/WindowCommandSender.h"
 
+#include "platform/Dialogs.h"
 #include "platform/ErrorHandler.h"
 
 namespace brivel {
@@ -8,17 +9,26 @@ void WindowCommandSender::queueCommand(int retries, const QByteArray& command,
                                        const QByteArray& firstFollowUp,
                                        const QByteArray& secondFollowUp)
 {
+    if (const QString reason = refusedBecause(); !reason.isEmpty()) {
+        dialogs_.showMessage(reason);
+        return;
+    }
     runHandler(dialogs_,
                [&] { link_.queueCommand(retries, command, firstFollowUp, secondFollowUp); });
 }
 
 void WindowCommandSender::enterBusyState()
 {
+    // The settings image that would end the busy state never comes.
+    if (!refusedBecause().isEmpty())
+        return;
     link_.enterBusyState();
 }
 
 void WindowCommandSender::setSlowPolling(bool slow)
 {
+    if (slow && !refusedBecause().isEmpty())
+        return;
     link_.setSlowPolling(slow);
 }
 

@@ -2,6 +2,10 @@
 
 #include "link/CommandSender.h"
 
+#include <QtCore/QString>
+
+#include <functional>
+
 namespace brivel {
 
 class Dialogs;
@@ -11,7 +15,14 @@ class Dialogs;
 // shown and the page's handler goes on.
 class WindowCommandSender final : public CommandSender {
 public:
+    // Why nothing may be sent just now (a replay plays), or an empty text.
+    using Refusal = std::function<QString()>;
+
     WindowCommandSender(CommandSender& link, Dialogs& dialogs) : link_(link), dialogs_(dialogs) {}
+
+    // While the refusal gives a reason, a command is not queued but the
+    // reason shown, and no transfer makes the window wait for its answer.
+    void setRefusal(Refusal refusal) { refusal_ = std::move(refusal); }
 
     void queueCommand(int retries, const QByteArray& command,
                       const QByteArray& firstFollowUp = QByteArray(),
@@ -21,8 +32,11 @@ public:
     void setSlowPolling(bool slow) override;
 
 private:
+    QString refusedBecause() const { return refusal_ ? refusal_() : QString(); }
+
     CommandSender& link_;
     Dialogs& dialogs_;
+    Refusal refusal_;
 };
 
 }  // namespace brivel

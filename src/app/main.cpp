@@ -1,6 +1,7 @@
 #include "app/TBrivel.h"
 #include "link/PortRouter.h"
 #include "link/QtSerialPort.h"
+#include "live/ReplayPort.h"
 #include "platform/PortGrabbers.h"
 #include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
@@ -20,11 +21,14 @@ int main(int argc, char* argv[])
     brivel::QtDialogs dialogs;
     brivel::QtSettingsStore settings;
     brivel::QtUrlOpener urls;
-    // The real ports, and the emulated controller under "Demo" for trying the
-    // program without a car.
+    // The real ports, the emulated controller under "Demo" for trying the
+    // program without a car, and the recordings played back as a controller.
     auto serial = std::make_unique<brivel::QtSerialPort>();
     brivel::QtSerialPort* serialPort = serial.get();
-    auto port = brivel::sim::makePortWithDemo(std::move(serial), clock);
+    auto replay = std::make_unique<brivel::ReplayPort>(clock);
+    brivel::ReplayPort* replayPort = replay.get();
+    brivel::PortRouter port(brivel::sim::makePortWithDemo(std::move(serial), clock),
+                            std::move(replay), brivel::ReplayPort::PortName);
 
     brivel::Platform platform;
     platform.clock = &clock;
@@ -34,7 +38,8 @@ int main(int argc, char* argv[])
 
     brivel::WindowOptions options;
     options.demoPortName = brivel::sim::DemoPortName;
-    brivel::TBrivel window(platform, *port, options);
+    options.replayPort = replayPort;
+    brivel::TBrivel window(platform, port, options);
     dialogs.setParent(&window);
     // A port held by another program: say which, in the language chosen last.
     serialPort->setOpenFailureAdvice([&window](brivel::PortOpenFailure failure) {

@@ -1,11 +1,10 @@
 #pragma once
 
 // Rows appended to the message table after its first 124, for the review of
-// a settings file, the map's undo and redo, the `kvs` tool and the advice on
-// a port held by another program. They follow the first 124 so that no
-// earlier row changes its number. Their working column holds the Polish
-// text; they are read in the chosen language when shown (captionTargets()
-// routes the two button captions like any other).
+// a settings file, the map's undo and redo, the `kvs` tool, the advice on
+// a port held by another program, and drive recording and replay. They follow the first 124 so that
+// no earlier row changes its number. Their working column holds the Polish text; they are read in
+// the chosen language when shown (captionTargets() routes the two button captions like any other).
 namespace brivel::msg {
 
 enum AddedRow : int {
@@ -36,6 +35,15 @@ enum AddedRow : int {
     NoFaultMemory,  // %1: the last image offset the file holds
     NoneOf,         // an empty list: no faults, no cylinders
     Firmware,
+    // Drive recording and replay.
+    RecordItem,  // "Plik → Nagrywaj"
+    ReplayItem,  // "Porty → Odtwórz…"
+    ReplayRefused,
+    RecordingCannotWrite,  // the folder or the file follows on the next line
+    NotARecording,         // the file follows
+    ReplayPlayHint,
+    ReplaySliderHint,
+    RecordingsFilter,  // the kind of file the replay's open dialog lists
     EndOfAdded,
 };
 

@@ -132,10 +132,14 @@ const std::vector<CaptionTarget>& captionTargets()
         {121, "Czas_wtrysku_GroupBox", P::GroupTitle, 0, S::Applied},
         {122, "Cisnienie_GroupBox", P::GroupTitle, 0, S::Applied},
         {123, "Help_Memo", P::MemoText, 0, S::DesignText},
-        // Added rows: only these two are captions of controls; the others
-        // are read when their dialog or message is shown.
+        // Added rows that are captions of controls; the others are read
+        // when their dialog or message is shown.
         {msg::MapUndo, "MapUndo", P::Text, 0, S::Applied},
         {msg::MapRedo, "MapRedo", P::Text, 0, S::Applied},
+        {msg::RecordItem, "Nagrywaj1", P::Text, 0, S::Applied},
+        {msg::ReplayItem, "Odtworz1", P::Text, 0, S::Applied},
+        {msg::ReplayPlayHint, "ReplayPlay", P::Hint, 0, S::Applied},
+        {msg::ReplaySliderHint, "ReplaySlider", P::Hint, 0, S::Applied},
     };
     return targets;
 }

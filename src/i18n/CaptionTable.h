@@ -44,7 +44,7 @@ struct CaptionTarget {
     const char* suffix = "";
 };
 
-// Every target of rows 21–123, in row order.
+// Every target of the caption rows, in row order.
 const std::vector<CaptionTarget>& captionTargets();
 
 // A caption row that no control of the window shows.

@@ -47,6 +47,9 @@ bool MessageTable::useLanguage(int column)
     for (int row = 0; row <= LastRuntimeRow; ++row) {
         setWorking(row, text(row, column));
     }
+    for (int row : AddedRuntimeRows) {
+        setWorking(row, text(row, column));
+    }
     return true;
 }
 

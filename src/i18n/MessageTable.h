@@ -15,18 +15,22 @@ namespace brivel {
 // messages (fault texts, prompts, adaptation and time-out messages); the language switch
 // copies the chosen language into their column 0. Rows 21-123 are the captions, items,
 // hints and chart titles of the window; rows from 124 on were added later (AddedMessages.h). The
-// table starts from built-in constants, with Polish texts in column 0; only column 0 of rows 0-20
-// may change afterwards.
+// table starts from built-in constants, with Polish texts in column 0; only column 0 of the
+// run-time messages (rows 0-20 and AddedRuntimeRows) may change afterwards.
 class MessageTable {
 public:
     // The 124 rows of the classic table, then the rows added after them.
     static constexpr int Rows = msg::EndOfAdded;
     static constexpr int Columns = 6;
-    // Rows 0..LastRuntimeRow are the run-time messages, the only ones whose column 0 may be
-    // rewritten.
+    // Rows 0..LastRuntimeRow are the first run-time messages; with AddedRuntimeRows they are
+    // the only ones whose column 0 may be rewritten.
     static constexpr int LastRuntimeRow = 20;
     // The help text of the "Help" page.
     static constexpr int HelpRow = 123;
+    // The run-time messages among the added rows; like rows 0-20, the language switch
+    // copies the chosen language into their column 0.
+    static constexpr std::array<int, 4> AddedRuntimeRows = {
+        msg::ReplayRefused, msg::RecordingCannotWrite, msg::NotARecording, msg::RecordingsFilter};
 
     enum Column { Working = 0, German = 1, English = 2, Polish = 3, Russian = 4, Czech = 5 };
 
@@ -38,14 +42,22 @@ public:
     // The working text (column 0) of a row: what the program shows for that message.
     QString message(int row) const;
 
-    // Replaces the working text (column 0) of a run-time message row (0-20). Any other row,
-    // and any row outside the table, is refused: the table stays unchanged and the call
-    // returns false.
+    // Replaces the working text (column 0) of a run-time message row (0-20 and the added
+    // run-time messages). Any other row, and any row outside the table, is refused: the
+    // table stays unchanged and the call returns false.
     bool setWorking(int row, const QString& text);
 
-    static bool isWritable(int row) { return row >= 0 && row <= LastRuntimeRow; }
+    static bool isWritable(int row)
+    {
+        if (row >= 0 && row <= LastRuntimeRow)
+            return true;
+        for (int added : AddedRuntimeRows)
+            if (row == added)
+                return true;
+        return false;
+    }
 
-    // Makes the run-time messages read in a language: copies rows 0-20 of a language
+    // Makes the run-time messages read in a language: copies their cells of a language
     // column (1-5) into the working column. Any other column is refused and changes
     // nothing. The captions' working texts never change.
     bool useLanguage(int column);

@@ -8,7 +8,8 @@ namespace brivel::messagedata {
 // Each row lists its texts in column order:
 //   working (initial Polish), German, English, Polish, Russian placeholder, Czech.
 // Rows 0-20 are run-time messages; for some of them the initial working text differs from
-// the Polish column. Rows 21-123 are captions: their working text is the Polish one.
+// the Polish column. Rows 21-123 are captions: their working text is the Polish one. Rows
+// from 124 on were added later, captions and run-time messages alike.
 // An empty string makes the target of a caption empty.
 constexpr Row initialRows[] = {
     // ---- Run-time messages: fault lists --------------------------------------------------
@@ -411,6 +412,37 @@ constexpr Row initialRows[] = {
     {149,  // Firmware
      {"Wersja oprogramowania", "Firmware-Version", "Firmware version", "Wersja oprogramowania",
       "Ru", "Verze firmwaru"}},
+    // ---- Added rows: drive recording and replay ------------------------------------------
+    // Captions of the "Plik" and "Porty" items.
+    {150, {"Nagrywaj", "Aufzeichnen", "Record", "Nagrywaj", "Ru", "Nahrávat"}},
+    {151, {"Odtwórz…", "Wiedergeben…", "Replay…", "Odtwórz…", "Ru", "Přehrát…"}},
+    // Run-time messages.
+    {152,
+     {"Odtwarzanie nagrania: polecenia nie są wysyłane do sterownika.",
+      "Wiedergabe einer Aufzeichnung: Befehle werden nicht an das Steuergerät gesendet.",
+      "Replaying a recording: commands are not sent to the controller.",
+      "Odtwarzanie nagrania: polecenia nie są wysyłane do sterownika.", "Ru",
+      "Přehrávání záznamu: příkazy se do řídicí jednotky neodesílají."}},
+    // The folder or the file follows on the next line.
+    {153,
+     {"Nie można zapisać nagrania:", "Die Aufzeichnung kann nicht gespeichert werden:",
+      "The recording cannot be written:", "Nie można zapisać nagrania:", "Ru",
+      "Záznam nelze uložit:"}},
+    {154,
+     {"Plik nie zawiera nagrania jazdy:", "Die Datei enthält keine Fahrtaufzeichnung:",
+      "The file holds no drive recording:", "Plik nie zawiera nagrania jazdy:", "Ru",
+      "Soubor neobsahuje záznam jízdy:"}},
+    // Hints of the replay bar.
+    {155,
+     {"Odtwarzaj / pauza", "Wiedergabe / Pause", "Play / pause", "Odtwarzaj / pauza", "Ru",
+      "Přehrát / pozastavit"}},
+    {156,
+     {"Przejdź do miejsca nagrania", "Zu einer Stelle der Aufzeichnung springen",
+      "Jump within the recording", "Przejdź do miejsca nagrania", "Ru", "Přejít na místo záznamu"}},
+    // The kind of file the replay's open dialog lists (a run-time message).
+    {157,
+     {"Nagrania jazdy", "Fahrtaufzeichnungen", "Drive recordings", "Nagrania jazdy", "Ru",
+      "Záznamy jízdy"}},
 };
 
 // Compile-time checks of the shape of the data: one entry per row, in order, with every

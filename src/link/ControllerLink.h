@@ -105,6 +105,9 @@ public:
     // The first accepted handshake of the run has shown the firmware version;
     // later handshakes skip the check.
     bool versionShown() const { return versionShown_; }
+    // The next accepted handshake checks and shows the firmware version as
+    // the run's first does: a replay's handshake stands in for no controller.
+    void forgetVersion() { versionShown_ = false; }
     const Timer& countTimer() const { return *Timer_Count; }
     const Timer& replyTimer() const { return *Timer_Czekaj_na_odczyt; }
 

@@ -29,10 +29,13 @@ TEST(CaptionTable, EveryCaptionRowHasATargetOrAReasonWhyNothingShowsIt)
     }
     for (int row = MessageTable::LastRuntimeRow + 1; row < msg::FirstAdded; ++row)
         EXPECT_TRUE(routed.count(row) || shownNowhere.count(row)) << row;
-    // Of the added rows only the map's two buttons are captions; the rest are
+    // Of the added rows only these are captions of controls; the rest are
     // read when their dialog or message is shown.
+    const std::set<int> addedCaptions = {msg::MapUndo,        msg::MapRedo,
+                                         msg::RecordItem,     msg::ReplayItem,
+                                         msg::ReplayPlayHint, msg::ReplaySliderHint};
     for (int row = msg::FirstAdded; row < MessageTable::Rows; ++row)
-        EXPECT_EQ(routed.count(row), row == msg::MapUndo || row == msg::MapRedo ? 1u : 0u) << row;
+        EXPECT_EQ(routed.count(row), addedCaptions.count(row)) << row;
 }
 
 // The captions of the left column and the "Diagnostyka" page follow the map

@@ -45,6 +45,7 @@ TEST_F(MessageTableTest, Dimensions_Are124RowsAndTheAddedOnesBy6Columns)
 {
     EXPECT_EQ(msg::FirstAdded, 124);
     EXPECT_EQ(MessageTable::Rows, msg::EndOfAdded);
+    EXPECT_EQ(MessageTable::HelpRow, 123);
     EXPECT_EQ(MessageTable::Columns, 6);
     EXPECT_EQ(MessageTable::Working, 0);
     EXPECT_EQ(MessageTable::German, 1);
@@ -319,7 +320,8 @@ TEST_P(WritableRowTest, SetWorking_ChangesOnlyColumn0OfThatRow)
     EXPECT_NE(MessageTable().message(row), english) << "a new table starts from its constants";
 }
 
-INSTANTIATE_TEST_SUITE_P(MessageTable, WritableRowTest, ::testing::Values(0, 11, 20));
+INSTANTIATE_TEST_SUITE_P(MessageTable, WritableRowTest,
+                         ::testing::Values(0, 11, 20, msg::ReplayRefused, msg::RecordingsFilter));
 
 class RefusedRowTest : public ::testing::TestWithParam<int> {};
 
@@ -336,7 +338,8 @@ TEST_P(RefusedRowTest, SetWorking_IsRefusedAndLeavesTheTableAlone)
 }
 
 INSTANTIATE_TEST_SUITE_P(MessageTable, RefusedRowTest,
-                         ::testing::Values(21, 34, 69, 122, MessageTable::HelpRow, -1, 124));
+                         ::testing::Values(21, 34, 69, 122, MessageTable::HelpRow, -1, 124,
+                                           msg::ReplayPlayHint, MessageTable::Rows));
 
 class LanguageCopyTest : public ::testing::TestWithParam<int> {};
 

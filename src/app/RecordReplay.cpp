@@ -1,0 +1,244 @@
+#include "app/RecordReplay.h"
+
+#include "app/ReplayBar.h"
+#include "app/TBrivel.h"
+#include "app/BottomBar.h"
+#include "link/ControllerLink.h"
+#include "link/SerialPort.h"
+#include "live/DriveRecordFormat.h"
+#include "live/DriveRecording.h"
+#include "live/ReplayPort.h"
+#include "platform/Dialogs.h"
+#include "platform/ErrorHandler.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFileInfo>
+#include <QtCore/QStandardPaths>
+#include <QtGui/QAction>
+#include <QtGui/QFontMetrics>
+#include <QtWidgets/QHBoxLayout>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QStatusBar>
+
+namespace brivel {
+
+RecordReplay::RecordReplay(TBrivel& window, Clock& clock, Dialogs& dialogs, ReplayPort* replayPort,
+                           QString folder, QAction* recordItem, QAction* replayItem)
+    : window_(window),
+      dialogs_(dialogs),
+      replayPort_(replayPort),
+      folder_(std::move(folder)),
+      recordItem_(recordItem),
+      replayItem_(replayItem),
+      recorder_(clock)
+{
+    strip_ = window.statusBar();
+    strip_->setObjectName(QStringLiteral("StatusStrip"));
+    strip_->setSizeGripEnabled(false);
+    replayBar_ = new ReplayBar(strip_);
+    strip_->addWidget(replayBar_, 1);
+    recordingMark_ = new QWidget(strip_);
+    recordingMark_->setObjectName(QStringLiteral("RecordingMark"));
+    auto* markLayout = new QHBoxLayout(recordingMark_);
+    markLayout->setContentsMargins(4, 0, 4, 0);
+    auto* rec = new QLabel(QStringLiteral("\u25CF REC"), recordingMark_);
+    QFont bold = rec->font();
+    bold.setBold(true);
+    rec->setFont(bold);
+    QPalette red = rec->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    rec->setPalette(red);
+    markLayout->addWidget(rec);
+    recordingTime_ = new QLabel(recordingMark_);
+    recordingTime_->setObjectName(QStringLiteral("RecordingTime"));
+    recordingTime_->setFont(bold);
+    recordingTime_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A fixed size: the time ticking on never lays the strip out again.
+    const QFontMetrics metrics(bold);
+    recordingTime_->setFixedSize(metrics.horizontalAdvance(QStringLiteral("00:00:00")),
+                                 metrics.height());
+    markLayout->addWidget(recordingTime_);
+    strip_->addPermanentWidget(recordingMark_);
+    replayBar_->hide();
+    recordingMark_->hide();
+    strip_->hide();
+
+    recordItem_->setCheckable(true);
+    recordItem_->setEnabled(false);
+    connect(recordItem_, &QAction::triggered, this, &RecordReplay::Nagrywaj1Click);
+    connect(replayItem_, &QAction::triggered, this, &RecordReplay::Odtworz1Click);
+    recorder_.setChangeHandler([this] { showRecording(); });
+
+    if (replayPort_) {
+        replayPort_->setChangeHandler([this] { showReplay(); });
+        connect(replayBar_, &ReplayBar::playPauseClicked, this,
+                [this] { replayPort_->setPlaying(!replayPort_->isPlaying()); });
+        connect(replayBar_, &ReplayBar::speedChosen, this,
+                [this](int factor) { replayPort_->setSpeed(factor); });
+        connect(replayBar_, &ReplayBar::seekRequested, this,
+                [this](qint64 ms) { replayPort_->seek(ms); });
+    }
+}
+
+RecordReplay::~RecordReplay()
+{
+    recorder_.setChangeHandler(nullptr);
+    if (replayPort_)
+        replayPort_->setChangeHandler(nullptr);
+}
+
+QString RecordReplay::message(int row) const
+{
+    return window_.messageTable().message(row);
+}
+
+QString RecordReplay::refusal() const
+{
+    return replaying_ ? message(RefusedRow) : QString();
+}
+
+void RecordReplay::Nagrywaj1Click(bool checked)
+{
+    if (!checked) {
+        recorder_.stop();
+        return;
+    }
+    const QString folder = folder_.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : folder_;
+    failureShown_ = false;
+    if (!recorder_.start(folder, window_.parameterBlock())) {
+        recordItem_->setChecked(false);
+        dialogs_.showMessage(message(CannotWriteRow) + QLatin1Char('\n') +
+                             QDir::toNativeSeparators(folder));
+    }
+}
+
+void RecordReplay::Odtworz1Click()
+{
+    if (!replayPort_)
+        return;
+    const QString path =
+        dialogs_.openFileName(message(RecordingsFilterRow) + QStringLiteral(" (*.csv)"));
+    if (path.isEmpty())
+        return;
+    startReplay(path);
+}
+
+void RecordReplay::startReplay(const QString& path)
+{
+    std::optional<DriveRecording> recording = DriveRecording::load(path);
+    if (!recording || recording->isEmpty()) {
+        dialogs_.showMessage(message(NotARecordingRow) + QLatin1Char('\n') +
+                             QDir::toNativeSeparators(path));
+        return;
+    }
+    ControllerLink& link = window_.link();
+    // Whatever plays now, a controller or another recording, ends first,
+    // a recording in progress with it.
+    if (link.linkState() != LinkState::Disconnected)
+        link.rozlacz1Click();
+    SerialPort& port = window_.comPort1();
+    portBeforeReplay_ = port.portName();
+    statusBeforeReplay_ = window_.statusText();
+    versionShownBeforeReplay_ = link.versionShown();
+    replayPort_->load(std::move(*recording), QFileInfo(path).fileName());
+    replaying_ = true;
+    runHandler(dialogs_, [&port] {
+        port.close();
+        port.setPortName(ReplayPort::PortName);
+    });
+    showReplay();
+    link.polaczClick(ControllerLink::Sender::User);
+}
+
+void RecordReplay::endReplay(bool restorePort)
+{
+    replaying_ = false;
+    SerialPort& port = window_.comPort1();
+    // The port is closed by now: the next connect, and the port settings
+    // stored by the disconnect, are the fitter's own port again.
+    if (restorePort && port.portName() == ReplayPort::PortName)
+        port.setPortName(portBeforeReplay_);
+    window_.bottomBar().setStatusText(statusBeforeReplay_);
+    if (!versionShownBeforeReplay_)
+        window_.link().forgetVersion();
+    showReplay();
+}
+
+void RecordReplay::linkConnecting()
+{
+    // Another port was chosen while the replay played.
+    if (replaying_ && window_.comPort1().portName() != ReplayPort::PortName)
+        endReplay(false);
+}
+
+void RecordReplay::linkConnected()
+{
+    recordItem_->setEnabled(!replaying_);
+    if (replaying_)
+        window_.bottomBar().setStatusText(QStringLiteral("REPLAY ") + replayPort_->recordingName());
+}
+
+void RecordReplay::liveReplyReceived(const QByteArray& reply)
+{
+    recorder_.liveReplyReceived(reply);
+}
+
+void RecordReplay::linkDisconnected()
+{
+    recordItem_->setEnabled(false);
+    recorder_.linkDisconnected();
+    if (replaying_)
+        endReplay(true);
+}
+
+void RecordReplay::showRecording()
+{
+    const bool on = recorder_.isRecording();
+    recordItem_->setChecked(on);
+    if (on)
+        recordingTime_->setText(record::clockText(recorder_.elapsedMs()));
+    recordingMark_->setVisible(on);
+    showStrip();
+    if (!on && recorder_.writeFailed() && !failureShown_) {
+        failureShown_ = true;
+        // Told from inside the disconnect or the flush tick: the box waits
+        // until they are done.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                dialogs_.showMessage(message(CannotWriteRow) + QLatin1Char('\n') +
+                                     QDir::toNativeSeparators(recorder_.filePath()));
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void RecordReplay::showReplay()
+{
+    if (replaying_ && replayPort_) {
+        const DriveRecording& recording = replayPort_->recording();
+        replayBar_->render(ReplayView{replayPort_->recordingName(), replayPort_->isPlaying(),
+                                      replayPort_->speed(), replayPort_->positionMs(),
+                                      recording.startMs(), recording.endMs()});
+    }
+    replayBar_->setVisible(replaying_);
+    showStrip();
+}
+
+void RecordReplay::showStrip()
+{
+    const bool shown = replayBar_->isVisibleTo(strip_) || recordingMark_->isVisibleTo(strip_);
+    if (shown == strip_->isVisibleTo(&window_))
+        return;
+    strip_->setVisible(shown);
+    // The window's controls have fixed places: the strip adds to its height
+    // rather than covering the bottom bar.
+    const int change = shown ? strip_->sizeHint().height() : -addedHeight_;
+    addedHeight_ = shown ? change : 0;
+    if (!window_.isMaximized() && !window_.isFullScreen())
+        window_.resize(window_.width(), window_.height() + change);
+}
+
+}  // namespace brivel

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "i18n/AddedMessages.h"
+#include "link/LinkListener.h"
+#include "live/DriveRecorder.h"
+
+#include <QtCore/QObject>
+#include <QtCore/QString>
+
+class QAction;
+class QLabel;
+class QStatusBar;
+class QWidget;
+
+namespace brivel {
+
+class Clock;
+class Dialogs;
+class ReplayBar;
+class ReplayPort;
+class TBrivel;
+
+// Drive recording and replay in the window. "Nagrywaj" records the live
+// frames of a connected controller (the REC mark and the elapsed time show
+// while it runs); "Odtwórz…" plays a recording through the replay port as
+// the controller, with the replay bar to pause, speed up and jump. Both
+// live in a strip below the bottom bar, shown only while one of them is on.
+// While a replay plays, the status text says so, nothing may be sent to a
+// controller and the port chosen before is kept for the next connect.
+class RecordReplay final : public QObject, public LinkListener {
+    Q_OBJECT
+public:
+    // Message rows.
+    static constexpr int RefusedRow = msg::ReplayRefused;
+    static constexpr int CannotWriteRow = msg::RecordingCannotWrite;
+    static constexpr int NotARecordingRow = msg::NotARecording;
+    static constexpr int RecordingsFilterRow = msg::RecordingsFilter;
+
+    // `replayPort` may be null: there is no replay then. An empty `folder`
+    // records into the user's documents folder.
+    RecordReplay(TBrivel& window, Clock& clock, Dialogs& dialogs, ReplayPort* replayPort,
+                 QString folder, QAction* recordItem, QAction* replayItem);
+    ~RecordReplay() override;
+
+    // Handlers of "Nagrywaj" (checked: start) and "Odtwórz…".
+    void Nagrywaj1Click(bool checked);
+    void Odtworz1Click();
+
+    bool replaying() const { return replaying_; }
+    // Why a command may not be sent now, or an empty text.
+    QString refusal() const;
+
+    DriveRecorder& recorder() { return recorder_; }
+    ReplayBar* replayBar() const { return replayBar_; }
+    // The REC mark and its elapsed time.
+    QWidget* recordingMark() const { return recordingMark_; }
+    QLabel* recordingTime() const { return recordingTime_; }
+
+    // LinkListener
+    void linkConnecting() override;
+    void linkConnected() override;
+    void liveReplyReceived(const QByteArray& reply) override;
+    void linkDisconnected() override;
+
+private:
+    void startReplay(const QString& path);
+    void endReplay(bool restorePort);
+    void showRecording();
+    void showReplay();
+    void showStrip();
+    QString message(int row) const;
+
+    TBrivel& window_;
+    Dialogs& dialogs_;
+    ReplayPort* replayPort_;
+    QString folder_;
+    QAction* recordItem_;
+    QAction* replayItem_;
+    DriveRecorder recorder_;
+
+    QStatusBar* strip_ = nullptr;
+    ReplayBar* replayBar_ = nullptr;
+    QWidget* recordingMark_ = nullptr;
+    QLabel* recordingTime_ = nullptr;
+    int addedHeight_ = 0;
+    bool failureShown_ = false;
+
+    bool replaying_ = false;
+    QString portBeforeReplay_;
+    QString statusBeforeReplay_;
+    bool versionShownBeforeReplay_ = false;
+};
+
+}  // namespace brivel

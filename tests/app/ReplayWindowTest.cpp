@@ -1,0 +1,421 @@
+#include "QtPrinters.h"
+#include "ReplyFrames.h"
+#include "TestOutput.h"
+#include "WindowFixture.h"
+#include "app/BottomBar.h"
+#include "app/RecordReplay.h"
+#include "app/ReplayBar.h"
+#include "app/WindowCaptions.h"
+#include "app/WindowPages.h"
+#include "link/ControllerLink.h"
+#include "link/PortRouter.h"
+#include "live/DriveRecordFormat.h"
+#include "live/DriveRecording.h"
+#include "live/LiveModel.h"
+#include "live/LiveObserver.h"
+#include "live/ReplayPort.h"
+#include "settings/FuelEditor.h"
+#include "settings/SettingsMenu.h"
+#include "sim/DemoPort.h"
+#include "sim/DriveProfile.h"
+#include "sim/EmulatorPort.h"
+#include "link/Frames.h"
+#include "widgets/TAbDBColBitBtn.h"
+#include "widgets/TAbToggleSwitch.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QTemporaryDir>
+#include <QtGui/QAction>
+#include <QtTest/QTest>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QSlider>
+#include <QtWidgets/QStatusBar>
+#include <QtWidgets/QToolButton>
+
+using namespace brivel;
+
+namespace {
+
+// The readings the live indicators show, as one comparable text.
+QString describe(const LiveSnapshot& s)
+{
+    QStringList parts;
+    for (float value : {s.rpm, s.manifoldPressure, s.gasPressure, s.gasTime, s.gasTemp,
+                        s.reducerTemp, s.lambda1, s.lambda2, s.battery})
+        parts << QString::number(value);
+    for (float petrol : s.petrolTimes)
+        parts << QString::number(petrol);
+    for (bool lit : s.levelLit)
+        parts << QString::number(lit);
+    parts << QString::number(s.active) << QString::number(s.gasSelected) << s.tankVoltageText
+          << s.faultText << QString::number(s.sampleIndex) << QString::number(s.mapSelector);
+    return parts.join(QLatin1Char('|'));
+}
+
+// Where two sequences of readings first part, within their first `count`;
+// -1 when they agree that far.
+qsizetype firstDifference(const QStringList& a, const QStringList& b, qsizetype count)
+{
+    for (qsizetype i = 0; i < count; ++i)
+        if (i >= a.size() || i >= b.size() || a[i] != b[i])
+            return i;
+    return -1;
+}
+
+struct ReadingLog : LiveObserver {
+    void liveChanged(const LiveSnapshot& s, LiveChanges changes) override
+    {
+        if (on && (changes & FrameDecoded))
+            readings << describe(s);
+    }
+    bool on = false;
+    QStringList readings;
+};
+
+// The window with the real ports (a test port), the emulated controller
+// under "Demo" and recordings played under "REPLAY", all on virtual time.
+class ReplayWindowTest : public test::WindowFixture {
+protected:
+    ReplayWindowTest()
+    {
+        clock.setLocalDateTime(QDateTime(QDate(2024, 5, 7), QTime(14, 3, 22)));
+        auto device = std::make_unique<test::TestSerialPort>();
+        device->presentPorts = {"ttyS0"};
+        serial = device.get();
+        auto demo = std::make_unique<sim::EmulatorPort>(clock);
+        emulator = &demo->emulator();
+        emulator->engine().setProfile(sim::DriveProfile::demo());
+        auto replay = std::make_unique<ReplayPort>(clock);
+        replayPort = replay.get();
+        router = std::make_unique<PortRouter>(
+            std::make_unique<PortRouter>(std::move(device), std::move(demo), sim::DemoPortName),
+            std::move(replay), ReplayPort::PortName);
+        WindowOptions options;
+        options.demoPortName = sim::DemoPortName;
+        options.replayPort = replayPort;
+        options.recordingFolder = folder.path();
+        open(*router, options);
+        window->liveModel().addObserver(log);
+    }
+
+    void connectDemo()
+    {
+        control<QAction>("Demo")->trigger();
+        clock.advance(3000);
+        ASSERT_TRUE(window->link().linkState() == LinkState::Count);
+    }
+
+    // Records `ms` of the demo drive; the file's path.
+    QString recordDemo(qint64 ms)
+    {
+        connectDemo();
+        control<QAction>("Nagrywaj1")->trigger();
+        EXPECT_TRUE(window->recordReplay().recorder().isRecording());
+        log.on = true;
+        clock.advance(ms);
+        control<QAction>("Nagrywaj1")->trigger();
+        log.on = false;
+        control<QAction>("rozlacz1")->trigger();
+        return window->recordReplay().recorder().filePath();
+    }
+
+    void replay(const QString& path)
+    {
+        dialogs.openAnswers.push_back(path);
+        control<QAction>("Odtworz1")->trigger();
+        clock.advance(1600);  // the handshake is applied; polling starts
+    }
+
+    ReplayBar* bar() const { return window->recordReplay().replayBar(); }
+
+    QTemporaryDir folder;
+    test::TestSerialPort* serial = nullptr;
+    sim::ControllerEmulator* emulator = nullptr;
+    ReplayPort* replayPort = nullptr;
+    std::unique_ptr<PortRouter> router;
+    ReadingLog log;
+};
+
+}  // namespace
+
+TEST_F(ReplayWindowTest, TenMinutesOfTheDemoDriveReplayAsTheSameReadings)
+{
+    const QString path = recordDemo(10 * 60 * 1000);
+    const QStringList recorded = log.readings;
+    // One exchange is 240 ms of pause and about 96 ms on the line.
+    ASSERT_GE(recorded.size(), 600'000 / 340);
+    EXPECT_EQ(QFileInfo(path).fileName(), QStringLiteral("brivel_2024-05-07_14-03-25.csv"));
+    const auto file = DriveRecording::load(path);
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(file->frameCount(), recorded.size());
+    EXPECT_EQ(file->settingsImage(), window->parameterBlock());
+
+    const int written = static_cast<int>(serial->writes.size());
+    const int received = static_cast<int>(emulator->receivedFrames().size());
+    log.readings.clear();
+    log.on = true;
+    replay(path);
+    EXPECT_EQ(window->statusText(), QStringLiteral("REPLAY ") + QFileInfo(path).fileName());
+    EXPECT_EQ(control<TAbDBColBitBtn>("Polacz_switch")->textOn(), QStringLiteral("REPLAY - ON"));
+    EXPECT_TRUE(bar()->isVisibleTo(window.get()));
+    EXPECT_FALSE(control<QAction>("Nagrywaj1")->isEnabled()) << "a replay is not recorded";
+    clock.advance(10 * 60 * 1000 + 1000);
+
+    ASSERT_GE(log.readings.size(), recorded.size());
+    EXPECT_EQ(firstDifference(log.readings, recorded, recorded.size()), -1);
+    // The drive is over: its last readings stay.
+    for (qsizetype i = recorded.size(); i < log.readings.size(); ++i)
+        EXPECT_EQ(log.readings[i], recorded.last()) << i;
+    EXPECT_EQ(serial->writes.size(), written) << "no byte to a serial port during the replay";
+    EXPECT_EQ(emulator->receivedFrames().size(), received);
+    EXPECT_EQ(replayPort->refusedCommands(), 0);
+    EXPECT_TRUE(dialogs.messages().isEmpty())
+        << dialogs.messages().join(QLatin1Char('|')).toStdString();
+    control<QAction>("rozlacz1")->trigger();
+
+    // A copy cut off in the middle of a row, as a crash leaves it, plays up
+    // to the cut.
+    QFile whole(path);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    QByteArray text = whole.readAll();
+    const qsizetype cut = text.indexOf("\r\n", text.size() / 2) + 40;
+    const QString cutPath = folder.filePath(QStringLiteral("cut.csv"));
+    QFile cutFile(cutPath);
+    ASSERT_TRUE(cutFile.open(QIODevice::WriteOnly));
+    cutFile.write(text.left(cut));
+    cutFile.close();
+    const int rowsBeforeCut = static_cast<int>(text.left(cut).count("\r\n")) - 2;
+
+    log.readings.clear();
+    replay(cutPath);
+    clock.advance(6 * 60 * 1000);
+    ASSERT_GE(log.readings.size(), rowsBeforeCut);
+    EXPECT_EQ(firstDifference(log.readings, recorded, rowsBeforeCut), -1);
+    EXPECT_EQ(log.readings.last(), recorded[rowsBeforeCut - 1]);
+    EXPECT_TRUE(dialogs.messages().isEmpty())
+        << dialogs.messages().join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(ReplayWindowTest, TheBarPausesJumpsAndSpeedsUp)
+{
+    const QString path = recordDemo(3 * 60 * 1000);
+    const QStringList recorded = log.readings;
+    const auto file = DriveRecording::load(path);
+    ASSERT_TRUE(file.has_value());
+    replay(path);
+    clock.advance(5000);
+
+    // Pause: the readings hold still however long the fitter looks.
+    QTest::mouseClick(bar()->playButton(), Qt::LeftButton);
+    EXPECT_FALSE(replayPort->isPlaying());
+    const qint64 held = replayPort->positionMs();
+    clock.advance(600);  // the frame on its way is shown
+    const QString shown = describe(window->liveModel().snapshot());
+    EXPECT_EQ(shown, recorded[file->indexAt(held)]);
+    clock.advance(20'000);
+    EXPECT_EQ(replayPort->positionMs(), held);
+    EXPECT_EQ(describe(window->liveModel().snapshot()), shown);
+    EXPECT_EQ(window->link().linkState(), LinkState::Count) << "still connected";
+
+    // A jump with the slider shows the readings recorded there.
+    QSlider* slider = bar()->slider();
+    slider->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    const qint64 target = slider->sliderPosition();
+    EXPECT_GT(target, held);
+    clock.advance(600);
+    const int there = file->indexAt(target);
+    EXPECT_EQ(describe(window->liveModel().snapshot()), recorded[there]);
+    EXPECT_EQ(bar()->timeText(), record::clockText(file->timeMs(there) - file->startMs()) +
+                                     QStringLiteral(" / ") +
+                                     record::clockText(file->endMs() - file->startMs()));
+
+    // 16×: ten seconds move the drive on by about 160.
+    QTest::mouseClick(bar()->playButton(), Qt::LeftButton);
+    QTest::mouseClick(bar()->speedButton(2), Qt::LeftButton);
+    EXPECT_EQ(replayPort->speed(), 16);
+    EXPECT_TRUE(bar()->speedButton(2)->isChecked());
+    const qint64 from = replayPort->positionMs();
+    clock.advance(10'000);
+    EXPECT_NEAR(replayPort->positionMs() - from, 160'000, 5000);
+    EXPECT_EQ(slider->value(), replayPort->positionMs());
+}
+
+TEST_F(ReplayWindowTest, SettingsCommandsAreRefusedWithAMessageAndNeverSent)
+{
+    const QString path = recordDemo(20'000);
+    replay(path);
+    const QString refused = window->messageTable().message(RecordReplay::RefusedRow);
+    EXPECT_EQ(refused, QStringLiteral("Odtwarzanie nagrania: polecenia nie są wysyłane do "
+                                      "sterownika."));
+    // A replay has no settings to read, write or reset.
+    for (const char* item : {"Odczyt1", "Zapis1", "Reset1"})
+        EXPECT_FALSE(control<QAction>(item)->isVisible()) << item;
+
+    QTest::mouseClick(window->bottomBar().fuelSwitch(), Qt::LeftButton);
+    EXPECT_EQ(dialogs.messages(), QStringList{refused});
+    // A settings read that was refused leaves the window usable.
+    dialogs.clear();
+    dialogs.saveAnswers.push_back(folder.filePath(QStringLiteral("settings.kvs")));
+    window->settingsMenu().Zapis1Click(SettingsMenu::Sender::Menu);
+    EXPECT_EQ(dialogs.messages(), QStringList{refused});
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_FALSE(window->link().isBusy());
+    clock.advance(5000);
+    EXPECT_FALSE(window->link().commandPending());
+    EXPECT_EQ(replayPort->refusedCommands(), 0) << "nothing even reached the replay";
+    EXPECT_EQ(window->link().linkState(), LinkState::Count);
+
+    // Once the replay is over, commands go to the controller again.
+    control<QAction>("rozlacz1")->trigger();
+    connectDemo();
+    dialogs.clear();
+    const int before = static_cast<int>(emulator->receivedFrames().size());
+    QTest::mouseClick(window->bottomBar().fuelSwitch(), Qt::LeftButton);
+    clock.advance(1000);
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_GT(emulator->receivedFrames().size(), before);
+}
+
+TEST_F(ReplayWindowTest, EndingTheReplayGivesTheWindowBackAsItWas)
+{
+    const int height = window->height();
+    EXPECT_FALSE(window->statusBar()->isVisibleTo(window.get()));
+    const QString path = recordDemo(5000);
+    const QString version = window->statusText();
+    EXPECT_EQ(version, QStringLiteral(" BRIVEL ver. 3.07.07"));
+
+    replay(path);
+    EXPECT_TRUE(window->statusBar()->isVisibleTo(window.get()));
+    EXPECT_GT(window->height(), height) << "the strip adds to the window, covering nothing";
+    control<QAction>("rozlacz1")->trigger();
+
+    EXPECT_FALSE(window->recordReplay().replaying());
+    EXPECT_FALSE(window->statusBar()->isVisibleTo(window.get()));
+    EXPECT_EQ(window->height(), height);
+    EXPECT_EQ(window->statusText(), version);
+    EXPECT_EQ(window->comPort1().portName(), sim::DemoPortName);
+    EXPECT_EQ(store.readString(QStringLiteral("ComPort1/Port")), sim::DemoPortName)
+        << "the replay is never stored as the port";
+    EXPECT_TRUE(dialogs.messages().isEmpty())
+        << dialogs.messages().join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(ReplayWindowTest, AReplayFirstLeavesTheControllersVersionCheckToTheController)
+{
+    QByteArray text = record::headerLine();
+    for (int k = 0; k < 10; ++k)
+        text += record::frameLine(240 + 330 * k, test::liveFrame({{21, k}}));
+    const QString path = folder.filePath(QStringLiteral("made.csv"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+
+    replay(path);
+    EXPECT_TRUE(window->link().versionShown());
+    control<QAction>("rozlacz1")->trigger();
+    EXPECT_FALSE(window->link().versionShown());
+    EXPECT_EQ(window->statusText(), InitialStatusText);
+    connectDemo();
+    EXPECT_EQ(window->statusText(), QStringLiteral(" BRIVEL ver. 3.07.07"));
+}
+
+TEST_F(ReplayWindowTest, AFileThatIsNoRecordingIsRefusedAndNothingChanges)
+{
+    const QString path = folder.filePath(QStringLiteral("notes.csv"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("a,b,c\r\n1,2,3\r\n");
+    file.close();
+    connectDemo();
+
+    replay(path);
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().startsWith(
+        window->messageTable().message(RecordReplay::NotARecordingRow)));
+    EXPECT_FALSE(window->recordReplay().replaying());
+    EXPECT_EQ(window->comPort1().portName(), sim::DemoPortName);
+    EXPECT_EQ(window->link().linkState(), LinkState::Count) << "the controller stays connected";
+}
+
+TEST_F(ReplayWindowTest, RecordingShowsItsMarkAndEndsWithTheConnection)
+{
+    EXPECT_FALSE(control<QAction>("Nagrywaj1")->isEnabled()) << "nothing to record yet";
+    connectDemo();
+    QAction* record = control<QAction>("Nagrywaj1");
+    EXPECT_TRUE(record->isEnabled());
+    record->trigger();
+    EXPECT_TRUE(record->isChecked());
+    QWidget* mark = window->recordReplay().recordingMark();
+    EXPECT_TRUE(mark->isVisibleTo(window.get()));
+    EXPECT_TRUE(mark->findChild<QLabel*>()->text().endsWith(QStringLiteral("REC")));
+    clock.advance(65'000);
+    EXPECT_EQ(window->recordReplay().recordingTime()->text(), QStringLiteral("1:05"));
+
+    const QString path = window->recordReplay().recorder().filePath();
+    clock.advance(500);
+    const qint64 sizeWhileRecording = QFileInfo(path).size();
+    EXPECT_GT(sizeWhileRecording, 0) << "flushed while recording";
+    window->close();
+    EXPECT_FALSE(window->recordReplay().recorder().isRecording());
+    EXPECT_FALSE(record->isChecked());
+    EXPECT_FALSE(mark->isVisibleTo(window.get()));
+    const auto file = DriveRecording::load(path);
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(file->frameCount(), window->recordReplay().recorder().framesRecorded());
+    EXPECT_GT(QFileInfo(path).size(), sizeWhileRecording);
+}
+
+TEST_F(ReplayWindowTest, ARecordingThatCannotStartSaysWhereAndStaysOff)
+{
+    WindowOptions options;
+    options.replayPort = replayPort;
+    QFile blocker(folder.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    options.recordingFolder = blocker.fileName() + QStringLiteral("/drives");
+    options.demoPortName = sim::DemoPortName;
+    open(*router, options);
+    connectDemo();
+    control<QAction>("Nagrywaj1")->trigger();
+    EXPECT_FALSE(control<QAction>("Nagrywaj1")->isChecked());
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(dialogs.messages().first(),
+              window->messageTable().message(RecordReplay::CannotWriteRow) + QLatin1Char('\n') +
+                  QDir::toNativeSeparators(options.recordingFolder));
+}
+
+// The window during a replay and while recording, in Polish and in English,
+// for a person to look at.
+TEST_F(ReplayWindowTest, Screenshots)
+{
+    const QString out = test::testOutputDir(QStringLiteral("screens/replay"));
+    window->show();
+    const QString path = recordDemo(90'000);
+    for (int column : {int(MessageTable::Polish), int(MessageTable::English)}) {
+        const QString language =
+            column == MessageTable::Polish ? QStringLiteral("pl") : QStringLiteral("en");
+        applyCaptions(window.get(), window->messageTable(), column, CaptionScope::Every);
+
+        connectDemo();
+        control<QAction>("Nagrywaj1")->trigger();
+        clock.advance(83'000);
+        QApplication::processEvents();
+        EXPECT_TRUE(window->grab().save(out + QStringLiteral("/recording-%1.png").arg(language)));
+        control<QAction>("rozlacz1")->trigger();
+
+        replay(path);
+        clock.advance(40'000);
+        QApplication::processEvents();
+        EXPECT_TRUE(window->grab().save(out + QStringLiteral("/replay-%1.png").arg(language)));
+        // The map chart's cross-hair and learned curves follow the drive too.
+        window->pages().show(Page::Mapa);
+        clock.advance(2000);
+        QApplication::processEvents();
+        EXPECT_TRUE(window->grab().save(out + QStringLiteral("/replay-map-%1.png").arg(language)));
+        window->pages().show(Page::PanelPetrol);
+        control<QAction>("rozlacz1")->trigger();
+    }
+}
