@@ -12,17 +12,24 @@ namespace brivel {
 // Column 0 is the working column the rest of the program reads. Rows 0-20 are run-time
 // messages (fault texts, prompts, adaptation and time-out messages); the language switch
 // copies the chosen language into their column 0. Rows 21-123 are the captions, items,
-// hints and chart titles of the window. The table starts from built-in constants, with
-// Polish texts in column 0; only column 0 of rows 0-20 may change afterwards.
+// hints and chart titles of the window. Rows after them are run-time messages added later
+// (LateRuntimeRows), at the end so that no row number changes. The table starts from
+// built-in constants, with Polish texts in column 0; only column 0 of the run-time rows may
+// change afterwards.
 class MessageTable {
 public:
-    static constexpr int Rows = 124;
+    static constexpr int Rows = 126;
     static constexpr int Columns = 6;
-    // Rows 0..LastRuntimeRow are the run-time messages, the only ones whose column 0 may be
-    // rewritten.
+    // Rows 0..LastRuntimeRow are the first run-time messages.
     static constexpr int LastRuntimeRow = 20;
-    // The help text of the "Help" page.
+    // The help text of the "Help" page, the last caption row.
     static constexpr int HelpRow = 123;
+    // The port went away under the link (%1 the port, %2 the system's reason).
+    static constexpr int PortGoneRow = 124;
+    // The system refused the port a read or its use (%1 the port, %2 the reason).
+    static constexpr int PortErrorRow = 125;
+    // The run-time messages after the captions, in row order.
+    static constexpr int LateRuntimeRows[] = {PortGoneRow, PortErrorRow};
 
     enum Column { Working = 0, German = 1, English = 2, Polish = 3, Russian = 4, Czech = 5 };
 
@@ -34,12 +41,16 @@ public:
     // The working text (column 0) of a row: what the program shows for that message.
     QString message(int row) const;
 
-    // Replaces the working text (column 0) of a run-time message row (0-20). Any other row,
-    // and any row outside the table, is refused: the table stays unchanged and the call
-    // returns false.
+    // Replaces the working text (column 0) of a run-time message row. Any other row, and any
+    // row outside the table, is refused: the table stays unchanged and the call returns
+    // false.
     bool setWorking(int row, const QString& text);
 
-    static bool isWritable(int row) { return row >= 0 && row <= LastRuntimeRow; }
+    // The rows a language switch copies into the working column: 0-20 and the late ones.
+    static bool isRuntimeRow(int row);
+    // The rows a language switch applies to the window: 21-123.
+    static bool isCaptionRow(int row) { return row > LastRuntimeRow && row <= HelpRow; }
+    static bool isWritable(int row) { return isRuntimeRow(row); }
 
 private:
     static bool contains(int row, int column);

@@ -8,7 +8,8 @@ namespace brivel::messagedata {
 // Each row lists its texts in column order:
 //   working (initial Polish), German, English, Polish, Russian placeholder, Czech.
 // Rows 0-20 are run-time messages; for some of them the initial working text differs from
-// the Polish column. Rows 21-123 are captions: their working text is the Polish one.
+// the Polish column. Rows 21-123 are captions: their working text is the Polish one. Rows
+// added after the help text are run-time messages again, with their Polish working text.
 // An empty string makes the target of a caption empty.
 constexpr Row initialRows[] = {
     // ---- Run-time messages: fault lists --------------------------------------------------
@@ -298,6 +299,20 @@ constexpr Row initialRows[] = {
          "4. Výběr trysek - program pro volbu průměrů trysek vstřikovačů\n"
          "5. Soubory ke stažení: www.kvos.example",
      }},
+
+    // ---- Run-time messages added later: the port itself failed ---------------------------
+    // %1 is the port's name, %2 the system's reason.
+    {124,
+     {"Port %1 został odłączony (%2) - połączenie przerwane",
+      "Port %1 wurde getrennt (%2) - Verbindung unterbrochen",
+      "Port %1 was disconnected (%2) - connection lost",
+      "Port %1 został odłączony (%2) - połączenie przerwane", "Ru",
+      "Port %1 byl odpojen (%2) - spojení přerušeno"}},
+    {125,
+     {"Błąd portu %1 (%2) - połączenie przerwane",
+      "Fehler am Port %1 (%2) - Verbindung unterbrochen", "Port %1 failed (%2) - connection lost",
+      "Błąd portu %1 (%2) - połączenie przerwane", "Ru",
+      "Chyba portu %1 (%2) - spojení přerušeno"}},
 };
 
 // Compile-time checks of the shape of the data: one entry per row, in order, with every

@@ -4,14 +4,20 @@
 
 #include <QtCore/QObject>
 
-#include <memory>
+#include <QtSerialPort/QSerialPort>
 
-class QSerialPort;
+#include <memory>
 
 namespace brivel {
 
+class LineWriter;
+
 // The port on a real device through QSerialPort. Its readyRead arrives on the
-// window thread, which is where the receive event must run.
+// window thread, which is where the receive event must run. Writes go out on
+// a writer thread (LineWriter), piece by piece and drained to the line, so
+// the window never waits for 7200 bit/s. A device that fails (pulled, hung
+// up, refused) is closed at once and reported as a fault: a hung-up
+// descriptor left open would wake the event loop for ever.
 class QtSerialPort final : public QObject, public SerialPort {
     Q_OBJECT
 public:
@@ -24,6 +30,7 @@ public:
     QByteArray read(int count) override;
     int bytesWaiting() const override;
     void write(const QByteArray& bytes) override;
+    void pauseLine(int ms) override;
 
 protected:
     void openDevice() override;
@@ -31,7 +38,19 @@ protected:
     void applyLineSettings() override;
 
 private:
+    void deviceError(QSerialPort::SerialPortError error);
+    void writeFailed(int error, quint64 session);
+    // Closes the device of `session`, if it is still the open one, and
+    // reports the fault.
+    void fail(const PortFault& fault, quint64 session);
+    void startWriter();
+    void stopWriter();
+
     std::unique_ptr<QSerialPort> port_;
+    std::unique_ptr<LineWriter> writer_;
+    // Counts the openings, so that a fault of a device closed since is dropped.
+    quint64 session_ = 0;
+    bool failing_ = false;
 };
 
 }  // namespace brivel

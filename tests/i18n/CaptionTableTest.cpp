@@ -18,7 +18,7 @@ TEST(CaptionTable, EveryCaptionRowHasATargetOrIsShownNowhere)
         routed.insert(target.row);
         EXPECT_EQ(shownNowhere.count(target.row), 0u) << target.row;
     }
-    for (int row = MessageTable::LastRuntimeRow + 1; row < MessageTable::Rows; ++row)
+    for (int row = MessageTable::LastRuntimeRow + 1; row <= MessageTable::HelpRow; ++row)
         EXPECT_TRUE(routed.count(row) || shownNowhere.count(row)) << row;
 }
 

@@ -40,9 +40,10 @@ protected:
 
 // ---- Shape -------------------------------------------------------------------------------
 
-TEST_F(MessageTableTest, Dimensions_Are124RowsBy6Columns)
+TEST_F(MessageTableTest, Dimensions_Are126RowsBy6Columns)
 {
-    EXPECT_EQ(MessageTable::Rows, 124);
+    // The 124 rows of old, then the late run-time messages.
+    EXPECT_EQ(MessageTable::Rows, 126);
     EXPECT_EQ(MessageTable::Columns, 6);
     EXPECT_EQ(MessageTable::Working, 0);
     EXPECT_EQ(MessageTable::German, 1);
@@ -65,8 +66,8 @@ TEST_P(OutsideCellTest, Read_GivesEmptyText)
 }
 
 INSTANTIATE_TEST_SUITE_P(MessageTable, OutsideCellTest,
-                         ::testing::Values(Cell{-1, 0}, Cell{124, 0}, Cell{0, -1}, Cell{0, 6},
-                                           Cell{20, 6}, Cell{1000, 3}));
+                         ::testing::Values(Cell{-1, 0}, Cell{MessageTable::Rows, 0}, Cell{0, -1},
+                                           Cell{0, 6}, Cell{20, 6}, Cell{1000, 3}));
 
 TEST_F(MessageTableTest, EmptyCells_AreExactlyRow34Columns0To3Row69Columns1To3Row123Column4)
 {
@@ -317,7 +318,9 @@ TEST_P(WritableRowTest, SetWorking_ChangesOnlyColumn0OfThatRow)
     EXPECT_NE(MessageTable().message(row), english) << "a new table starts from its constants";
 }
 
-INSTANTIATE_TEST_SUITE_P(MessageTable, WritableRowTest, ::testing::Values(0, 11, 20));
+INSTANTIATE_TEST_SUITE_P(MessageTable, WritableRowTest,
+                         ::testing::Values(0, 11, 20, MessageTable::PortGoneRow,
+                                           MessageTable::PortErrorRow));
 
 class RefusedRowTest : public ::testing::TestWithParam<int> {};
 
@@ -334,19 +337,26 @@ TEST_P(RefusedRowTest, SetWorking_IsRefusedAndLeavesTheTableAlone)
 }
 
 INSTANTIATE_TEST_SUITE_P(MessageTable, RefusedRowTest,
-                         ::testing::Values(21, 34, 69, 122, MessageTable::HelpRow, -1, 124));
+                         ::testing::Values(21, 34, 69, 122, MessageTable::HelpRow, -1,
+                                           MessageTable::Rows));
 
 class LanguageCopyTest : public ::testing::TestWithParam<int> {};
 
-// What the language switch does: copy a language into the working column of rows 0-20.
+// What the language switch does: copy a language into the working column of every run-time
+// row, the late ones included.
 TEST_P(LanguageCopyTest, CopyingALanguage_MakesMessagesReadInThatLanguage)
 {
     MessageTable table;
     const int column = GetParam();
-    for (int row = 0; row <= MessageTable::LastRuntimeRow; ++row) {
-        ASSERT_TRUE(table.setWorking(row, table.text(row, column)));
+    std::vector<int> runtimeRows;
+    for (int row = 0; row < MessageTable::Rows; ++row) {
+        if (MessageTable::isRuntimeRow(row)) {
+            runtimeRows.push_back(row);
+            ASSERT_TRUE(table.setWorking(row, table.text(row, column)));
+        }
     }
-    for (int row = 0; row <= MessageTable::LastRuntimeRow; ++row) {
+    EXPECT_EQ(runtimeRows.size(), MessageTable::LastRuntimeRow + 1 + 2u);
+    for (int row : runtimeRows) {
         EXPECT_EQ(table.message(row), table.text(row, column)) << "row " << row;
     }
     // Captions keep their Polish working text.
@@ -361,4 +371,34 @@ TEST_F(MessageTableTest, EnglishAndCzechFaultLines_DifferInTheDash)
     EXPECT_EQ(QStringLiteral("1") + table.message(8), QStringLiteral("1 - Voltage error"));
     ASSERT_TRUE(table.setWorking(8, table.text(8, MessageTable::Czech)));
     EXPECT_EQ(table.message(8), QStringLiteral("Chyba napájení"));
+}
+
+// ---- Late run-time rows ------------------------------------------------------------------
+
+TEST_F(MessageTableTest, RowKinds_SplitTheTableIntoRuntimeAndCaptionRows)
+{
+    for (int row = -1; row <= MessageTable::Rows; ++row) {
+        const bool inside = row >= 0 && row < MessageTable::Rows;
+        EXPECT_NE(MessageTable::isRuntimeRow(row), MessageTable::isCaptionRow(row) || !inside)
+            << "row " << row;
+        EXPECT_EQ(MessageTable::isCaptionRow(row), row >= 21 && row <= MessageTable::HelpRow)
+            << "row " << row;
+    }
+}
+
+TEST_F(MessageTableTest, PortFaultRows_NameThePortAndTheReasonInEveryLanguage)
+{
+    for (int row : MessageTable::LateRuntimeRows) {
+        EXPECT_EQ(table.text(row, MessageTable::Working), table.text(row, MessageTable::Polish));
+        for (int column : kLanguageColumns) {
+            const QString text = table.text(row, column);
+            EXPECT_EQ(text.count(QStringLiteral("%1")), 1) << row << "/" << column;
+            EXPECT_EQ(text.count(QStringLiteral("%2")), 1) << row << "/" << column;
+            const QString filled = text.arg(QStringLiteral("ttyUSB0"), QStringLiteral("EIO"));
+            EXPECT_TRUE(filled.contains(QStringLiteral("ttyUSB0"))) << row << "/" << column;
+            EXPECT_TRUE(filled.contains(QStringLiteral("EIO"))) << row << "/" << column;
+        }
+    }
+    EXPECT_NE(table.text(MessageTable::PortGoneRow, MessageTable::English),
+              table.text(MessageTable::PortErrorRow, MessageTable::English));
 }
