@@ -28,6 +28,7 @@ class LeftColumn;
 class LiveModel;
 class MapLiveFeed;
 class OscilloscopePage;
+class PortList;
 class SerialPort;
 class SettingsMenu;
 class SettingsModel;
@@ -107,6 +108,10 @@ private:
     // Start-up steps 3 to 12; an error raised here skips the rest of them.
     void restorePorts();
     void restoreSettings();
+    // The "Porty" menu shows the ports present; `checkCurrent` checks the open one.
+    void showPorts(const QStringList& present, bool checkCurrent);
+    // The menu is about to open: the ports are listed again.
+    void rescanPorts();
     void storeLanguage();
     void setBusy(bool busy);
     void setFileItemsAvailable(bool available);
@@ -131,6 +136,7 @@ private:
     std::unique_ptr<SettingsModel> settingsModel_;
     std::unique_ptr<CylinderButtonsModel> cylinderModel_;
     std::unique_ptr<MapLiveFeed> mapFeed_;
+    std::unique_ptr<PortList> portList_;
 
     QMenu* portMenu_ = nullptr;
     QAction* odczyt1_ = nullptr;
