@@ -185,8 +185,9 @@ TEST_F(LinkSoak, PollsThroughRandomFaultsAndAlwaysReconnects)
     std::printf("soak: %.1f h of polling in %.1f s: %lld frames, faults: %s%d disconnects\n",
                 soakHours(), real.elapsed() / 1000.0, static_cast<long long>(view.frames),
                 summary.c_str(), disconnects);
-    // Most of the time was spent polling.
-    EXPECT_GT(view.frames, span / 400);
+    // Faults, their time-outs and the reconnects take about a third of the
+    // time; the rest is polling at one frame every 336 ms or so.
+    EXPECT_GT(view.frames, span / 1000);
 }
 
 }  // namespace
