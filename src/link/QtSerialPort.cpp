@@ -168,19 +168,9 @@ void QtSerialPort::deviceError(QSerialPort::SerialPortError error)
         case QSerialPort::ReadError: {
             // Qt reports a hung-up line as a read error, again and again:
             // tell the hang-up from a refused read.
-            const int fd = static_cast<int>(port_->handle());
-            pollfd state{fd, POLLIN, 0};
-            const bool hungUp =
-                ::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL));
-            const QString path = port_->portName().contains(u'/')
-                                     ? port_->portName()
-                                     : QStringLiteral("/dev/") + port_->portName();
-            if (!QFileInfo::exists(path))
-                fault = PortFault::fromSystem(PortFault::Kind::DeviceGone, ENODEV);
-            else if (hungUp)
-                fault = PortFault::fromSystem(PortFault::Kind::DeviceGone, EIO);
-            else
-                fault = PortFault::fromSystem(PortFault::Kind::ReadFailed, EIO);
+            const int gone = goneReason();
+            fault = gone ? PortFault::fromSystem(PortFault::Kind::DeviceGone, gone)
+                         : PortFault::fromSystem(PortFault::Kind::ReadFailed, EIO);
             break;
         }
         default:
@@ -196,7 +186,24 @@ void QtSerialPort::deviceError(QSerialPort::SerialPortError error)
 
 void QtSerialPort::writeFailed(int error, quint64 session)
 {
-    fail(PortFault::fromSystem(PortFault::Kind::WriteFailed, error), session);
+    // A write into a pulled line fails too; the user is told what happened
+    // to the line, whichever side noticed first.
+    const int gone = port_->isOpen() ? goneReason() : 0;
+    fail(gone ? PortFault::fromSystem(PortFault::Kind::DeviceGone, gone)
+              : PortFault::fromSystem(PortFault::Kind::WriteFailed, error),
+         session);
+}
+
+int QtSerialPort::goneReason() const
+{
+    const QString name = port_->portName();
+    const QString path = name.contains(u'/') ? name : QStringLiteral("/dev/") + name;
+    if (!QFileInfo::exists(path))
+        return ENODEV;
+    pollfd state{static_cast<int>(port_->handle()), POLLIN, 0};
+    if (::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL)))
+        return EIO;
+    return 0;
 }
 
 void QtSerialPort::fail(const PortFault& fault, quint64 session)

@@ -40,6 +40,9 @@ protected:
 private:
     void deviceError(QSerialPort::SerialPortError error);
     void writeFailed(int error, quint64 session);
+    // The system's reason when the device has gone (its node removed, or
+    // the line hung up), otherwise 0.
+    int goneReason() const;
     // Closes the device of `session`, if it is still the open one, and
     // reports the fault.
     void fail(const PortFault& fault, quint64 session);
