@@ -273,9 +273,12 @@ TEST(QtSerialPort, ALongFrameGoesOutInPacedPiecesWithoutHoldingTheWindow)
         pieces.back() += arrivals[i].bytes;
     }
     EXPECT_EQ(pieces, (std::vector<int>{80, 80, 80, 80, 80, 80, 64}));
-    // 80 bytes take 111 ms at 7200 bit/s; the next piece waits for them.
+    // 80 bytes take 111 ms at 7200 bit/s; the next piece waits for them (a
+    // reader woken late makes one gap look shorter, never all of them).
     for (std::size_t i = 1; i < starts.size(); ++i)
-        EXPECT_GE(starts[i] - starts[i - 1], std::chrono::milliseconds(100)) << i;
+        EXPECT_GE(starts[i] - starts[i - 1], std::chrono::milliseconds(60)) << i;
+    ASSERT_FALSE(starts.empty());
+    EXPECT_GE(starts.back() - starts.front(), std::chrono::milliseconds(6 * 100));
     // The window's timer kept firing all along.
     ASSERT_FALSE(ticks.empty());
     auto longest = ticks.front() - started;
