@@ -188,6 +188,63 @@ QByteArray driveRecording(Line& line, const QByteArray& image, int frames)
     return text;
 }
 
+// The link fuzzer's steps (LinkFuzzer.cpp): a connect answered in two
+// pieces, a poll, a setting acknowledged by its echo, a disconnect.
+QByteArray linkInput(const QByteArray& image, const QByteArray& live)
+{
+    enum { FeedDecoded = 0, Advance = 2, Connect = 4, Disconnect = 5, Queue = 6, LastOp = 11 };
+    ProviderInput in;
+    auto op = [&](int code) { in.integral(code, 0, LastOp); };
+    auto feed = [&](const QByteArray& piece) {
+        op(FeedDecoded);
+        in.integral(piece.size(), 0, 700);
+        in.bytes(piece);
+    };
+    auto advance = [&](int ms) {
+        op(Advance);
+        in.integral(ms, 0, 6000);
+    };
+    op(Connect);
+    in.boolean(true);
+    feed(image.left(300));
+    feed(image.mid(300));
+    advance(1264);
+    advance(240);
+    feed(live.left(20));
+    feed(live.mid(20));
+    advance(240);
+    op(Queue);
+    in.integral(5, 0, 8);
+    in.integral(2, 0, 6);
+    in.bytes(QByteArray("\x0F\x28", 2));
+    in.boolean(false);
+    in.boolean(false);
+    advance(240);
+    QByteArray echoed = live;
+    echoed[3] = 0x0F;
+    feed(echoed);
+    advance(3000);
+    op(Disconnect);
+    return in.data();
+}
+
+// The live model fuzzer's frames (LiveModelFuzzer.cpp): a live reply, the
+// settings image, a disconnect, the live reply again.
+QByteArray liveModelInput(const QByteArray& image, const QByteArray& live)
+{
+    ProviderInput in;
+    for (const QByteArray& frame : {live, image, QByteArray(), live}) {
+        if (frame.isEmpty()) {
+            in.integral(0, 0, 7);
+            continue;
+        }
+        in.integral(2, 0, 7);
+        in.integral(frame.size(), 0, 700);
+        in.bytes(frame);
+    }
+    return in.data();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -228,7 +285,11 @@ int main(int argc, char** argv)
         write(corpus, QStringLiteral("map_chart_fuzzer"), QStringLiteral("demo-frames.bin"),
               mapChartInput(image, live, line.emulator.live().samples())) &&
         write(corpus, QStringLiteral("map_correction_fuzzer"), QStringLiteral("demo-steps.bin"),
-              mapCorrectionInput(image));
+              mapCorrectionInput(image)) &&
+        write(corpus, QStringLiteral("link_fuzzer"), QStringLiteral("connect-poll-command.bin"),
+              linkInput(image, live)) &&
+        write(corpus, QStringLiteral("live_model_fuzzer"), QStringLiteral("live-frames.bin"),
+              liveModelInput(image, live));
     // Polled after the others, whose seeds stay as they were.
     const QByteArray drive = driveRecording(line, image, 8);
     const QString recording = QStringLiteral("drive_recording_fuzzer");

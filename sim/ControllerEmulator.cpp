@@ -19,6 +19,10 @@ namespace brivel::sim {
 namespace {
 
 constexpr int ExtraByteCount = 3;
+// On a noisy line about one byte in this many is garbled, and a stray byte
+// comes ahead of about one reply in StrayEvery.
+constexpr int GarbleEvery = 40;
+constexpr int StrayEvery = 4;
 
 bool isHandshake(quint8 code, const QByteArray& payload)
 {
@@ -31,7 +35,8 @@ ControllerEmulator::ControllerEmulator(Clock& clock, quint32 seed)
     : clock_(clock),
       timer_(clock.createTimer()),
       engineTimer_(clock.createTimer()),
-      live_(settings_, seed)
+      live_(settings_, seed),
+      noise_(seed)
 {
     handlers_.push_back(std::make_unique<ConnectionCommands>(settings_, faults_));
     handlers_.push_back(std::make_unique<SettingsCommands>(settings_, live_));
@@ -116,6 +121,9 @@ void ControllerEmulator::answer(const QByteArray& frame)
         return;
     }
     received_.append(frame);
+    if (received_.size() > KeptFrames)
+        received_.removeFirst();
+    ++receivedCount_;
     if (faults_.has(EmulatorFault::Silence))
         return;
     const quint8 code = static_cast<quint8>(frame[1]);
@@ -143,7 +151,21 @@ void ControllerEmulator::answer(const QByteArray& frame)
     // The controller codes its replies the program's way round, under the
     // program's receive key.
     const bool whole = handshake && faults_.has(EmulatorFault::ConnectReplyInOnePiece);
-    line_.send(EncodeLine(*reply, ReceiveKey), receiveFreeUs_ + TurnaroundUs, whole);
+    QByteArray wire = EncodeLine(*reply, ReceiveKey);
+    if (faults_.has(EmulatorFault::NoiseBytes))
+        wire = garble(wire);
+    line_.send(wire, receiveFreeUs_ + TurnaroundUs, whole);
+}
+
+QByteArray ControllerEmulator::garble(const QByteArray& wire)
+{
+    std::uniform_int_distribution<int> byte(1, 255);
+    QByteArray out;
+    if (noise_() % StrayEvery == 0)
+        out.append(static_cast<char>(byte(noise_)));
+    for (char c : wire)
+        out.append(noise_() % GarbleEvery == 0 ? static_cast<char>(c ^ byte(noise_)) : c);
+    return out;
 }
 
 }  // namespace brivel::sim

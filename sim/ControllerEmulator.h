@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <random>
 #include <vector>
 
 namespace brivel {
@@ -42,6 +43,8 @@ public:
     static constexpr int FrameQuietMs = 20;
     // How often the engine is moved on.
     static constexpr int EngineTickMs = 100;
+    // receivedFrames() keeps this many of the latest commands.
+    static constexpr int KeptFrames = 1024;
 
     // `seed` starts the engine's noise, so that a run can be repeated.
     explicit ControllerEmulator(Clock& clock, quint32 seed = EngineModel::DefaultSeed);
@@ -67,8 +70,10 @@ public:
     LiveState& live() { return live_; }
     const AdaptationSession& adaptation() const { return adaptation_; }
     EngineModel& engine() { return live_.engine(); }
-    // Every well-formed command received, as decoded frames.
+    // The latest well-formed commands received (at most KeptFrames), as
+    // decoded frames, and how many came in all.
     const QList<QByteArray>& receivedFrames() const { return received_; }
+    qint64 receivedCount() const { return receivedCount_; }
     // Commands dropped for a wrong checksum.
     int rejectedFrames() const { return rejected_; }
 
@@ -77,6 +82,7 @@ private:
     void answerFrames();
     void answer(const QByteArray& frame);
     void keepTicking();
+    QByteArray garble(const QByteArray& wire);
 
     Clock& clock_;
     std::unique_ptr<Timer> timer_;
@@ -91,7 +97,9 @@ private:
     ReplyLine line_;
     qint64 receiveFreeUs_ = 0;
     QList<QByteArray> received_;
+    qint64 receivedCount_ = 0;
     int rejected_ = 0;
+    std::mt19937 noise_;
 };
 
 }  // namespace brivel::sim

@@ -21,6 +21,8 @@ QString faultName(EmulatorFault fault)
             return QStringLiteral("connect-reply-in-one-piece");
         case EmulatorFault::CutOffReply:
             return QStringLiteral("cut-off-reply");
+        case EmulatorFault::NoiseBytes:
+            return QStringLiteral("noise-bytes");
     }
     return QString();
 }

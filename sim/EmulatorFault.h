@@ -18,9 +18,10 @@ enum class EmulatorFault {
     WrongVersion,            // the handshake reports firmware 3.7.6
     ConnectReplyInOnePiece,  // the handshake reply arrives in a single piece
     CutOffReply,             // replies stop halfway
+    NoiseBytes,              // the line garbles reply bytes and adds stray ones
 };
 
-constexpr int EmulatorFaultCount = 8;
+constexpr int EmulatorFaultCount = 9;
 
 // Names for the command line: "silence", "bad-lead-byte", …
 QString faultName(EmulatorFault fault);

@@ -20,7 +20,18 @@ EmulatorPort::~EmulatorPort()
 
 QStringList EmulatorPort::availablePorts() const
 {
-    return {DemoPortName};
+    return present_ ? QStringList{DemoPortName} : QStringList();
+}
+
+void EmulatorPort::unplug()
+{
+    present_ = false;
+    if (!open_)
+        return;
+    open_ = false;
+    incoming_.clear();
+    emulator_.resetLine();
+    notifyFault(PortFault::fromSystem(PortFault::Kind::DeviceGone, ENODEV));
 }
 
 QByteArray EmulatorPort::read(int count)
@@ -42,6 +53,8 @@ void EmulatorPort::write(const QByteArray& bytes)
 
 void EmulatorPort::openDevice()
 {
+    if (!present_)
+        throw PlatformError(portErrorText("Unable to open com port", ENOENT));
     open_ = true;
     incoming_.clear();
     applyLineSettings();

@@ -23,6 +23,12 @@ public:
 
     ControllerEmulator& emulator() { return emulator_; }
 
+    // The adapter is pulled: an open port fails with the device gone, and
+    // the port is neither listed nor opened until it is plugged in again.
+    void unplug();
+    void plugIn() { present_ = true; }
+    bool present() const { return present_; }
+
 protected:
     void openDevice() override;
     void closeDevice() override;
@@ -33,6 +39,7 @@ private:
 
     ControllerEmulator emulator_;
     bool open_ = false;
+    bool present_ = true;
     // A controller on the wrong rate sees nothing it could read.
     bool rateMatches_ = false;
     QByteArray incoming_;

@@ -9,6 +9,7 @@
 #include "app/WindowPages.h"
 #include "i18n/Languages.h"
 #include "link/ControllerLink.h"
+#include "link/PortList.h"
 #include "link/PortSettings.h"
 #include "link/SerialPort.h"
 #include "live/FaultBanner.h"
@@ -41,6 +42,8 @@
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QTabWidget>
 
+#include <cerrno>
+
 namespace brivel {
 
 namespace {
@@ -61,7 +64,8 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
       liveModel_(std::make_unique<LiveModel>(messages_)),
       settingsModel_(std::make_unique<SettingsModel>()),
       cylinderModel_(std::make_unique<CylinderButtonsModel>()),
-      mapFeed_(std::make_unique<MapLiveFeed>(*liveModel_))
+      mapFeed_(std::make_unique<MapLiveFeed>(*liveModel_)),
+      portList_(std::make_unique<PortList>())
 {
     setObjectName(QStringLiteral("TBrivel"));
     setWindowTitle(QStringLiteral("Brivel ver. 1.01"));
@@ -168,6 +172,8 @@ void TBrivel::buildMenu()
         addPortItem(QStringLiteral("COM%1").arg(i), QString::number(i));
     if (!options_.demoPortName.isEmpty())
         addPortItem(options_.demoPortName, options_.demoPortName);
+    // Adapters come and go while the program runs.
+    connect(portMenu_, &QMenu::aboutToShow, this, &TBrivel::rescanPorts);
     connect(polacz_, &QAction::triggered, this, &TBrivel::polaczClick);
     connect(rozlacz1_, &QAction::triggered, this, &TBrivel::rozlacz1Click);
 
@@ -317,22 +323,43 @@ void TBrivel::FormCreate()
 void TBrivel::restorePorts()
 {
     const QStringList present = port_.availablePorts();
+    portList_->update(present);
+    showPorts(present, false);
+    port_.close();
+    if (!portList_->offered().isEmpty())
+        port_.setPortName(portList_->offered().first());
+}
+
+void TBrivel::showPorts(const QStringList& present, bool checkCurrent)
+{
     QComboBox* portList = pages_->panelPetrol().portList();
     portList->clear();
     portList->addItems(present);
 
-    // The menu keeps exactly the ports present, in the order they are listed.
+    // The menu keeps exactly the ports present, in the order they are
+    // listed, and the emulated controller last.
     for (QAction* item : portItems())
         delete item;
-    for (const QString& name : port_settings::offeredPorts(present))
-        addPortItem(name, name);
-    const QList<QAction*> devices = portItems();
+    QStringList names = portList_->offered();
     if (!options_.demoPortName.isEmpty())
-        addPortItem(options_.demoPortName, options_.demoPortName);
+        names.append(options_.demoPortName);
+    for (const QString& name : names)
+        addPortItem(name, name)->setChecked(checkCurrent && name == port_.portName());
+}
 
-    port_.close();
-    if (!devices.isEmpty())
-        port_.setPortName(devices.first()->objectName());
+void TBrivel::rescanPorts()
+{
+    QStringList present;
+    try {
+        present = port_.availablePorts();
+    } catch (const PlatformError&) {
+        return;  // the menu stays as it was
+    }
+    const QStringList gone = portList_->update(present);
+    showPorts(present, true);
+    // Pulled without the line noticing it yet.
+    if (port_.isOpen() && gone.contains(port_.portName()))
+        link_->ComPort1Error(PortFault::fromSystem(PortFault::Kind::DeviceGone, ENODEV));
 }
 
 void TBrivel::restoreSettings()

@@ -31,6 +31,7 @@ class MapLiveFeed;
 class OscilloscopePage;
 class RecordReplay;
 class ReplayPort;
+class PortList;
 class SerialPort;
 class SettingsMenu;
 class SettingsModel;
@@ -126,6 +127,10 @@ private:
     // Start-up steps 3 to 12; an error raised here skips the rest of them.
     void restorePorts();
     void restoreSettings();
+    // The "Porty" menu shows the ports present; `checkCurrent` checks the open one.
+    void showPorts(const QStringList& present, bool checkCurrent);
+    // The menu is about to open: the ports are listed again.
+    void rescanPorts();
     void storeLanguage();
     // The language item of that name; null for any other name.
     QAction* languageAction(const QString& itemName) const;
@@ -154,6 +159,7 @@ private:
     std::unique_ptr<SettingsModel> settingsModel_;
     std::unique_ptr<CylinderButtonsModel> cylinderModel_;
     std::unique_ptr<MapLiveFeed> mapFeed_;
+    std::unique_ptr<PortList> portList_;
 
     QMenu* portMenu_ = nullptr;
     QAction* odczyt1_ = nullptr;

@@ -2,7 +2,8 @@
 
 // Rows appended to the message table after its first 124, for the review of
 // a settings file, the map's undo and redo, the `kvs` tool, the advice on
-// a port held by another program, and drive recording and replay. They follow the first 124 so that
+// a port held by another program, drive recording and replay, and a port that
+// fails under the link. They follow the first 124 so that
 // no earlier row changes its number. Their working column holds the Polish text; they are read in
 // the chosen language when shown (captionTargets() routes the two button captions like any other).
 namespace brivel::msg {
@@ -44,6 +45,9 @@ enum AddedRow : int {
     ReplayPlayHint,
     ReplaySliderHint,
     RecordingsFilter,  // the kind of file the replay's open dialog lists
+    // The port itself failed: %1 the port, %2 the system's reason.
+    PortGone,   // it went away under the link
+    PortError,  // the system refused it a read or its use
     EndOfAdded,
 };
 

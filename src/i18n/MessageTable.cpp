@@ -30,6 +30,16 @@ QString MessageTable::message(int row) const
     return text(row, Working);
 }
 
+bool MessageTable::isRuntimeRow(int row)
+{
+    if (row >= 0 && row <= LastRuntimeRow)
+        return true;
+    for (int added : AddedRuntimeRows)
+        if (row == added)
+            return true;
+    return false;
+}
+
 bool MessageTable::setWorking(int row, const QString& text)
 {
     if (!isWritable(row)) {

@@ -25,12 +25,18 @@ public:
     // Rows 0..LastRuntimeRow are the first run-time messages; with AddedRuntimeRows they are
     // the only ones whose column 0 may be rewritten.
     static constexpr int LastRuntimeRow = 20;
-    // The help text of the "Help" page.
+    // The help text of the "Help" page, the last caption row.
     static constexpr int HelpRow = 123;
     // The run-time messages among the added rows; like rows 0-20, the language switch
     // copies the chosen language into their column 0.
-    static constexpr std::array<int, 4> AddedRuntimeRows = {
-        msg::ReplayRefused, msg::RecordingCannotWrite, msg::NotARecording, msg::RecordingsFilter};
+    static constexpr std::array<int, 6> AddedRuntimeRows = {
+        msg::ReplayRefused, msg::RecordingCannotWrite,
+        msg::NotARecording, msg::RecordingsFilter,
+        msg::PortGone,      msg::PortError};
+    // The port went away under the link (%1 the port, %2 the system's reason).
+    static constexpr int PortGoneRow = msg::PortGone;
+    // The system refused the port a read or its use (%1 the port, %2 the reason).
+    static constexpr int PortErrorRow = msg::PortError;
 
     enum Column { Working = 0, German = 1, English = 2, Polish = 3, Russian = 4, Czech = 5 };
 
@@ -47,15 +53,12 @@ public:
     // table stays unchanged and the call returns false.
     bool setWorking(int row, const QString& text);
 
-    static bool isWritable(int row)
-    {
-        if (row >= 0 && row <= LastRuntimeRow)
-            return true;
-        for (int added : AddedRuntimeRows)
-            if (row == added)
-                return true;
-        return false;
-    }
+    // The rows a language switch copies into the working column: 0-20 and the added
+    // run-time messages.
+    static bool isRuntimeRow(int row);
+    // The classic caption rows a language switch applies to the window: 21-123.
+    static bool isCaptionRow(int row) { return row > LastRuntimeRow && row <= HelpRow; }
+    static bool isWritable(int row) { return isRuntimeRow(row); }
 
     // Makes the run-time messages read in a language: copies their cells of a language
     // column (1-5) into the working column. Any other column is refused and changes

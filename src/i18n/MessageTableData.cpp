@@ -443,6 +443,21 @@ constexpr Row initialRows[] = {
     {157,
      {"Nagrania jazdy", "Fahrtaufzeichnungen", "Drive recordings", "Nagrania jazdy", "Ru",
       "Záznamy jízdy"}},
+    // ---- Added rows: the port itself failed ---------------------------
+    // %1 is the port's name, %2 the system's reason.
+    {158,  // PortGone
+
+     {"Port %1 został odłączony (%2) - połączenie przerwane",
+      "Port %1 wurde getrennt (%2) - Verbindung unterbrochen",
+      "Port %1 was disconnected (%2) - connection lost",
+      "Port %1 został odłączony (%2) - połączenie przerwane", "Ru",
+      "Port %1 byl odpojen (%2) - spojení přerušeno"}},
+    {159,  // PortError
+
+     {"Błąd portu %1 (%2) - połączenie przerwane",
+      "Fehler am Port %1 (%2) - Verbindung unterbrochen", "Port %1 failed (%2) - connection lost",
+      "Błąd portu %1 (%2) - połączenie przerwane", "Ru",
+      "Chyba portu %1 (%2) - spojení přerušeno"}},
 };
 
 // Compile-time checks of the shape of the data: one entry per row, in order, with every

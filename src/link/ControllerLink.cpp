@@ -10,6 +10,9 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorHandler.h"
+#include "platform/PlatformError.h"
+
+#include <algorithm>
 
 namespace brivel {
 
@@ -24,6 +27,7 @@ constexpr int IntervalMask = 0x3FF;
 // No length field can announce more; a buffer past it stays overrun and can
 // never complete, so nothing is lost by not growing it further.
 constexpr int MaxReceiveBuffer = 0xFFFF + 1;
+constexpr int BitsPerByte = 10;
 
 bool isSettingsCode(int code)
 {
@@ -50,28 +54,47 @@ ControllerLink::ControllerLink(SerialPort& port, Clock& clock, Dialogs& dialogs,
                                SettingsStore& settings, const MessageTable& messages,
                                LinkStatusView& status, PauseFunction pause)
     : port_(port),
+      clock_(clock),
       dialogs_(dialogs),
       settings_(settings),
       messages_(messages),
       status_(status),
       pause_(std::move(pause)),
       Timer_Count(clock.createTimer()),
-      Timer_Czekaj_na_odczyt(clock.createTimer())
+      Timer_Czekaj_na_odczyt(clock.createTimer()),
+      replyDeadline_(clock.createTimer())
 {
+    if (!pause_)
+        pause_ = [this](int ms) { port_.pauseLine(ms); };
     Timer_Count->setSingleShot(false);
     Timer_Count->setInterval(CountIntervalMs);
     Timer_Count->setCallback([this] { Timer_CountTimer(); });
     Timer_Czekaj_na_odczyt->setSingleShot(false);
     Timer_Czekaj_na_odczyt->setInterval(ReplyTimeoutMs);
     Timer_Czekaj_na_odczyt->setCallback([this] { Timer_Czekaj_na_odczytTimer(); });
+    replyDeadline_->setSingleShot(true);
+    // Ends the reply like the reply time-out does.
+    replyDeadline_->setCallback([this] { Timer_Czekaj_na_odczytTimer(); });
     port_.setReceiveHandler([this](int count) { ComPort1RxChar(count); });
+    port_.setFaultHandler([this](const PortFault& fault) { ComPort1Error(fault); });
 }
 
 ControllerLink::~ControllerLink()
 {
     port_.setReceiveHandler(nullptr);
+    port_.setFaultHandler(nullptr);
     Timer_Count->stop();
     Timer_Czekaj_na_odczyt->stop();
+    replyDeadline_->stop();
+}
+
+int ControllerLink::ReplyDeadlineMs(std::optional<int> length)
+{
+    if (!length || *length <= 0)
+        return MaxReplyMs;
+    const qint64 lineMs =
+        (static_cast<qint64>(*length) * BitsPerByte * 1000 + LineRate - 1) / LineRate;
+    return static_cast<int>(std::min<qint64>(MaxReplyMs, ReplyTimeoutMs + 2 * lineMs));
 }
 
 void ControllerLink::addListener(LinkListener& listener)
@@ -119,6 +142,11 @@ void ControllerLink::rozlacz1Click()
 void ControllerLink::ComPort1RxChar(int count)
 {
     handle([&] { receive(count); });
+}
+
+void ControllerLink::ComPort1Error(const PortFault& fault)
+{
+    handle([&] { portFault(fault); });
 }
 
 void ControllerLink::Timer_CountTimer()
@@ -197,10 +225,11 @@ void ControllerLink::connectLink(Sender sender)
     port_.open();
     state_ = LinkState::W_s_0;
     Timer_Count->stop();
+    replyDeadline_->stop();
     Timer_Czekaj_na_odczyt->start();
     tell([](LinkListener& l) { l.linkConnecting(); });
     enterBusy();
-    SendEncoded(port_, ConnectFrame(), pause_);
+    send(ConnectFrame());
 }
 
 void ControllerLink::disconnectLink()
@@ -213,6 +242,7 @@ void ControllerLink::disconnectLink()
     CommandRetries = 0;
     Timer_Czekaj_na_odczyt->stop();
     Timer_Count->stop();
+    replyDeadline_->stop();
     showSwitch(false);
     ReceiveBuffer.clear();
     tell([](LinkListener& l) { l.linkDisconnected(); });
@@ -248,6 +278,7 @@ bool ControllerLink::queueCommand(const QByteArray& command, const QByteArray& f
     CommandQueue[0] = frame;
     CurrentCode = static_cast<quint8>(frame[1]);
     state_ = LinkState::Count;
+    replyDeadline_->stop();
     Timer_Count->start();
     return true;
 }
@@ -292,6 +323,7 @@ void ControllerLink::receiveConnectFirstPiece(const QByteArray& piece)
     // The connect reply is only checked for completion from its second
     // piece on; a controller always hands the settings image over in parts.
     Timer_Czekaj_na_odczyt->start();
+    startReplyDeadline();
 }
 
 void ControllerLink::receiveConnectPiece(const QByteArray& piece)
@@ -301,8 +333,10 @@ void ControllerLink::receiveConnectPiece(const QByteArray& piece)
         ExpectedLength = *length;
     if (ReceiveBuffer.size() != ExpectedLength) {
         Timer_Czekaj_na_odczyt->start();
+        updateReplyDeadline();
         return;
     }
+    replyDeadline_->stop();
     // The version is checked once per run, at the first accepted handshake.
     if (!versionShown_) {
         const auto version = VersionText(ReceiveBuffer);
@@ -326,8 +360,10 @@ void ControllerLink::receiveFirstPiece(const QByteArray& piece)
     appendPiece(piece);
     state_ = LinkState::Read_count_1;
     Timer_Czekaj_na_odczyt->start();
+    startReplyDeadline();
     if (ReceiveBuffer.size() == ExpectedLength) {
         Timer_Czekaj_na_odczyt->stop();
+        replyDeadline_->stop();
         state_ = LinkState::Count;
         if (acknowledge())
             Timer_Count->start();
@@ -342,11 +378,14 @@ void ControllerLink::receivePiece(const QByteArray& piece)
         ExpectedLength = *length;
     Timer_Czekaj_na_odczyt->start();
     if (ReceiveBuffer.size() == ExpectedLength) {
+        replyDeadline_->stop();
         state_ = LinkState::Count;
         if (acknowledge())
             Timer_Count->start();
         Timer_Czekaj_na_odczyt->stop();
+        return;
     }
+    updateReplyDeadline();
 }
 
 bool ControllerLink::acknowledge()
@@ -377,6 +416,7 @@ void ControllerLink::countTick()
         return;
     }
     Timer_Count->stop();
+    replyDeadline_->stop();
     if (state_ == LinkState::Count && CommandQueue[0].isEmpty()) {
         const QByteArray& reply = ReceiveBuffer;
         tell([&reply](LinkListener& l) { l.liveReplyReceived(reply); });
@@ -397,8 +437,8 @@ void ControllerLink::countTick()
         // A save marker that lost its read (the read was replaced before it
         // went out) has nothing left to save; it is dropped, never sent.
     }
-    SendEncoded(port_, CommandQueue[0].isEmpty() ? PollFrame() : CommandQueue[0], pause_);
-    Timer_Czekaj_na_odczyt->start();
+    if (send(CommandQueue[0].isEmpty() ? PollFrame() : CommandQueue[0]))
+        Timer_Czekaj_na_odczyt->start();
 }
 
 void ControllerLink::applySettingsReply()
@@ -431,12 +471,61 @@ void ControllerLink::replyTimeout()
 {
     status_.setBusy(false);
     Timer_Czekaj_na_odczyt->stop();
+    replyDeadline_->stop();
     if (ConnectAttempts > 0 && connecting())
         connectLink(Sender::None);
     if (ConnectAttempts < 1 || !connecting()) {
         disconnectLink();
         pendingMessages_.push_back(messages_.message(TimeoutMessageRow));
     }
+}
+
+void ControllerLink::portFault(const PortFault& fault)
+{
+    // A fault of a port the link no longer uses has nothing left to end.
+    if (state_ == LinkState::Disconnected && !port_.isOpen())
+        return;
+    const QString name = port_.portName();
+    disconnectLink();
+    pendingMessages_.push_back(portFaultMessage(fault, name, messages_));
+}
+
+bool ControllerLink::send(const QByteArray& frame)
+{
+    try {
+        SendEncoded(port_, frame, pause_);
+    } catch (const PlatformError& error) {
+        // A command queued while the port was closed waits, as it always
+        // has, for the next handshake. A write refused on an open port means
+        // the line is gone: nothing would ever answer.
+        if (!port_.isOpen())
+            throw;
+        disconnectLink();
+        pendingMessages_.push_back(error.text());
+        return false;
+    }
+    return true;
+}
+
+void ControllerLink::startReplyDeadline()
+{
+    replyStartMs_ = clock_.nowMs();
+    replyDeadline_->stop();
+    updateReplyDeadline();
+}
+
+void ControllerLink::updateReplyDeadline()
+{
+    const std::optional<int> length =
+        ExpectedLength > 0 ? std::optional<int>(ExpectedLength) : std::nullopt;
+    const qint64 left = replyStartMs_ + ReplyDeadlineMs(length) - clock_.nowMs();
+    if (left <= 0) {
+        // The piece came in after the deadline had passed.
+        replyTimeout();
+        return;
+    }
+    replyDeadline_->setInterval(static_cast<int>(left));
+    replyDeadline_->start();
 }
 
 void ControllerLink::switchChanged(SwitchChange change)

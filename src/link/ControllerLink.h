@@ -2,6 +2,7 @@
 
 #include "link/CommandSender.h"
 #include "link/LinkState.h"
+#include "link/PortFault.h"
 #include "link/SendEncoded.h"
 
 #include <QtCore/QByteArray>
@@ -10,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace brivel {
@@ -41,6 +43,9 @@ public:
     // Set in the Timer_Count interval while a long transfer runs (1264 ms).
     static constexpr int LongTransferBit = 0x400;
     static constexpr int ReplyTimeoutMs = 3000;
+    // A reply that has begun is over within ReplyDeadlineMs of its first
+    // piece, however its pieces trickle in; never later than this.
+    static constexpr int MaxReplyMs = 5000;
     static constexpr int ConnectAttemptsPerConnect = 5;
     // The retry budget of a follow-up when it moves up to slot 0.
     static constexpr int RetriesForFollowUps = 7;
@@ -51,11 +56,12 @@ public:
     inline static const QByteArray SaveMarker = QByteArrayLiteral("ZAPIS");
 
     // None of the references is owned; all must outlive the link. `pause`
-    // waits between the pieces of a long command. The messages are read from
-    // the table's working column when they are shown.
+    // rests the line between the pieces of a long command; without one the
+    // port paces its own line. The messages are read from the table's
+    // working column when they are shown.
     ControllerLink(SerialPort& port, Clock& clock, Dialogs& dialogs, SettingsStore& settings,
                    const MessageTable& messages, LinkStatusView& status,
-                   PauseFunction pause = linePause);
+                   PauseFunction pause = PauseFunction());
     ~ControllerLink() override;
     ControllerLink(const ControllerLink&) = delete;
     ControllerLink& operator=(const ControllerLink&) = delete;
@@ -66,6 +72,9 @@ public:
     void rozlacz1Click();
     // The port's receive event.
     void ComPort1RxChar(int count);
+    // The port's error event: the device failed and its backend closed it.
+    // The link disconnects and names the port and the reason.
+    void ComPort1Error(const PortFault& fault);
     void Timer_CountTimer();
     void Timer_Czekaj_na_odczytTimer();
     void Polacz_switchStatusChanged(SwitchChange change);
@@ -110,6 +119,12 @@ public:
     void forgetVersion() { versionShown_ = false; }
     const Timer& countTimer() const { return *Timer_Count; }
     const Timer& replyTimer() const { return *Timer_Czekaj_na_odczyt; }
+    const Timer& replyDeadline() const { return *replyDeadline_; }
+
+    // How long a reply of the given total length may take from its first
+    // piece: the time the line needs for it twice over, plus a whole reply
+    // time-out, at most MaxReplyMs; MaxReplyMs while the length is unknown.
+    static int ReplyDeadlineMs(std::optional<int> length);
 
 private:
     class HandlerScope;
@@ -131,6 +146,10 @@ private:
     void applySettingsReply();
     void applyConnectReply();
     void replyTimeout();
+    void portFault(const PortFault& fault);
+    bool send(const QByteArray& frame);
+    void startReplyDeadline();
+    void updateReplyDeadline();
     void switchChanged(SwitchChange change);
 
     bool takeSaveMarker();
@@ -144,6 +163,7 @@ private:
     void tell(Event event);
 
     SerialPort& port_;
+    Clock& clock_;
     Dialogs& dialogs_;
     SettingsStore& settings_;
     const MessageTable& messages_;
@@ -160,6 +180,8 @@ private:
     int CurrentCode = -1;
     std::unique_ptr<Timer> Timer_Count;
     std::unique_ptr<Timer> Timer_Czekaj_na_odczyt;
+    std::unique_ptr<Timer> replyDeadline_;
+    qint64 replyStartMs_ = 0;
 
     bool showingSwitch_ = false;
     bool versionShown_ = false;

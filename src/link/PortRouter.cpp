@@ -12,17 +12,24 @@ PortRouter::PortRouter(std::unique_ptr<SerialPort> device, std::unique_ptr<Seria
       alternative_(std::move(alternative)),
       alternativeName_(std::move(alternativeName))
 {
-    for (SerialPort* port : {device_.get(), alternative_.get()})
+    for (SerialPort* port : {device_.get(), alternative_.get()}) {
         port->setReceiveHandler([this, port](int) {
             if (port == active_)
                 notifyReceived();
         });
+        port->setFaultHandler([this, port](const PortFault& fault) {
+            if (port == active_)
+                notifyFault(fault);
+        });
+    }
 }
 
 PortRouter::~PortRouter()
 {
-    device_->setReceiveHandler(nullptr);
-    alternative_->setReceiveHandler(nullptr);
+    for (SerialPort* port : {device_.get(), alternative_.get()}) {
+        port->setReceiveHandler(nullptr);
+        port->setFaultHandler(nullptr);
+    }
 }
 
 QStringList PortRouter::availablePorts() const
@@ -58,6 +65,12 @@ void PortRouter::write(const QByteArray& bytes)
     if (!isOpen())
         throw PlatformError(portErrorText("WriteFile function failed", EBADF));
     active_->write(bytes);
+}
+
+void PortRouter::pauseLine(int ms)
+{
+    if (isOpen())
+        active_->pauseLine(ms);
 }
 
 void PortRouter::openDevice()

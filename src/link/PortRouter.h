@@ -22,6 +22,7 @@ public:
     QByteArray read(int count) override;
     int bytesWaiting() const override;
     void write(const QByteArray& bytes) override;
+    void pauseLine(int ms) override;
 
     const QString& alternativeName() const { return alternativeName_; }
     SerialPort& device() { return *device_; }

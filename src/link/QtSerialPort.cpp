@@ -1,10 +1,15 @@
 #include "link/QtSerialPort.h"
 
+#include "link/LineWriter.h"
 #include "platform/PlatformError.h"
 
 #include <QtCore/QDir>
-#include <QtSerialPort/QSerialPort>
+#include <QtCore/QFileInfo>
+#include <QtCore/QMetaObject>
 #include <QtSerialPort/QSerialPortInfo>
+
+#include <poll.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -80,10 +85,12 @@ QtSerialPort::QtSerialPort(QObject* parent)
     connect(
         port_.get(), &QSerialPort::readyRead, this, [this] { notifyReceived(); },
         Qt::QueuedConnection);
+    connect(port_.get(), &QSerialPort::errorOccurred, this, &QtSerialPort::deviceError);
 }
 
 QtSerialPort::~QtSerialPort()
 {
+    stopWriter();
     if (port_->isOpen())
         port_->close();
 }
@@ -132,17 +139,109 @@ void QtSerialPort::openDevice()
         throw;
     }
     port_->clear();
+    ++session_;
+    failing_ = false;
+    startWriter();
 }
 
 void QtSerialPort::closeDevice()
 {
+    // The writer lets go of the descriptor before it closes.
+    stopWriter();
     port_->clear();
     port_->close();
     port_->clearError();
 }
 
+void QtSerialPort::startWriter()
+{
+    const quint64 session = session_;
+    // The failure comes on the writer's thread, which only hands it to the
+    // window thread; the port outlives the writer, and a call posted to a
+    // port destroyed meanwhile is dropped with it.
+    writer_ = std::make_unique<LineWriter>(
+        static_cast<int>(port_->handle()), settings_.effectiveBaudRate(),
+        [this, session](int error) {
+            QMetaObject::invokeMethod(
+                this, [this, session, error] { writeFailed(error, session); },
+                Qt::QueuedConnection);
+        });
+}
+
+void QtSerialPort::stopWriter()
+{
+    if (writer_) {
+        writer_->stop();
+        writer_.reset();
+    }
+}
+
+void QtSerialPort::deviceError(QSerialPort::SerialPortError error)
+{
+    if (!port_->isOpen() || failing_)
+        return;
+    PortFault fault;
+    switch (error) {
+        case QSerialPort::ResourceError:
+            fault = PortFault::fromSystem(PortFault::Kind::DeviceGone, EIO);
+            break;
+        case QSerialPort::PermissionError:
+            fault = PortFault::fromSystem(PortFault::Kind::AccessDenied, EACCES);
+            break;
+        case QSerialPort::ReadError: {
+            // Qt reports a hung-up line as a read error, again and again:
+            // tell the hang-up from a refused read.
+            const int gone = goneReason();
+            fault = gone ? PortFault::fromSystem(PortFault::Kind::DeviceGone, gone)
+                         : PortFault::fromSystem(PortFault::Kind::ReadFailed, EIO);
+            break;
+        }
+        default:
+            return;
+    }
+    // Not from inside QSerialPort's own notification: closing it there would
+    // pull the device from under the code that is reporting.
+    failing_ = true;
+    const quint64 session = session_;
+    QMetaObject::invokeMethod(
+        this, [this, fault, session] { fail(fault, session); }, Qt::QueuedConnection);
+}
+
+void QtSerialPort::writeFailed(int error, quint64 session)
+{
+    // A write into a pulled line fails too; the user is told what happened
+    // to the line, whichever side noticed first.
+    const int gone = port_->isOpen() ? goneReason() : 0;
+    fail(gone ? PortFault::fromSystem(PortFault::Kind::DeviceGone, gone)
+              : PortFault::fromSystem(PortFault::Kind::WriteFailed, error),
+         session);
+}
+
+int QtSerialPort::goneReason() const
+{
+    const QString name = port_->portName();
+    const QString path = name.contains(u'/') ? name : QStringLiteral("/dev/") + name;
+    if (!QFileInfo::exists(path))
+        return ENODEV;
+    pollfd state{static_cast<int>(port_->handle()), POLLIN, 0};
+    if (::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL)))
+        return EIO;
+    return 0;
+}
+
+void QtSerialPort::fail(const PortFault& fault, quint64 session)
+{
+    if (session != session_ || !port_->isOpen())
+        return;
+    failing_ = true;
+    close();
+    notifyFault(fault);
+}
+
 void QtSerialPort::applyLineSettings()
 {
+    if (writer_)
+        writer_->setBitsPerSecond(settings_.effectiveBaudRate());
     const PortSettings& s = settings_;
     bool ok = port_->setBaudRate(s.effectiveBaudRate());
     ok = ok && port_->setDataBits(static_cast<QSerialPort::DataBits>(s.dataBits.toInt()));
@@ -190,13 +289,9 @@ QByteArray QtSerialPort::read(int count)
 {
     if (!port_->isOpen())
         throw PlatformError(portErrorText("ReadFile function failed", EBADF));
-    const QByteArray bytes = port_->read(count);
-    if (port_->error() == QSerialPort::ReadError) {
-        const int code = errorCode(port_->error());
-        port_->clearError();
-        throw PlatformError(portErrorText("ReadFile function failed", code));
-    }
-    return bytes;
+    // Reads from what QSerialPort has already taken in; a failing device is
+    // reported through its error signal.
+    return port_->read(count);
 }
 
 int QtSerialPort::bytesWaiting() const
@@ -206,15 +301,15 @@ int QtSerialPort::bytesWaiting() const
 
 void QtSerialPort::write(const QByteArray& bytes)
 {
-    if (!port_->isOpen())
+    if (!port_->isOpen() || !writer_)
         throw PlatformError(portErrorText("WriteFile function failed", EBADF));
-    // Qt queues the bytes and the event loop drains them, so the window stays
-    // responsive while a long frame goes out at 7200 bit/s.
-    if (port_->write(bytes) != bytes.size()) {
-        const int code = errorCode(port_->error());
-        port_->clearError();
-        throw PlatformError(portErrorText("WriteFile function failed", code));
-    }
+    writer_->write(bytes);
+}
+
+void QtSerialPort::pauseLine(int ms)
+{
+    if (writer_)
+        writer_->pause(ms);
 }
 
 }  // namespace brivel

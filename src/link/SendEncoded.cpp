@@ -3,14 +3,7 @@
 #include "link/Frames.h"
 #include "link/SerialPort.h"
 
-#include <QtCore/QThread>
-
 namespace brivel {
-
-void linePause(int ms)
-{
-    QThread::msleep(static_cast<unsigned long>(ms));
-}
 
 void SendEncoded(SerialPort& port, const QByteArray& frame, const PauseFunction& pause)
 {

@@ -87,4 +87,10 @@ void SerialPort::notifyReceived()
     receiveHandler_(waiting);
 }
 
+void SerialPort::notifyFault(const PortFault& fault)
+{
+    if (faultHandler_)
+        faultHandler_(fault);
+}
+
 }  // namespace brivel

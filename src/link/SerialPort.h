@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/PortFault.h"
 #include "link/PortSettings.h"
 
 #include <QtCore/QByteArray>
@@ -15,6 +16,7 @@ namespace brivel {
 class SerialPort {
 public:
     using ReceiveHandler = std::function<void(int bytesWaiting)>;
+    using FaultHandler = std::function<void(const PortFault& fault)>;
 
     virtual ~SerialPort() = default;
 
@@ -41,12 +43,21 @@ public:
     // At most `count` of the bytes that have arrived.
     virtual QByteArray read(int count) = 0;
     virtual int bytesWaiting() const = 0;
-    // Raises "WriteFile function failed (win error code: n)" when the port is closed or the write
-    // fails.
+    // One piece of a command for the line. Raises "WriteFile function failed
+    // (win error code: n)" when the port is closed or the write fails at once.
+    // A backend that drives a real line may return before the bytes have
+    // gone out: it writes the pieces in order, each drained to the line
+    // before the next, and reports a later failure as a fault.
     virtual void write(const QByteArray& bytes) = 0;
+    // The line rests this long after the piece written last, before the next
+    // one. A backend that writes at once has nothing to pace and ignores it.
+    virtual void pauseLine(int ms) { (void)ms; }
 
     // The receive event: runs on the window thread with the number of bytes waiting.
     void setReceiveHandler(ReceiveHandler handler) { receiveHandler_ = std::move(handler); }
+    // The port's error event: runs on the window thread when the device has
+    // failed; the backend has closed it by then.
+    void setFaultHandler(FaultHandler handler) { faultHandler_ = std::move(handler); }
 
     // Takes over every setting at once. An open port is opened again under a
     // new name; otherwise its line settings are applied at once.
@@ -64,11 +75,14 @@ protected:
     // Backends call this when bytes have arrived; an event is dropped when no
     // byte waits or the port has been closed meanwhile.
     void notifyReceived();
+    // Backends call this on the window thread once a failed device is closed.
+    void notifyFault(const PortFault& fault);
 
     PortSettings settings_;
 
 private:
     ReceiveHandler receiveHandler_;
+    FaultHandler faultHandler_;
 };
 
 // The error text with the system's error code appended.

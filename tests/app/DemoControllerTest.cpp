@@ -17,6 +17,7 @@
 #include <QtGui/QAction>
 #include <QtTest/QTest>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
 #include <QtWidgets/QTabWidget>
@@ -52,6 +53,27 @@ protected:
 };
 
 }  // namespace
+
+TEST_F(DemoControllerTest, DemoStaysLastWhenThePortsChangeAndIsNeverTakenForAPulledAdapter)
+{
+    auto& device = static_cast<test::TestSerialPort&>(router->device());
+    connectDemo();
+    ASSERT_TRUE(router->isOpen());
+    auto* menu = control<QMenu>("PortCOM");
+    device.presentPorts = {"ttyUSB0", "ttyS0"};
+    emit menu->aboutToShow();
+    device.presentPorts = {};
+    emit menu->aboutToShow();
+    device.presentPorts = {"ttyACM0"};
+    emit menu->aboutToShow();
+    QStringList names;
+    for (QAction* item : window->portItems())
+        names << item->objectName();
+    EXPECT_EQ(names, QStringList({"ttyACM0", "Demo"}));
+    EXPECT_TRUE(control<QAction>("Demo")->isChecked());
+    EXPECT_TRUE(router->isOpen());
+    EXPECT_TRUE(dialogs.shown().empty());
+}
 
 TEST_F(DemoControllerTest, DemoIsOfferedAfterThePortsAndConnects)
 {

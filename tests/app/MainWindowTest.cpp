@@ -3,6 +3,7 @@
 #include "TestSerialPort.h"
 #include "VirtualClock.h"
 #include "app/TBrivel.h"
+#include "link/ControllerLink.h"
 #include "widgets/TAb270Meter.h"
 #include "widgets/TArrowSettings.h"
 #include "widgets/TSectorSettings.h"
@@ -130,6 +131,39 @@ TEST_F(MainWindowTest, PortMenuOffersThePortsPresentInTextOrderBeforeConnectAndD
     EXPECT_EQ(portMenuNames(), QStringList({"COM1", "COM5", "polacz", "rozlacz1"}));
     EXPECT_EQ(action("COM5")->text(), QStringLiteral("COM5"));
     EXPECT_FALSE(port.isOpen());
+}
+
+TEST_F(MainWindowTest, PortMenuFollowsAdaptersPluggedInAndPulledWhenItOpens)
+{
+    port.presentPorts = {"ttyS0"};
+    open();
+    auto* menu = window->findChild<QMenu*>(QStringLiteral("PortCOM"));
+    port.presentPorts = {"ttyUSB0", "ttyS0", "COM2"};
+    EXPECT_EQ(portMenuNames(), QStringList({"ttyS0", "polacz", "rozlacz1"}));
+    emit menu->aboutToShow();
+    EXPECT_EQ(portMenuNames(), QStringList({"COM2", "ttyS0", "ttyUSB0", "polacz", "rozlacz1"}));
+
+    action("ttyUSB0")->trigger();
+    ASSERT_TRUE(port.isOpen());
+    emit menu->aboutToShow();
+    EXPECT_TRUE(action("ttyUSB0")->isChecked());
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+
+    // The open adapter is pulled.
+    port.presentPorts = {"ttyS0"};
+    emit menu->aboutToShow();
+    EXPECT_EQ(portMenuNames(), QStringList({"ttyS0", "polacz", "rozlacz1"}));
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(window->link().linkState(), LinkState::Disconnected);
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral(
+                  "Port ttyUSB0 został odłączony (No such device) - połączenie przerwane")});
+
+    // A listing that fails leaves the menu as it was, without a box.
+    port.failListing = true;
+    emit menu->aboutToShow();
+    EXPECT_EQ(portMenuNames(), QStringList({"ttyS0", "polacz", "rozlacz1"}));
+    EXPECT_EQ(dialogs.messages().size(), 1);
 }
 
 TEST_F(MainWindowTest, WithNoPortsTheStoredPortNameIsUsed)

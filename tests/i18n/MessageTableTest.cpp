@@ -321,7 +321,8 @@ TEST_P(WritableRowTest, SetWorking_ChangesOnlyColumn0OfThatRow)
 }
 
 INSTANTIATE_TEST_SUITE_P(MessageTable, WritableRowTest,
-                         ::testing::Values(0, 11, 20, msg::ReplayRefused, msg::RecordingsFilter));
+                         ::testing::Values(0, 11, 20, msg::ReplayRefused, msg::RecordingsFilter,
+                                           MessageTable::PortGoneRow, MessageTable::PortErrorRow));
 
 class RefusedRowTest : public ::testing::TestWithParam<int> {};
 
@@ -343,15 +344,22 @@ INSTANTIATE_TEST_SUITE_P(MessageTable, RefusedRowTest,
 
 class LanguageCopyTest : public ::testing::TestWithParam<int> {};
 
-// What the language switch does: copy a language into the working column of rows 0-20.
+// What the language switch does: copy a language into the working column of every run-time
+// row, the late ones included.
 TEST_P(LanguageCopyTest, CopyingALanguage_MakesMessagesReadInThatLanguage)
 {
     MessageTable table;
     const int column = GetParam();
-    for (int row = 0; row <= MessageTable::LastRuntimeRow; ++row) {
-        ASSERT_TRUE(table.setWorking(row, table.text(row, column)));
+    std::vector<int> runtimeRows;
+    for (int row = 0; row < MessageTable::Rows; ++row) {
+        if (MessageTable::isRuntimeRow(row)) {
+            runtimeRows.push_back(row);
+            ASSERT_TRUE(table.setWorking(row, table.text(row, column)));
+        }
     }
-    for (int row = 0; row <= MessageTable::LastRuntimeRow; ++row) {
+    EXPECT_EQ(runtimeRows.size(),
+              MessageTable::LastRuntimeRow + 1 + MessageTable::AddedRuntimeRows.size());
+    for (int row : runtimeRows) {
         EXPECT_EQ(table.message(row), table.text(row, column)) << "row " << row;
     }
     // Captions keep their Polish working text.
@@ -407,4 +415,34 @@ TEST(LanguageColumns, MenuItemsAndCodesNameTheirColumns)
     EXPECT_EQ(languageColumnOfCode(QStringLiteral("cs")), MessageTable::Czech);
     EXPECT_FALSE(languageColumnOfCode(QStringLiteral("ru")));
     EXPECT_FALSE(languageColumnOfCode(QString()));
+}
+
+TEST_F(MessageTableTest, RowKinds_SplitTheClassicTableIntoRuntimeAndCaptionRows)
+{
+    for (int row = -1; row < msg::FirstAdded; ++row) {
+        EXPECT_NE(MessageTable::isRuntimeRow(row), MessageTable::isCaptionRow(row) || row < 0)
+            << "row " << row;
+        EXPECT_EQ(MessageTable::isCaptionRow(row), row >= 21 && row <= MessageTable::HelpRow)
+            << "row " << row;
+    }
+    for (int row : MessageTable::AddedRuntimeRows)
+        EXPECT_TRUE(MessageTable::isRuntimeRow(row) && !MessageTable::isCaptionRow(row)) << row;
+    EXPECT_FALSE(MessageTable::isRuntimeRow(MessageTable::Rows));
+}
+
+TEST_F(MessageTableTest, PortFaultRows_NameThePortAndTheReasonInEveryLanguage)
+{
+    for (int row : {MessageTable::PortGoneRow, MessageTable::PortErrorRow}) {
+        EXPECT_EQ(table.text(row, MessageTable::Working), table.text(row, MessageTable::Polish));
+        for (int column : kLanguageColumns) {
+            const QString text = table.text(row, column);
+            EXPECT_EQ(text.count(QStringLiteral("%1")), 1) << row << "/" << column;
+            EXPECT_EQ(text.count(QStringLiteral("%2")), 1) << row << "/" << column;
+            const QString filled = text.arg(QStringLiteral("ttyUSB0"), QStringLiteral("EIO"));
+            EXPECT_TRUE(filled.contains(QStringLiteral("ttyUSB0"))) << row << "/" << column;
+            EXPECT_TRUE(filled.contains(QStringLiteral("EIO"))) << row << "/" << column;
+        }
+    }
+    EXPECT_NE(table.text(MessageTable::PortGoneRow, MessageTable::English),
+              table.text(MessageTable::PortErrorRow, MessageTable::English));
 }

@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 using namespace brivel;
 using namespace brivel::test;
 
@@ -656,6 +659,210 @@ TEST_F(ControllerLinkTest, ConnectSwitch_TheLinksOwnChangesNeverConnectOrDisconn
     EXPECT_EQ(events.sessionsStored, 1);
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
     EXPECT_TRUE(port.takeWritten().isEmpty());
+}
+
+// ---- The port fails under the link ----
+
+struct PortFaultCase {
+    const char* name;
+    PortFault fault;
+    QString message;
+};
+
+class PortFaultWhile : public ControllerLinkTest,
+                       public ::testing::WithParamInterface<std::tuple<PortFaultCase, bool>> {};
+
+TEST_P(PortFaultWhile, DisconnectsAtOnceAndNamesThePortAndTheReason)
+{
+    const auto& [c, polling] = GetParam();
+    if (polling) {
+        connectAndApply();
+        clock.advance(240);
+        answer(liveReply().left(20));
+        ASSERT_EQ(link.linkState(), LinkState::Read_count_1);
+    } else {
+        link.polaczClick();
+        ASSERT_TRUE(status.busy);
+    }
+    port.takeWritten();
+    LinkState stateWhileShown = LinkState::Count;
+    dialogs.whileOpen = [&](const ScriptedDialogs::Shown&) { stateWhileShown = link.linkState(); };
+    port.fail(c.fault);
+
+    EXPECT_EQ(dialogs.messages(), QStringList{c.message});
+    EXPECT_EQ(stateWhileShown, LinkState::Disconnected);
+    EXPECT_EQ(link.linkState(), LinkState::Disconnected);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(status.busy);
+    EXPECT_FALSE(status.online);
+    EXPECT_EQ(events.sessionsStored, 1);
+    EXPECT_EQ(clock.activeTimers(), 0);
+    // Nothing is retried on a port that is gone.
+    clock.advance(20000);
+    EXPECT_TRUE(sent().isEmpty());
+    EXPECT_EQ(dialogs.messages().size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ControllerLink, PortFaultWhile,
+    ::testing::Combine(
+        ::testing::Values(
+            PortFaultCase{"Unplugged",
+                          {PortFault::Kind::DeviceGone, 19, QStringLiteral("No such device")},
+                          QStringLiteral("Port COM3 został odłączony (No such device) - "
+                                         "połączenie przerwane")},
+            PortFaultCase{"ReadRefused",
+                          {PortFault::Kind::ReadFailed, 5, QStringLiteral("Input/output error")},
+                          QStringLiteral("Błąd portu COM3 (Input/output error) - połączenie "
+                                         "przerwane")},
+            PortFaultCase{"AccessTaken",
+                          {PortFault::Kind::AccessDenied, 13, QString()},
+                          QStringLiteral("Błąd portu COM3 (error 13) - połączenie przerwane")},
+            PortFaultCase{"WriteRefused",
+                          {PortFault::Kind::WriteFailed, 5, QStringLiteral("Input/output error")},
+                          QStringLiteral("WriteFile function failed (win error code: 5)")}),
+        ::testing::Bool()),
+    [](const auto& p) {
+        return std::string(std::get<0>(p.param).name) +
+               (std::get<1>(p.param) ? "_Polling" : "_Connecting");
+    });
+
+TEST_F(ControllerLinkTest, PortFault_OfAPortTheLinkNoLongerUsesChangesNothing)
+{
+    connectAndApply();
+    link.rozlacz1Click();
+    calls.clear();
+    port.fail({PortFault::Kind::DeviceGone, 19, QStringLiteral("No such device")});
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_TRUE(calls.isEmpty());
+}
+
+TEST_F(ControllerLinkTest, PortFault_TheMessageFollowsTheLanguage)
+{
+    MessageTable english;
+    for (int row : {MessageTable::PortGoneRow, MessageTable::PortErrorRow})
+        english.setWorking(row, english.text(row, MessageTable::English));
+    ControllerLink other{port, clock, dialogs, store, english, status, [](int) {}};
+    other.polaczClick();
+    port.fail({PortFault::Kind::DeviceGone, 5, QStringLiteral("Input/output error")});
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral(
+                  "Port COM3 was disconnected (Input/output error) - connection lost")});
+}
+
+TEST_F(ControllerLinkTest, WriteRefusedOnAnOpenPort_EndsTheConnectionWithTheWriteError)
+{
+    connectAndApply();
+    port.failNextWrite = true;
+    clock.advance(240);
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral("WriteFile function failed (win error code: 9)")});
+    EXPECT_EQ(link.linkState(), LinkState::Disconnected);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(clock.activeTimers(), 0);
+}
+
+// ---- A reply that has begun ends within its deadline ----
+
+TEST(ControllerLinkDeadline, GrowsWithTheAnnouncedLengthUpToAFewSeconds)
+{
+    struct Case {
+        std::optional<int> length;
+        int ms;
+    };
+    // A whole reply time-out, plus twice the line's time for the reply.
+    for (const Case& c : {Case{std::nullopt, 5000}, Case{0, 5000}, Case{1, 3004}, Case{57, 3160},
+                          Case{602, 4674}, Case{720, 5000}, Case{0xFFFF, 5000}})
+        EXPECT_EQ(ControllerLink::ReplyDeadlineMs(c.length), c.ms) << c.length.value_or(-1);
+}
+
+// A line that hands over a byte now and then, never quite letting the reply
+// time-out run out.
+class TricklingLine : public ControllerLinkTest,
+                      public ::testing::WithParamInterface<std::pair<const char*, QByteArray>> {
+protected:
+    // Answers every command the worst way: the first byte of `line` just
+    // before the reply time-out, then one byte every `gapMs`, until the link
+    // lets go or `limitMs` pass. Returns the time from `start` to the first
+    // message box.
+    qint64 trickle(const QByteArray& line, int gapMs, qint64 limitMs)
+    {
+        const qint64 start = clock.nowMs();
+        qint64 shownAt = -1;
+        dialogs.whileOpen = [&](const ScriptedDialogs::Shown&) {
+            if (shownAt < 0)
+                shownAt = clock.nowMs();
+        };
+        qsizetype at = 0;
+        while (clock.nowMs() - start < limitMs) {
+            if (!port.takeWritten().isEmpty()) {
+                at = 0;
+                clock.advance(ControllerLink::ReplyTimeoutMs - 1);
+            }
+            const LinkState state = link.linkState();
+            if (state != LinkState::W_s_0 && state != LinkState::W_s_count &&
+                state != LinkState::Read_count && state != LinkState::Read_count_1)
+                break;
+            port.feed(line.mid(at % line.size(), 1));
+            ++at;
+            clock.advance(gapMs);
+        }
+        return shownAt < 0 ? limitMs : shownAt - start;
+    }
+};
+
+TEST_P(TricklingLine, WhilePolling_TheReplyEndsLikeATimeOut)
+{
+    connectAndApply();
+    clock.advance(240);
+    const qint64 took = trickle(GetParam().second, 2900, 60000);
+    EXPECT_LE(took, ControllerLink::ReplyTimeoutMs + ControllerLink::MaxReplyMs);
+    EXPECT_EQ(link.linkState(), LinkState::Disconnected);
+    EXPECT_EQ(dialogs.messages().filter(Message11).size(), 1);
+    EXPECT_EQ(clock.activeTimers(), 0);
+}
+
+// From "Połącz" to a window that takes input again: at most five attempts,
+// each waiting ReplyTimeoutMs for its first piece and MaxReplyMs for the rest.
+TEST_P(TricklingLine, WhileConnecting_TheWindowIsFreeAgainWithinTheBound)
+{
+    constexpr qint64 Bound = ControllerLink::ConnectAttemptsPerConnect *
+                             (ControllerLink::ReplyTimeoutMs + ControllerLink::MaxReplyMs);
+    link.polaczClick();
+    const qint64 took = trickle(GetParam().second, 2900, 2 * Bound);
+    EXPECT_LT(took, Bound);
+    EXPECT_EQ(link.linkState(), LinkState::Disconnected);
+    EXPECT_FALSE(status.busy);
+    EXPECT_EQ(dialogs.messages().filter(Message11).size(), 1);
+    EXPECT_EQ(clock.activeTimers(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ControllerLink, TricklingLine,
+    ::testing::Values(
+        // A reply that announces its true length but never ends.
+        std::make_pair("TrueLength", controllerLine(liveReply()) + controllerLine(liveReply())),
+        // A length far beyond any reply: the cap holds.
+        std::make_pair("HugeLength", controllerLine(bytes({0xAA, 0xFF, 0xF0, 0x55, 0x01}))),
+        // A lead byte, then nothing that could ever form a length.
+        std::make_pair("LeadThenNoise", controllerLine(bytes({0xAA})) + bytes({0x13}))),
+    [](const auto& p) { return std::string(p.param.first); });
+
+TEST_F(ControllerLinkTest, Deadline_ASlowButSteadyReplyStillCompletes)
+{
+    connectAndApply();
+    clock.advance(240);
+    sent();
+    // 57 bytes at 7200 bit/s take 80 ms; twice as slow still arrives in time.
+    const QByteArray line = controllerLine(liveReply());
+    for (int i = 0; i < line.size(); ++i) {
+        port.feed(line.mid(i, 1));
+        clock.advance(3);
+    }
+    EXPECT_EQ(link.linkState(), LinkState::Count);
+    EXPECT_FALSE(link.replyDeadline().isActive());
+    EXPECT_EQ(runUntilPoll(), QList<int>{0x55});
+    EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
 TEST_F(ControllerLinkTest, SendEncoded_LongCommandsPauseAfterEachFullPiece)

@@ -76,4 +76,17 @@ TEST_F(PortRouterTest, AFailedOpenLeavesTheRouterClosed)
     EXPECT_THROW(router->write("x"), PlatformError);
 }
 
+TEST_F(PortRouterTest, OnlyTheActivePortsFaultsReachTheLink)
+{
+    std::vector<PortFault::Kind> faults;
+    router->setFaultHandler([&](const PortFault& fault) { faults.push_back(fault.kind); });
+    router->setPortName(QStringLiteral("ttyUSB0"));
+    router->open();
+    demo->fail({PortFault::Kind::ReadFailed, 5, QString()});
+    EXPECT_TRUE(faults.empty());
+    device->fail({PortFault::Kind::DeviceGone, 19, QString()});
+    EXPECT_EQ(faults, std::vector<PortFault::Kind>{PortFault::Kind::DeviceGone});
+    EXPECT_FALSE(router->isOpen());
+}
+
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -510,3 +511,43 @@ TEST_F(EmulatorTest, Fault_WithoutFaultsTheHandshakeComesInManyPieces)
 }
 
 }  // namespace
+
+TEST_F(EmulatorTest, NoisyLine_GarblesSomeBytesAndAddsStrayOnesTheSameWayForTheSameSeed)
+{
+    const QByteArray clean = exchange(Poll);
+    emulator.setFault(EmulatorFault::NoiseBytes);
+    int garbled = 0;
+    int longer = 0;
+    QList<QByteArray> noisy;
+    for (int i = 0; i < 40; ++i) {
+        const QByteArray reply = exchange(Poll);
+        noisy << reply;
+        longer += reply.size() > clean.size();
+        for (qsizetype k = 0; k < std::min(reply.size(), clean.size()); ++k)
+            garbled += reply[k] != clean[k];
+    }
+    EXPECT_GT(longer, 0);
+    EXPECT_GT(garbled, 0);
+
+    VirtualClock otherClock;
+    ControllerEmulator other(otherClock);
+    QByteArray line;
+    other.setSink([&](const QByteArray& piece) { line += piece; });
+    other.receive(WireForm(FrameCommand(Poll)));
+    otherClock.advance(1500);
+    other.setFault(EmulatorFault::NoiseBytes);
+    line.clear();
+    other.receive(WireForm(FrameCommand(Poll)));
+    otherClock.advance(1500);
+    EXPECT_EQ(DecodeLine(line), noisy.first());
+}
+
+TEST_F(EmulatorTest, ReceivedFrames_KeepsTheLatestOnlyAndCountsAll)
+{
+    for (int i = 0; i < ControllerEmulator::KeptFrames + 10; ++i)
+        send(bytes({0x10, static_cast<int>(i & 0xFF)}));
+    runLine(100);
+    EXPECT_EQ(emulator.receivedFrames().size(), ControllerEmulator::KeptFrames);
+    EXPECT_EQ(emulator.receivedCount(), ControllerEmulator::KeptFrames + 10);
+    EXPECT_EQ(at(emulator.receivedFrames().last(), 2), (ControllerEmulator::KeptFrames + 9) & 0xFF);
+}

@@ -12,6 +12,7 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDeadlineTimer>
+#include <QtCore/QElapsedTimer>
 #include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
 #include <QtCore/QTimer>
@@ -49,8 +50,13 @@ public:
         process_.setProcessChannelMode(QProcess::SeparateChannels);
         process_.start();
     }
-    ~SimProcess()
+    ~SimProcess() { stop(); }
+
+    // Ends the simulator, which closes its end of the line.
+    void stop()
     {
+        if (process_.state() == QProcess::NotRunning)
+            return;
         process_.terminate();
         if (!process_.waitForFinished(3000)) {
             process_.kill();
@@ -125,6 +131,40 @@ TEST(KvosSim, RealPortConnectsAndPollsOverAPseudoTerminal)
     link.rozlacz1Click();
     EXPECT_FALSE(port.isOpen());
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join(" | ").toStdString();
+}
+
+// The line is pulled mid-poll: the link lets go at once and names the port,
+// instead of waiting out a time-out with a wrong message.
+TEST(KvosSim, PullingTheLineMidPollDisconnectsAtOnceNamingThePort)
+{
+    SimProcess sim;
+    const QString path = sim.slavePath();
+    ASSERT_TRUE(path.startsWith(QStringLiteral("/dev/"))) << path.toStdString();
+    QtClock clock;
+    QtSerialPort port;
+    port.setPortName(path);
+    ScriptedDialogs dialogs;
+    MemorySettingsStore store;
+    MessageTable messages;
+    QStringList calls;
+    RecordingStatusView status{calls};
+    RecordingLinkListener events{calls};
+    ControllerLink link(port, clock, dialogs, store, messages, status);
+    link.addListener(events);
+    link.polaczClick();
+    ASSERT_TRUE(waitFor([&] { return events.liveReplies.size() >= 3; }, 10000));
+
+    sim.stop();
+    QElapsedTimer sincePulled;
+    sincePulled.start();
+    ASSERT_TRUE(waitFor([&] { return link.linkState() == LinkState::Disconnected; }, 5000));
+    // Well before the 3 s reply time-out.
+    EXPECT_LT(sincePulled.elapsed(), 1500);
+    EXPECT_FALSE(port.isOpen());
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].startsWith(QStringLiteral("Port ") + path))
+        << dialogs.messages()[0].toStdString();
+    EXPECT_FALSE(status.online);
 }
 
 TEST(KvosSim, EngineOptionsShowInTheLiveFrames)

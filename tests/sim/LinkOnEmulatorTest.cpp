@@ -137,6 +137,31 @@ INSTANTIATE_TEST_SUITE_P(
         FaultOutcome{"MissingEcho", EmulatorFault::MissingEcho, true, {Message11}, 3300}),
     [](const auto& p) { return std::string(p.param.name); });
 
+TEST_F(LinkOnEmulatorTest, APulledAdapterEndsTheConnectionAtOnceAndConnectsAgainOncePluggedIn)
+{
+    link.polaczClick();
+    clock.advance(2500);
+    ASSERT_TRUE(status.online);
+    clock.advance(130);
+    port.unplug();
+    EXPECT_EQ(link.linkState(), LinkState::Disconnected);
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral(
+                  "Port Demo został odłączony (No such device) - połączenie przerwane")});
+    EXPECT_TRUE(port.availablePorts().isEmpty());
+
+    dialogs.clear();
+    link.polaczClick();
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral("Unable to open com port (win error code: 2)")});
+    port.plugIn();
+    dialogs.clear();
+    link.polaczClick();
+    clock.advance(2500);
+    EXPECT_TRUE(status.online);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
 TEST(DemoPort, TheRoutedPortReachesTheEmulatorUnderTheNameDemo)
 {
     VirtualClock clock;

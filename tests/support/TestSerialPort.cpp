@@ -39,6 +39,15 @@ void TestSerialPort::feed(const QByteArray& bytes)
     notifyReceived();
 }
 
+void TestSerialPort::fail(const PortFault& fault)
+{
+    if (open_)
+        ++closes;
+    open_ = false;
+    incoming_.clear();
+    notifyFault(fault);
+}
+
 QByteArray TestSerialPort::takeWritten()
 {
     QByteArray all;

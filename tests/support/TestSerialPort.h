@@ -21,6 +21,8 @@ public:
     void feed(const QByteArray& bytes);
     // The device goes away without the program closing the port.
     void closeUnderMe() { open_ = false; }
+    // The device fails: the port closes and reports the fault, as a backend does.
+    void fail(const PortFault& fault);
 
     QStringList presentPorts;
     bool failListing = false;
