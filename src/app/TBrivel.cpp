@@ -276,6 +276,7 @@ void TBrivel::wireAdaptation()
     adaptationWindow.cylinderButtonMask = [this] { return cylinderModel_->cylinderButtonMask(); };
     adaptationWindow.setLocked = [this](bool locked) { windowLock_->setLocked(locked); };
     adaptationWindow.showReady = [this] { setBusy(false); };
+    adaptationWindow.refusal = [this] { return recordReplay_->refusal(); };
     pages_->adaptation().setWindow(std::move(adaptationWindow));
 }
 

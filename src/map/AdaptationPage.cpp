@@ -3,6 +3,7 @@
 #include "i18n/MessageTable.h"
 #include "live/LiveModel.h"
 #include "map/AdaptationProcedure.h"
+#include "platform/Dialogs.h"
 #include "map/InjectionMap.h"
 #include "map/MapLiveFeed.h"
 #include "settings/ParameterBlock.h"
@@ -46,7 +47,8 @@ AdaptationPage::AdaptationPage(QWidget* page, const AdaptationServices& s)
       live_(s.live),
       settings_(s.settings),
       map_(s.map),
-      messages_(s.messages)
+      messages_(s.messages),
+      dialogs_(s.dialogs)
 {
     groupBox24_ = makeGroup(page, QStringLiteral("GroupBox24"), QString(), GroupPlace);
     info_ = makeLabel(groupBox24_, QStringLiteral("Adaptacja_info"), QString(), InfoPlace);
@@ -91,6 +93,13 @@ bool AdaptationPage::eventFilter(QObject* watched, QEvent* event)
 
 void AdaptationPage::Button_startClick()
 {
+    if (window_.refusal) {
+        const QString why = window_.refusal();
+        if (!why.isEmpty()) {
+            dialogs_.showMessage(why);
+            return;
+        }
+    }
     procedure_->Button_startClick();
 }
 

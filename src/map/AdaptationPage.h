@@ -50,6 +50,9 @@ struct AdaptationWindow {
     std::function<void(bool locked)> setLocked;
     // The transfer's end: the window enabled and no longer grey.
     std::function<void()> showReady;
+    // Why the window sends no command now (a replay plays), or nothing: a
+    // run that could send nothing would only lock the window.
+    std::function<QString()> refusal;
 };
 
 // The "Adaptacja" page: START and STOP, the progress bar and the info text
@@ -97,6 +100,7 @@ private:
     SettingsModel& settings_;
     const map::InjectionMap& map_;
     const MessageTable& messages_;
+    Dialogs& dialogs_;
     AdaptationWindow window_;
     std::unique_ptr<map::AdaptationProcedure> procedure_;
     QProgressBar* progress_ = nullptr;

@@ -28,6 +28,7 @@
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QAction>
 #include <QtTest/QTest>
+#include <QtWidgets/QPushButton>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QSlider>
@@ -255,6 +256,13 @@ TEST_F(ReplayWindowTest, SettingsCommandsAreRefusedWithAMessageAndNeverSent)
 
     QTest::mouseClick(window->bottomBar().fuelSwitch(), Qt::LeftButton);
     EXPECT_EQ(dialogs.messages(), QStringList{refused});
+    // The adaptation says so once and neither starts nor locks the window.
+    dialogs.clear();
+    control<QPushButton>("Button_start")->click();
+    EXPECT_EQ(dialogs.messages(), QStringList{refused});
+    clock.advance(5000);
+    EXPECT_EQ(dialogs.messages(), QStringList{refused});
+    EXPECT_TRUE(control<QWidget>("tab_control")->isEnabled());
     // A settings read that was refused leaves the window usable.
     dialogs.clear();
     dialogs.saveAnswers.push_back(folder.filePath(QStringLiteral("settings.kvs")));
