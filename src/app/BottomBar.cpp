@@ -8,7 +8,9 @@
 #include "widgets/TAbDBColBitBtn.h"
 #include "widgets/TAbToggleSwitch.h"
 
+#include <QtGui/QPainter>
 #include <QtWidgets/QFrame>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QStatusBar>
 
 namespace brivel {
@@ -18,6 +20,41 @@ namespace {
 constexpr int BarWidth = 773;
 
 }  // namespace
+
+// The status panel is as narrow as the bar allows; a longer text (a
+// recording's file name, a controller's long version string) loses its
+// middle rather than its end, and shows whole as the tool tip.
+class StatusPanel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    void setStatus(const QString& text)
+    {
+        setText(text);
+        updateToolTip();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignVCenter, shownText());
+    }
+
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QLabel::resizeEvent(event);
+        updateToolTip();
+    }
+
+private:
+    QString shownText() const
+    {
+        return fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width());
+    }
+
+    void updateToolTip() { setToolTip(shownText() == text() ? QString() : text()); }
+};
 
 BottomBar::BottomBar(QWidget* panel, TAbFlashTimer& flashTimer, LiveModel& model,
                      std::function<void(bool)> busy)
@@ -53,7 +90,7 @@ BottomBar::BottomBar(QWidget* panel, TAbFlashTimer& flashTimer, LiveModel& model
     statusBar1_->setObjectName(QStringLiteral("StatusBar1"));
     statusBar1_->setSizeGripEnabled(false);
     statusBar1_->setGeometry(222, 1, 200, 20);
-    statusPanel_ = new QLabel(InitialStatusText, statusBar1_);
+    statusPanel_ = new StatusPanel(InitialStatusText, statusBar1_);
     statusPanel_->setObjectName(QStringLiteral("StatusBar1Panel0"));
     statusPanel_->setMinimumWidth(50);
     statusBar1_->addWidget(statusPanel_, 1);
@@ -92,7 +129,7 @@ void BottomBar::setBusy(bool busy)
 
 void BottomBar::setStatusText(const QString& text)
 {
-    statusPanel_->setText(text);
+    statusPanel_->setStatus(text);
 }
 
 void BottomBar::setOnline(bool online)

@@ -16,6 +16,7 @@ class QWidget;
 namespace brivel {
 
 class LiveModel;
+class StatusPanel;
 class TAbDBColBitBtn;
 class TAbDBLED;
 class TAbFlashTimer;
@@ -50,7 +51,7 @@ public:
 private:
     std::function<void(bool)> busy_;
     QLabel* staticText1_ = nullptr;
-    QLabel* statusPanel_ = nullptr;
+    StatusPanel* statusPanel_ = nullptr;
     QStatusBar* statusBar1_ = nullptr;
     TAbDBColBitBtn* polaczSwitch_ = nullptr;
     std::array<TAbDBLED*, 4> level_{};

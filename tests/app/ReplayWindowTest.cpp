@@ -28,6 +28,7 @@
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QAction>
 #include <QtTest/QTest>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
@@ -418,6 +419,10 @@ TEST_F(ReplayWindowTest, Screenshots)
         clock.advance(40'000);
         QApplication::processEvents();
         EXPECT_TRUE(window->grab().save(out + QStringLiteral("/replay-%1.png").arg(language)));
+        // The recording's name is too long for the status panel: it is cut
+        // in the middle there and shown whole as the tool tip.
+        auto* status = control<QLabel>("StatusBar1Panel0");
+        EXPECT_EQ(status->toolTip(), window->statusText());
         // The map chart's cross-hair and learned curves follow the drive too.
         window->pages().show(Page::Mapa);
         clock.advance(2000);
@@ -425,5 +430,6 @@ TEST_F(ReplayWindowTest, Screenshots)
         EXPECT_TRUE(window->grab().save(out + QStringLiteral("/replay-map-%1.png").arg(language)));
         window->pages().show(Page::PanelPetrol);
         control<QAction>("rozlacz1")->trigger();
+        EXPECT_EQ(status->toolTip(), QString()) << status->text().toStdString();
     }
 }
