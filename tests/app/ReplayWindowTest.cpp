@@ -1,3 +1,4 @@
+#include "FullDisk.h"
 #include "QtPrinters.h"
 #include "ReplyFrames.h"
 #include "TestOutput.h"
@@ -375,6 +376,28 @@ TEST_F(ReplayWindowTest, RecordingShowsItsMarkAndEndsWithTheConnection)
     ASSERT_TRUE(file.has_value());
     EXPECT_EQ(file->frameCount(), window->recordReplay().recorder().framesRecorded());
     EXPECT_GT(QFileInfo(path).size(), sizeWhileRecording);
+}
+
+TEST_F(ReplayWindowTest, ADiskThatFillsDuringARecordingEndsItWithOneMessage)
+{
+    connectDemo();
+    control<QAction>("Nagrywaj1")->trigger();
+    clock.advance(3000);
+    const QString path = window->recordReplay().recorder().filePath();
+    {
+        test::FullDisk full(QFileInfo(path).size());
+        clock.advance(3000);
+        QApplication::processEvents();
+    }
+    EXPECT_FALSE(control<QAction>("Nagrywaj1")->isChecked());
+    EXPECT_TRUE(window->link().linkState() == LinkState::Count) << "the link goes on";
+    control<QAction>("rozlacz1")->trigger();
+    QApplication::processEvents();
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(dialogs.messages().first(),
+              window->messageTable().message(RecordReplay::CannotWriteRow) + QLatin1Char('\n') +
+                  QDir::toNativeSeparators(path));
+    EXPECT_TRUE(DriveRecording::load(path).has_value());
 }
 
 TEST_F(ReplayWindowTest, ARecordingThatCannotStartSaysWhereAndStaysOff)

@@ -1,4 +1,5 @@
 #include "Bytes.h"
+#include "FullDisk.h"
 #include "QtPrinters.h"
 #include "RecordingLink.h"
 #include "ReplyFrames.h"
@@ -305,6 +306,39 @@ TEST_F(DriveRecorderTest, RowsReachTheFileWithinASecondAndAllOfThemAtTheStop)
     EXPECT_EQ(back->frameCount(), 3);
     EXPECT_EQ(back->settingsImage(), test::settingsReply());
     EXPECT_EQ(clock.activeTimers(), 0) << "no flush tick after the stop";
+}
+
+TEST_F(DriveRecorderTest, AFullDiskEndsTheRecordingAndWhatWasWrittenStillReplays)
+{
+    int told = 0;
+    recorder.setChangeHandler([&told] { ++told; });
+    ASSERT_TRUE(recorder.start(dir.path(), test::settingsReply()));
+    clock.advance(240);
+    recorder.liveReplyReceived(numbered(1));
+    clock.advance(760);
+    const QByteArray written = onDisk();
+    ASSERT_TRUE(written.endsWith(record::frameLine(240, numbered(1))));
+
+    {
+        test::FullDisk full(written.size());
+        recorder.liveReplyReceived(numbered(2));
+        told = 0;
+        clock.advance(1000);
+        EXPECT_FALSE(recorder.isRecording());
+        EXPECT_TRUE(recorder.writeFailed());
+        EXPECT_EQ(told, 1) << "the view learns that the recording ended";
+        recorder.liveReplyReceived(numbered(3));
+        clock.advance(5000);
+    }
+    EXPECT_EQ(clock.activeTimers(), 0);
+    EXPECT_EQ(onDisk(), written);
+    const auto back = DriveRecording::load(recorder.filePath());
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->frameCount(), 1);
+
+    // The next recording starts afresh.
+    ASSERT_TRUE(recorder.start(dir.path(), {}));
+    EXPECT_FALSE(recorder.writeFailed());
 }
 
 TEST_F(DriveRecorderTest, ASecondRecordingInTheSameSecondGetsAFileOfItsOwn)
