@@ -37,8 +37,16 @@ struct Options {
     int column = MessageTable::English;
 };
 
+// Nothing here changes the table, and building it is most of what a short
+// file costs to show: every run shares one.
+const MessageTable& messageTable()
+{
+    static const MessageTable table;
+    return table;
+}
+
 struct Language {
-    MessageTable table;
+    const MessageTable& table = messageTable();
     int column = MessageTable::English;
     QLocale locale;
 
