@@ -1,4 +1,5 @@
 #include "BlockBuilder.h"
+#include "FullDisk.h"
 #include "QtPrinters.h"
 #include "settings/SettingsFileIo.h"
 
@@ -7,9 +8,6 @@
 #include <QtCore/QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace brivel::settings;
 using brivel::test::settingsBlock;
@@ -23,29 +21,6 @@ QByteArray readAll(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Makes every write that would grow a file of this process past `bytes` fail,
-// as a full disk does, for as long as it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 class SettingsFileIo : public ::testing::Test {
 protected:
@@ -108,7 +83,7 @@ TEST_F(SettingsFileIo, InterruptedSaveLeavesTheOldFileAsItWas)
     const QByteArray other = settingsBlock({{22, 0}, {20, 0x07}});
     QString error;
     {
-        const FileSizeLimit diskFull(500);
+        const brivel::test::FullDisk diskFull(500);
         error = df::save(file, other, 20);
     }
     EXPECT_FALSE(error.isEmpty());
