@@ -4,7 +4,7 @@
 #include "sim/PtyServer.h"
 #include "sim/SimOptions.h"
 
-#include "platform/QtClock.h"
+#include "platform/qt/QtClock.h"
 
 #include <QtCore/QCoreApplication>
 

@@ -2,7 +2,7 @@
 // widgets like the main window's, most of them to the value they already
 // have; and the cost of painting the whole set from scratch.
 
-#include "platform/QtClock.h"
+#include "platform/qt/QtClock.h"
 #include "widgets/TAb270Meter.h"
 #include "widgets/TAbColBitBtn.h"
 #include "widgets/TAbDBColBitBtn.h"

@@ -1,8 +1,8 @@
 #include "app/RecordReplay.h"
 
-#include "app/ReplayBar.h"
+#include "app/ui/ReplayBar.h"
 #include "app/TBrivel.h"
-#include "app/BottomBar.h"
+#include "app/ui/BottomBar.h"
 #include "link/ControllerLink.h"
 #include "link/SerialPort.h"
 #include "live/DriveRecordFormat.h"

@@ -1,13 +1,13 @@
 #include "app/WindowPages.h"
 
-#include "app/HelpPage.h"
-#include "app/InfoPage.h"
-#include "live/DiagnosticsPage.h"
-#include "live/FaultPage.h"
-#include "live/OscilloscopePage.h"
-#include "map/AdaptationPage.h"
-#include "map/MapPage.h"
-#include "settings/SettingsPages.h"
+#include "app/ui/HelpPage.h"
+#include "app/ui/InfoPage.h"
+#include "live/ui/DiagnosticsPage.h"
+#include "live/ui/FaultPage.h"
+#include "live/ui/OscilloscopePage.h"
+#include "map/ui/AdaptationPage.h"
+#include "map/ui/MapPage.h"
+#include "settings/ui/SettingsPages.h"
 
 #include <QtWidgets/QTabWidget>
 

@@ -1,12 +1,12 @@
 #include "app/TBrivel.h"
 #include "link/PortRouter.h"
-#include "link/QtSerialPort.h"
+#include "link/qt/QtSerialPort.h"
 #include "live/ReplayPort.h"
 #include "platform/PortGrabbers.h"
-#include "platform/QtClock.h"
-#include "platform/QtDialogs.h"
-#include "platform/QtSettingsStore.h"
-#include "platform/QtUrlOpener.h"
+#include "platform/qt/QtClock.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtUrlOpener.h"
 #include "sim/DemoPort.h"
 
 #include <QtWidgets/QApplication>

@@ -1,5 +1,5 @@
 #include "WindowFixture.h"
-#include "app/WindowCaptions.h"
+#include "app/ui/WindowCaptions.h"
 #include "i18n/CaptionTable.h"
 #include "i18n/Languages.h"
 #include "widgets/TAbAnalogCControl.h"

@@ -1,5 +1,5 @@
 #include "QtPrinters.h"
-#include "platform/JpegDecoder.h"
+#include "platform/qt/JpegDecoder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "QtPrinters.h"
 #include "link/Frames.h"
-#include "link/QtSerialPort.h"
+#include "link/qt/QtSerialPort.h"
 #include "link/SendEncoded.h"
 #include "platform/PlatformError.h"
 

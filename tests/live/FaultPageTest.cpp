@@ -2,9 +2,9 @@
 #include "RecordingCommandSender.h"
 #include "ReplyFrames.h"
 #include "i18n/MessageTable.h"
-#include "live/FaultBanner.h"
-#include "live/FaultMemo.h"
-#include "live/FaultPage.h"
+#include "live/ui/FaultBanner.h"
+#include "live/ui/FaultMemo.h"
+#include "live/ui/FaultPage.h"
 #include "live/LiveModel.h"
 #include "settings/SettingsModel.h"
 

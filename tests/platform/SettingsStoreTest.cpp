@@ -1,4 +1,4 @@
-#include "platform/QtSettingsStore.h"
+#include "platform/qt/QtSettingsStore.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "TestPlatform.h"
 #include "i18n/MessageTable.h"
 #include "link/ControllerLink.h"
-#include "link/QtSerialPort.h"
-#include "platform/QtClock.h"
+#include "link/qt/QtSerialPort.h"
+#include "platform/qt/QtClock.h"
 #include "settings/SettingsFileIo.h"
 #include "sim/SettingsImage.h"
 

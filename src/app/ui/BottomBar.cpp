@@ -1,0 +1,171 @@
+#include "app/ui/BottomBar.h"
+
+#include "link/Frames.h"
+#include "live/ui/LevelLeds.h"
+#include "live/LiveModel.h"
+#include "platform/qt/SystemColors.h"
+#include "widgets/FormParts.h"
+#include "widgets/TAbDBColBitBtn.h"
+#include "widgets/TAbToggleSwitch.h"
+
+#include <QtGui/QPainter>
+#include <QtWidgets/QFrame>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QStatusBar>
+
+namespace brivel {
+
+namespace {
+
+constexpr int BarWidth = 773;
+
+}  // namespace
+
+// The status panel is as narrow as the bar allows; a longer text (a
+// recording's file name, a controller's long version string) loses its
+// middle rather than its end, and shows whole as the tool tip.
+class StatusPanel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    void setStatus(const QString& text)
+    {
+        setText(text);
+        updateToolTip();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignVCenter, shownText());
+    }
+
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QLabel::resizeEvent(event);
+        updateToolTip();
+    }
+
+private:
+    QString shownText() const
+    {
+        return fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width());
+    }
+
+    void updateToolTip() { setToolTip(shownText() == text() ? QString() : text()); }
+};
+
+BottomBar::BottomBar(QWidget* panel, TAbFlashTimer& flashTimer, LiveModel& model,
+                     std::function<void(bool)> busy)
+    : QObject(panel), busy_(std::move(busy))
+{
+    auto* panel5 = new QFrame(panel);
+    panel5->setObjectName(QStringLiteral("Panel5"));
+    panel5->setFrameShape(QFrame::Panel);
+    panel5->setFrameShadow(QFrame::Raised);
+    panel5->setGeometry(0, 509, BarWidth, 22);
+
+    staticText1_ = makeLabel(panel5, QStringLiteral("StaticText1"), QStringLiteral("offline"),
+                             QRect(3, 2, 56, 18));
+    staticText1_->setAlignment(Qt::AlignCenter);
+    staticText1_->setFrameShape(QFrame::Panel);
+    staticText1_->setFrameShadow(QFrame::Sunken);
+    setBackground(staticText1_, OfflineColor);
+    makeLabel(panel5, QStringLiteral("StaticText2"), QStringLiteral("  RX "), QRect(62, 3, 24, 16));
+    makeLabel(panel5, QStringLiteral("StaticText3"), QStringLiteral(" TX "), QRect(88, 3, 22, 16));
+
+    polaczSwitch_ = new TAbDBColBitBtn(flashTimer, panel5);
+    polaczSwitch_->setObjectName(QStringLiteral("Polacz_switch"));
+    polaczSwitch_->setMode(TAbBinGControl::mSwitch);
+    polaczSwitch_->setColorOn(QColor(0, 255, 0));
+    polaczSwitch_->setColorOff(QColor(255, 0, 0));
+    polaczSwitch_->setTextOn(QStringLiteral("* * *"));
+    // Its design text differs from the table's ("Rozłączony"); it stays until
+    // a language is chosen.
+    polaczSwitch_->setTextOff(QStringLiteral("Połącz"));
+    polaczSwitch_->setGeometry(114, 1, 104, 20);
+
+    statusBar1_ = new QStatusBar(panel5);
+    statusBar1_->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar1_->setSizeGripEnabled(false);
+    statusBar1_->setGeometry(222, 1, 200, 20);
+    statusPanel_ = new StatusPanel(InitialStatusText, statusBar1_);
+    statusPanel_->setObjectName(QStringLiteral("StatusBar1Panel0"));
+    statusPanel_->setMinimumWidth(50);
+    statusBar1_->addWidget(statusPanel_, 1);
+
+    for (int i = 0; i < 4; ++i) {
+        const int quarter = 4 - i;
+        TAbDBLED* led =
+            makeLevelLed<TAbDBLED>(flashTimer, panel5, QStringLiteral("Gaz_led_%1g").arg(quarter),
+                                   QStringLiteral("%1/4").arg(quarter));
+        led->move(430 + i * 46, 2);
+        level_[quarter - 1] = led;
+    }
+    reserve_ = makeReserveLed<TAbDBLED>(flashTimer, panel5, QStringLiteral("rezerwa_led_gora"));
+    reserve_->move(616, 2);
+
+    fuel_ = new TAbToggleSwitch(flashTimer, panel5);
+    fuel_->setObjectName(QStringLiteral("paliwo_Switch"));
+    fuel_->setMode(TAbBinGControl::mIndicator);
+    fuel_->setTextOn(QStringLiteral("LPG"));
+    fuel_->setTextOff(QStringLiteral("PB"));
+    fuel_->setGeometry(662, 1, 105, 20);
+
+    model.addObserver(*this);
+}
+
+QString BottomBar::statusText() const
+{
+    return statusPanel_->text();
+}
+
+void BottomBar::setBusy(bool busy)
+{
+    if (busy_)
+        busy_(busy);
+}
+
+void BottomBar::setStatusText(const QString& text)
+{
+    statusPanel_->setStatus(text);
+}
+
+void BottomBar::setOnline(bool online)
+{
+    staticText1_->setText(online ? QStringLiteral("online") : QStringLiteral("offline"));
+    QPalette palette = staticText1_->palette();
+    palette.setColor(QPalette::Window, online ? OnlineColor : OfflineColor);
+    staticText1_->setPalette(palette);
+}
+
+void BottomBar::showConnectSwitch(bool on)
+{
+    polaczSwitch_->setChecked(on);
+}
+
+void BottomBar::setConnectSwitchOnText(const QString& text)
+{
+    polaczSwitch_->setTextOn(text);
+}
+
+void BottomBar::liveChanged(const LiveSnapshot& s, LiveChanges changes)
+{
+    if (changes & (FrameDecoded | ReserveChanged))
+        showReserve(reserve_, s.reserveFlashing, s.reserveLit);
+    if (!(changes & FrameDecoded))
+        return;
+    for (int i = 0; i < 4; ++i)
+        level_[i]->setChecked(s.levelLit[i]);
+    if (s.active) {
+        fuel_->setColorOff(QColor(255, 0, 0));
+        fuel_->setColorOn(QColor(0, 255, 0));
+    } else {
+        fuel_->setColorOff(buttonFace());
+        fuel_->setColorOn(buttonFace());
+    }
+    fuel_->setChecked(s.gasSelected);
+}
+
+}  // namespace brivel

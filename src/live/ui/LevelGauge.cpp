@@ -1,0 +1,43 @@
+#include "live/ui/LevelGauge.h"
+
+#include "live/ui/LevelLeds.h"
+#include "live/LiveModel.h"
+#include "widgets/FormParts.h"
+
+#include <QtWidgets/QLineEdit>
+
+namespace brivel {
+
+LevelGauge::LevelGauge(QWidget* page, TAbFlashTimer& flashTimer, LiveModel& model) : QObject(page)
+{
+    // The group's caption follows the language: the caption table fills it.
+    group_ = makeGroup(page, QStringLiteral("GroupBox18"), QString(), QRect(6, 330, 573, 130));
+    voltage_ = new QLineEdit(QStringLiteral("0.00"), group_);
+    voltage_->setObjectName(QStringLiteral("U_zbiornika"));
+    voltage_->setReadOnly(true);
+    voltage_->setAlignment(Qt::AlignRight);
+    voltage_->setGeometry(12, 24, 60, 20);
+    for (int quarter = 1; quarter <= 4; ++quarter) {
+        TAbLED* led =
+            makeLevelLed<TAbLED>(flashTimer, group_, QStringLiteral("Gaz_led_%1p").arg(quarter),
+                                 QStringLiteral("%1/4").arg(quarter));
+        led->move(12 + (quarter - 1) * 60, 96);
+        level_[quarter - 1] = led;
+    }
+    reserve_ = makeReserveLed<TAbLED>(flashTimer, group_, QStringLiteral("Rezerwa_led_panel"));
+    reserve_->move(252, 96);
+    model.addObserver(*this);
+}
+
+void LevelGauge::liveChanged(const LiveSnapshot& s, LiveChanges changes)
+{
+    if (changes & (FrameDecoded | ReserveChanged))
+        showReserve(reserve_, s.reserveFlashing, s.reserveLit);
+    if (!(changes & FrameDecoded))
+        return;
+    for (int i = 0; i < 4; ++i)
+        level_[i]->setChecked(s.levelLit[i]);
+    voltage_->setText(s.tankVoltageText);
+}
+
+}  // namespace brivel

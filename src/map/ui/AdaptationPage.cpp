@@ -1,0 +1,185 @@
+#include "map/ui/AdaptationPage.h"
+
+#include "i18n/MessageTable.h"
+#include "live/LiveModel.h"
+#include "map/AdaptationProcedure.h"
+#include "platform/Dialogs.h"
+#include "map/InjectionMap.h"
+#include "map/MapLiveFeed.h"
+#include "settings/ParameterBlock.h"
+#include "settings/SettingsModel.h"
+#include "widgets/FormParts.h"
+
+#include <QtCore/QEvent>
+#include <QtWidgets/QProgressBar>
+#include <QtWidgets/QPushButton>
+
+namespace brivel {
+
+namespace {
+
+const QRect GroupPlace(8, 8, 571, 246);
+const QRect InfoPlace(8, 18, 555, 220);
+const QRect ProgressPlace(2, 266, 585, 24);
+const QRect StartPlace(150, 310, 130, 40);
+const QRect StopPlace(305, 310, 130, 40);
+const QRect Label28Place(150, 360, 285, 16);
+constexpr int InfoPixels = 16;
+constexpr int ButtonPixels = 14;
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& at)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(at);
+    QFont font = button->font();
+    font.setPixelSize(ButtonPixels);
+    font.setBold(true);
+    button->setFont(font);
+    return button;
+}
+
+}  // namespace
+
+AdaptationPage::AdaptationPage(QWidget* page, const AdaptationServices& s)
+    : QObject(page),
+      page_(page),
+      live_(s.live),
+      settings_(s.settings),
+      map_(s.map),
+      messages_(s.messages),
+      dialogs_(s.dialogs)
+{
+    groupBox24_ = makeGroup(page, QStringLiteral("GroupBox24"), QString(), GroupPlace);
+    info_ = makeLabel(groupBox24_, QStringLiteral("Adaptacja_info"), QString(), InfoPlace);
+    info_->setAlignment(Qt::AlignCenter);
+    info_->setWordWrap(true);
+    QFont infoFont = info_->font();
+    infoFont.setPixelSize(InfoPixels);
+    info_->setFont(infoFont);
+
+    progress_ = new QProgressBar(page);
+    progress_->setObjectName(QStringLiteral("Adaptacja_progres"));
+    progress_->setGeometry(ProgressPlace);
+    progress_->setRange(0, map::AdaptationProcedure::ProgressMaximum);
+    progress_->setValue(0);
+    progress_->setEnabled(false);
+
+    start_ = makeButton(page, "Button_start", QStringLiteral("START"), StartPlace);
+    connect(start_, &QPushButton::clicked, this, &AdaptationPage::Button_startClick);
+    stop_ = makeButton(page, "Button_stop", QStringLiteral("STOP"), StopPlace);
+    connect(stop_, &QPushButton::clicked, this, &AdaptationPage::Button_stopClick);
+    // Its caption follows the language.
+    label28_ = makeLabel(page, QStringLiteral("Label28"), QString(), Label28Place);
+    label28_->setAlignment(Qt::AlignCenter);
+
+    map::AdaptationHost& host = *this;
+    procedure_ = std::make_unique<map::AdaptationProcedure>(host, s.sender, s.dialogs, s.clock);
+    // The procedure is the one owner of the step; the live model records
+    // samples while it runs.
+    s.feed.setAdaptationRunning([this] { return procedure_->running(); });
+    page->installEventFilter(this);
+}
+
+AdaptationPage::~AdaptationPage() = default;
+
+bool AdaptationPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // Brought to the front, not restored with the window.
+    if (watched == page_ && event->type() == QEvent::Show && !event->spontaneous())
+        TabSheet3Show();
+    return QObject::eventFilter(watched, event);
+}
+
+void AdaptationPage::Button_startClick()
+{
+    if (window_.refusal) {
+        const QString why = window_.refusal();
+        if (!why.isEmpty()) {
+            dialogs_.showMessage(why);
+            return;
+        }
+    }
+    procedure_->Button_startClick();
+}
+
+void AdaptationPage::Button_stopClick()
+{
+    procedure_->Button_stopClick();
+}
+
+void AdaptationPage::TabSheet3Show()
+{
+    procedure_->TabSheet3Show();
+}
+
+bool AdaptationPage::faultBannerShown() const
+{
+    return live_.snapshot().bannerVisible;
+}
+
+double AdaptationPage::engineRpm() const
+{
+    return live_.snapshot().rpm;
+}
+
+double AdaptationPage::reducerTemperature() const
+{
+    return live_.snapshot().reducerTemp;
+}
+
+quint8 AdaptationPage::cylinderButtonMask() const
+{
+    return window_.cylinderButtonMask ? window_.cylinderButtonMask() : 0;
+}
+
+quint8 AdaptationPage::activeCylinderMask() const
+{
+    // No image read yet: no cylinder is known to run on gas.
+    const settings::ParameterBlock block(settings_.parameterBlock());
+    return block.byte(settings::Field::ActiveGasCylinders).value_or(0);
+}
+
+qint32 AdaptationPage::mapEntry(int k) const
+{
+    return map_.value(k);
+}
+
+map::RecordRow& AdaptationPage::recordRow(int r)
+{
+    return live_.adaptationRecord().row(r);
+}
+
+QString AdaptationPage::message(int row) const
+{
+    return messages_.message(row);
+}
+
+void AdaptationPage::showProgress(bool enabled, int position)
+{
+    progress_->setEnabled(enabled);
+    progress_->setValue(position);
+}
+
+void AdaptationPage::showInfo(const QString& text)
+{
+    // The lines are kept with CR LF; the label breaks at the LF alone.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    info_->setText(shown);
+}
+
+void AdaptationPage::setWindowLocked(bool locked)
+{
+    start_->setEnabled(!locked);
+    if (window_.setLocked)
+        window_.setLocked(locked);
+}
+
+void AdaptationPage::showWindowReady()
+{
+    if (window_.showReady)
+        window_.showReady();
+}
+
+}  // namespace brivel

@@ -1,0 +1,157 @@
+#include "settings/ui/PanelPetrolPage.h"
+
+#include "link/CommandSender.h"
+#include "settings/EditorCommands.h"
+#include "settings/ui/PanelParts.h"
+#include "settings/ParameterBlockDecoder.h"
+#include "settings/SettingsModel.h"
+#include "widgets/FormParts.h"
+
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QFrame>
+
+namespace brivel {
+
+using namespace settings;
+
+namespace {
+
+// The engine settings stand in a grid of tiles, a caption over each control.
+constexpr int Columns = 2;
+constexpr int Rows = 3;
+constexpr int Gap = 10;
+constexpr int TileWidth = (575 - (Columns + 1) * Gap) / Columns;
+constexpr int TileHeight = 70;
+constexpr int GroupTop = 20;
+
+QRect tileAt(int column, int row)
+{
+    return {Gap + column * (TileWidth + Gap), GroupTop + row * (TileHeight + Gap), TileWidth,
+            TileHeight};
+}
+
+const QRect CaptionAt(10, 8, TileWidth - 20, 18);
+const QRect ControlAt(10, 32, TileWidth - 20, 28);
+
+// Images that hold no more than this are not a settings image to patch.
+constexpr int ShortestPatchableImage = 10;
+
+}  // namespace
+
+PanelPetrolPage::PanelPetrolPage(QWidget* page, const SettingsPageServices& services)
+    : QObject(page), services_(services)
+{
+    panel::styleSettingsPage(page);
+    // Captions and the items of the caption table's selectors are left empty
+    // here: the caption table fills them.
+    QGroupBox* engine = makeGroup(page, QStringLiteral("GroupBox25"), QString(),
+                                  QRect(6, 6, Columns * TileWidth + (Columns + 1) * Gap,
+                                        GroupTop + Rows * TileHeight + Rows * Gap));
+
+    // The engine on the left, its speed signal on the right.
+    QFrame* tile = panel::makeTile(engine, QString(), tileAt(0, 0));
+    panel::makeCaption(tile, QStringLiteral("Label34"), QString(), CaptionAt);
+    selCyl_ = panel::makeSelector(tile, QStringLiteral("Sel_cyl"), 5, ControlAt);
+
+    tile = panel::makeTile(engine, QString(), tileAt(0, 1));
+    panel::makeCaption(tile, QStringLiteral("Label37"), QString(), CaptionAt);
+    selTypSilnika_ =
+        panel::makeSelector(tile, QStringLiteral("Sel_Typ_silnika"),
+                            {QStringLiteral("Standard"), QStringLiteral("Turbo")}, ControlAt);
+
+    tile = panel::makeTile(engine, QString(), tileAt(0, 2));
+    panel::makeCaption(tile, QStringLiteral("Label40"), QString(), CaptionAt);
+    checkInjectorPlus_ =
+        panel::makeCheckBox(tile, QStringLiteral("Check_Injector_plus"), ControlAt);
+
+    tile = panel::makeTile(engine, QString(), tileAt(1, 0));
+    panel::makeCaption(tile, QStringLiteral("Label35"), QString(), CaptionAt);
+    selImpuls_ = panel::makeSelector(tile, QStringLiteral("Sel_Impuls"), 7, ControlAt);
+
+    tile = panel::makeTile(engine, QString(), tileAt(1, 1));
+    panel::makeCaption(tile, QStringLiteral("Label36"), QString(), CaptionAt);
+    selRpmSignal_ =
+        panel::makeSelector(tile, QStringLiteral("Sel_RPM_signal"),
+                            {QStringLiteral("Low  5V"), QStringLiteral("High 12V")}, ControlAt);
+
+    // The petrol injection type and the lambda probe are not settings of
+    // this controller: hidden and disabled, never sent.
+    tile = panel::makeTile(engine, QString(), tileAt(1, 2));
+    tile->hide();
+    panel::makeCaption(tile, QStringLiteral("Label38"), QString(), CaptionAt);
+    selTypWtryskuPetrol_ =
+        panel::makeSelector(tile, QStringLiteral("Sel_Typ_wtrysku_Petrol"), 1, ControlAt);
+    selTypWtryskuPetrol_->setEnabled(false);
+    tile = panel::makeTile(engine, QString(), tileAt(1, 2));
+    tile->hide();
+    panel::makeCaption(tile, QStringLiteral("Label39"), QString(), CaptionAt);
+    comboBox17_ = panel::makeSelector(tile, QStringLiteral("ComboBox17"), 2, ControlAt);
+    comboBox17_->setEnabled(false);
+
+    connect(selCyl_, &QComboBox::activated, this, &PanelPetrolPage::Sel_cylChange);
+    connect(selImpuls_, &QComboBox::activated, this, &PanelPetrolPage::Sel_ImpulsChange);
+    connect(selRpmSignal_, &QComboBox::activated, this, &PanelPetrolPage::Sel_RPM_signalChange);
+    connect(selTypSilnika_, &QComboBox::activated, this, &PanelPetrolPage::Sel_Typ_silnikaChange);
+    // A change of state is the click: the decoder's changes carry the
+    // caption that the handler ignores.
+    connect(checkInjectorPlus_, &QCheckBox::toggled, this,
+            &PanelPetrolPage::Check_Injector_plusClick);
+
+    szybkosc_ = new QComboBox(page);
+    szybkosc_->setObjectName(QStringLiteral("szybkosc"));
+    szybkosc_->addItem(QStringLiteral("7200"));
+    szybkosc_->setPlaceholderText(QStringLiteral("Wybierz szybkość"));
+    szybkosc_->setEnabled(false);
+    szybkosc_->hide();
+    comComboBox1_ = new QComboBox(page);
+    comComboBox1_->setObjectName(QStringLiteral("ComComboBox1"));
+    comComboBox1_->hide();
+}
+
+void PanelPetrolPage::show(const SettingsDisplay& d)
+{
+    panel::showItem(selCyl_, d.Sel_cyl);
+    panel::showItem(selImpuls_, d.Sel_Impuls);
+    panel::showItem(selRpmSignal_, d.Sel_RPM_signal);
+    panel::showItem(selTypSilnika_, d.Sel_Typ_silnika);
+    panel::showChecked(checkInjectorPlus_, d.Check_Injector_plus);
+}
+
+void PanelPetrolPage::Sel_cylChange(int item)
+{
+    if (!services_.portOpen() ||
+        services_.settings.parameterBlock().size() <= ShortestPatchableImage)
+        return;
+    const editor::CylinderCountChange change = editor::cylinderCount(item);
+    change.command.queueOn(services_.sender);
+    // The buttons, and everything else, show the patched image at once.
+    services_.settings.editParameterBlock(
+        [&change](ParameterBlock& block) { change.applyTo(block); });
+}
+
+void PanelPetrolPage::Sel_ImpulsChange(int item)
+{
+    editor::pulseSource(item).queueOn(services_.sender);
+}
+
+void PanelPetrolPage::Sel_RPM_signalChange(int item)
+{
+    editor::rpmSignalLevel(item).queueOn(services_.sender);
+}
+
+void PanelPetrolPage::Sel_Typ_silnikaChange(int item)
+{
+    if (services_.setMapAxisMaximum)
+        services_.setMapAxisMaximum(mapAxisMaximumFor(item));
+    editor::engineType(item).queueOn(services_.sender);
+}
+
+void PanelPetrolPage::Check_Injector_plusClick(bool checked)
+{
+    if (panel::setByDecoder(checkInjectorPlus_))
+        return;
+    editor::positiveInjectors(checked).queueOn(services_.sender);
+}
+
+}  // namespace brivel
