@@ -30,9 +30,9 @@
 #include "settings/ui/QtSettingsReviewDialog.h"
 #include "settings/SettingsMenu.h"
 #include "settings/SettingsModel.h"
-#include "widgets/TAbDBColBitBtn.h"
+#include "widgets/ui/TAbDBColBitBtn.h"
 #include "widgets/TAbFlashTimer.h"
-#include "widgets/TAbToggleSwitch.h"
+#include "widgets/ui/TAbToggleSwitch.h"
 
 #include <QtGui/QCloseEvent>
 #include <QtGui/QGuiApplication>

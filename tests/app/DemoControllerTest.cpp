@@ -10,9 +10,9 @@
 #include "sim/DemoPort.h"
 #include "sim/EmulatorPort.h"
 #include "sim/LiveState.h"
-#include "widgets/TAbDBColBitBtn.h"
-#include "widgets/TAbLED.h"
-#include "widgets/TAbValueInd.h"
+#include "widgets/ui/TAbDBColBitBtn.h"
+#include "widgets/ui/TAbLED.h"
+#include "widgets/ui/TAbValueInd.h"
 
 #include <QtGui/QAction>
 #include <QtTest/QTest>

@@ -17,11 +17,11 @@
 #include "settings/ui/SettingsPages.h"
 #include "sim/SettingsImage.h"
 #include "app/ui/WindowCaptions.h"
-#include "widgets/TAb270Meter.h"
-#include "widgets/TAbColBitBtn.h"
-#include "widgets/TAbDBColBitBtn.h"
+#include "widgets/ui/TAb270Meter.h"
+#include "widgets/ui/TAbColBitBtn.h"
+#include "widgets/ui/TAbDBColBitBtn.h"
 #include "widgets/TAbFlashTimer.h"
-#include "widgets/TAbMiniTrend.h"
+#include "widgets/ui/TAbMiniTrend.h"
 
 #include <gtest/gtest.h>
 

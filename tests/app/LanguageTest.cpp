@@ -14,7 +14,7 @@
 #include "sim/CurrentFault.h"
 #include "sim/DemoPort.h"
 #include "sim/EmulatorPort.h"
-#include "widgets/TAbColBitBtn.h"
+#include "widgets/ui/TAbColBitBtn.h"
 
 #include <QtGui/QAction>
 #include <QtTest/QTest>

@@ -4,9 +4,9 @@
 #include "VirtualClock.h"
 #include "app/TBrivel.h"
 #include "link/ControllerLink.h"
-#include "widgets/TAb270Meter.h"
-#include "widgets/TArrowSettings.h"
-#include "widgets/TSectorSettings.h"
+#include "widgets/ui/TAb270Meter.h"
+#include "widgets/ui/TArrowSettings.h"
+#include "widgets/ui/TSectorSettings.h"
 
 #include <gtest/gtest.h>
 

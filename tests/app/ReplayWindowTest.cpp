@@ -21,8 +21,8 @@
 #include "sim/DriveProfile.h"
 #include "sim/EmulatorPort.h"
 #include "link/Frames.h"
-#include "widgets/TAbDBColBitBtn.h"
-#include "widgets/TAbToggleSwitch.h"
+#include "widgets/ui/TAbDBColBitBtn.h"
+#include "widgets/ui/TAbToggleSwitch.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>

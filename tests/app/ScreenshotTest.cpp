@@ -3,8 +3,8 @@
 #include "TestSerialPort.h"
 #include "VirtualClock.h"
 #include "app/TBrivel.h"
-#include "widgets/TAbCustomControl.h"
-#include "widgets/TAbGraphicControl.h"
+#include "widgets/ui/TAbCustomControl.h"
+#include "widgets/ui/TAbGraphicControl.h"
 
 #include <gtest/gtest.h>
 

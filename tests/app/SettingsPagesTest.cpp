@@ -19,9 +19,9 @@
 #include "settings/ui/SettingsPages.h"
 #include "sim/SettingsImage.h"
 #include "widgets/TAbFlashTimer.h"
-#include "widgets/TAbHSlider.h"
-#include "widgets/TAbVSlider.h"
-#include "widgets/TAbValueInd.h"
+#include "widgets/ui/TAbHSlider.h"
+#include "widgets/ui/TAbVSlider.h"
+#include "widgets/ui/TAbValueInd.h"
 
 #include <gtest/gtest.h>
 

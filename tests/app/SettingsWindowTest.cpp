@@ -22,8 +22,8 @@
 #include "sim/DemoPort.h"
 #include "sim/EmulatorPort.h"
 #include "sim/LiveState.h"
-#include "widgets/TAbHSlider.h"
-#include "widgets/TAbVSlider.h"
+#include "widgets/ui/TAbHSlider.h"
+#include "widgets/ui/TAbVSlider.h"
 
 #include <QtCore/QFile>
 #include <QtCore/QTemporaryDir>

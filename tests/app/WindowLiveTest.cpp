@@ -4,10 +4,10 @@
 #include "live/ui/FaultMemo.h"
 #include "live/ui/FaultPage.h"
 #include "live/LiveModel.h"
-#include "widgets/TAbLED.h"
-#include "widgets/TAbToggleSwitch.h"
-#include "widgets/TAbVBar.h"
-#include "widgets/TAbValueInd.h"
+#include "widgets/ui/TAbLED.h"
+#include "widgets/ui/TAbToggleSwitch.h"
+#include "widgets/ui/TAbVBar.h"
+#include "widgets/ui/TAbValueInd.h"
 
 #include <QtWidgets/QLineEdit>
 

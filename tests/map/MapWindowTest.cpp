@@ -20,9 +20,9 @@
 #include "sim/DriveProfile.h"
 #include "sim/EmulatorPort.h"
 #include "sim/SettingsImage.h"
-#include "widgets/TAbColBitBtn.h"
-#include "widgets/TAbSpinButton.h"
-#include "widgets/TAbTimerSpeedBtn.h"
+#include "widgets/ui/TAbColBitBtn.h"
+#include "widgets/ui/TAbSpinButton.h"
+#include "widgets/ui/TAbTimerSpeedBtn.h"
 
 #include <QtCharts/QValueAxis>
 #include <QtCharts/QXYSeries>

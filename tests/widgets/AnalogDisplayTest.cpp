@@ -1,11 +1,11 @@
 #include "KitTest.h"
 
-#include "widgets/TAb270Meter.h"
-#include "widgets/TAbVBar.h"
-#include "widgets/TAbValueInd.h"
-#include "widgets/TBarSettings.h"
-#include "widgets/TMinMax.h"
-#include "widgets/TSectorSettings.h"
+#include "widgets/ui/TAb270Meter.h"
+#include "widgets/ui/TAbVBar.h"
+#include "widgets/ui/TAbValueInd.h"
+#include "widgets/ui/TBarSettings.h"
+#include "widgets/ui/TMinMax.h"
+#include "widgets/ui/TSectorSettings.h"
 #include "widgets/TSignalSettings.h"
 
 #include <QtTest/QSignalSpy>

@@ -1,7 +1,7 @@
 #include "KitTest.h"
 
 #include "widgets/FlashPhase.h"
-#include "widgets/TAbLED.h"
+#include "widgets/ui/TAbLED.h"
 
 #include <functional>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "KitTest.h"
 
-#include "widgets/TAbMiniTrend.h"
+#include "widgets/ui/TAbMiniTrend.h"
 #include "widgets/TSignalSettings.h"
 
 namespace brivel::test {

@@ -1,9 +1,9 @@
 #include "KitTest.h"
 
-#include "widgets/TAbColBitBtn.h"
-#include "widgets/TAbDBLED.h"
-#include "widgets/TAbLED.h"
-#include "widgets/TAbToggleSwitch.h"
+#include "widgets/ui/TAbColBitBtn.h"
+#include "widgets/ui/TAbDBLED.h"
+#include "widgets/ui/TAbLED.h"
+#include "widgets/ui/TAbToggleSwitch.h"
 
 #include <QtTest/QSignalSpy>
 #include <QtTest/QTest>

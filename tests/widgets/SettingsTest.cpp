@@ -1,12 +1,12 @@
 #include "KitTest.h"
 
-#include "widgets/TAbSBevel.h"
-#include "widgets/TArrowSettings.h"
-#include "widgets/TBarSettings.h"
-#include "widgets/TLED.h"
-#include "widgets/TMinMax.h"
-#include "widgets/TScaleSettings.h"
-#include "widgets/TSectorSettings.h"
+#include "widgets/ui/TAbSBevel.h"
+#include "widgets/ui/TArrowSettings.h"
+#include "widgets/ui/TBarSettings.h"
+#include "widgets/ui/TLED.h"
+#include "widgets/ui/TMinMax.h"
+#include "widgets/ui/TScaleSettings.h"
+#include "widgets/ui/TSectorSettings.h"
 #include "widgets/TSignalSettings.h"
 
 #include <QtCore/QMetaProperty>

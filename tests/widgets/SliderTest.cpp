@@ -1,8 +1,8 @@
 #include "KitTest.h"
 
-#include "widgets/TAbHSlider.h"
-#include "widgets/TAbVSlider.h"
-#include "widgets/TAbValueInd.h"
+#include "widgets/ui/TAbHSlider.h"
+#include "widgets/ui/TAbVSlider.h"
+#include "widgets/ui/TAbValueInd.h"
 #include "widgets/TSignalSettings.h"
 
 #include <QtTest/QSignalSpy>

@@ -1,7 +1,7 @@
 #include "KitTest.h"
 
-#include "widgets/TAbSpinButton.h"
-#include "widgets/TAbTimerSpeedBtn.h"
+#include "widgets/ui/TAbSpinButton.h"
+#include "widgets/ui/TAbTimerSpeedBtn.h"
 
 #include <QtTest/QSignalSpy>
 #include <QtTest/QTest>

@@ -4,9 +4,9 @@
 #include "live/ui/LevelLeds.h"
 #include "live/LiveModel.h"
 #include "platform/qt/SystemColors.h"
-#include "widgets/FormParts.h"
-#include "widgets/TAbDBColBitBtn.h"
-#include "widgets/TAbToggleSwitch.h"
+#include "widgets/ui/FormParts.h"
+#include "widgets/ui/TAbDBColBitBtn.h"
+#include "widgets/ui/TAbToggleSwitch.h"
 
 #include <QtGui/QPainter>
 #include <QtWidgets/QFrame>

@@ -2,7 +2,7 @@
 
 #include "i18n/MakerDetails.h"
 #include "platform/UrlOpener.h"
-#include "widgets/TAbColBitBtn.h"
+#include "widgets/ui/TAbColBitBtn.h"
 
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>

@@ -2,8 +2,8 @@
 
 #include "i18n/CaptionTable.h"
 #include "i18n/MessageTable.h"
-#include "widgets/TAbAnalogCControl.h"
-#include "widgets/TAbAnalogGControl.h"
+#include "widgets/ui/TAbAnalogCControl.h"
+#include "widgets/ui/TAbAnalogGControl.h"
 #include "widgets/TSignalSettings.h"
 
 #include <QtGui/QAction>

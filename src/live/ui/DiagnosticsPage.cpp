@@ -1,8 +1,8 @@
 #include "live/ui/DiagnosticsPage.h"
 
 #include "live/LiveModel.h"
-#include "widgets/TAbVBar.h"
-#include "widgets/TBarSettings.h"
+#include "widgets/ui/TAbVBar.h"
+#include "widgets/ui/TBarSettings.h"
 #include "widgets/TSignalSettings.h"
 
 #include <QtWidgets/QLabel>

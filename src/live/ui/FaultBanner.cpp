@@ -1,7 +1,7 @@
 #include "live/ui/FaultBanner.h"
 
 #include "live/LiveModel.h"
-#include "widgets/FormParts.h"
+#include "widgets/ui/FormParts.h"
 
 #include <QtGui/QMouseEvent>
 

@@ -1,12 +1,12 @@
 #include "live/ui/LeftColumn.h"
 
 #include "live/LiveModel.h"
-#include "widgets/FormParts.h"
-#include "widgets/TAb270Meter.h"
-#include "widgets/TAbValueInd.h"
-#include "widgets/TArrowSettings.h"
-#include "widgets/TScaleSettings.h"
-#include "widgets/TSectorSettings.h"
+#include "widgets/ui/FormParts.h"
+#include "widgets/ui/TAb270Meter.h"
+#include "widgets/ui/TAbValueInd.h"
+#include "widgets/ui/TArrowSettings.h"
+#include "widgets/ui/TScaleSettings.h"
+#include "widgets/ui/TSectorSettings.h"
 #include "widgets/TSignalSettings.h"
 
 namespace brivel {

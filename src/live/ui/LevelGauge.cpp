@@ -2,7 +2,7 @@
 
 #include "live/ui/LevelLeds.h"
 #include "live/LiveModel.h"
-#include "widgets/FormParts.h"
+#include "widgets/ui/FormParts.h"
 
 #include <QtWidgets/QLineEdit>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "widgets/TAbDBLED.h"
-#include "widgets/TAbLED.h"
-#include "widgets/TLED.h"
+#include "widgets/ui/TAbDBLED.h"
+#include "widgets/ui/TAbLED.h"
+#include "widgets/ui/TLED.h"
 
 namespace brivel {
 

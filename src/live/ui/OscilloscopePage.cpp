@@ -1,7 +1,7 @@
 #include "live/ui/OscilloscopePage.h"
 
 #include "live/LiveModel.h"
-#include "widgets/TAbMiniTrend.h"
+#include "widgets/ui/TAbMiniTrend.h"
 #include "widgets/TSignalSettings.h"
 
 #include <QtWidgets/QButtonGroup>

@@ -8,7 +8,7 @@
 #include "map/MapLiveFeed.h"
 #include "settings/ParameterBlock.h"
 #include "settings/SettingsModel.h"
-#include "widgets/FormParts.h"
+#include "widgets/ui/FormParts.h"
 
 #include <QtCore/QEvent>
 #include <QtWidgets/QProgressBar>

@@ -5,8 +5,8 @@
 #include "map/ui/MapPaintBox.h"
 #include "platform/qt/SystemColors.h"
 #include "settings/SettingsModel.h"
-#include "widgets/FormParts.h"
-#include "widgets/TAbSpinButton.h"
+#include "widgets/ui/FormParts.h"
+#include "widgets/ui/TAbSpinButton.h"
 
 #include <QtGui/QKeySequence>
 #include <QtGui/QShortcut>

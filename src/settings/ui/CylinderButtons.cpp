@@ -1,8 +1,8 @@
 #include "settings/ui/CylinderButtons.h"
 
 #include "settings/CylinderButtonsModel.h"
-#include "widgets/FormParts.h"
-#include "widgets/TAbColBitBtn.h"
+#include "widgets/ui/FormParts.h"
+#include "widgets/ui/TAbColBitBtn.h"
 
 namespace brivel {
 

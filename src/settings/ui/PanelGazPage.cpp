@@ -4,9 +4,9 @@
 #include "settings/InjectorTypes.h"
 #include "settings/ui/PanelParts.h"
 #include "settings/SettingsDisplay.h"
-#include "widgets/FormParts.h"
-#include "widgets/TAbVSlider.h"
-#include "widgets/TScaleSettings.h"
+#include "widgets/ui/FormParts.h"
+#include "widgets/ui/TAbVSlider.h"
+#include "widgets/ui/TScaleSettings.h"
 #include "widgets/TSignalSettings.h"
 
 #include <QtWidgets/QComboBox>

@@ -1,9 +1,9 @@
 #include "settings/ui/PanelParts.h"
 
-#include "widgets/TAbHSlider.h"
-#include "widgets/TAbVSlider.h"
-#include "widgets/TAbValueInd.h"
-#include "widgets/TScaleSettings.h"
+#include "widgets/ui/TAbHSlider.h"
+#include "widgets/ui/TAbVSlider.h"
+#include "widgets/ui/TAbValueInd.h"
+#include "widgets/ui/TScaleSettings.h"
 #include "widgets/TSignalSettings.h"
 
 #include <QtWidgets/QCheckBox>

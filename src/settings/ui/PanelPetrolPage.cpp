@@ -5,7 +5,7 @@
 #include "settings/ui/PanelParts.h"
 #include "settings/ParameterBlockDecoder.h"
 #include "settings/SettingsModel.h"
-#include "widgets/FormParts.h"
+#include "widgets/ui/FormParts.h"
 
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>

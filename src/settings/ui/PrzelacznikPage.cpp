@@ -3,12 +3,12 @@
 #include "live/ui/LevelGauge.h"
 #include "settings/ui/PanelParts.h"
 #include "settings/SettingsDisplay.h"
-#include "widgets/FormParts.h"
-#include "widgets/TAbHSlider.h"
-#include "widgets/TAbLED.h"
-#include "widgets/TAbVSlider.h"
-#include "widgets/TAbValueInd.h"
-#include "widgets/TScaleSettings.h"
+#include "widgets/ui/FormParts.h"
+#include "widgets/ui/TAbHSlider.h"
+#include "widgets/ui/TAbLED.h"
+#include "widgets/ui/TAbVSlider.h"
+#include "widgets/ui/TAbValueInd.h"
+#include "widgets/ui/TScaleSettings.h"
 #include "widgets/TSignalSettings.h"
 
 #include <QtGui/QFocusEvent>
