@@ -13,5 +13,5 @@ export CMAKE_ARGS=${CMAKE_ARGS--DBRIVEL_BUILD_TESTS=OFF -DBRIVEL_BUILD_BENCH=OFF
 rm -f "$BUILD_DIR"/brivel_*.deb
 (cd "$BUILD_DIR" && cpack -G DEB)
 deb=$(ls "$BUILD_DIR"/brivel_*.deb)
-lintian --fail-on error --info "$deb"
+lintian --fail-on error --display-info "$deb"
 echo "$deb"

@@ -1,7 +1,6 @@
 #include "KvsTool.h"
 #include "MapChange.h"
 
-#include <BrivelVersion.h>
 #include "i18n/AddedMessages.h"
 #include "i18n/LanguageColumns.h"
 #include "i18n/MessageTable.h"
@@ -15,6 +14,8 @@
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
 #include <QtCore/QLocale>
+
+#include <BrivelVersion.h>
 
 #include <optional>
 
@@ -333,14 +334,14 @@ int diff(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
     if (!a || !b)
         return Trouble;
     std::vector<DiffLine> lines = outsideDifferences(*a, *b, lang);
+    const auto mapA = a->injectionMap();
+    const auto mapB = b->injectionMap();
     for (const review::Line& l :
          review::describe(review::differences(*a, *b), *a, *b, lang.lookup(), lang.locale)) {
         const QString key = l.difference.isOtherData()
                                 ? QStringLiteral("other_data")
                                 : QString::fromUtf8(blockField(*l.difference.field).name);
         DiffLine line{key, l.name, l.controller, l.file, l.detail, {}};
-        const auto mapA = a->injectionMap();
-        const auto mapB = b->injectionMap();
         if (l.difference.field == Field::InjectionMap && mapA && mapB)
             line.map = compareMaps(*mapA, *mapB);
         lines.push_back(line);
