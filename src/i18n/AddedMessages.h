@@ -48,6 +48,9 @@ enum AddedRow : int {
     // The port itself failed: %1 the port, %2 the system's reason.
     PortGone,   // it went away under the link
     PortError,  // the system refused it a read or its use
+    // `kvs diff`: where two maps differ. %1 the entries ("12–40, 77–80"),
+    // %2 the largest change in percent with its sign, %3 its entry.
+    MapEntriesChanged,
     EndOfAdded,
 };
 

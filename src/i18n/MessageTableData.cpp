@@ -458,6 +458,13 @@ constexpr Row initialRows[] = {
       "Fehler am Port %1 (%2) - Verbindung unterbrochen", "Port %1 failed (%2) - connection lost",
       "Błąd portu %1 (%2) - połączenie przerwane", "Ru",
       "Chyba portu %1 (%2) - spojení přerušeno"}},
+    // ---- Added rows: where `kvs diff` finds two maps differ ----------------
+    {160,  // MapEntriesChanged
+     {"Punkty mapy %1: największa zmiana %2% w punkcie %3",
+      "Kennfeldeinträge %1: größte Änderung %2 % bei Eintrag %3",
+      "Map entries %1: largest change %2 % at entry %3",
+      "Punkty mapy %1: największa zmiana %2% w punkcie %3", "Ru",
+      "Body mapy %1: největší změna %2 % v bodě %3"}},
 };
 
 // Compile-time checks of the shape of the data: one entry per row, in order, with every

@@ -1,4 +1,5 @@
 #include "KvsTool.h"
+#include "MapChange.h"
 
 #include "i18n/AddedMessages.h"
 #include "i18n/LanguageColumns.h"
@@ -14,6 +15,8 @@
 #include <QtCore/QJsonObject>
 #include <QtCore/QLocale>
 
+#include <BrivelVersion.h>
+
 #include <optional>
 
 namespace brivel::kvs {
@@ -23,8 +26,29 @@ namespace {
 using namespace settings;
 
 const char* const Usage =
-    "usage: kvs show [--json] [--lang de|en|pl|cz] FILE\n"
+    "Usage: kvs show [--json] [--lang de|en|pl|cz] FILE\n"
     "       kvs diff [--json] [--lang de|en|pl|cz] FILE_A FILE_B\n";
+
+const char* const Help =
+    "Reads settings data files (.kvs) without the program or a controller.\n"
+    "\n"
+    "Commands:\n"
+    "  show FILE           the settings in words with their units, the stored\n"
+    "                      faults and the map\n"
+    "  diff FILE_A FILE_B  what differs from A to B, for the map the entries\n"
+    "                      and the largest change in percent; exit code 1 when\n"
+    "                      anything differs, 0 when nothing does\n"
+    "\n"
+    "Options:\n"
+    "  --json              JSON for scripts instead of text\n"
+    "  --lang CODE         the language of names, values and messages:\n"
+    "                      de (German), en (English, the default), pl (Polish),\n"
+    "                      cz (Czech, also cs)\n"
+    "  -h, --help          show this help and exit\n"
+    "  -v, --version       show the version and exit\n"
+    "\n"
+    "A file that cannot be read or is no settings file, and a wrong command\n"
+    "line, give a message on stderr and exit code 2.\n";
 
 constexpr int MapColumns = 10;
 constexpr int MapRow = 67;
@@ -34,6 +58,8 @@ struct Options {
     QString command;
     QStringList files;
     bool json = false;
+    bool help = false;
+    bool version = false;
     int column = MessageTable::English;
 };
 
@@ -78,6 +104,10 @@ std::optional<Options> parse(const QStringList& args, QTextStream& err)
         const QString& a = args[i];
         if (a == QLatin1String("--json")) {
             o.json = true;
+        } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
+            o.help = true;
+        } else if (a == QLatin1String("-v") || a == QLatin1String("--version")) {
+            o.version = true;
         } else if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
             QString code;
             if (a.contains(QLatin1Char('=')))
@@ -90,8 +120,8 @@ std::optional<Options> parse(const QStringList& args, QTextStream& err)
                 return std::nullopt;
             }
             o.column = *column;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            err << "kvs: unknown option " << a << '\n';
+        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            err << "kvs: unknown option " << a << '\n' << Usage;
             return std::nullopt;
         } else if (o.command.isEmpty()) {
             o.command = a;
@@ -99,6 +129,8 @@ std::optional<Options> parse(const QStringList& args, QTextStream& err)
             o.files << a;
         }
     }
+    if (o.help || o.version)
+        return o;
     const bool show = o.command == QLatin1String("show") && o.files.size() == 1;
     const bool diff = o.command == QLatin1String("diff") && o.files.size() == 2;
     if (!show && !diff) {
@@ -244,7 +276,32 @@ struct DiffLine {
     QString a;
     QString b;
     QString detail;
+    std::optional<MapChange> map;  // where the maps differ, on the map's line
 };
+
+// "Map entries 12–40, 77–80: largest change +14.0 % at entry 31".
+QString mapChangeText(const MapChange& change, const Language& lang)
+{
+    const QString percent = lang.locale.toString(change.percent, 'f', 1);
+    return lang.text(msg::MapEntriesChanged)
+        .arg(rangesText(change.ranges),
+             change.percent > 0 ? lang.locale.positiveSign() + percent : percent,
+             QString::number(change.entry));
+}
+
+QJsonObject mapChangeJson(const MapChange& change)
+{
+    QJsonArray ranges;
+    for (const EntryRange& r : change.ranges)
+        ranges.append(
+            QJsonObject{{QStringLiteral("first"), r.first}, {QStringLiteral("last"), r.last}});
+    return {{QStringLiteral("entries"), ranges},
+            {QStringLiteral("largest_change"),
+             QJsonObject{{QStringLiteral("entry"), change.entry},
+                         {QStringLiteral("a"), change.a},
+                         {QStringLiteral("b"), change.b},
+                         {QStringLiteral("percent"), change.percent}}}};
+}
 
 // What differs outside the settings region, which a load never writes but
 // a fitter comparing two files wants to see: firmware, cylinders on gas,
@@ -256,7 +313,7 @@ std::vector<DiffLine> outsideDifferences(const ParameterBlock& a, const Paramete
     const QString fa = fieldtext::firmwareVersion(a);
     const QString fb = fieldtext::firmwareVersion(b);
     if (fa != fb)
-        lines.push_back({QStringLiteral("firmware"), lang.text(msg::Firmware), fa, fb, {}});
+        lines.push_back({QStringLiteral("firmware"), lang.text(msg::Firmware), fa, fb, {}, {}});
     for (Field f : {Field::ActiveGasCylinders, Field::FaultMemory}) {
         if (a.span(f) == b.span(f))
             continue;
@@ -264,6 +321,7 @@ std::vector<DiffLine> outsideDifferences(const ParameterBlock& a, const Paramete
                          fieldtext::name(f, lang.lookup()),
                          fieldtext::value(f, a, lang.lookup(), lang.locale),
                          fieldtext::value(f, b, lang.lookup(), lang.locale),
+                         {},
                          {}});
     }
     return lines;
@@ -276,12 +334,17 @@ int diff(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
     if (!a || !b)
         return Trouble;
     std::vector<DiffLine> lines = outsideDifferences(*a, *b, lang);
+    const auto mapA = a->injectionMap();
+    const auto mapB = b->injectionMap();
     for (const review::Line& l :
          review::describe(review::differences(*a, *b), *a, *b, lang.lookup(), lang.locale)) {
         const QString key = l.difference.isOtherData()
                                 ? QStringLiteral("other_data")
                                 : QString::fromUtf8(blockField(*l.difference.field).name);
-        lines.push_back({key, l.name, l.controller, l.file, l.detail});
+        DiffLine line{key, l.name, l.controller, l.file, l.detail, {}};
+        if (l.difference.field == Field::InjectionMap && mapA && mapB)
+            line.map = compareMaps(*mapA, *mapB);
+        lines.push_back(line);
     }
     if (o.json) {
         QJsonArray items;
@@ -293,6 +356,11 @@ int diff(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
             }
             if (!l.detail.isEmpty())
                 item.insert(QStringLiteral("detail"), l.detail);
+            if (l.map) {
+                const QJsonObject where = mapChangeJson(*l.map);
+                for (auto it = where.begin(); it != where.end(); ++it)
+                    item.insert(it.key(), it.value());
+            }
             items.append(item);
         }
         const QJsonObject doc{{QStringLiteral("a"), o.files[0]},
@@ -308,6 +376,8 @@ int diff(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
                 out << (l.a.isEmpty() && l.b.isEmpty() ? " " : " (") << l.detail
                     << (l.a.isEmpty() && l.b.isEmpty() ? "" : ")");
             out << '\n';
+            if (l.map)
+                out << "  " << mapChangeText(*l.map, lang) << '\n';
         }
     }
     return lines.empty() ? Same : Differ;
@@ -320,6 +390,14 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err)
     const auto options = parse(args, err);
     if (!options)
         return Trouble;
+    if (options->help || options->version) {
+        if (options->help)
+            out << Usage << '\n' << Help;
+        else
+            out << "kvs " << Version << '\n';
+        out.flush();
+        return Same;
+    }
     Language lang;
     lang.column = options->column;
     lang.locale = options->json ? QLocale::c() : localeOf(options->column);
