@@ -1,54 +1,48 @@
 #pragma once
 
-// Rows appended to the message table after its first 124, for the review of
-// a settings file, the map's undo and redo, the `kvs` tool, the advice on
-// a port held by another program, drive recording and replay, and a port that
-// fails under the link. They follow the first 124 so that
-// no earlier row changes its number. Their working column holds the Polish text; they are read in
-// the chosen language when shown (captionTargets() routes the two button captions like any other).
+#include "i18n/MessageRows.h"
+
+// Being replaced by msg::Row: the numbers of the rows added after the classic
+// table, under their old names.
 namespace brivel::msg {
 
 enum AddedRow : int {
-    FirstAdded = 124,
-    ReviewTitle = FirstAdded,
-    ReviewIntro,
-    ColumnSetting,
-    ColumnController,
-    ColumnFile,
-    ReviewWarning,
-    Send,
-    Cancel,
-    NothingDiffers,
-    MapPointsDiffer,  // %1 of %2
-    OtherData,
-    BytesDiffer,  // %1
-    Yes,
-    No,
-    LevelThreshold,  // %1: 1-4
-    SwitchOverRpm,
-    MaxRpmOnGas,
-    MinimumPressure,
-    MapUndo,
-    MapRedo,
-    ModemManagerAdvice,
-    BrlttyAdvice,
-    SettingsHeading,
-    NoFaultMemory,  // %1: the last image offset the file holds
-    NoneOf,         // an empty list: no faults, no cylinders
-    Firmware,
-    // Drive recording and replay.
-    RecordItem,  // "Plik → Nagrywaj"
-    ReplayItem,  // "Porty → Odtwórz…"
-    ReplayRefused,
-    RecordingCannotWrite,  // the folder or the file follows on the next line
-    NotARecording,         // the file follows
-    ReplayPlayHint,
-    ReplaySliderHint,
-    RecordingsFilter,  // the kind of file the replay's open dialog lists
-    // The port itself failed: %1 the port, %2 the system's reason.
-    PortGone,   // it went away under the link
-    PortError,  // the system refused it a read or its use
-    EndOfAdded,
+    ReviewTitle = number(Row::ReviewTitle),
+    ReviewIntro = number(Row::ReviewIntro),
+    ColumnSetting = number(Row::ColumnSetting),
+    ColumnController = number(Row::ColumnController),
+    ColumnFile = number(Row::ColumnFile),
+    ReviewWarning = number(Row::ReviewWarning),
+    Send = number(Row::Send),
+    Cancel = number(Row::Cancel),
+    NothingDiffers = number(Row::NothingDiffers),
+    MapPointsDiffer = number(Row::MapPointsDiffer),
+    OtherData = number(Row::OtherData),
+    BytesDiffer = number(Row::BytesDiffer),
+    Yes = number(Row::Yes),
+    No = number(Row::No),
+    LevelThreshold = number(Row::LevelThreshold),
+    SwitchOverRpm = number(Row::SwitchOverRpm),
+    MaxRpmOnGas = number(Row::MaxRpmOnGas),
+    MinimumPressure = number(Row::MinimumPressure),
+    MapUndo = number(Row::MapUndo),
+    MapRedo = number(Row::MapRedo),
+    ModemManagerAdvice = number(Row::ModemManagerAdvice),
+    BrlttyAdvice = number(Row::BrlttyAdvice),
+    SettingsHeading = number(Row::SettingsHeading),
+    NoFaultMemory = number(Row::NoFaultMemory),
+    NoneOf = number(Row::NoneOf),
+    Firmware = number(Row::Firmware),
+    RecordItem = number(Row::RecordItem),
+    ReplayItem = number(Row::ReplayItem),
+    ReplayRefused = number(Row::ReplayRefused),
+    RecordingCannotWrite = number(Row::RecordingCannotWrite),
+    NotARecording = number(Row::NotARecording),
+    ReplayPlayHint = number(Row::ReplayPlayHint),
+    ReplaySliderHint = number(Row::ReplaySliderHint),
+    RecordingsFilter = number(Row::RecordingsFilter),
+    PortGone = number(Row::PortGone),
+    PortError = number(Row::PortError),
 };
 
 }  // namespace brivel::msg
