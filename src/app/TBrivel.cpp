@@ -97,7 +97,7 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
     }
     settingsMenu_ = std::make_unique<SettingsMenu>(
         *platform_.dialogs, *commandSender_, *settingsModel_, *platform_.clock, messages_,
-        [this] { liveModel_->hideBanner(); }, *review, [this] { return messages_.language(); });
+        [this] { liveModel_->hideBanner(); }, *review);
     pages_ = std::make_unique<WindowPages>(
         tabControl_,
         PageServices{*flashTimer_, *liveModel_, *settingsModel_, *mapFeed_, *commandSender_,

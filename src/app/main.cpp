@@ -45,7 +45,7 @@ int main(int argc, char* argv[])
     serialPort->setOpenFailureAdvice([&window](brivel::PortOpenFailure failure) {
         return brivel::portGrabberAdvice(
             failure, brivel::runningProcessNames(),
-            [&window](int row) { return window.messageTable().message(row); });
+            [&window](brivel::msg::Row row) { return window.messageTable().text(row); });
     });
     window.show();
     return app.exec();

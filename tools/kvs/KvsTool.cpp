@@ -1,6 +1,5 @@
 #include "KvsTool.h"
 
-#include "i18n/AddedMessages.h"
 #include "i18n/LanguageColumns.h"
 #include "i18n/MessageTable.h"
 #include "settings/FieldText.h"
@@ -27,8 +26,6 @@ const char* const Usage =
     "       kvs diff [--json] [--lang de|en|pl|cz] FILE_A FILE_B\n";
 
 constexpr int MapColumns = 10;
-constexpr int MapRow = 67;
-constexpr int StoredFaultsRow = 81;
 
 struct Options {
     QString command;
@@ -52,9 +49,9 @@ struct Language {
 
     MessageLookup lookup() const
     {
-        return [this](int row) { return table.text(row, column); };
+        return [this](msg::Row row) { return table.text(row, column); };
     }
-    QString text(int row) const { return table.text(row, column); }
+    QString text(msg::Row row) const { return table.text(row, column); }
 };
 
 QLocale localeOf(int column)
@@ -199,8 +196,8 @@ int show(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
     }
 
     out << o.files[0] << '\n';
-    out << lang.text(msg::Firmware) << ": " << fieldtext::firmwareVersion(*image) << "\n\n";
-    out << lang.text(msg::SettingsHeading) << '\n';
+    out << lang.text(msg::Row::Firmware) << ": " << fieldtext::firmwareVersion(*image) << "\n\n";
+    out << lang.text(msg::Row::SettingsHeading) << '\n';
     int width = 0;
     for (Field f : shownFields())
         width = std::max(width, static_cast<int>(fieldtext::name(f, lang.lookup()).size()));
@@ -208,18 +205,18 @@ int show(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
         out << "  " << fieldtext::name(f, lang.lookup()).leftJustified(width + 2) << ' '
             << fieldtext::value(f, *image, lang.lookup(), lang.locale) << '\n';
 
-    out << '\n' << lang.text(StoredFaultsRow).trimmed() << '\n';
+    out << '\n' << lang.text(msg::Row::StoredFaults).trimmed() << '\n';
     if (!holdsFaultMemory(*image)) {
-        out << "  " << lang.text(msg::NoFaultMemory).arg(lastOffset) << '\n';
+        out << "  " << lang.text(msg::Row::NoFaultMemory).arg(lastOffset) << '\n';
     } else {
         const QStringList lines = faultLines(*image, lang);
         if (lines.isEmpty())
-            out << "  " << lang.text(msg::NoneOf) << '\n';
+            out << "  " << lang.text(msg::Row::NoneOf) << '\n';
         for (const QString& line : lines)
             out << "  " << line << '\n';
     }
 
-    out << '\n' << lang.text(MapRow).trimmed() << '\n';
+    out << '\n' << lang.text(msg::Row::MapTab).trimmed() << '\n';
     if (!map) {
         out << "  " << fieldtext::absent() << '\n';
         return Same;
@@ -256,7 +253,7 @@ std::vector<DiffLine> outsideDifferences(const ParameterBlock& a, const Paramete
     const QString fa = fieldtext::firmwareVersion(a);
     const QString fb = fieldtext::firmwareVersion(b);
     if (fa != fb)
-        lines.push_back({QStringLiteral("firmware"), lang.text(msg::Firmware), fa, fb, {}});
+        lines.push_back({QStringLiteral("firmware"), lang.text(msg::Row::Firmware), fa, fb, {}});
     for (Field f : {Field::ActiveGasCylinders, Field::FaultMemory}) {
         if (a.span(f) == b.span(f))
             continue;
