@@ -1,6 +1,5 @@
 #pragma once
 
-#include "i18n/AddedMessages.h"
 #include "i18n/MessageRows.h"
 
 #include <QtCore/QString>
@@ -41,14 +40,6 @@ public:
     // shows a language of its own (the kvs tool) and for checking the table. A cell
     // outside the table reads as an empty string.
     const QString& text(msg::Row row, int column) const;
-
-    // ---- Being replaced by the entry points above ----------------------------------------
-    static constexpr int Working = Initial;
-    static constexpr int PortGoneRow = msg::PortGone;
-    static constexpr int PortErrorRow = msg::PortError;
-    const QString& text(int row, int column) const { return text(msg::Row(row), column); }
-    QString message(int row) const { return text(msg::Row(row)); }
-    bool useLanguage(int column) { return setLanguage(column); }
 
 private:
     static bool contains(msg::Row row, int column);

@@ -118,7 +118,7 @@ void PrintTo(const FaultLines& lines, std::ostream* out)
 
 class FaultLinesTest : public LanguageTest, public ::testing::WithParamInterface<FaultLines> {
 protected:
-    // From the working texts the table starts with.
+    // From the initial texts the table starts with.
     void SetUp() override
     {
         store.writeString(QStringLiteral("Lang/CurLang"), QStringLiteral("Russian"));

@@ -140,11 +140,4 @@ int applyCaptions(QObject* root, const MessageTable& messages, CaptionScope scop
     return missing;
 }
 
-int applyCaptions(QObject* root, const MessageTable&, int column, CaptionScope scope)
-{
-    MessageTable inColumn;
-    inColumn.setLanguage(column);
-    return applyCaptions(root, inColumn, scope);
-}
-
 }  // namespace brivel

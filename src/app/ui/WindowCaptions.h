@@ -19,7 +19,4 @@ enum class CaptionScope {
 // targets of the scope had no control to reach.
 int applyCaptions(QObject* root, const MessageTable& messages, CaptionScope scope);
 
-// Being replaced: the captions of one column of a fresh table.
-int applyCaptions(QObject* root, const MessageTable& messages, int column, CaptionScope scope);
-
 }  // namespace brivel
