@@ -158,7 +158,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     port.onWrite = [&](const QByteArray&) {
         FUZZ_CHECK(link.linkState() != LinkState::Disconnected);
     };
-    const QString timeOut = messages().message(11);
+    const QString timeOut = messages().text(msg::Row::ReplyTimeout);
     dialogs.whileOpen = [&](const test::ScriptedDialogs::Shown& shown) {
         // Every box of the link comes once its handler has finished; a
         // time-out's box finds the window taking input again.

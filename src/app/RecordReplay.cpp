@@ -87,14 +87,14 @@ RecordReplay::~RecordReplay()
         replayPort_->setChangeHandler(nullptr);
 }
 
-QString RecordReplay::message(int row) const
+QString RecordReplay::message(msg::Row row) const
 {
-    return window_.messageTable().message(row);
+    return window_.messageTable().text(row);
 }
 
 QString RecordReplay::refusal() const
 {
-    return replaying_ ? message(RefusedRow) : QString();
+    return replaying_ ? message(msg::Row::ReplayRefused) : QString();
 }
 
 void RecordReplay::Nagrywaj1Click(bool checked)
@@ -109,7 +109,7 @@ void RecordReplay::Nagrywaj1Click(bool checked)
     failureShown_ = false;
     if (!recorder_.start(folder, window_.parameterBlock())) {
         recordItem_->setChecked(false);
-        dialogs_.showMessage(message(CannotWriteRow) + QLatin1Char('\n') +
+        dialogs_.showMessage(message(msg::Row::RecordingCannotWrite) + QLatin1Char('\n') +
                              QDir::toNativeSeparators(folder));
     }
 }
@@ -119,7 +119,7 @@ void RecordReplay::Odtworz1Click()
     if (!replayPort_)
         return;
     const QString path =
-        dialogs_.openFileName(message(RecordingsFilterRow) + QStringLiteral(" (*.csv)"));
+        dialogs_.openFileName(message(msg::Row::RecordingsFilter) + QStringLiteral(" (*.csv)"));
     if (path.isEmpty())
         return;
     startReplay(path);
@@ -129,7 +129,7 @@ void RecordReplay::startReplay(const QString& path)
 {
     std::optional<DriveRecording> recording = DriveRecording::load(path);
     if (!recording || recording->isEmpty()) {
-        dialogs_.showMessage(message(NotARecordingRow) + QLatin1Char('\n') +
+        dialogs_.showMessage(message(msg::Row::NotARecording) + QLatin1Char('\n') +
                              QDir::toNativeSeparators(path));
         return;
     }
@@ -208,7 +208,7 @@ void RecordReplay::showRecording()
         QMetaObject::invokeMethod(
             this,
             [this] {
-                dialogs_.showMessage(message(CannotWriteRow) + QLatin1Char('\n') +
+                dialogs_.showMessage(message(msg::Row::RecordingCannotWrite) + QLatin1Char('\n') +
                                      QDir::toNativeSeparators(recorder_.filePath()));
             },
             Qt::QueuedConnection);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "i18n/AddedMessages.h"
+#include "i18n/MessageRows.h"
 #include "link/LinkListener.h"
 #include "live/DriveRecorder.h"
 
@@ -30,12 +30,6 @@ class TBrivel;
 class RecordReplay final : public QObject, public LinkListener {
     Q_OBJECT
 public:
-    // Message rows.
-    static constexpr int RefusedRow = msg::ReplayRefused;
-    static constexpr int CannotWriteRow = msg::RecordingCannotWrite;
-    static constexpr int NotARecordingRow = msg::NotARecording;
-    static constexpr int RecordingsFilterRow = msg::RecordingsFilter;
-
     // `replayPort` may be null: there is no replay then. An empty `folder`
     // records into the user's documents folder.
     RecordReplay(TBrivel& window, Clock& clock, Dialogs& dialogs, ReplayPort* replayPort,
@@ -68,7 +62,7 @@ private:
     void showRecording();
     void showReplay();
     void showStrip();
-    QString message(int row) const;
+    QString message(msg::Row row) const;
 
     TBrivel& window_;
     Dialogs& dialogs_;

@@ -19,7 +19,6 @@
 #include "map/ui/AdaptationPage.h"
 #include "map/MapLiveFeed.h"
 #include "map/ui/MapPage.h"
-#include "i18n/LanguageColumns.h"
 #include "platform/ErrorHandler.h"
 #include "platform/PlatformError.h"
 #include "platform/qt/SystemColors.h"
@@ -98,8 +97,7 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
     }
     settingsMenu_ = std::make_unique<SettingsMenu>(
         *platform_.dialogs, *commandSender_, *settingsModel_, *platform_.clock, messages_,
-        [this] { liveModel_->hideBanner(); }, *review,
-        [this] { return languageColumnOfItem(currentLanguage_); });
+        [this] { liveModel_->hideBanner(); }, *review);
     pages_ = std::make_unique<WindowPages>(
         tabControl_,
         PageServices{*flashTimer_, *liveModel_, *settingsModel_, *mapFeed_, *commandSender_,
@@ -107,7 +105,7 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
                      *cylinderModel_, [this] { return port_.isOpen(); },
                      [this](int maximum) { setMapAxisMaximum(maximum); }});
     wireAdaptation();
-    applyCaptions(this, messages_, MessageTable::Working, CaptionScope::Design);
+    applyCaptions(this, messages_, CaptionScope::Design);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     move(138, 59);
     connectLink();
@@ -115,11 +113,6 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
     connect(&pages_->info(), &InfoPage::flagClicked, this, &TBrivel::LangClick);
 
     FormCreate();
-}
-
-QString TBrivel::languageText(int row) const
-{
-    return messages_.text(row, languageColumnOfItem(currentLanguage_));
 }
 
 TBrivel::~TBrivel()
@@ -500,9 +493,9 @@ void TBrivel::Check_jazyk(QAction* item)
         storeLanguage();
     } catch (const PlatformError&) {
     }
-    messages_.useLanguage(column);
-    applyCaptions(this, messages_, column, CaptionScope::Every);
-    links_.choose(column);
+    messages_.setLanguage(column);
+    applyCaptions(this, messages_, CaptionScope::Every);
+    links_.setLanguage(column);
     pages_->info().setLinks(links_.webAddress(), links_.mailLink());
 }
 

@@ -68,9 +68,6 @@ public:
 
     // The name of the language menu item chosen last ("PolskiPL", …).
     QString currentLanguage() const { return currentLanguage_; }
-    // A message-table row in the language chosen last, for texts read when
-    // they are shown.
-    QString languageText(int row) const;
     SerialPort& comPort1() const { return port_; }
     ControllerLink& link() const { return *link_; }
     const MessageTable& messageTable() const { return messages_; }

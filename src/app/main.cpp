@@ -89,8 +89,9 @@ int main(int argc, char* argv[])
     dialogs.setParent(&window);
     // A port held by another program: say which, in the language chosen last.
     serialPort->setOpenFailureAdvice([&window](brivel::PortOpenFailure failure) {
-        return brivel::portGrabberAdvice(failure, brivel::runningProcessNames(),
-                                         [&window](int row) { return window.languageText(row); });
+        return brivel::portGrabberAdvice(
+            failure, brivel::runningProcessNames(),
+            [&window](brivel::msg::Row row) { return window.messageTable().text(row); });
     });
     window.show();
     return app.exec();

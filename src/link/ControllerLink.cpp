@@ -476,7 +476,7 @@ void ControllerLink::replyTimeout()
         connectLink(Sender::None);
     if (ConnectAttempts < 1 || !connecting()) {
         disconnectLink();
-        pendingMessages_.push_back(messages_.message(TimeoutMessageRow));
+        pendingMessages_.push_back(messages_.text(msg::Row::ReplyTimeout));
     }
 }
 

@@ -50,15 +50,14 @@ public:
     // The retry budget of a follow-up when it moves up to slot 0.
     static constexpr int RetriesForFollowUps = 7;
     static constexpr int LineRate = 7200;
-    static constexpr int TimeoutMessageRow = 11;
     // In the second follow-up of a settings read: save the image to the data
     // file once it has been read. Never sent to the controller.
     inline static const QByteArray SaveMarker = QByteArrayLiteral("ZAPIS");
 
     // None of the references is owned; all must outlive the link. `pause`
     // rests the line between the pieces of a long command; without one the
-    // port paces its own line. The messages are read from the table's
-    // working column when they are shown.
+    // port paces its own line. The messages are read from the table when
+    // they are shown, in the language chosen last.
     ControllerLink(SerialPort& port, Clock& clock, Dialogs& dialogs, SettingsStore& settings,
                    const MessageTable& messages, LinkStatusView& status,
                    PauseFunction pause = PauseFunction());

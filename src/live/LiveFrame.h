@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/MessageRows.h"
+
 #include <QtCore/QByteArray>
 #include <QtCore/QLocale>
 #include <QtCore/QString>
@@ -67,9 +69,9 @@ QString tankVoltageText(quint8 raw, const QLocale& locale);
 constexpr float LambdaLatchVolts = 1.21f;
 
 // The current fault list, one numbered line per fault ending in CR LF, texts
-// taken from `message` (working column of the message table).
+// taken from `message` (the message table's rows in the language chosen last).
 QString currentFaultText(quint8 faultFlags1, quint8 injectorFaults, quint8 faultFlags2,
-                         const std::function<QString(int row)>& message);
+                         const std::function<QString(msg::Row row)>& message);
 
 // The live map samples, filled one frame at a time.
 class MapSamples {

@@ -71,7 +71,7 @@ bool LiveModel::decode(const QByteArray& frame)
     s.tankVoltageText = live::tankVoltageText(r.tankVoltageByte, QLocale());
 
     s.faultText = live::currentFaultText(r.faultFlags1, r.injectorFaults, r.faultFlags2,
-                                         [this](int row) { return messages_.message(row); });
+                                         [this](msg::Row row) { return messages_.text(row); });
     s.bannerVisible = !s.faultText.isEmpty();
     // The banner blinks on every frame, shown or not.
     s.bannerLightRed = !s.bannerLightRed;

@@ -23,7 +23,8 @@ public:
     // True while an adaptation runs.
     using AdaptationRunning = std::function<bool()>;
 
-    // The fault texts are read from the table's working column per frame.
+    // The fault texts are read from the table per frame, in the language
+    // chosen last.
     explicit LiveModel(const MessageTable& messages);
 
     // Views are told in the order they were added; none is owned.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/MessageRows.h"
 #include "map/RecordStatistics.h"
 
 #include <QtCore/QString>
@@ -28,8 +29,8 @@ public:
     virtual qint32 mapEntry(int k) const = 0;
     // Row r (0…8) of the adaptation record that the live decoder fills.
     virtual RecordRow& recordRow(int r) = 0;
-    // The working text of a message table row.
-    virtual QString message(int row) const = 0;
+    // A message table row's text in the language chosen last.
+    virtual QString message(msg::Row row) const = 0;
 
     // The progress bar: enabled or not, position 0…100.
     virtual void showProgress(bool enabled, int position) = 0;

@@ -118,11 +118,11 @@ void AdaptationProcedure::Button_startClick()
     if (host_.faultBannerShown() || running())
         return;
     if (host_.engineRpm() < LowestRpm) {
-        dialogs_.showMessage(host_.message(StartEngine));
+        dialogs_.showMessage(host_.message(msg::Row::StartEngine));
         return;
     }
     if (host_.reducerTemperature() < LowestReducerTemperature) {
-        dialogs_.showMessage(host_.message(TooCold));
+        dialogs_.showMessage(host_.message(msg::Row::ReducerTooCold));
         return;
     }
     result_.reset();
@@ -135,7 +135,7 @@ void AdaptationProcedure::Button_startClick()
     timer_->setEnabled(true);
     for (int r = 0; r < Stats::Rows; ++r)
         host_.recordRow(r).fill(0);
-    setInfo(host_.message(InProgress));
+    setInfo(host_.message(msg::Row::AdaptationInProgress));
     mask_ = host_.activeCylinderMask();
 }
 
@@ -149,7 +149,7 @@ void AdaptationProcedure::stop(bool withSender)
     setProgressEnabled(false);
     // From step 10 on the result lines may already stand; they stay.
     if (step_ < FirstKeptTextStep)
-        setInfo(host_.message(Cancelled));
+        setInfo(host_.message(msg::Row::AdaptationCancelled));
     step_ = Idle;
 }
 
@@ -159,7 +159,7 @@ void AdaptationProcedure::ComputeRecordStatistics()
         Stats::computeRow(host_.recordRow(r));
 }
 
-bool AdaptationProcedure::check(int value, int lowest, int highest, int question)
+bool AdaptationProcedure::check(int value, int lowest, int highest, msg::Row question)
 {
     // The question is modal but ticks go on being dispatched meanwhile.
     timer_->stop();
@@ -206,7 +206,7 @@ void AdaptationProcedure::Adaptacja_TimerTimer()
         case 1:
             ComputeRecordStatistics();
             if (!check(average(Stats::Manifold), LowestManifoldKpa, HighestManifoldKpa,
-                       ManifoldQuestion))
+                       msg::Row::ManifoldPressureQuestion))
                 return;
             beginStep(2, LongDelayMs);
             fuel(command::FuelPetrol, buttons);
@@ -231,7 +231,7 @@ void AdaptationProcedure::Adaptacja_TimerTimer()
         case 5:
             ComputeRecordStatistics();
             if (!check(average(Stats::GasPressure), LowestGasPressure, HighestGasPressure,
-                       GasPressureQuestion))
+                       msg::Row::GasPressureQuestion))
                 return;
             beginStep(6, StepDelayMs);
             fuel(command::FuelGas, mask_);
@@ -299,7 +299,7 @@ void AdaptationProcedure::result()
                                average(Stats::Multiplier),
                                average(Stats::GasTemp),
                                {},
-                               host_.message(Multiplier),
+                               host_.message(msg::Row::AdaptationMultiplier),
                                locale_};
     for (std::size_t i = 0; i < AdaptationResult::FlatProbeEntries.size(); ++i)
         in.probeValues[i] = host_.mapEntry(AdaptationResult::FlatProbeEntries[i]);
@@ -313,7 +313,7 @@ void AdaptationProcedure::result()
         // Nothing reaches the controller: it is told the run is off and
         // keeps its map; the fitter reads why under the result lines.
         stop(true);
-        setInfo(info_ + LineEnd + host_.message(Cancelled));
+        setInfo(info_ + LineEnd + host_.message(msg::Row::AdaptationCancelled));
         return;
     }
     setInfo(info_);
@@ -340,7 +340,7 @@ void AdaptationProcedure::finish()
     timer_->setInterval(InitialIntervalMs);
     timer_->stop();
     stop(false);
-    setInfo(host_.message(Completed));
+    setInfo(host_.message(msg::Row::AdaptationCompleted));
 }
 
 }  // namespace brivel::map

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/MessageRows.h"
 #include "map/AdaptationResult.h"
 
 #include <QtCore/QLocale>
@@ -42,18 +43,6 @@ public:
     static constexpr int HighestManifoldKpa = 60;
     static constexpr int LowestGasPressure = 50;  // hundredths of a bar
     static constexpr int HighestGasPressure = 160;
-    // The message table rows of the adaptation.
-    enum Message {
-        StartEngine = 13,
-        ManifoldQuestion = 14,
-        GasPressureQuestion = 15,
-        TooCold = 16,
-        InProgress = 17,
-        Multiplier = 18,
-        Completed = 19,
-        Cancelled = 20,
-    };
-
     // Everything given must outlive the procedure.
     AdaptationProcedure(AdaptationHost& host, CommandSender& sender, Dialogs& dialogs,
                         Clock& clock);
@@ -88,7 +77,7 @@ private:
     void ComputeRecordStatistics();
     // Stops the timer while the question is open; false when the fitter
     // answered No, which has cancelled the run.
-    bool check(int average, int lowest, int highest, int question);
+    bool check(int average, int lowest, int highest, msg::Row question);
     void beginStep(int k, int intervalMs);
     void setProgress(int position);
     void setProgressEnabled(bool enabled);

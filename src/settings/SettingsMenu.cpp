@@ -8,8 +8,6 @@
 #include "settings/SettingsModel.h"
 #include "settings/SettingsReviewDialog.h"
 
-#include "i18n/AddedMessages.h"
-
 #include <QtCore/QLocale>
 
 namespace brivel {
@@ -21,22 +19,20 @@ const QString SettingsMenu::OpenFilter = QStringLiteral("*.kvs  data file (*.kvs
 
 SettingsMenu::SettingsMenu(Dialogs& dialogs, CommandSender& sender, const SettingsModel& settings,
                            const Clock& clock, const MessageTable& messages,
-                           std::function<void()> hideBanner, SettingsReviewDialog& review,
-                           std::function<int()> languageColumn)
+                           std::function<void()> hideBanner, SettingsReviewDialog& review)
     : dialogs_(dialogs),
       sender_(sender),
       settings_(settings),
       clock_(clock),
       messages_(messages),
       hideBanner_(std::move(hideBanner)),
-      review_(review),
-      languageColumn_(std::move(languageColumn))
+      review_(review)
 {
 }
 
 void SettingsMenu::Reset1Click()
 {
-    if (!dialogs_.confirm(messages_.message(ResetQuestionRow)))
+    if (!dialogs_.confirm(messages_.text(msg::Row::ResetQuestion)))
         return;
     if (hideBanner_)
         hideBanner_();
@@ -101,13 +97,12 @@ void SettingsMenu::settingsReadForFile()
 
 void SettingsMenu::reviewAndSend(const datafile::Contents& loaded)
 {
-    const int column = languageColumn_ ? languageColumn_() : MessageTable::Working;
-    const MessageLookup text = [this, column](int row) { return messages_.text(row, column); };
+    const MessageLookup text = [this](msg::Row row) { return messages_.text(row); };
     const ParameterBlock controller(settings_.parameterBlock());
     const ParameterBlock file(loaded.image());
     const review::Content content = review::content(controller, file, text, QLocale());
     if (content.lines.empty()) {
-        dialogs_.showMessage(text(msg::NothingDiffers));
+        dialogs_.showMessage(text(msg::Row::NothingDiffers));
         return;
     }
     const auto ticked = review_.review(content);

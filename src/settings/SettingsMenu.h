@@ -30,16 +30,14 @@ public:
     // The filters of the two file dialogs.
     static const QString SaveFilter;
     static const QString OpenFilter;
-    static constexpr int ResetQuestionRow = 10;
 
     // `hideBanner` hides the fault banner; `review` shows what a file would
-    // change before "Odczyt" sends it; `languageColumn` gives the message
-    // table's column of the language chosen last, which the review's texts
-    // are read in when shown (the working column when it is not given).
-    // None of the references is owned.
+    // change before "Odczyt" sends it. The texts are read from `messages`
+    // when shown, in the language chosen last. None of the references is
+    // owned.
     SettingsMenu(Dialogs& dialogs, CommandSender& sender, const SettingsModel& settings,
                  const Clock& clock, const MessageTable& messages, std::function<void()> hideBanner,
-                 SettingsReviewDialog& review, std::function<int()> languageColumn = {});
+                 SettingsReviewDialog& review);
 
     void Reset1Click();
     void Zapis1Click(Sender sender);
@@ -64,7 +62,6 @@ private:
     const MessageTable& messages_;
     std::function<void()> hideBanner_;
     SettingsReviewDialog& review_;
-    std::function<int()> languageColumn_;
     void reviewAndSend(const settings::datafile::Contents& file);
 
     QString saveFileName_;

@@ -131,7 +131,7 @@ TEST_F(InstrumentRender, SettingsPagesAsTheWindowBuildsThem)
         sheets[0], sheets[1], sheets[2],
         SettingsPageServices{
             flashTimer, model, settings, sender, cylinders, messages, [] { return true; }, {}});
-    applyCaptions(&panel, messages, MessageTable::Working, CaptionScope::Design);
+    applyCaptions(&panel, messages, CaptionScope::Design);
     sim::SettingsImage image;
     image.set(sim::SettingsImage::EngineFlags, 0x8A);
     settings.setParameterBlock(image.reply(0x66));

@@ -249,7 +249,7 @@ TEST_F(ReplayWindowTest, SettingsCommandsAreRefusedWithAMessageAndNeverSent)
 {
     const QString path = recordDemo(20'000);
     replay(path);
-    const QString refused = window->messageTable().message(RecordReplay::RefusedRow);
+    const QString refused = window->messageTable().text(msg::Row::ReplayRefused);
     EXPECT_EQ(refused, QStringLiteral("Odtwarzanie nagrania: polecenia nie są wysyłane do "
                                       "sterownika."));
     // A replay has no settings to read, write or reset.
@@ -344,7 +344,7 @@ TEST_F(ReplayWindowTest, AFileThatIsNoRecordingIsRefusedAndNothingChanges)
     replay(path);
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages().first().startsWith(
-        window->messageTable().message(RecordReplay::NotARecordingRow)));
+        window->messageTable().text(msg::Row::NotARecording)));
     EXPECT_FALSE(window->recordReplay().replaying());
     EXPECT_EQ(window->comPort1().portName(), sim::DemoPortName);
     EXPECT_EQ(window->link().linkState(), LinkState::Count) << "the controller stays connected";
@@ -395,7 +395,7 @@ TEST_F(ReplayWindowTest, ADiskThatFillsDuringARecordingEndsItWithOneMessage)
     QApplication::processEvents();
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_EQ(dialogs.messages().first(),
-              window->messageTable().message(RecordReplay::CannotWriteRow) + QLatin1Char('\n') +
+              window->messageTable().text(msg::Row::RecordingCannotWrite) + QLatin1Char('\n') +
                   QDir::toNativeSeparators(path));
     EXPECT_TRUE(DriveRecording::load(path).has_value());
 }
@@ -415,7 +415,7 @@ TEST_F(ReplayWindowTest, ARecordingThatCannotStartSaysWhereAndStaysOff)
     EXPECT_FALSE(control<QAction>("Nagrywaj1")->isChecked());
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_EQ(dialogs.messages().first(),
-              window->messageTable().message(RecordReplay::CannotWriteRow) + QLatin1Char('\n') +
+              window->messageTable().text(msg::Row::RecordingCannotWrite) + QLatin1Char('\n') +
                   QDir::toNativeSeparators(options.recordingFolder));
 }
 
@@ -429,7 +429,9 @@ TEST_F(ReplayWindowTest, Screenshots)
     for (int column : {int(MessageTable::Polish), int(MessageTable::English)}) {
         const QString language =
             column == MessageTable::Polish ? QStringLiteral("pl") : QStringLiteral("en");
-        applyCaptions(window.get(), window->messageTable(), column, CaptionScope::Every);
+        MessageTable inLanguage;
+        inLanguage.setLanguage(column);
+        applyCaptions(window.get(), inLanguage, CaptionScope::Every);
 
         connectDemo();
         control<QAction>("Nagrywaj1")->trigger();

@@ -72,7 +72,7 @@ public:
                                  [this](int maximum) {
                                      axis.append({maximum, int(sender.queued.size())});
                                  }});
-        applyCaptions(&window, messages, MessageTable::Working, CaptionScope::Design);
+        applyCaptions(&window, messages, CaptionScope::Design);
         window.show();
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));

@@ -304,8 +304,8 @@ TEST_F(SettingsWindowTest, TheReviewWritesOnlyTheTickedFieldsAndTheWindowShowsTh
     EXPECT_EQ(review.shown.size(), 2u);
     EXPECT_EQ(received(0x1A).size(), 1);
     EXPECT_TRUE(window->isEnabled());
-    EXPECT_EQ(dialogs.messages(),
-              QStringList{window->messageTable().text(msg::NothingDiffers, MessageTable::Polish)});
+    EXPECT_EQ(dialogs.messages(), QStringList{window->messageTable().text(msg::Row::NothingDiffers,
+                                                                          MessageTable::Polish)});
 }
 
 // The review window itself: its rows, checkboxes and buttons, the ticks it
@@ -329,7 +329,8 @@ TEST_F(SettingsWindowTest, TheReviewWindowListsTheDifferencesWithTicksAndAMapPlo
           std::tuple{int(MessageTable::English), QLocale(QLocale::English), "review-en.png"}}) {
         const settings::review::Content content = settings::review::content(
             controller, file,
-            [&, col = column](int row) { return window->messageTable().text(row, col); }, locale);
+            [&, col = column](msg::Row row) { return window->messageTable().text(row, col); },
+            locale);
         SettingsReviewWindow dialog(content, window.get());
         dialog.show();
         QApplication::processEvents();
@@ -470,9 +471,12 @@ TEST_F(SettingsWindowTest, EveryCaptionOfTheSettingsPagesFitsInEveryLanguage)
     window->show();
     const char* sheets[] = {"TabSheet1", "TabSheet2", "TabSheet9"};
     for (int column :
-         {int(MessageTable::Working), int(MessageTable::German), int(MessageTable::English),
+         {int(MessageTable::Initial), int(MessageTable::German), int(MessageTable::English),
           int(MessageTable::Polish), int(MessageTable::Czech)}) {
-        applyCaptions(window.get(), window->messageTable(), column, CaptionScope::Every);
+        // The initial texts are those of a table no language has been chosen for.
+        MessageTable inLanguage;
+        inLanguage.setLanguage(column);
+        applyCaptions(window.get(), inLanguage, CaptionScope::Every);
         for (const char* name : sheets) {
             auto* sheet = control<QWidget>(name);
             for (QLabel* label : sheet->findChildren<QLabel*>()) {

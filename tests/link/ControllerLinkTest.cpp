@@ -740,8 +740,7 @@ TEST_F(ControllerLinkTest, PortFault_OfAPortTheLinkNoLongerUsesChangesNothing)
 TEST_F(ControllerLinkTest, PortFault_TheMessageFollowsTheLanguage)
 {
     MessageTable english;
-    for (int row : {MessageTable::PortGoneRow, MessageTable::PortErrorRow})
-        english.setWorking(row, english.text(row, MessageTable::English));
+    english.setLanguage(MessageTable::English);
     ControllerLink other{port, clock, dialogs, store, english, status, [](int) {}};
     other.polaczClick();
     port.fail({PortFault::Kind::DeviceGone, 5, QStringLiteral("Input/output error")});

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace brivel::live;
+namespace msg = brivel::msg;
 
 namespace {
 
@@ -13,7 +14,7 @@ QByteArray frame(std::initializer_list<std::pair<int, int>> bytes = {})
     return brivel::test::liveFrame(bytes);
 }
 
-QString polish(int row)
+QString polish(msg::Row row)
 {
     static const char* texts[] = {" - Błąd napięcia",
                                   " - Cisnienie gazu za wysokie",
@@ -24,7 +25,7 @@ QString polish(int row)
                                   " - Błąd wtryskiwacza : ",
                                   " - Złe ustawienia",
                                   " - Błąd zasilania"};
-    return QString::fromUtf8(texts[row]);
+    return QString::fromUtf8(texts[msg::number(row)]);
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ public:
     quint8 activeCylinderMask() const override { return 0x0F; }
     qint32 mapEntry(int k) const override { return map_.value(k); }
     RecordRow& recordRow(int r) override { return rows_[r]; }
-    QString message(int row) const override { return messages_.message(row); }
+    QString message(msg::Row row) const override { return messages_.text(row); }
     void showProgress(bool, int) override {}
     void showInfo(const QString&) override {}
     void setWindowLocked(bool) override {}

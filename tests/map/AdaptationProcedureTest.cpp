@@ -13,6 +13,7 @@
 #include <vector>
 
 using namespace brivel::map;
+namespace msg = brivel::msg;
 using brivel::MessageTable;
 using brivel::test::bytes;
 using brivel::test::RecordingCommandSender;
@@ -36,7 +37,7 @@ public:
     quint8 activeCylinderMask() const override { return active; }
     qint32 mapEntry(int k) const override { return map[k]; }
     RecordRow& recordRow(int r) override { return rows[r]; }
-    QString message(int row) const override { return messages.message(row); }
+    QString message(msg::Row row) const override { return messages.text(row); }
 
     void showProgress(bool enabled, int position) override
     {
@@ -107,7 +108,7 @@ class AdaptationTest : public ::testing::Test {
 protected:
     AdaptationTest() { procedure.setLocale(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    QString row(int r) const { return host.messages.message(r); }
+    QString row(msg::Row r) const { return host.messages.text(r); }
 
     // Starts, records an idle engine, and runs tick by tick until the
     // procedure is about to carry out `step` (or has stopped).
@@ -323,9 +324,8 @@ TEST_P(Check, AsksOnlyOutsideItsRangeWithTheTimerStoppedMeanwhile)
     clock.fireNext();
     EXPECT_EQ(questions(), c.asks ? 1 : 0);
     if (c.asks) {
-        EXPECT_EQ(dialogs.shown().back().text,
-                  row(c.step == 1 ? AdaptationProcedure::ManifoldQuestion
-                                  : AdaptationProcedure::GasPressureQuestion));
+        EXPECT_EQ(dialogs.shown().back().text, row(c.step == 1 ? msg::Row::ManifoldPressureQuestion
+                                                               : msg::Row::GasPressureQuestion));
         EXPECT_FALSE(timerRanDuringQuestion);
     }
     // Answered Yes (or not asked): on with the next step after its delay.
@@ -383,7 +383,7 @@ TEST_P(Stop, SendsStopUnlocksAndWritesRow20OnlyBeforeStep10)
     procedure.Button_stopClick();
     ASSERT_EQ(sender.queued.size(), 1);
     EXPECT_EQ(sender.queued.front().command, bytes({0x05, 0x00}));
-    EXPECT_EQ(host.info, c.cancelledText ? row(20) : before);
+    EXPECT_EQ(host.info, c.cancelledText ? row(msg::Row::AdaptationCancelled) : before);
     EXPECT_FALSE(procedure.running());
     EXPECT_FALSE(procedure.timerActive());
     EXPECT_FALSE(host.locked);
@@ -435,7 +435,8 @@ TEST_F(AdaptationTest, NoPetrolSamplesWritesNothingAndCancelsTheRun)
     EXPECT_EQ(sender.queued.front().command, bytes({0x05, 0x00}));
     EXPECT_FALSE(procedure.running());
     EXPECT_FALSE(host.locked);
-    EXPECT_EQ(host.info, row(17) + QStringLiteral("\r\n") + row(20));
+    EXPECT_EQ(host.info, row(msg::Row::AdaptationInProgress) + QStringLiteral("\r\n") +
+                             row(msg::Row::AdaptationCancelled));
     EXPECT_FALSE(clock.fireNext());
 }
 
@@ -450,10 +451,11 @@ TEST_F(AdaptationTest, AMultiplierTooSmallForTheMapShowsItsAdviceAndWritesNothin
     clock.fireNext();
     ASSERT_EQ(sender.queued.size(), 1);
     EXPECT_EQ(sender.queued.front().command, bytes({0x05, 0x00}));
-    EXPECT_EQ(host.info, row(17) + QStringLiteral("\r\n") + row(18) + QStringLiteral("0.2\r\n") +
+    EXPECT_EQ(host.info, row(msg::Row::AdaptationInProgress) + QStringLiteral("\r\n") +
+                             row(msg::Row::AdaptationMultiplier) + QStringLiteral("0.2\r\n") +
                              QStringLiteral("zmniejsz dysze wtryskiwaczy lub zmniejsz ciśnienie "
                                             "gazu \r\n") +
-                             row(20));
+                             row(msg::Row::AdaptationCancelled));
 }
 
 TEST_F(AdaptationTest, AllPetrolSamplesAt255NeverWrapTheSpreadByte)

@@ -21,7 +21,7 @@ void showImage(CylinderButtonsModel& model, const QByteArray& block)
 {
     static const MessageTable table;
     model.show(decodeParameterBlock(
-                   block, [](int row) { return table.message(row); }, QLocale::c())
+                   block, [](msg::Row row) { return table.text(row); }, QLocale::c())
                    .cylinders);
 }
 

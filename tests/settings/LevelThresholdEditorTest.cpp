@@ -40,7 +40,7 @@ protected:
         static const MessageTable table;
         const ParameterBlock block(image);
         editor.show(decodeParameterBlock(
-                        block, [](int row) { return table.message(row); }, locale),
+                        block, [](msg::Row row) { return table.text(row); }, locale),
                     block.byte(Field::LevelSensorKind));
     }
 

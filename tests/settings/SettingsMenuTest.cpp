@@ -221,7 +221,8 @@ TEST_F(SettingsMenuTest, LoadCancelledOrWithNothingDifferentSendsNothing)
     EXPECT_EQ(review.shown.size(), 1u);
     ASSERT_EQ(dialogs.shown().size(), 2u);
     EXPECT_EQ(dialogs.shown()[1].kind, Kind::Message);
-    EXPECT_EQ(dialogs.shown()[1].text, messages.text(msg::NothingDiffers, MessageTable::Working));
+    EXPECT_EQ(dialogs.shown()[1].text,
+              messages.text(msg::Row::NothingDiffers, MessageTable::Initial));
     // Only the two reads went out, never a block write.
     EXPECT_EQ(sender.commands(), (QList<QByteArray>{bytes({0x66, 0x00}), bytes({0x66, 0x00})}));
 }

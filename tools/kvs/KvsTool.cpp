@@ -1,7 +1,6 @@
 #include "KvsTool.h"
 #include "MapChange.h"
 
-#include "i18n/AddedMessages.h"
 #include "i18n/LanguageColumns.h"
 #include "i18n/MessageTable.h"
 #include "settings/FieldText.h"
@@ -51,8 +50,6 @@ const char* const Help =
     "line, give a message on stderr and exit code 2.\n";
 
 constexpr int MapColumns = 10;
-constexpr int MapRow = 67;
-constexpr int StoredFaultsRow = 81;
 
 struct Options {
     QString command;
@@ -78,9 +75,9 @@ struct Language {
 
     MessageLookup lookup() const
     {
-        return [this](int row) { return table.text(row, column); };
+        return [this](msg::Row row) { return table.text(row, column); };
     }
-    QString text(int row) const { return table.text(row, column); }
+    QString text(msg::Row row) const { return table.text(row, column); }
 };
 
 QLocale localeOf(int column)
@@ -231,8 +228,8 @@ int show(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
     }
 
     out << o.files[0] << '\n';
-    out << lang.text(msg::Firmware) << ": " << fieldtext::firmwareVersion(*image) << "\n\n";
-    out << lang.text(msg::SettingsHeading) << '\n';
+    out << lang.text(msg::Row::Firmware) << ": " << fieldtext::firmwareVersion(*image) << "\n\n";
+    out << lang.text(msg::Row::SettingsHeading) << '\n';
     int width = 0;
     for (Field f : shownFields())
         width = std::max(width, static_cast<int>(fieldtext::name(f, lang.lookup()).size()));
@@ -240,18 +237,18 @@ int show(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
         out << "  " << fieldtext::name(f, lang.lookup()).leftJustified(width + 2) << ' '
             << fieldtext::value(f, *image, lang.lookup(), lang.locale) << '\n';
 
-    out << '\n' << lang.text(StoredFaultsRow).trimmed() << '\n';
+    out << '\n' << lang.text(msg::Row::StoredFaults).trimmed() << '\n';
     if (!holdsFaultMemory(*image)) {
-        out << "  " << lang.text(msg::NoFaultMemory).arg(lastOffset) << '\n';
+        out << "  " << lang.text(msg::Row::NoFaultMemory).arg(lastOffset) << '\n';
     } else {
         const QStringList lines = faultLines(*image, lang);
         if (lines.isEmpty())
-            out << "  " << lang.text(msg::NoneOf) << '\n';
+            out << "  " << lang.text(msg::Row::NoneOf) << '\n';
         for (const QString& line : lines)
             out << "  " << line << '\n';
     }
 
-    out << '\n' << lang.text(MapRow).trimmed() << '\n';
+    out << '\n' << lang.text(msg::Row::MapTab).trimmed() << '\n';
     if (!map) {
         out << "  " << fieldtext::absent() << '\n';
         return Same;
@@ -283,7 +280,7 @@ struct DiffLine {
 QString mapChangeText(const MapChange& change, const Language& lang)
 {
     const QString percent = lang.locale.toString(change.percent, 'f', 1);
-    return lang.text(msg::MapEntriesChanged)
+    return lang.text(msg::Row::MapEntriesChanged)
         .arg(rangesText(change.ranges),
              change.percent > 0 ? lang.locale.positiveSign() + percent : percent,
              QString::number(change.entry));
@@ -313,7 +310,7 @@ std::vector<DiffLine> outsideDifferences(const ParameterBlock& a, const Paramete
     const QString fa = fieldtext::firmwareVersion(a);
     const QString fb = fieldtext::firmwareVersion(b);
     if (fa != fb)
-        lines.push_back({QStringLiteral("firmware"), lang.text(msg::Firmware), fa, fb, {}, {}});
+        lines.push_back({QStringLiteral("firmware"), lang.text(msg::Row::Firmware), fa, fb, {}, {}});
     for (Field f : {Field::ActiveGasCylinders, Field::FaultMemory}) {
         if (a.span(f) == b.span(f))
             continue;

@@ -150,9 +150,9 @@ map::RecordRow& AdaptationPage::recordRow(int r)
     return live_.adaptationRecord().row(r);
 }
 
-QString AdaptationPage::message(int row) const
+QString AdaptationPage::message(msg::Row row) const
 {
-    return messages_.message(row);
+    return messages_.text(row);
 }
 
 void AdaptationPage::showProgress(bool enabled, int position)

@@ -89,7 +89,7 @@ private:
     quint8 activeCylinderMask() const override;
     qint32 mapEntry(int k) const override;
     map::RecordRow& recordRow(int r) override;
-    QString message(int row) const override;
+    QString message(msg::Row row) const override;
     void showProgress(bool enabled, int position) override;
     void showInfo(const QString& text) override;
     void setWindowLocked(bool locked) override;

@@ -42,7 +42,7 @@ void ParameterBlockView::DecodeParameterBlock()
     // Decimal texts follow the system's separator; fault texts the language
     // chosen now.
     const SettingsDisplay d = decodeParameterBlock(
-        block, [this](int row) { return messages_.message(row); }, QLocale());
+        block, [this](msg::Row row) { return messages_.text(row); }, QLocale());
     cylinders_.show(d.cylinders);
     panelPetrol_.show(d);
     if (d.mapAxisMaximum && setMapAxisMaximum_)

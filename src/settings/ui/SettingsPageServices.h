@@ -19,7 +19,7 @@ struct SettingsPageServices {
     SettingsModel& settings;
     CommandSender& sender;
     CylinderButtonsModel& cylinders;
-    // The stored-fault texts are read from its working column.
+    // The stored-fault texts are read from it in the language chosen last.
     const MessageTable& messages;
     // Whether the serial port is open.
     std::function<bool()> portOpen;
