@@ -93,9 +93,7 @@ PanelPetrolPage::PanelPetrolPage(QWidget* page, const SettingsPageServices& serv
     connect(selImpuls_, &QComboBox::activated, this, &PanelPetrolPage::Sel_ImpulsChange);
     connect(selRpmSignal_, &QComboBox::activated, this, &PanelPetrolPage::Sel_RPM_signalChange);
     connect(selTypSilnika_, &QComboBox::activated, this, &PanelPetrolPage::Sel_Typ_silnikaChange);
-    // A change of state is the click: the decoder's changes carry the
-    // caption that the handler ignores.
-    connect(checkInjectorPlus_, &QCheckBox::toggled, this,
+    connect(checkInjectorPlus_, &QCheckBox::clicked, this,
             &PanelPetrolPage::Check_Injector_plusClick);
 
     szybkosc_ = new QComboBox(page);
@@ -149,8 +147,6 @@ void PanelPetrolPage::Sel_Typ_silnikaChange(int item)
 
 void PanelPetrolPage::Check_Injector_plusClick(bool checked)
 {
-    if (panel::setByDecoder(checkInjectorPlus_))
-        return;
     editor::positiveInjectors(checked).queueOn(services_.sender);
 }
 

@@ -34,7 +34,8 @@ public:
     // What a decoded settings image shows here.
     void show(const settings::SettingsDisplay& decoded);
 
-    // Handlers of the fitter's changes.
+    // Handlers of the fitter's changes; nothing the program sets on the
+    // controls calls them.
     void Sel_cylChange(int item);
     void Sel_ImpulsChange(int item);
     void Sel_RPM_signalChange(int item);

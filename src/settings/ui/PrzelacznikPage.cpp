@@ -118,8 +118,8 @@ void PrzelacznikPage::buildSwitchOver(QWidget* page)
         sliders_[i] = slider.slider;
         indicators_[i] = slider.indicator;
         const auto which = static_cast<SwitchOverSlider>(i);
-        connect(slider.slider, &TAbAnalogCControl::valueChanged, this,
-                [this, which] { switchOverValueChanged(which); });
+        connect(slider.slider, &TAbAnalogCControl::valueCommitted, this,
+                [this, which](float value) { switchOverValueChanged(which, value); });
     }
     TAbHSlider* rpm = slider(SwitchOverSlider::RPM_Prog_przel);
     rpm->setChangeSmall(3);
@@ -131,7 +131,7 @@ void PrzelacznikPage::buildSwitchOver(QWidget* page)
     panel::makeCaption(toPetrol, QStringLiteral("Label24"),
                        QStringLiteral("Przełącz przy pierwszym P min"),
                        QRect(SliderLeft + 22, y + 1, SliderWidth, 18));
-    connect(checkByFirst_, &QCheckBox::toggled, this, &PrzelacznikPage::Check_by_firstClick);
+    connect(checkByFirst_, &QCheckBox::clicked, this, &PrzelacznikPage::Check_by_firstClick);
 }
 
 void PrzelacznikPage::buildLevelSensor()
@@ -172,9 +172,11 @@ void PrzelacznikPage::buildLevelSensor()
     chULpgChanger_->setChangeLarge(500);
     chULpgChanger_->hide();
     chULpgChanger_->installEventFilter(this);
-    connect(chULpgChanger_, &TAbAnalogCControl::valueChange, this,
-            &PrzelacznikPage::Ch_U_LPG_changerValueChange);
     connect(chULpgChanger_, &TAbAnalogCControl::valueChanged, this,
+            &PrzelacznikPage::Ch_U_LPG_changerValueChange);
+    // The committed value is already in the marked box: the slider moved it
+    // there.
+    connect(chULpgChanger_, &TAbAnalogCControl::valueCommitted, this,
             &PrzelacznikPage::Ch_U_LPG_X_Change);
 }
 
@@ -224,15 +226,13 @@ void PrzelacznikPage::showThresholds()
     chULpgChanger_->hide();
 }
 
-void PrzelacznikPage::switchOverValueChanged(SwitchOverSlider which)
+void PrzelacznikPage::switchOverValueChanged(SwitchOverSlider which, float value)
 {
-    editor::switchOver(which, slider(which)->value()).queueOn(services_.sender);
+    editor::switchOver(which, value).queueOn(services_.sender);
 }
 
 void PrzelacznikPage::Check_by_firstClick(bool checked)
 {
-    if (panel::setByDecoder(checkByFirst_))
-        return;
     editor::petrolAtFirstMinimum(checked).queueOn(services_.sender);
 }
 
@@ -256,9 +256,9 @@ void PrzelacznikPage::Ch_U_LPG_X_Enter(QWidget* sender)
     chULpgChanger_->setFocus(Qt::OtherFocusReason);
 }
 
-void PrzelacznikPage::Ch_U_LPG_changerValueChange()
+void PrzelacznikPage::Ch_U_LPG_changerValueChange(float volts)
 {
-    thresholds_.Ch_U_LPG_changerValueChange(chULpgChanger_->value());
+    thresholds_.Ch_U_LPG_changerValueChange(volts);
 }
 
 void PrzelacznikPage::Ch_U_LPG_X_Change()

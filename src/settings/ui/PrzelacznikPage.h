@@ -54,11 +54,12 @@ public:
     // image's level-sensor code.
     void show(const settings::SettingsDisplay& decoded, std::optional<quint8> storedSensorKind);
 
-    // Handlers of the fitter's changes.
-    void switchOverValueChanged(SwitchOverSlider which);
+    // Handlers of the fitter's changes, with the value the fitter committed;
+    // nothing the program sets on the controls calls them.
+    void switchOverValueChanged(SwitchOverSlider which, float value);
     void Check_by_firstClick(bool checked);
     void Ch_U_LPG_X_Enter(QWidget* sender);
-    void Ch_U_LPG_changerValueChange();
+    void Ch_U_LPG_changerValueChange(float volts);
     void Ch_U_LPG_X_Change();
     void Rodz_czuj_LPGChange(int item);
     void Ch_U_LPG_X_Exit();
