@@ -26,6 +26,7 @@
 #include "settings/ui/CylinderButtons.h"
 #include "settings/CylinderButtonsModel.h"
 #include "settings/FuelEditor.h"
+#include "settings/LevelThresholdEditor.h"
 #include "settings/ui/PanelPetrolPage.h"
 #include "settings/ui/QtSettingsReviewDialog.h"
 #include "settings/SettingsMenu.h"
@@ -62,8 +63,8 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
       options_(options),
       flashTimer_(std::make_unique<TAbFlashTimer>(*platform.clock)),
       liveModel_(std::make_unique<LiveModel>(messages_)),
-      settingsModel_(std::make_unique<SettingsModel>()),
-      cylinderModel_(std::make_unique<CylinderButtonsModel>()),
+      settingsModel_(std::make_unique<SettingsModel>(messages_)),
+      cylinderModel_(std::make_unique<CylinderButtonsModel>(*settingsModel_)),
       mapFeed_(std::make_unique<MapLiveFeed>(*liveModel_)),
       portList_(std::make_unique<PortList>())
 {
@@ -86,6 +87,7 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
                                                    options_.replayPort, options_.recordingFolder,
                                                    nagrywaj1_, odtworz1_);
     commandSender_->setRefusal([this] { return recordReplay_->refusal(); });
+    levelThresholds_ = std::make_unique<LevelThresholdEditor>(*commandSender_, *settingsModel_);
     fuelEditor_ = std::make_unique<FuelEditor>(
         *commandSender_, *cylinderModel_, [this] { return port_.isOpen(); },
         [this] { return liveModel_->snapshot().gasSelected; });
@@ -102,10 +104,9 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
         [this] { return languageColumnOfItem(currentLanguage_); });
     pages_ = std::make_unique<WindowPages>(
         tabControl_,
-        PageServices{*flashTimer_, *liveModel_, *settingsModel_, *mapFeed_, *commandSender_,
-                     *platform_.urls, messages_, *platform_.dialogs, *platform_.clock,
-                     *cylinderModel_, [this] { return port_.isOpen(); },
-                     [this](int maximum) { setMapAxisMaximum(maximum); }});
+        PageServices{*flashTimer_, *liveModel_, *settingsModel_, *levelThresholds_, *mapFeed_,
+                     *commandSender_, *platform_.urls, messages_, *platform_.dialogs,
+                     *platform_.clock, [this] { return port_.isOpen(); }});
     wireAdaptation();
     applyCaptions(this, messages_, MessageTable::Working, CaptionScope::Design);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
@@ -245,7 +246,6 @@ void TBrivel::connectLink()
     link_->addListener(*settingsModel_);
     link_->addListener(*liveModel_);
     link_->addListener(*this);
-    link_->addListener(*cylinderButtons_);
     link_->addListener(*recordReplay_);
 
     connect(cylinderButtons_, &CylinderButtons::buttonClicked, this,
@@ -298,11 +298,6 @@ const QByteArray& TBrivel::parameterBlock() const
 quint8 TBrivel::cylinderButtonMask() const
 {
     return cylinderModel_->cylinderButtonMask();
-}
-
-void TBrivel::setMapAxisMaximum(int maximum)
-{
-    pages_->map().setMapAxisMaximum(maximum);
 }
 
 void TBrivel::FormCreate()
@@ -439,6 +434,12 @@ void TBrivel::setBusy(bool busy)
 void TBrivel::linkConnected()
 {
     setFileItemsAvailable(!recordReplay_->replaying());
+}
+
+void TBrivel::linkDisconnected()
+{
+    setFileItemsAvailable(false);
+    cylinderModel_->greyOut();
 }
 
 void TBrivel::setFileItemsAvailable(bool available)

@@ -12,6 +12,7 @@
 #include "live/ui/LevelGauge.h"
 #include "live/LiveModel.h"
 #include "settings/CylinderButtonsModel.h"
+#include "settings/LevelThresholdEditor.h"
 #include "settings/ui/PanelGazPage.h"
 #include "settings/ui/PanelPetrolPage.h"
 #include "settings/ui/PrzelacznikPage.h"
@@ -27,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <QtCore/QRandomGenerator>
+#include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QCheckBox>
@@ -66,13 +68,16 @@ public:
             sheet = new QWidget;
             tabs->addTab(sheet, QString());
         }
+        // The threshold editor reads and writes in the locale it is made in.
+        thresholds = std::make_unique<LevelThresholdEditor>(sender, settings);
         pages = std::make_unique<SettingsPages>(
             sheets[0], sheets[1], sheets[2],
-            SettingsPageServices{flashTimer, live, settings, sender, cylinders, messages,
-                                 [this] { return portOpen; },
-                                 [this](int maximum) {
-                                     axis.append({maximum, int(sender.queued.size())});
-                                 }});
+            SettingsPageServices{flashTimer, live, settings, *thresholds, sender,
+                                 [this] { return portOpen; }});
+        QObject::connect(&settings, &SettingsModel::mapAxisMaximumChanged, &window,
+                         [this](int maximum) {
+                             axis.append({maximum, int(sender.queued.size())});
+                         });
         applyCaptions(&window, messages, MessageTable::Working, CaptionScope::Design);
         window.show();
         window.activateWindow();
@@ -112,9 +117,10 @@ public:
     TAbFlashTimer flashTimer{clock};
     MessageTable messages;
     LiveModel live{messages};
-    SettingsModel settings;
-    CylinderButtonsModel cylinders;
+    SettingsModel settings{messages};
+    CylinderButtonsModel cylinders{settings};
     test::RecordingCommandSender sender;
+    std::unique_ptr<LevelThresholdEditor> thresholds;
     bool portOpen = true;
     // Each right-axis maximum set, with the number of commands queued before.
     QList<std::pair<int, int>> axis;
@@ -215,6 +221,25 @@ TEST_F(SettingsPagesTest, AnImageReachesEveryControl)
     EXPECT_EQ(petrol().pulseSource()->currentIndex(), -1);
     EXPECT_EQ(przelacznik().sensorKind()->currentIndex(), -1);
     EXPECT_FALSE(petrol().positiveInjectors()->isChecked());
+}
+
+TEST_F(SettingsPagesTest, EachImageReachesEachObserverOnce)
+{
+    showImage(image({{34, 0}, {35, 40}, {45, 8}, {20, 0x01}}));
+    QSignalSpy display(&settings, &SettingsModel::displayChanged);
+    QSignalSpy faults(&settings, &SettingsModel::storedFaultTextChanged);
+    QSignalSpy buttons(&cylinders, &CylinderButtonsModel::buttonsChanged);
+    QSignalSpy levels(thresholds.get(), &LevelThresholdEditor::stateChanged);
+    QSignalSpy engine(petrol().engineType(), &QComboBox::currentIndexChanged);
+    QSignalSpy injector(gaz().injectorType(), &QComboBox::currentIndexChanged);
+    QSignalSpy temperature(przelacznik().slider(Slider::Temp_LPG_changer),
+                           &TAbAnalogCControl::valueChanged);
+    settings.setParameterBlock(image({{34, 0x08}, {35, 60}, {45, 9}, {20, 0x03}, {561, 0x02}}));
+    for (const QSignalSpy* spy :
+         {&display, &faults, &buttons, &levels, &engine, &injector, &temperature})
+        EXPECT_EQ(spy->count(), 1) << spy->signal().toStdString();
+    EXPECT_EQ(axis, (QList<std::pair<int, int>>{{252, 0}}));
+    EXPECT_TRUE(sender.queued.isEmpty());
 }
 
 TEST_F(SettingsPagesTest, TheEngineTypeOfAnImageSetsTheMapAxis)

@@ -3,7 +3,7 @@
 #include "settings/EditorCommands.h"
 #include "settings/InjectorTypes.h"
 #include "settings/ui/PanelParts.h"
-#include "settings/SettingsDisplay.h"
+#include "settings/SettingsModel.h"
 #include "widgets/ui/FormParts.h"
 #include "widgets/ui/TAbVSlider.h"
 #include "widgets/ui/TScaleSettings.h"
@@ -108,6 +108,8 @@ PanelGazPage::PanelGazPage(QWidget* page, const SettingsPageServices& services)
             &PanelGazPage::P_min_changerValueChanged);
     connect(lpgRadioButton_, &QRadioButton::clicked, this, &PanelGazPage::LPG_CNG_RadioButtonClick);
     connect(cngRadioButton_, &QRadioButton::clicked, this, &PanelGazPage::LPG_CNG_RadioButtonClick);
+
+    connect(&services.settings, &SettingsModel::displayChanged, this, &PanelGazPage::show);
 }
 
 void PanelGazPage::show(const SettingsDisplay& d)

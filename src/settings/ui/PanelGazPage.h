@@ -35,7 +35,8 @@ public:
     QRadioButton* lpg() const { return lpgRadioButton_; }
     QRadioButton* cng() const { return cngRadioButton_; }
 
-    // What a decoded settings image shows here.
+    // What a decoded settings image shows here; every image of the settings
+    // model comes here.
     void show(const settings::SettingsDisplay& decoded);
 
     // Handlers of the fitter's changes, with the value the fitter committed;

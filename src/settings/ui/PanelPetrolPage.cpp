@@ -3,7 +3,6 @@
 #include "link/CommandSender.h"
 #include "settings/EditorCommands.h"
 #include "settings/ui/PanelParts.h"
-#include "settings/ParameterBlockDecoder.h"
 #include "settings/SettingsModel.h"
 #include "widgets/ui/FormParts.h"
 
@@ -105,6 +104,8 @@ PanelPetrolPage::PanelPetrolPage(QWidget* page, const SettingsPageServices& serv
     comComboBox1_ = new QComboBox(page);
     comComboBox1_->setObjectName(QStringLiteral("ComComboBox1"));
     comComboBox1_->hide();
+
+    connect(&services.settings, &SettingsModel::displayChanged, this, &PanelPetrolPage::show);
 }
 
 void PanelPetrolPage::show(const SettingsDisplay& d)
@@ -140,8 +141,7 @@ void PanelPetrolPage::Sel_RPM_signalChange(int item)
 
 void PanelPetrolPage::Sel_Typ_silnikaChange(int item)
 {
-    if (services_.setMapAxisMaximum)
-        services_.setMapAxisMaximum(mapAxisMaximumFor(item));
+    services_.settings.chooseEngineType(item);
     editor::engineType(item).queueOn(services_.sender);
 }
 

@@ -31,7 +31,8 @@ public:
     QComboBox* engineType() const { return selTypSilnika_; }
     QCheckBox* positiveInjectors() const { return checkInjectorPlus_; }
 
-    // What a decoded settings image shows here.
+    // What a decoded settings image shows here; every image of the settings
+    // model comes here.
     void show(const settings::SettingsDisplay& decoded);
 
     // Handlers of the fitter's changes; nothing the program sets on the

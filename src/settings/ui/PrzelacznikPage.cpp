@@ -2,7 +2,7 @@
 
 #include "live/ui/LevelGauge.h"
 #include "settings/ui/PanelParts.h"
-#include "settings/SettingsDisplay.h"
+#include "settings/SettingsModel.h"
 #include "widgets/ui/FormParts.h"
 #include "widgets/ui/TAbHSlider.h"
 #include "widgets/ui/TAbLED.h"
@@ -79,14 +79,16 @@ bool editFocus(const QEvent* event)
 PrzelacznikPage::PrzelacznikPage(QWidget* page, const SettingsPageServices& services)
     : QObject(page),
       services_(services),
-      thresholds_(services.sender),
+      thresholds_(services.thresholds),
       levelGauge_(new LevelGauge(page, services.flashTimer, services.live))
 {
     panel::styleSettingsPage(page);
     buildSwitchOver(page);
     buildLevelSensor();
-    thresholds_.addListener([this] { showThresholds(); });
-    showThresholds();
+    connect(&thresholds_, &LevelThresholdEditor::stateChanged, this,
+            &PrzelacznikPage::showThresholds);
+    showThresholds(thresholds_.state());
+    connect(&services.settings, &SettingsModel::displayChanged, this, &PrzelacznikPage::show);
 }
 
 void PrzelacznikPage::buildSwitchOver(QWidget* page)
@@ -190,7 +192,7 @@ TAbValueInd* PrzelacznikPage::indicator(SwitchOverSlider which) const
     return indicators_[static_cast<std::size_t>(which)];
 }
 
-void PrzelacznikPage::show(const SettingsDisplay& d, std::optional<quint8> storedSensorKind)
+void PrzelacznikPage::show(const SettingsDisplay& d)
 {
     panel::showChecked(checkByFirst_, d.Check_by_first);
     const std::optional<float> values[SwitchOverSliders] = {
@@ -199,23 +201,22 @@ void PrzelacznikPage::show(const SettingsDisplay& d, std::optional<quint8> store
     for (int i = 0; i < SwitchOverSliders; ++i)
         if (values[i])
             sliders_[i]->setValue(*values[i]);
-    thresholds_.show(d, storedSensorKind);
 }
 
-void PrzelacznikPage::showThresholds()
+void PrzelacznikPage::showThresholds(const LevelThresholdEditor::State& state)
 {
     for (int i = 0; i < 4; ++i) {
         QLineEdit* box = boxes_[i];
-        box->setText(thresholds_.texts()[i]);
-        const bool marked = thresholds_.markedBox() == i;
+        box->setText(state.texts[i]);
+        const bool marked = state.markedBox == i;
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, marked ? Marked : QPalette().color(QPalette::Base));
         palette.setColor(QPalette::Text,
                          marked ? QColor(Qt::white) : QPalette().color(QPalette::Text));
         box->setPalette(palette);
     }
-    panel::showItem(rodzCzujLpg_, thresholds_.sensorItem());
-    if (const auto marked = thresholds_.markedBox()) {
+    panel::showItem(rodzCzujLpg_, state.sensorItem);
+    if (const auto marked = state.markedBox) {
         chULpgChanger_->move(ThresholdSliderLeft[*marked], ThresholdSliderTop);
         return;
     }
@@ -240,14 +241,14 @@ void PrzelacznikPage::Ch_U_LPG_X_Enter(QWidget* sender)
 {
     chULpgChanger_->move(chULpgChanger_->x(), ThresholdSliderTop);
     if (sender == rodzCzujLpg_) {
-        thresholds_.enterSensorSelector();
+        thresholds_.startSensorEdit();
         return;
     }
     const auto found = std::find(boxes_.begin(), boxes_.end(), sender);
     if (found == boxes_.end())
         return;
     const auto volts =
-        thresholds_.Ch_U_LPG_X_Enter(static_cast<int>(std::distance(boxes_.begin(), found)));
+        thresholds_.startBoxEdit(static_cast<int>(std::distance(boxes_.begin(), found)));
     // Set with the box marked, the slider's value rewrites the box as the
     // slider shows it.
     if (volts)
@@ -258,23 +259,23 @@ void PrzelacznikPage::Ch_U_LPG_X_Enter(QWidget* sender)
 
 void PrzelacznikPage::Ch_U_LPG_changerValueChange(float volts)
 {
-    thresholds_.Ch_U_LPG_changerValueChange(volts);
+    thresholds_.followSlider(volts);
 }
 
 void PrzelacznikPage::Ch_U_LPG_X_Change()
 {
-    thresholds_.Ch_U_LPG_X_Change();
+    thresholds_.commitThresholds();
 }
 
 void PrzelacznikPage::Rodz_czuj_LPGChange(int item)
 {
-    thresholds_.Ch_U_LPG_X_Change(item);
+    thresholds_.chooseSensorKind(item);
     levelGauge_->tankVoltage()->setFocus(Qt::OtherFocusReason);
 }
 
 void PrzelacznikPage::Ch_U_LPG_X_Exit()
 {
-    thresholds_.Ch_U_LPG_X_Exit();
+    thresholds_.endEdit();
 }
 
 bool PrzelacznikPage::eventFilter(QObject* watched, QEvent* event)
