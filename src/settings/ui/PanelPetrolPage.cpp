@@ -79,14 +79,14 @@ PanelPetrolPage::PanelPetrolPage(QWidget* page, const SettingsPageServices& serv
     tile = panel::makeTile(engine, QString(), tileAt(1, 2));
     tile->hide();
     panel::makeCaption(tile, QStringLiteral("Label38"), QString(), CaptionAt);
-    selTypWtryskuPetrol_ =
+    QComboBox* selTypWtryskuPetrol =
         panel::makeSelector(tile, QStringLiteral("Sel_Typ_wtrysku_Petrol"), 1, ControlAt);
-    selTypWtryskuPetrol_->setEnabled(false);
+    selTypWtryskuPetrol->setEnabled(false);
     tile = panel::makeTile(engine, QString(), tileAt(1, 2));
     tile->hide();
     panel::makeCaption(tile, QStringLiteral("Label39"), QString(), CaptionAt);
-    comboBox17_ = panel::makeSelector(tile, QStringLiteral("ComboBox17"), 2, ControlAt);
-    comboBox17_->setEnabled(false);
+    QComboBox* comboBox17 = panel::makeSelector(tile, QStringLiteral("ComboBox17"), 2, ControlAt);
+    comboBox17->setEnabled(false);
 
     connect(selCyl_, &QComboBox::activated, this, &PanelPetrolPage::Sel_cylChange);
     connect(selImpuls_, &QComboBox::activated, this, &PanelPetrolPage::Sel_ImpulsChange);
@@ -95,12 +95,12 @@ PanelPetrolPage::PanelPetrolPage(QWidget* page, const SettingsPageServices& serv
     connect(checkInjectorPlus_, &QCheckBox::clicked, this,
             &PanelPetrolPage::Check_Injector_plusClick);
 
-    szybkosc_ = new QComboBox(page);
-    szybkosc_->setObjectName(QStringLiteral("szybkosc"));
-    szybkosc_->addItem(QStringLiteral("7200"));
-    szybkosc_->setPlaceholderText(QStringLiteral("Wybierz szybkość"));
-    szybkosc_->setEnabled(false);
-    szybkosc_->hide();
+    auto* szybkosc = new QComboBox(page);
+    szybkosc->setObjectName(QStringLiteral("szybkosc"));
+    szybkosc->addItem(QStringLiteral("7200"));
+    szybkosc->setPlaceholderText(QStringLiteral("Wybierz szybkość"));
+    szybkosc->setEnabled(false);
+    szybkosc->hide();
     comComboBox1_ = new QComboBox(page);
     comComboBox1_->setObjectName(QStringLiteral("ComComboBox1"));
     comComboBox1_->hide();

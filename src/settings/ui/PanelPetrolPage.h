@@ -45,15 +45,12 @@ public:
 
 private:
     SettingsPageServices services_;
-    QComboBox* szybkosc_ = nullptr;
     QComboBox* comComboBox1_ = nullptr;
     QComboBox* selCyl_ = nullptr;
     QComboBox* selImpuls_ = nullptr;
     QComboBox* selRpmSignal_ = nullptr;
     QComboBox* selTypSilnika_ = nullptr;
     QCheckBox* checkInjectorPlus_ = nullptr;
-    QComboBox* selTypWtryskuPetrol_ = nullptr;
-    QComboBox* comboBox17_ = nullptr;
 };
 
 }  // namespace brivel
