@@ -53,8 +53,9 @@ public:
     // editor, which follows the images itself.
     void show(const settings::SettingsDisplay& decoded);
 
-    // Handlers of the fitter's changes, with the value the fitter committed;
-    // nothing the program sets on the controls calls them.
+    // Handlers of the fitter's changes, with the values the controls'
+    // signals carry. Only the fitter's input sends a command: a value the
+    // program sets on the threshold slider only rewrites the box it edits.
     void switchOverValueChanged(SwitchOverSlider which, float value);
     void Check_by_firstClick(bool checked);
     void Ch_U_LPG_X_Enter(QWidget* sender);
