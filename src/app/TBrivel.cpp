@@ -25,6 +25,7 @@
 #include "settings/ui/CylinderButtons.h"
 #include "settings/CylinderButtonsModel.h"
 #include "settings/FuelEditor.h"
+#include "settings/LevelThresholdEditor.h"
 #include "settings/ui/PanelPetrolPage.h"
 #include "settings/ui/QtSettingsReviewDialog.h"
 #include "settings/SettingsMenu.h"
@@ -61,8 +62,8 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
       options_(options),
       flashTimer_(std::make_unique<TAbFlashTimer>(*platform.clock)),
       liveModel_(std::make_unique<LiveModel>(messages_)),
-      settingsModel_(std::make_unique<SettingsModel>()),
-      cylinderModel_(std::make_unique<CylinderButtonsModel>()),
+      settingsModel_(std::make_unique<SettingsModel>(messages_)),
+      cylinderModel_(std::make_unique<CylinderButtonsModel>(*settingsModel_)),
       mapFeed_(std::make_unique<MapLiveFeed>(*liveModel_)),
       portList_(std::make_unique<PortList>())
 {
@@ -85,6 +86,7 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
                                                    options_.replayPort, options_.recordingFolder,
                                                    nagrywaj1_, odtworz1_);
     commandSender_->setRefusal([this] { return recordReplay_->refusal(); });
+    levelThresholds_ = std::make_unique<LevelThresholdEditor>(*commandSender_, *settingsModel_);
     fuelEditor_ = std::make_unique<FuelEditor>(
         *commandSender_, *cylinderModel_, [this] { return port_.isOpen(); },
         [this] { return liveModel_->snapshot().gasSelected; });
@@ -100,10 +102,9 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
         [this] { liveModel_->hideBanner(); }, *review);
     pages_ = std::make_unique<WindowPages>(
         tabControl_,
-        PageServices{*flashTimer_, *liveModel_, *settingsModel_, *mapFeed_, *commandSender_,
-                     *platform_.urls, messages_, *platform_.dialogs, *platform_.clock,
-                     *cylinderModel_, [this] { return port_.isOpen(); },
-                     [this](int maximum) { setMapAxisMaximum(maximum); }});
+        PageServices{*flashTimer_, *liveModel_, *settingsModel_, *levelThresholds_, *mapFeed_,
+                     *commandSender_, *platform_.urls, messages_, *platform_.dialogs,
+                     *platform_.clock, [this] { return port_.isOpen(); }});
     wireAdaptation();
     applyCaptions(this, messages_, CaptionScope::Design);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
@@ -238,7 +239,6 @@ void TBrivel::connectLink()
     link_->addListener(*settingsModel_);
     link_->addListener(*liveModel_);
     link_->addListener(*this);
-    link_->addListener(*cylinderButtons_);
     link_->addListener(*recordReplay_);
 
     connect(cylinderButtons_, &CylinderButtons::buttonClicked, this,
@@ -291,11 +291,6 @@ const QByteArray& TBrivel::parameterBlock() const
 quint8 TBrivel::cylinderButtonMask() const
 {
     return cylinderModel_->cylinderButtonMask();
-}
-
-void TBrivel::setMapAxisMaximum(int maximum)
-{
-    pages_->map().setMapAxisMaximum(maximum);
 }
 
 void TBrivel::FormCreate()
@@ -432,6 +427,12 @@ void TBrivel::setBusy(bool busy)
 void TBrivel::linkConnected()
 {
     setFileItemsAvailable(!recordReplay_->replaying());
+}
+
+void TBrivel::linkDisconnected()
+{
+    setFileItemsAvailable(false);
+    cylinderModel_->greyOut();
 }
 
 void TBrivel::setFileItemsAvailable(bool available)

@@ -25,6 +25,7 @@ class CylinderButtonsModel;
 class FaultBanner;
 class FaultPage;
 class FuelEditor;
+class LevelThresholdEditor;
 class LeftColumn;
 class LiveModel;
 class MapLiveFeed;
@@ -91,8 +92,6 @@ public:
     SettingsMenu& settingsMenu() const { return *settingsMenu_; }
     // "Nagrywaj", "Odtwórz…" and their status strip.
     RecordReplay& recordReplay() const { return *recordReplay_; }
-    // The map chart's right axis runs up to `maximum` kPa (126 or 252).
-    void setMapAxisMaximum(int maximum);
     QString statusText() const;
 
     // Handlers of the menu.
@@ -136,11 +135,12 @@ private:
 
     QAction* addPortItem(const QString& name, const QString& caption);
 
-    // LinkListener: the "Plik" items follow the connection; the disconnect
-    // stores the language after the port settings.
-    // A replay has no settings to read or write.
+    // LinkListener: the "Plik" items follow the connection, and the
+    // disconnect greys the cylinder buttons; the disconnect stores the
+    // language after the port settings. A replay has no settings to read or
+    // write.
     void linkConnected() override;
-    void linkDisconnected() override { setFileItemsAvailable(false); }
+    void linkDisconnected() override;
     void portSettingsStored() override { storeLanguage(); }
     void saveRequested() override;
 
@@ -182,6 +182,7 @@ private:
     // Last: the link goes first, while everything it tells still exists.
     std::unique_ptr<ControllerLink> link_;
     std::unique_ptr<WindowCommandSender> commandSender_;
+    std::unique_ptr<LevelThresholdEditor> levelThresholds_;
     std::unique_ptr<RecordReplay> recordReplay_;
     std::unique_ptr<FuelEditor> fuelEditor_;
     std::unique_ptr<SettingsMenu> settingsMenu_;

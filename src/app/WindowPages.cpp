@@ -44,10 +44,9 @@ WindowPages::WindowPages(QTabWidget* tabs, const PageServices& services) : tabs_
 
     settingsPages_ = std::make_unique<SettingsPages>(
         widget(Page::PanelPetrol), widget(Page::PanelGaz), widget(Page::Przelacznik),
-        SettingsPageServices{services.flashTimer, services.live, services.settings, services.sender,
-                             services.cylinders, services.messages, services.portOpen,
-                             services.setMapAxisMaximum});
-    // The map follows the settings decoder's other controls, and the
+        SettingsPageServices{services.flashTimer, services.live, services.settings,
+                             services.levelThresholds, services.sender, services.portOpen});
+    // The map follows the settings model's images and engine type, and the
     // adaptation works on the map page's map.
     map_ = new MapPage(widget(Page::Mapa), services.flashTimer, services.map, services.settings,
                        services.sender);

@@ -15,12 +15,12 @@ namespace brivel {
 class AdaptationPage;
 class Clock;
 class CommandSender;
-class CylinderButtonsModel;
 class Dialogs;
 class DiagnosticsPage;
 class FaultPage;
 class HelpPage;
 class InfoPage;
+class LevelThresholdEditor;
 class LiveModel;
 class MapLiveFeed;
 class MapPage;
@@ -34,22 +34,21 @@ class SettingsPages;
 class TAbFlashTimer;
 class UrlOpener;
 
-// What the pages are built on. None of it is owned; all must outlive the pages.
+// What the pages are built on: the models they render and the services they
+// use. None of it is owned; all must outlive the pages.
 struct PageServices {
     TAbFlashTimer& flashTimer;
     LiveModel& live;
     SettingsModel& settings;
+    LevelThresholdEditor& levelThresholds;
     MapLiveFeed& map;
     CommandSender& sender;
     UrlOpener& urls;
     const MessageTable& messages;
     Dialogs& dialogs;
     Clock& clock;
-    CylinderButtonsModel& cylinders;
     // Whether the serial port is open.
     std::function<bool()> portOpen;
-    // The map chart's right axis runs up to this (126 or 252 kPa).
-    std::function<void(int)> setMapAxisMaximum;
 };
 
 // The ten pages of the tab control, built in tab order, each by its own

@@ -136,9 +136,9 @@ TEST_F(DemoControllerTest, AFaultOfTheControllerShowsTheBannerAndTheFaultLines)
 
 TEST_F(DemoControllerTest, ResetOnTheErrorPageSendsTheClearCommand)
 {
+    emulator->settings().setFaultMemory(QByteArray(1, '\x08'));
     connectDemo();
     FaultPage& page = window->faultPage();
-    window->settingsModel().setStoredFaultText(QStringLiteral("1 - Błąd zasilania\r\n"));
     EXPECT_FALSE(page.registeredErrors()->text().isEmpty());
     QTest::mouseClick(page.resetButton(), Qt::LeftButton);
     EXPECT_TRUE(page.registeredErrors()->text().isEmpty());

@@ -8,6 +8,8 @@
 #include "app/WindowPages.h"
 #include "link/ControllerLink.h"
 #include "link/PortRouter.h"
+#include "live/ui/FaultMemo.h"
+#include "live/ui/FaultPage.h"
 #include "live/ui/LevelGauge.h"
 #include "platform/qt/QtDialogs.h"
 #include "settings/CylinderButtonsModel.h"
@@ -29,6 +31,7 @@
 #include <QtCore/QTemporaryDir>
 #include <QtCore/QTimer>
 #include <QtGui/QAction>
+#include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QCheckBox>
@@ -160,6 +163,31 @@ TEST_F(SettingsWindowTest, AChangeOnEachPageReachesTheControllerAndIsReadBack)
     EXPECT_EQ(gaz().injectorType()->currentText(), QStringLiteral("Valtek/Dorn 2 Ohm"));
     EXPECT_FLOAT_EQ(temperature->value(), 40);
     EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+TEST_F(SettingsWindowTest, EachSettingsImageReachesEachObserverOnce)
+{
+    emulator->settings().setFaultMemory(QByteArray(1, '\x03'));
+    SettingsModel& settings = window->settingsModel();
+    QSignalSpy display(&settings, &SettingsModel::displayChanged);
+    QSignalSpy axis(&settings, &SettingsModel::mapAxisMaximumChanged);
+    QSignalSpy faults(&settings, &SettingsModel::storedFaultTextChanged);
+    QSignalSpy images(&settings, &SettingsModel::parameterBlockChanged);
+    QSignalSpy buttons(&window->cylinderButtons(), &CylinderButtonsModel::buttonsChanged);
+    const auto counts = [&] {
+        return QList<qsizetype>{display.count(), axis.count(), faults.count(), images.count(),
+                          buttons.count()};
+    };
+    connectDemo();
+    EXPECT_EQ(counts(), (QList<qsizetype>{1, 1, 1, 1, 1}));
+    EXPECT_EQ(window->faultPage().registeredErrors()->text(),
+              QStringLiteral("1 - Cisnienie gazu za wysokie\r\n3\r\n"));
+
+    // The disconnect greys the buttons and leaves the image alone.
+    control<QAction>("rozlacz1")->trigger();
+    EXPECT_EQ(counts(), (QList<qsizetype>{1, 1, 1, 1, 2}));
+    connectDemo();
+    EXPECT_EQ(counts(), (QList<qsizetype>{2, 2, 2, 2, 3}));
 }
 
 TEST_F(SettingsWindowTest, CylinderButtonsAndTheFuelSwitchSendTheCheckedCylinders)

@@ -22,7 +22,7 @@ class FaultPageTest : public ::testing::Test {
 protected:
     MessageTable messages;
     LiveModel live{messages};
-    SettingsModel settings;
+    SettingsModel settings{messages};
     test::RecordingCommandSender sender;
     QWidget window;
     FaultPage page{&window, live, settings, sender};
@@ -33,9 +33,11 @@ protected:
 TEST_F(FaultPageTest, ResetQueuesTheClearCommandAndEmptiesBothListsAtOnce)
 {
     live.DecodeLiveFrame(test::liveFrame({{48, 0xFE}}));
-    settings.setStoredFaultText(QStringLiteral("1 - Błąd zasilania\r\n2\r\n"));
+    QByteArray image(602, '\xFF');
+    image[561] = 0x08;
+    settings.setParameterBlock(image);
     EXPECT_EQ(page.actualErrors()->toPlainText(), QStringLiteral("1 - Złe ustawienia"));
-    EXPECT_EQ(page.registeredErrors()->text(), QStringLiteral("1 - Błąd zasilania\r\n2\r\n"));
+    EXPECT_EQ(page.registeredErrors()->text(), QStringLiteral("1 - Błąd zasilania\r\n8\r\n"));
 
     QTest::mouseClick(page.resetButton(), Qt::LeftButton);
 

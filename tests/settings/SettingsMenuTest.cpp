@@ -51,7 +51,7 @@ protected:
     test::RecordingCommandSender sender;
     test::VirtualClock clock;
     MessageTable messages;
-    SettingsModel settings;
+    SettingsModel settings{messages};
     int bannersHidden = 0;
     test::ScriptedReviewDialog review;
     SettingsMenu menu{dialogs, sender, settings, clock, messages, [this] { ++bannersHidden; },
@@ -260,20 +260,6 @@ TEST_F(SettingsMenuTest, LoadOfAMissingFileShowsTheSystemsMessage)
     ASSERT_EQ(dialogs.shown().size(), 2u);
     EXPECT_EQ(dialogs.shown()[1].kind, Kind::Error);
     EXPECT_TRUE(sender.queued.isEmpty());
-}
-
-TEST(SettingsModelRevisions, EveryImageAndEditIsNewEvenWithTheSameBytes)
-{
-    SettingsModel model;
-    const QByteArray block = test::settingsBlock({{22, 1}});
-    model.setParameterBlock(block);
-    model.setParameterBlock(block);
-    EXPECT_EQ(model.revision(), 2);
-    model.setStoredFaultText(QStringLiteral("1\r\n"));
-    EXPECT_EQ(model.revision(), 2);
-    model.editParameterBlock([](ParameterBlock& b) { b.patch(22, 5); });
-    EXPECT_EQ(model.revision(), 3);
-    EXPECT_EQ(static_cast<quint8>(model.parameterBlock()[22]), 5);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "link/LinkStatusView.h"
 #include "live/LiveObserver.h"
+#include "live/ui/LevelLeds.h"
+#include "widgets/ui/TAbDBColBitBtn.h"
 
 #include <QtCore/QObject>
 #include <QtGui/QColor>
@@ -17,8 +19,6 @@ namespace brivel {
 
 class LiveModel;
 class StatusPanel;
-class TAbDBColBitBtn;
-class TAbDBLED;
 class TAbFlashTimer;
 class TAbToggleSwitch;
 
@@ -54,8 +54,7 @@ private:
     StatusPanel* statusPanel_ = nullptr;
     QStatusBar* statusBar1_ = nullptr;
     TAbDBColBitBtn* polaczSwitch_ = nullptr;
-    std::array<TAbDBLED*, 4> level_{};
-    TAbDBLED* reserve_ = nullptr;
+    LevelLeds leds_;
     TAbToggleSwitch* fuel_ = nullptr;
 };
 

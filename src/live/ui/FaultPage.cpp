@@ -54,7 +54,7 @@ FaultPage::FaultPage(QWidget* page, LiveModel& live, SettingsModel& settings, Co
     colourText(registered_, QColor(255, 0, 255), QPalette::Text);
 
     live.addObserver(*this);
-    settings.addObserver(*this);
+    connect(&settings, &SettingsModel::storedFaultTextChanged, registered_, &FaultMemo::setText);
 }
 
 void FaultPage::Button2Click()
@@ -71,11 +71,6 @@ void FaultPage::liveChanged(const LiveSnapshot& s, LiveChanges changes)
 {
     if (changes & FaultsChanged)
         actual_->setText(s.faultText);
-}
-
-void FaultPage::settingsChanged(const SettingsModel& model)
-{
-    registered_->setText(model.storedFaultText());
 }
 
 }  // namespace brivel

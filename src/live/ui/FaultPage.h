@@ -1,7 +1,6 @@
 #pragma once
 
 #include "live/LiveObserver.h"
-#include "settings/SettingsObserver.h"
 
 #include <QtCore/QObject>
 
@@ -18,7 +17,7 @@ class SettingsModel;
 
 // The "Error" page: the current and the stored faults, and the button that
 // clears the controller's fault memory.
-class FaultPage : public QObject, public LiveObserver, public SettingsObserver {
+class FaultPage : public QObject, public LiveObserver {
     Q_OBJECT
 public:
     FaultPage(QWidget* page, LiveModel& live, SettingsModel& settings, CommandSender& sender);
@@ -32,7 +31,6 @@ public:
     void Button2Click();
 
     void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
-    void settingsChanged(const SettingsModel& model) override;
 
 private:
     LiveModel& live_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "live/LiveObserver.h"
+#include "live/ui/LevelLeds.h"
 
 #include <QtCore/QObject>
 
@@ -14,7 +15,6 @@ namespace brivel {
 
 class LiveModel;
 class TAbFlashTimer;
-class TAbLED;
 
 // The level-gauge group of the "Przełącznik" page (GroupBox18): the tank
 // sensor voltage, the four level LEDs and the reserve LED.
@@ -25,16 +25,15 @@ public:
 
     QGroupBox* group() const { return group_; }
     QLineEdit* tankVoltage() const { return voltage_; }
-    const std::array<TAbLED*, 4>& levelLeds() const { return level_; }
-    TAbLED* reserveLed() const { return reserve_; }
+    const std::array<TAbLED*, 4>& levelLeds() const { return leds_.level; }
+    TAbLED* reserveLed() const { return leds_.reserve; }
 
     void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
 
 private:
     QGroupBox* group_ = nullptr;
     QLineEdit* voltage_ = nullptr;
-    std::array<TAbLED*, 4> level_{};
-    TAbLED* reserve_ = nullptr;
+    LevelLeds leds_;
 };
 
 }  // namespace brivel

@@ -91,7 +91,8 @@ MapPage::MapPage(QWidget* page, TAbFlashTimer& flashTimer, MapLiveFeed& feed,
     showHistory();
 
     feed.setChartUpdate([this](const MapFrame& frame) { UpdateMapChart(frame); });
-    settings.addObserver(*this);
+    connect(&settings, &SettingsModel::parameterBlockChanged, this, &MapPage::showParameterBlock);
+    connect(&settings, &SettingsModel::mapAxisMaximumChanged, this, &MapPage::setMapAxisMaximum);
     show(seriesBit(map::MapSeries::Map));
 }
 
@@ -168,12 +169,9 @@ void MapPage::showHistory()
     redo_->setEnabled(model_.canRedo());
 }
 
-void MapPage::settingsChanged(const SettingsModel& settings)
+void MapPage::showParameterBlock(const QByteArray& block)
 {
-    if (settings.revision() == imagesTaken_)
-        return;
-    imagesTaken_ = settings.revision();
-    show(model_.loadParameterBlock(settings.parameterBlock()));
+    show(model_.loadParameterBlock(block));
     showHistory();
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "map/MapPageModel.h"
-#include "settings/SettingsObserver.h"
 
 #include <QtCore/QObject>
 #include <QtCore/QPoint>
@@ -25,7 +24,7 @@ class TAbSpinButton;
 // spin button that steps the selected range, and the "Gaz" and "Petrol"
 // buttons. Everything it shows comes from the page model; the widgets only
 // forward the fitter's clicks to it.
-class MapPage : public QObject, public SettingsObserver {
+class MapPage : public QObject {
     Q_OBJECT
 public:
     MapPage(QWidget* page, TAbFlashTimer& flashTimer, MapLiveFeed& feed, SettingsModel& settings,
@@ -42,7 +41,9 @@ public:
     QPushButton* undoButton() const { return undo_; }
     QPushButton* redoButton() const { return redo_; }
 
-    // The chart's right axis: 126 kPa, or 252 for a turbo engine.
+    // The chart's right axis: 126 kPa, or 252 for a turbo engine. The
+    // settings model sets it, from each image and from the engine type the
+    // fitter chooses.
     void setMapAxisMaximum(int kPa);
 
     // The chart's live update, at the end of every decoded frame.
@@ -59,18 +60,14 @@ public:
     void BitBtn1Click() { model_.BitBtn1Click(); }
     void BitBtn2Click() { model_.BitBtn2Click(); }
 
-    // A new settings image brings the controller's map.
-    void settingsChanged(const SettingsModel& model) override;
-
 private:
     void show(map::SeriesSet changed);
     void showPanel();
     void showHistory();
+    // A new settings image brings the controller's map.
+    void showParameterBlock(const QByteArray& block);
 
     map::MapPageModel model_;
-    // The settings image last taken the map from; a notification of the
-    // same image (the stored faults cleared) leaves the fitter's map alone.
-    int imagesTaken_ = 0;
     MapChart* chart_ = nullptr;
     MapPaintBox* paintBox_ = nullptr;
     QFrame* panel4_ = nullptr;
