@@ -45,7 +45,7 @@ AdaptationProcedure::AdaptationProcedure(AdaptationHost& host, CommandSender& se
 {
     timer_->setSingleShot(false);
     timer_->setInterval(InitialIntervalMs);
-    timer_->setCallback([this] { Adaptacja_TimerTimer(); });
+    timer_->setCallback([this] { tick(); });
 }
 
 AdaptationProcedure::~AdaptationProcedure()
@@ -107,12 +107,12 @@ int AdaptationProcedure::average(int row) const
     return host_.recordRow(row)[Stats::AverageByte];
 }
 
-void AdaptationProcedure::TabSheet3Show()
+void AdaptationProcedure::pageShown()
 {
     setInfo(QStringLiteral(" "));
 }
 
-void AdaptationProcedure::Button_startClick()
+void AdaptationProcedure::start()
 {
     // A current fault: the fitter sees the banner and deals with it first.
     if (host_.faultBannerShown() || running())
@@ -139,9 +139,9 @@ void AdaptationProcedure::Button_startClick()
     mask_ = host_.activeCylinderMask();
 }
 
-void AdaptationProcedure::stop(bool withSender)
+void AdaptationProcedure::cancel(bool tellController)
 {
-    if (withSender)
+    if (tellController)
         queue(command::make(command::AdaptationStop, {0x00}));
     setLocked(false);
     timer_->stop();
@@ -153,7 +153,7 @@ void AdaptationProcedure::stop(bool withSender)
     step_ = Idle;
 }
 
-void AdaptationProcedure::ComputeRecordStatistics()
+void AdaptationProcedure::computeStatistics()
 {
     for (int r = 0; r < Stats::Rows; ++r)
         Stats::computeRow(host_.recordRow(r));
@@ -165,7 +165,7 @@ bool AdaptationProcedure::check(int value, int lowest, int highest, int question
     timer_->stop();
     if (value < lowest || value > highest) {
         if (!dialogs_.confirm(host_.message(question))) {
-            stop(true);
+            cancel(true);
             return false;
         }
         if (!running())
@@ -193,7 +193,7 @@ void AdaptationProcedure::reportStatistics(quint8 third, const QByteArray& follo
           followUp);
 }
 
-void AdaptationProcedure::Adaptacja_TimerTimer()
+void AdaptationProcedure::tick()
 {
     const quint8 buttons = host_.cylinderButtonMask();
     switch (step_) {
@@ -204,7 +204,7 @@ void AdaptationProcedure::Adaptacja_TimerTimer()
             step_ = 1;
             break;
         case 1:
-            ComputeRecordStatistics();
+            computeStatistics();
             if (!check(average(Stats::Manifold), LowestManifoldKpa, HighestManifoldKpa,
                        ManifoldQuestion))
                 return;
@@ -219,7 +219,7 @@ void AdaptationProcedure::Adaptacja_TimerTimer()
             break;
         case 3:
             beginStep(4, StepDelayMs);
-            ComputeRecordStatistics();
+            computeStatistics();
             reportStatistics(NoMultiplierYet, fuelCommand(command::FuelGas, FirstCylinderOnly));
             step_ = 4;
             break;
@@ -229,7 +229,7 @@ void AdaptationProcedure::Adaptacja_TimerTimer()
             step_ = 5;
             break;
         case 5:
-            ComputeRecordStatistics();
+            computeStatistics();
             if (!check(average(Stats::GasPressure), LowestGasPressure, HighestGasPressure,
                        GasPressureQuestion))
                 return;
@@ -249,7 +249,7 @@ void AdaptationProcedure::Adaptacja_TimerTimer()
             break;
         case 8:
             beginStep(9, StepDelayMs);
-            ComputeRecordStatistics();
+            computeStatistics();
             reportStatistics(static_cast<quint8>(average(Stats::Multiplier)), QByteArray());
             step_ = GasStep;
             break;
@@ -270,7 +270,7 @@ void AdaptationProcedure::Adaptacja_TimerTimer()
             break;
         case 11:
             beginStep(12, StepDelayMs);
-            ComputeRecordStatistics();
+            computeStatistics();
             reportStatistics(static_cast<quint8>(average(Stats::Multiplier)),
                              fuelCommand(command::FuelGas, mask_));
             step_ = 12;
@@ -293,7 +293,7 @@ void AdaptationProcedure::Adaptacja_TimerTimer()
 void AdaptationProcedure::result()
 {
     setProgress(roundToInt(static_cast<double>(ProgressMaximum) * 13 / Steps));
-    ComputeRecordStatistics();
+    computeStatistics();
     AdaptationResult::Input in{average(Stats::GasPressure),
                                average(Stats::PetrolTime),
                                average(Stats::Multiplier),
@@ -312,7 +312,7 @@ void AdaptationProcedure::result()
     if (r.verdict() != AdaptationResult::Verdict::Write) {
         // Nothing reaches the controller: it is told the run is off and
         // keeps its map; the fitter reads why under the result lines.
-        stop(true);
+        cancel(true);
         setInfo(info_ + LineEnd + host_.message(Cancelled));
         return;
     }
@@ -339,7 +339,7 @@ void AdaptationProcedure::finish()
     setProgress(0);
     timer_->setInterval(InitialIntervalMs);
     timer_->stop();
-    stop(false);
+    cancel(false);
     setInfo(host_.message(Completed));
 }
 

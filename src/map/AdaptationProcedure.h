@@ -64,11 +64,13 @@ public:
     // The locale m is written in (the system's by default).
     void setLocale(const QLocale& locale) { locale_ = locale; }
 
-    void Button_startClick();
+    // START: on a running, warm engine without a current fault, the window
+    // locks and the first step follows after the interval the last run left.
+    void start();
     // The user's STOP: tells the controller, unlocks, cancels.
-    void Button_stopClick() { stop(true); }
+    void stop() { cancel(true); }
     // Showing the page clears its info text.
-    void TabSheet3Show();
+    void pageShown();
 
     // -1 while idle, else the step the next tick carries out.
     int step() const { return step_; }
@@ -83,9 +85,9 @@ public:
     const std::optional<AdaptationResult>& lastResult() const { return result_; }
 
 private:
-    void Adaptacja_TimerTimer();
-    void stop(bool withSender);
-    void ComputeRecordStatistics();
+    void tick();
+    void cancel(bool tellController);
+    void computeStatistics();
     // Stops the timer while the question is open; false when the fitter
     // answered No, which has cancelled the run.
     bool check(int average, int lowest, int highest, int question);

@@ -114,7 +114,7 @@ TEST_F(AdaptationOnEmulatorTest, AWholeRunWritesAMapThatFitsTheEngineAndReadsItB
     EXPECT_GT(controller().engine().fuelCorrection(), 1.2) << "the engine computer makes up";
 
     const int before = controller().receivedFrames().size();
-    procedure.Button_startClick();
+    procedure.start();
     ASSERT_TRUE(procedure.running());
     clock.advance(275000);
     EXPECT_FALSE(procedure.running());
@@ -165,15 +165,15 @@ TEST_F(AdaptationOnEmulatorTest, AStepOfTheMapCorrectionReachesTheControllerAndC
     clock.advance(2500);
     page.loadParameterBlock(events.settingsImages.last());
     const QByteArray before = controllerMap();
-    page.PaintBox1MouseDown(Qt::LeftButton, Qt::NoModifier, 37);
-    page.PaintBox1MouseUp();
-    page.PaintBox1MouseDown(Qt::LeftButton, Qt::NoModifier, 57);
-    page.PaintBox1MouseUp();
-    page.AbSpinButton1UpClick();
+    page.press(Qt::LeftButton, Qt::NoModifier, 37);
+    page.release();
+    page.press(Qt::LeftButton, Qt::NoModifier, 57);
+    page.release();
+    page.stepRange(+1);
     // Held down: the repeats while the write is under way are dropped.
     for (int i = 0; i < 5; ++i) {
         clock.advance(100);
-        page.AbSpinButton1UpClick();
+        page.stepRange(+1);
     }
     clock.advance(3000);
     const QByteArray after = controllerMap();

@@ -113,7 +113,7 @@ protected:
     // procedure is about to carry out `step` (or has stopped).
     void startAndRunTo(int step)
     {
-        procedure.Button_startClick();
+        procedure.start();
         host.recordIdle();
         while (procedure.running() && procedure.step() != step && clock.fireNext()) {
         }
@@ -174,7 +174,7 @@ TEST_F(AdaptationTest, StartWithTheFaultBannerShownDoesNothingAtAll)
 {
     host.banner = true;
     host.rpm = 0;
-    procedure.Button_startClick();
+    procedure.start();
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_FALSE(procedure.running());
     EXPECT_FALSE(host.locked);
@@ -186,7 +186,7 @@ TEST_F(AdaptationTest, StartWithTheEngineStoppedAsksForItOnlyEvenWhenCold)
 {
     host.rpm = 0;
     host.reducer = 20;
-    procedure.Button_startClick();
+    procedure.start();
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Uruchom silnik")});
     EXPECT_FALSE(procedure.running());
     EXPECT_FALSE(host.locked);
@@ -195,7 +195,7 @@ TEST_F(AdaptationTest, StartWithTheEngineStoppedAsksForItOnlyEvenWhenCold)
 TEST_F(AdaptationTest, StartBelow60DegreesAsksToWait)
 {
     host.reducer = 59.9;
-    procedure.Button_startClick();
+    procedure.start();
     EXPECT_EQ(dialogs.messages(),
               QStringList{QStringLiteral("Temperatura zbyt niska poczekaj na 60 stopni")});
     EXPECT_FALSE(procedure.running());
@@ -207,7 +207,7 @@ TEST_F(AdaptationTest, StartAtTheThresholdsLocksClearsAndWaitsForTheFirstTick)
     host.reducer = 60.0;
     host.rows[4][17] = 9;
     host.rows[8][258] = 9;
-    procedure.Button_startClick();
+    procedure.start();
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_TRUE(procedure.running());
     EXPECT_EQ(procedure.step(), 0);
@@ -227,7 +227,7 @@ TEST_F(AdaptationTest, StartAtTheThresholdsLocksClearsAndWaitsForTheFirstTick)
 
 TEST_F(AdaptationTest, AWholeRunSendsEveryStepOnTimeAndEndsWithRow19Alone)
 {
-    procedure.Button_startClick();
+    procedure.start();
     host.recordIdle();
     const std::vector<Sent> sent = runToEnd();
 
@@ -312,7 +312,7 @@ class Check : public AdaptationTest, public ::testing::WithParamInterface<CheckC
 TEST_P(Check, AsksOnlyOutsideItsRangeWithTheTimerStoppedMeanwhile)
 {
     const CheckCase& c = GetParam();
-    procedure.Button_startClick();
+    procedure.start();
     host.recordIdle(c.manifold, c.gasPressure);
     bool timerRanDuringQuestion = true;
     dialogs.whileOpen = [&](const ScriptedDialogs::Shown&) {
@@ -346,7 +346,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(AdaptationTest, AnsweringNoCancelsLikeStop)
 {
     dialogs.confirmAnswers = {false};
-    procedure.Button_startClick();
+    procedure.start();
     host.recordIdle(70);
     clock.fireNext();  // step 0
     sender.queued.clear();
@@ -380,7 +380,7 @@ TEST_P(Stop, SendsStopUnlocksAndWritesRow20OnlyBeforeStep10)
     ASSERT_EQ(procedure.step(), c.step);
     const QString before = host.info;
     sender.queued.clear();
-    procedure.Button_stopClick();
+    procedure.stop();
     ASSERT_EQ(sender.queued.size(), 1);
     EXPECT_EQ(sender.queued.front().command, bytes({0x05, 0x00}));
     EXPECT_EQ(host.info, c.cancelledText ? row(20) : before);
@@ -403,10 +403,10 @@ INSTANTIATE_TEST_SUITE_P(Adaptation, Stop,
 TEST_F(AdaptationTest, AfterAStopTheNextStartWaitsTheIntervalTheStopLeft)
 {
     startAndRunTo(3);
-    procedure.Button_stopClick();
+    procedure.stop();
     const qint64 stoppedAt = clock.nowMs();
     sender.queued.clear();
-    procedure.Button_startClick();
+    procedure.start();
     EXPECT_EQ(clock.untilNext(), 20000);
     clock.fireNext();
     EXPECT_EQ(clock.nowMs(), stoppedAt + 20000);
@@ -416,7 +416,7 @@ TEST_F(AdaptationTest, AfterAStopTheNextStartWaitsTheIntervalTheStopLeft)
 
 TEST_F(AdaptationTest, ShowingThePageBlanksTheInfoText)
 {
-    procedure.TabSheet3Show();
+    procedure.pageShown();
     EXPECT_EQ(host.info, QStringLiteral(" "));
 }
 
@@ -424,7 +424,7 @@ TEST_F(AdaptationTest, ShowingThePageBlanksTheInfoText)
 
 TEST_F(AdaptationTest, NoPetrolSamplesWritesNothingAndCancelsTheRun)
 {
-    procedure.Button_startClick();
+    procedure.start();
     host.recordIdle();
     host.rows[RecordStatistics::PetrolTime].fill(0);
     while (procedure.step() != 12)
@@ -441,7 +441,7 @@ TEST_F(AdaptationTest, NoPetrolSamplesWritesNothingAndCancelsTheRun)
 
 TEST_F(AdaptationTest, AMultiplierTooSmallForTheMapShowsItsAdviceAndWritesNothing)
 {
-    procedure.Button_startClick();
+    procedure.start();
     host.recordIdle();
     host.record(RecordStatistics::Multiplier, {20});
     while (procedure.step() != 12)
@@ -458,7 +458,7 @@ TEST_F(AdaptationTest, AMultiplierTooSmallForTheMapShowsItsAdviceAndWritesNothin
 
 TEST_F(AdaptationTest, AllPetrolSamplesAt255NeverWrapTheSpreadByte)
 {
-    procedure.Button_startClick();
+    procedure.start();
     host.recordIdle();
     host.rows[RecordStatistics::PetrolTime].fill(0);
     host.record(RecordStatistics::PetrolTime, {255, 255});

@@ -100,17 +100,17 @@ void AdaptationPage::Button_startClick()
             return;
         }
     }
-    procedure_->Button_startClick();
+    procedure_->start();
 }
 
 void AdaptationPage::Button_stopClick()
 {
-    procedure_->Button_stopClick();
+    procedure_->stop();
 }
 
 void AdaptationPage::TabSheet3Show()
 {
-    procedure_->TabSheet3Show();
+    procedure_->pageShown();
 }
 
 bool AdaptationPage::faultBannerShown() const

@@ -122,31 +122,31 @@ void MapPage::UpdateMapChart(const MapFrame& f)
 void MapPage::PaintBox1MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                                  QPoint at)
 {
-    show(model_.PaintBox1MouseDown(buttons, modifiers, at.x()));
+    show(model_.press(buttons, modifiers, at.x()));
     showPanel();
 }
 
 void MapPage::PaintBox1MouseUp()
 {
-    model_.PaintBox1MouseUp();
+    model_.release();
     spin_->setEnabled(model_.correction().spinEnabled());
 }
 
 void MapPage::Button3Click()
 {
-    show(model_.Button3Click());
+    show(model_.clearRange());
     showPanel();
 }
 
 void MapPage::AbSpinButton1UpClick()
 {
-    show(model_.AbSpinButton1UpClick());
+    show(model_.stepRange(+1));
     showHistory();
 }
 
 void MapPage::AbSpinButton1DownClick()
 {
-    show(model_.AbSpinButton1DownClick());
+    show(model_.stepRange(-1));
     showHistory();
 }
 

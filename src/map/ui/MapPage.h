@@ -56,8 +56,8 @@ public:
     // Ctrl+Z and the "Cofnij" button; Ctrl+Shift+Z and "Ponów".
     void MapUndoClick();
     void MapRedoClick();
-    void BitBtn1Click() { model_.BitBtn1Click(); }
-    void BitBtn2Click() { model_.BitBtn2Click(); }
+    void BitBtn1Click() { model_.requestCurve(map::MapPageModel::Curve::Gas); }
+    void BitBtn2Click() { model_.requestCurve(map::MapPageModel::Curve::Petrol); }
 
     // A new settings image brings the controller's map.
     void settingsChanged(const SettingsModel& model) override;
