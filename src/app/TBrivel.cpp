@@ -233,7 +233,9 @@ void TBrivel::buildPanel()
                        "QTabBar::tab:hover { background: #dde8f6; }"));
     tabControl_->setUsesScrollButtons(false);
 
-    faultBanner_ = new FaultBanner(panel1Gora_, *liveModel_, [this] { pages_->show(Page::Error); });
+    faultBanner_ = new FaultBanner(panel1Gora_, *liveModel_);
+    connect(faultBanner_, &FaultBanner::faultPageRequested, this,
+            [this] { pages_->show(Page::Error); });
 }
 
 void TBrivel::connectLink()

@@ -5,29 +5,27 @@
 #include "live/LiveSnapshot.h"
 
 #include <QtCore/QByteArray>
+#include <QtCore/QObject>
 
 #include <functional>
-#include <vector>
 
 namespace brivel {
 
-class LiveObserver;
 class MessageTable;
 
 // The live readings of the controller: turns each reply into a snapshot,
 // keeps the map samples and, while an adaptation runs, the adaptation
-// record, and tells its views what changed. The only state of the live
-// indicators; no view is read back.
-class LiveModel final : public LinkListener {
+// record, and tells its views what changed: each view connects to
+// changed() and renders its part. The only state of the live indicators; no
+// view is read back.
+class LiveModel final : public QObject, public LinkListener {
+    Q_OBJECT
 public:
     // True while an adaptation runs.
     using AdaptationRunning = std::function<bool()>;
 
     // The fault texts are read from the table's working column per frame.
-    explicit LiveModel(const MessageTable& messages);
-
-    // Views are told in the order they were added; none is owned.
-    void addObserver(LiveObserver& observer);
+    explicit LiveModel(const MessageTable& messages, QObject* parent = nullptr);
     void setAdaptationRunning(AdaptationRunning running)
     {
         adaptationRunning_ = std::move(running);
@@ -53,17 +51,23 @@ public:
     const live::MapSamples& mapSamples() const { return mapSamples_; }
     live::AdaptationRecord& adaptationRecord() { return adaptationRecord_; }
 
-    // LinkListener
+public slots:
+    // The link's events: the connect starts the reserve flashing, each
+    // reply is decoded, the disconnect blanks.
     void linkConnected() override;
     void liveReplyReceived(const QByteArray& reply) override;
     void linkDisconnected() override;
+
+signals:
+    // After each change, with the parts that changed; views are told in the
+    // order they connected.
+    void changed(const brivel::LiveSnapshot& snapshot, brivel::LiveChanges changes);
 
 private:
     bool decode(const QByteArray& frame);
     void notify(LiveChanges changes);
 
     const MessageTable& messages_;
-    std::vector<LiveObserver*> observers_;
     AdaptationRunning adaptationRunning_;
     LiveSnapshot snapshot_;
     live::MapSamples mapSamples_;

@@ -6,7 +6,8 @@ namespace brivel {
 
 MapLiveFeed::MapLiveFeed(LiveModel& model) : model_(model)
 {
-    model.addObserver(*this);
+    QObject::connect(&model, &LiveModel::changed,
+                     [this](const LiveSnapshot& s, LiveChanges c) { liveChanged(s, c); });
     model.setAdaptationRunning([this] { return adaptationRunning(); });
 }
 

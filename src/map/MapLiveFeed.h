@@ -1,6 +1,6 @@
 #pragma once
 
-#include "live/LiveObserver.h"
+#include "live/LiveSnapshot.h"
 
 #include <QtCore/QtGlobal>
 
@@ -28,7 +28,7 @@ struct MapFrame {
 // Where the map and the adaptation meet the live frames: the map chart's
 // per-frame update, and the live model's question whether to record samples
 // for an adaptation, which the adaptation itself answers.
-class MapLiveFeed final : public LiveObserver {
+class MapLiveFeed final {
 public:
     // The map chart's live update (UpdateMapChart).
     using ChartUpdate = std::function<void(const MapFrame& frame)>;
@@ -44,7 +44,7 @@ public:
     void setAdaptationRunning(AdaptationRunning running) { running_ = std::move(running); }
     bool adaptationRunning() const { return running_ && running_(); }
 
-    void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
+    void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes);
 
 private:
     LiveModel& model_;

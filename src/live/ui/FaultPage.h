@@ -1,6 +1,6 @@
 #pragma once
 
-#include "live/LiveObserver.h"
+#include "live/LiveSnapshot.h"
 #include "settings/SettingsObserver.h"
 
 #include <QtCore/QObject>
@@ -18,7 +18,7 @@ class SettingsModel;
 
 // The "Error" page: the current and the stored faults, and the button that
 // clears the controller's fault memory.
-class FaultPage : public QObject, public LiveObserver, public SettingsObserver {
+class FaultPage : public QObject, public SettingsObserver {
     Q_OBJECT
 public:
     FaultPage(QWidget* page, LiveModel& live, SettingsModel& settings, CommandSender& sender);
@@ -31,7 +31,8 @@ public:
 
     void Button2Click();
 
-    void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
+    // Renders the parts of the live snapshot that changed.
+    void showLive(const LiveSnapshot& snapshot, LiveChanges changes);
     void settingsChanged(const SettingsModel& model) override;
 
 private:

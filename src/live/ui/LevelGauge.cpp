@@ -26,10 +26,10 @@ LevelGauge::LevelGauge(QWidget* page, TAbFlashTimer& flashTimer, LiveModel& mode
     }
     reserve_ = makeReserveLed<TAbLED>(flashTimer, group_, QStringLiteral("Rezerwa_led_panel"));
     reserve_->move(252, 96);
-    model.addObserver(*this);
+    connect(&model, &LiveModel::changed, this, &LevelGauge::showLive);
 }
 
-void LevelGauge::liveChanged(const LiveSnapshot& s, LiveChanges changes)
+void LevelGauge::showLive(const LiveSnapshot& s, LiveChanges changes)
 {
     if (changes & (FrameDecoded | ReserveChanged))
         showReserve(reserve_, s.reserveFlashing, s.reserveLit);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "live/LiveObserver.h"
+#include "live/LiveSnapshot.h"
 
 #include <QtCore/QObject>
 
@@ -18,7 +18,7 @@ class TAbLED;
 
 // The level-gauge group of the "Przełącznik" page (GroupBox18): the tank
 // sensor voltage, the four level LEDs and the reserve LED.
-class LevelGauge : public QObject, public LiveObserver {
+class LevelGauge : public QObject {
     Q_OBJECT
 public:
     LevelGauge(QWidget* page, TAbFlashTimer& flashTimer, LiveModel& model);
@@ -28,7 +28,8 @@ public:
     const std::array<TAbLED*, 4>& levelLeds() const { return level_; }
     TAbLED* reserveLed() const { return reserve_; }
 
-    void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
+    // Renders the parts of the live snapshot that changed.
+    void showLive(const LiveSnapshot& snapshot, LiveChanges changes);
 
 private:
     QGroupBox* group_ = nullptr;
