@@ -47,15 +47,10 @@ WindowPages::WindowPages(QTabWidget* tabs, const PageServices& services) : tabs_
         SettingsPageServices{services.flashTimer, services.live, services.settings, services.sender,
                              services.cylinders, services.messages, services.portOpen,
                              services.setMapAxisMaximum});
-    // The map follows the settings decoder's other controls, and the
-    // adaptation works on the map page's map.
-    map_ = new MapPage(widget(Page::Mapa), services.flashTimer, services.map, services.settings,
-                       services.sender);
-    adaptation_ = new AdaptationPage(
-        widget(Page::Adaptacja),
-        AdaptationServices{services.live, services.settings, map_->injectionMap(),
-                           services.messages, services.sender, services.dialogs, services.clock,
-                           services.map});
+    // The map follows the settings decoder's other controls.
+    map_ = new MapPage(widget(Page::Mapa), services.flashTimer, services.map, services.live,
+                       services.settings);
+    adaptation_ = new AdaptationPage(widget(Page::Adaptacja), services.adaptation);
     diagnostics_ =
         new DiagnosticsPage(widget(Page::Diagnostyka), services.flashTimer, services.live);
     faults_ = new FaultPage(widget(Page::Error), services.live, services.settings, services.sender);

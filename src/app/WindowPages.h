@@ -13,16 +13,13 @@ class QWidget;
 namespace brivel {
 
 class AdaptationPage;
-class Clock;
 class CommandSender;
 class CylinderButtonsModel;
-class Dialogs;
 class DiagnosticsPage;
 class FaultPage;
 class HelpPage;
 class InfoPage;
 class LiveModel;
-class MapLiveFeed;
 class MapPage;
 class MessageTable;
 class OscilloscopePage;
@@ -34,17 +31,22 @@ class SettingsPages;
 class TAbFlashTimer;
 class UrlOpener;
 
-// What the pages are built on. None of it is owned; all must outlive the pages.
+namespace map {
+class AdaptationProcedure;
+class MapPageModel;
+}  // namespace map
+
+// What the pages are built on: the models they show and the services they
+// use. None of it is owned; all must outlive the pages.
 struct PageServices {
     TAbFlashTimer& flashTimer;
     LiveModel& live;
     SettingsModel& settings;
-    MapLiveFeed& map;
+    map::MapPageModel& map;
+    map::AdaptationProcedure& adaptation;
     CommandSender& sender;
     UrlOpener& urls;
     const MessageTable& messages;
-    Dialogs& dialogs;
-    Clock& clock;
     CylinderButtonsModel& cylinders;
     // Whether the serial port is open.
     std::function<bool()> portOpen;

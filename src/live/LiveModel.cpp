@@ -75,9 +75,8 @@ bool LiveModel::decode(const QByteArray& frame)
 
     s.sampleIndex = r.sampleIndex;
     s.mapSelector = r.mapSelector;
-    mapSamples_.store(frame);
-    if (adaptationRunning_ && adaptationRunning_())
-        adaptationRecord_.record(frame);
+    s.mapSamples.store(frame);
+    s.frame = frame;
     return true;
 }
 

@@ -7,29 +7,20 @@
 #include <QtCore/QByteArray>
 #include <QtCore/QObject>
 
-#include <functional>
-
 namespace brivel {
 
 class MessageTable;
 
 // The live readings of the controller: turns each reply into a snapshot,
-// keeps the map samples and, while an adaptation runs, the adaptation
-// record, and tells its views what changed: each view connects to
-// changed() and renders its part. The only state of the live indicators; no
-// view is read back.
+// the map samples included, and tells its views what changed: each view
+// (the map page and a recording adaptation among them) connects to
+// changed() and renders or keeps its part. The only state of the live
+// indicators; no view is read back.
 class LiveModel final : public QObject, public LinkListener {
     Q_OBJECT
 public:
-    // True while an adaptation runs.
-    using AdaptationRunning = std::function<bool()>;
-
     // The fault texts are read from the table's working column per frame.
     explicit LiveModel(const MessageTable& messages, QObject* parent = nullptr);
-    void setAdaptationRunning(AdaptationRunning running)
-    {
-        adaptationRunning_ = std::move(running);
-    }
 
     // A reply of the link. Five bytes or fewer, and replies too short to
     // hold a frame, change nothing.
@@ -47,9 +38,6 @@ public:
     void hideBanner();
 
     const LiveSnapshot& snapshot() const { return snapshot_; }
-    live::MapSamples& mapSamples() { return mapSamples_; }
-    const live::MapSamples& mapSamples() const { return mapSamples_; }
-    live::AdaptationRecord& adaptationRecord() { return adaptationRecord_; }
 
 public slots:
     // The link's events: the connect starts the reserve flashing, each
@@ -68,10 +56,7 @@ private:
     void notify(LiveChanges changes);
 
     const MessageTable& messages_;
-    AdaptationRunning adaptationRunning_;
     LiveSnapshot snapshot_;
-    live::MapSamples mapSamples_;
-    live::AdaptationRecord adaptationRecord_;
 };
 
 }  // namespace brivel

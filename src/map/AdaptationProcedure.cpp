@@ -1,12 +1,18 @@
 #include "map/AdaptationProcedure.h"
 
-#include "map/AdaptationHost.h"
+#include "map/InjectionMap.h"
 
+#include "i18n/AddedMessages.h"
+#include "i18n/MessageTable.h"
 #include "link/CommandSender.h"
 #include "link/Commands.h"
 #include "link/Rounding.h"
+#include "live/LiveModel.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "settings/CylinderButtonsModel.h"
+#include "settings/ParameterBlock.h"
+#include "settings/SettingsModel.h"
 
 #include <algorithm>
 
@@ -39,9 +45,17 @@ QByteArray fuelCommand(quint8 fuel, quint8 mask)
 
 }  // namespace
 
-AdaptationProcedure::AdaptationProcedure(AdaptationHost& host, CommandSender& sender,
-                                         Dialogs& dialogs, Clock& clock)
-    : host_(host), sender_(sender), dialogs_(dialogs), timer_(clock.createTimer())
+AdaptationProcedure::AdaptationProcedure(const Models& models, CommandSender& sender,
+                                         Dialogs& dialogs, Clock& clock, QObject* parent)
+    : QObject(parent),
+      live_(models.live),
+      settings_(models.settings),
+      cylinders_(models.cylinders),
+      map_(models.map),
+      messages_(models.messages),
+      sender_(sender),
+      dialogs_(dialogs),
+      timer_(clock.createTimer())
 {
     timer_->setSingleShot(false);
     timer_->setInterval(InitialIntervalMs);
@@ -68,7 +82,7 @@ void AdaptationProcedure::setProgress(int position)
     if (position == progress_)
         return;
     progress_ = position;
-    host_.showProgress(progressEnabled_, progress_);
+    emit progressChanged(progressEnabled_, progress_);
 }
 
 void AdaptationProcedure::setProgressEnabled(bool enabled)
@@ -76,19 +90,19 @@ void AdaptationProcedure::setProgressEnabled(bool enabled)
     if (enabled == progressEnabled_)
         return;
     progressEnabled_ = enabled;
-    host_.showProgress(progressEnabled_, progress_);
+    emit progressChanged(progressEnabled_, progress_);
 }
 
 void AdaptationProcedure::setInfo(const QString& text)
 {
     info_ = text;
-    host_.showInfo(info_);
+    emit infoChanged(info_);
 }
 
 void AdaptationProcedure::setLocked(bool locked)
 {
     locked_ = locked;
-    host_.setWindowLocked(locked);
+    emit lockedChanged(locked);
 }
 
 void AdaptationProcedure::queue(const QByteArray& command, const QByteArray& firstFollowUp,
@@ -102,9 +116,14 @@ void AdaptationProcedure::fuel(quint8 fuel, quint8 mask)
     queue(fuelCommand(fuel, mask));
 }
 
+QString AdaptationProcedure::message(int row) const
+{
+    return messages_.message(row);
+}
+
 int AdaptationProcedure::average(int row) const
 {
-    return host_.recordRow(row)[Stats::AverageByte];
+    return record_.row(row)[Stats::AverageByte];
 }
 
 void AdaptationProcedure::pageShown()
@@ -114,49 +133,65 @@ void AdaptationProcedure::pageShown()
 
 void AdaptationProcedure::start()
 {
-    // A current fault: the fitter sees the banner and deals with it first.
-    if (host_.faultBannerShown() || running())
-        return;
-    if (host_.engineRpm() < LowestRpm) {
-        dialogs_.showMessage(host_.message(StartEngine));
+    if (replaying_) {
+        dialogs_.showMessage(message(msg::ReplayRefused));
         return;
     }
-    if (host_.reducerTemperature() < LowestReducerTemperature) {
-        dialogs_.showMessage(host_.message(TooCold));
+    const LiveSnapshot& live = live_.snapshot();
+    // A current fault: the fitter sees the banner and deals with it first.
+    if (live.bannerVisible || running())
+        return;
+    if (live.rpm < LowestRpm) {
+        dialogs_.showMessage(message(StartEngine));
+        return;
+    }
+    if (live.reducerTemp < LowestReducerTemperature) {
+        dialogs_.showMessage(message(TooCold));
         return;
     }
     result_.reset();
     progressEnabled_ = true;
     progress_ = 0;
-    host_.showProgress(progressEnabled_, progress_);
+    emit progressChanged(progressEnabled_, progress_);
     setLocked(true);
     step_ = 0;
     // The first tick comes after whatever interval the last run left.
     timer_->setEnabled(true);
-    for (int r = 0; r < Stats::Rows; ++r)
-        host_.recordRow(r).fill(0);
-    setInfo(host_.message(InProgress));
-    mask_ = host_.activeCylinderMask();
+    record_.clear();
+    recording_ = connect(&live_, &LiveModel::changed, this, &AdaptationProcedure::follow);
+    setInfo(message(InProgress));
+    // No image read yet: no cylinder is known to run on gas.
+    const settings::ParameterBlock block(settings_.parameterBlock());
+    mask_ = block.byte(settings::Field::ActiveGasCylinders).value_or(0);
+}
+
+void AdaptationProcedure::follow(const LiveSnapshot& snapshot, LiveChanges changes)
+{
+    // Every decoded frame, the disconnect's filler frame too, until the run
+    // ends.
+    if (changes & FrameDecoded)
+        record_.record(snapshot.frame);
 }
 
 void AdaptationProcedure::cancel(bool tellController)
 {
     if (tellController)
         queue(command::make(command::AdaptationStop, {0x00}));
+    disconnect(recording_);
     setLocked(false);
     timer_->stop();
     setProgress(0);
     setProgressEnabled(false);
     // From step 10 on the result lines may already stand; they stay.
     if (step_ < FirstKeptTextStep)
-        setInfo(host_.message(Cancelled));
+        setInfo(message(Cancelled));
     step_ = Idle;
 }
 
 void AdaptationProcedure::computeStatistics()
 {
     for (int r = 0; r < Stats::Rows; ++r)
-        Stats::computeRow(host_.recordRow(r));
+        Stats::computeRow(record_.row(r));
 }
 
 bool AdaptationProcedure::check(int value, int lowest, int highest, int question)
@@ -164,7 +199,7 @@ bool AdaptationProcedure::check(int value, int lowest, int highest, int question
     // The question is modal but ticks go on being dispatched meanwhile.
     timer_->stop();
     if (value < lowest || value > highest) {
-        if (!dialogs_.confirm(host_.message(question))) {
+        if (!dialogs_.confirm(message(question))) {
             cancel(true);
             return false;
         }
@@ -184,7 +219,7 @@ void AdaptationProcedure::beginStep(int k, int intervalMs)
 void AdaptationProcedure::reportStatistics(quint8 third, const QByteArray& followUp)
 {
     const int avg2 = average(Stats::PetrolTime);
-    const int min2 = host_.recordRow(Stats::PetrolTime)[Stats::MinimumByte];
+    const int min2 = record_.row(Stats::PetrolTime)[Stats::MinimumByte];
     // With every sample at 255 the minimum is never taken and the spread
     // would come to 256: it is held at the byte's top instead of wrapping.
     const int spread = std::clamp(avg2 + 1 - min2, 0, 255);
@@ -195,7 +230,7 @@ void AdaptationProcedure::reportStatistics(quint8 third, const QByteArray& follo
 
 void AdaptationProcedure::tick()
 {
-    const quint8 buttons = host_.cylinderButtonMask();
+    const quint8 buttons = cylinders_.cylinderButtonMask();
     switch (step_) {
         case 0:
             beginStep(1, ShortDelayMs);
@@ -299,21 +334,21 @@ void AdaptationProcedure::result()
                                average(Stats::Multiplier),
                                average(Stats::GasTemp),
                                {},
-                               host_.message(Multiplier),
+                               message(Multiplier),
                                locale_};
     for (std::size_t i = 0; i < AdaptationResult::FlatProbeEntries.size(); ++i)
-        in.probeValues[i] = host_.mapEntry(AdaptationResult::FlatProbeEntries[i]);
+        in.probeValues[i] = map_.value(AdaptationResult::FlatProbeEntries[i]);
     result_ = AdaptationResult::compute(in);
     const AdaptationResult& r = *result_;
     if (r.raisedForFlatMap())
-        host_.recordRow(Stats::Multiplier)[Stats::AverageByte] =
+        record_.row(Stats::Multiplier)[Stats::AverageByte] =
             static_cast<quint8>(std::min(r.multiplier(), 255));
     info_ += r.infoLines();
     if (r.verdict() != AdaptationResult::Verdict::Write) {
         // Nothing reaches the controller: it is told the run is off and
         // keeps its map; the fitter reads why under the result lines.
         cancel(true);
-        setInfo(info_ + LineEnd + host_.message(Cancelled));
+        setInfo(info_ + LineEnd + message(Cancelled));
         return;
     }
     setInfo(info_);
@@ -325,7 +360,7 @@ void AdaptationProcedure::result()
 void AdaptationProcedure::endTransfer()
 {
     beginStep(14, ShortDelayMs);
-    host_.showWindowReady();
+    emit transferEnded();
     sender_.setSlowPolling(true);
     queue(command::make(command::AdaptationEnd, QByteArray(command::MapSize, '\0')),
           command::make(command::ReadSettings, {command::ReadPayload}));
@@ -340,7 +375,7 @@ void AdaptationProcedure::finish()
     timer_->setInterval(InitialIntervalMs);
     timer_->stop();
     cancel(false);
-    setInfo(host_.message(Completed));
+    setInfo(message(Completed));
 }
 
 }  // namespace brivel::map

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "live/LiveSnapshot.h"
+#include "map/AdaptationRecord.h"
 #include "map/AdaptationResult.h"
 
 #include <QtCore/QLocale>
+#include <QtCore/QMetaObject>
+#include <QtCore/QObject>
 #include <QtCore/QString>
 
 #include <memory>
@@ -11,20 +15,26 @@
 namespace brivel {
 class Clock;
 class CommandSender;
+class CylinderButtonsModel;
 class Dialogs;
+class LiveModel;
+class MessageTable;
+class SettingsModel;
 class Timer;
 }  // namespace brivel
 
 namespace brivel::map {
 
-class AdaptationHost;
+class InjectionMap;
 
 // The automatic adaptation: on a running, warm engine, sixteen timed steps
 // switch between petrol and gas through the controller, report petrol
 // statistics to it, and finally compute the multiplier and a whole new map
-// from what the live decoder has recorded meanwhile, write them, and read
-// the settings back so that the chart shows the new map.
-class AdaptationProcedure {
+// from the live frames it has recorded meanwhile, write them, and read the
+// settings back so that the chart shows the new map. It reads the models it
+// starts from and tells whoever shows it through its signals.
+class AdaptationProcedure : public QObject {
+    Q_OBJECT
 public:
     static constexpr int Idle = -1;
     // The step after 8; it runs before 9.
@@ -54,18 +64,32 @@ public:
         Cancelled = 20,
     };
 
+    // What the adaptation starts from and works on: the live readings it
+    // checks and records, the settings image's active cylinders, the
+    // cylinder buttons the first steps switch, the map it compares with,
+    // and the message texts. None is owned; all must outlive the procedure.
+    struct Models {
+        const LiveModel& live;
+        const SettingsModel& settings;
+        const CylinderButtonsModel& cylinders;
+        const InjectionMap& map;
+        const MessageTable& messages;
+    };
+
     // Everything given must outlive the procedure.
-    AdaptationProcedure(AdaptationHost& host, CommandSender& sender, Dialogs& dialogs,
-                        Clock& clock);
-    ~AdaptationProcedure();
-    AdaptationProcedure(const AdaptationProcedure&) = delete;
-    AdaptationProcedure& operator=(const AdaptationProcedure&) = delete;
+    AdaptationProcedure(const Models& models, CommandSender& sender, Dialogs& dialogs, Clock& clock,
+                        QObject* parent = nullptr);
+    ~AdaptationProcedure() override;
 
     // The locale m is written in (the system's by default).
     void setLocale(const QLocale& locale) { locale_ = locale; }
+    // While a replay plays nothing reaches a controller: START says so
+    // instead of locking the window for a run that could send nothing.
+    void setReplaying(bool replaying) { replaying_ = replaying; }
 
     // START: on a running, warm engine without a current fault, the window
-    // locks and the first step follows after the interval the last run left.
+    // locks, the record starts empty and the first step follows after the
+    // interval the last run left.
     void start();
     // The user's STOP: tells the controller, unlocks, cancels.
     void stop() { cancel(true); }
@@ -81,10 +105,26 @@ public:
     bool windowLocked() const { return locked_; }
     bool timerActive() const;
     int timerInterval() const;
+    // What the live frames gave since START, with the statistics as last
+    // computed.
+    const AdaptationRecord& record() const { return record_; }
     // The result of the last run that got as far as computing it.
     const std::optional<AdaptationResult>& lastResult() const { return result_; }
 
+signals:
+    // The progress bar: enabled or not, position 0…100.
+    void progressChanged(bool enabled, int position);
+    // The whole info text of the page.
+    void infoChanged(const QString& text);
+    // Locked: the instrument panel, the page tabs, the "Plik", "Porty" and
+    // "Język" menus and START do not respond; unlocked: they do again.
+    void lockedChanged(bool locked);
+    // The end of the transfer: the window takes input again and its top
+    // panel is back to the button face, whatever a transfer left it in.
+    void transferEnded();
+
 private:
+    void follow(const LiveSnapshot& snapshot, LiveChanges changes);
     void tick();
     void cancel(bool tellController);
     void computeStatistics();
@@ -104,18 +144,27 @@ private:
     void endTransfer();
     void finish();
     int average(int row) const;
+    QString message(int row) const;
 
-    AdaptationHost& host_;
+    const LiveModel& live_;
+    const SettingsModel& settings_;
+    const CylinderButtonsModel& cylinders_;
+    const InjectionMap& map_;
+    const MessageTable& messages_;
     CommandSender& sender_;
     Dialogs& dialogs_;
     std::unique_ptr<Timer> timer_;
     QLocale locale_;
+    bool replaying_ = false;
     int step_ = Idle;
     quint8 mask_ = 0;
     int progress_ = 0;
     bool progressEnabled_ = false;
     bool locked_ = false;
     QString info_;
+    AdaptationRecord record_;
+    // Follows the live model's frames while a run records.
+    QMetaObject::Connection recording_;
     std::optional<AdaptationResult> result_;
 };
 

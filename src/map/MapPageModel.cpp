@@ -23,6 +23,13 @@ SeriesSet MapPageModel::loadParameterBlock(const QByteArray& block)
     return redraw();
 }
 
+SeriesSet MapPageModel::followFrame(const LiveSnapshot& frame)
+{
+    const live::MapSamples& samples = frame.mapSamples;
+    return chart_.UpdateMapChart(frame.mapSelector, frame.petrolTimes[0], frame.manifoldPressure,
+                                 samples.lastSampleIndex(), samples.petrol(), samples.gas());
+}
+
 SeriesSet MapPageModel::press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x)
 {
     if (correction_.press(buttons, modifiers, x) == MapCorrection::Press::Ignored)

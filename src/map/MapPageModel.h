@@ -5,6 +5,8 @@
 #include "map/MapCorrection.h"
 #include "map/MapHistory.h"
 
+#include "live/LiveSnapshot.h"
+
 #include <QtCore/QByteArray>
 #include <QtCore/Qt>
 
@@ -56,16 +58,10 @@ public:
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }
 
-    // The end of every decoded live frame: the operating point and the
-    // learned curves.
-    SeriesSet UpdateMapChart(quint8 mapSelector, double petrolMs, double manifoldKpa,
-                             quint8 lastSampleIndex,
-                             const MapChartModel::SampleTable& petrolSamples,
-                             const MapChartModel::SampleTable& gasSamples)
-    {
-        return chart_.UpdateMapChart(mapSelector, petrolMs, manifoldKpa, lastSampleIndex,
-                                     petrolSamples, gasSamples);
-    }
+    // The end of every decoded live frame (UpdateMapChart): the cross-hair
+    // at cylinder 1's petrol time and the manifold pressure, and the learned
+    // curves from the frame's map selector and the samples gathered so far.
+    SeriesSet followFrame(const LiveSnapshot& frame);
 
     // The learned curves the controller can report.
     enum class Curve { Gas, Petrol };

@@ -223,7 +223,8 @@ TEST_F(LiveModelTest, DisconnectBlanksTheReadingsKeepsTheFaultListAndHidesTheBan
     EXPECT_FALSE(s().reserveLit);
     EXPECT_FALSE(s().reserveFlashing);
     EXPECT_EQ(s().sampleIndex, 0);
-    EXPECT_EQ(model.mapSamples().lastSampleIndex(), 0);
+    EXPECT_EQ(s().mapSamples.lastSampleIndex(), 0);
+    EXPECT_EQ(s().frame, FillerFrame());
 }
 
 TEST_F(LiveModelTest, ClearingTheFaultTextLeavesTheBannerToTheNextFrame)
@@ -237,17 +238,17 @@ TEST_F(LiveModelTest, ClearingTheFaultTextLeavesTheBannerToTheNextFrame)
     EXPECT_EQ(faultLines(), QStringList({"1 - Złe ustawienia"}));
 }
 
-TEST_F(LiveModelTest, TheAdaptationRecordFillsOnlyWhileAnAdaptationRuns)
+TEST_F(LiveModelTest, EachFrameToldCarriesItselfTheSelectorAndTheMapSamplesSoFar)
 {
-    bool running = false;
-    model.setAdaptationRunning([&] { return running; });
-    model.DecodeLiveFrame(frame({{36, 7}, {21, 9}}));
-    EXPECT_EQ(model.adaptationRecord().row(8)[7], 0);
-    running = true;
-    model.DecodeLiveFrame(frame({{36, 7}, {21, 9}, {38, 11}, {47, 3}}));
-    EXPECT_EQ(model.adaptationRecord().row(8)[7], 9);
-    EXPECT_EQ(model.mapSamples().petrol()[7], 11);
-    EXPECT_EQ(s().mapSelector, 3);
+    model.DecodeLiveFrame(frame({{36, 7}, {38, 11}, {47, 3}}));
+    const QByteArray second = frame({{36, 9}, {38, 12}, {21, 9}});
+    model.DecodeLiveFrame(second);
+    const LiveSnapshot last = lastTold();
+    EXPECT_EQ(last.frame, second);
+    EXPECT_EQ(last.mapSelector, 0);
+    EXPECT_EQ(last.mapSamples.petrol()[7], 11);
+    EXPECT_EQ(last.mapSamples.petrol()[9], 12);
+    EXPECT_EQ(last.mapSamples.lastSampleIndex(), 9);
 }
 
 TEST_F(LiveModelTest, TheLinksRepliesReachTheDecoder)

@@ -1,7 +1,7 @@
 #include "map/ui/MapPage.h"
 
+#include "live/LiveModel.h"
 #include "map/ui/MapChart.h"
-#include "map/MapLiveFeed.h"
 #include "map/ui/MapPaintBox.h"
 #include "platform/qt/SystemColors.h"
 #include "settings/SettingsModel.h"
@@ -40,9 +40,9 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QRect& at)
 
 }  // namespace
 
-MapPage::MapPage(QWidget* page, TAbFlashTimer& flashTimer, MapLiveFeed& feed,
-                 SettingsModel& settings, CommandSender& sender)
-    : QObject(page), model_(sender)
+MapPage::MapPage(QWidget* page, TAbFlashTimer& flashTimer, map::MapPageModel& model,
+                 LiveModel& live, SettingsModel& settings)
+    : QObject(page), model_(model)
 {
     chart_ = new MapChart(model_.chart(), page);
     chart_->setGeometry(ChartPlace);
@@ -90,7 +90,7 @@ MapPage::MapPage(QWidget* page, TAbFlashTimer& flashTimer, MapLiveFeed& feed,
     connect(redoKey, &QShortcut::activated, this, &MapPage::MapRedoClick);
     showHistory();
 
-    feed.setChartUpdate([this](const MapFrame& frame) { UpdateMapChart(frame); });
+    connect(&live, &LiveModel::changed, this, &MapPage::showLive);
     settings.addObserver(*this);
     show(seriesBit(map::MapSeries::Map));
 }
@@ -113,10 +113,10 @@ void MapPage::setMapAxisMaximum(int kPa)
     chart_->setRightAxisMaximum(kPa);
 }
 
-void MapPage::UpdateMapChart(const MapFrame& f)
+void MapPage::showLive(const LiveSnapshot& snapshot, LiveChanges changes)
 {
-    show(model_.UpdateMapChart(f.mapSelector, f.petrolMs, f.manifoldKpa, f.lastSampleIndex,
-                               f.petrolSamples, f.gasSamples));
+    if (changes & FrameDecoded)
+        show(model_.followFrame(snapshot));
 }
 
 void MapPage::PaintBox1MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "live/LiveSnapshot.h"
 #include "map/MapPageModel.h"
 #include "settings/SettingsObserver.h"
 
@@ -12,27 +13,27 @@ class QWidget;
 
 namespace brivel {
 
-class CommandSender;
+class LiveModel;
 class MapChart;
 class MapPaintBox;
-struct MapFrame;
-class MapLiveFeed;
 class SettingsModel;
 class TAbFlashTimer;
 class TAbSpinButton;
 
 // The "Mapa" page: the map chart with the selection area over its plot, the
 // spin button that steps the selected range, and the "Gaz" and "Petrol"
-// buttons. Everything it shows comes from the page model; the widgets only
+// buttons. Everything it shows comes from the page model, which it hands
+// each decoded live frame and each new settings image; the widgets only
 // forward the fitter's clicks to it.
 class MapPage : public QObject, public SettingsObserver {
     Q_OBJECT
 public:
-    MapPage(QWidget* page, TAbFlashTimer& flashTimer, MapLiveFeed& feed, SettingsModel& settings,
-            CommandSender& sender);
+    // Shows `model` and follows `live` and `settings`; all must outlive the
+    // page.
+    MapPage(QWidget* page, TAbFlashTimer& flashTimer, map::MapPageModel& model, LiveModel& live,
+            SettingsModel& settings);
 
     const map::MapPageModel& model() const { return model_; }
-    const map::InjectionMap& injectionMap() const { return model_.map(); }
 
     MapChart* chart() const { return chart_; }
     MapPaintBox* paintBox() const { return paintBox_; }
@@ -44,9 +45,6 @@ public:
 
     // The chart's right axis: 126 kPa, or 252 for a turbo engine.
     void setMapAxisMaximum(int kPa);
-
-    // The chart's live update, at the end of every decoded frame.
-    void UpdateMapChart(const MapFrame& frame);
 
     void PaintBox1MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint at);
     void PaintBox1MouseUp();
@@ -63,11 +61,13 @@ public:
     void settingsChanged(const SettingsModel& model) override;
 
 private:
+    // The chart's live update, at the end of every decoded frame.
+    void showLive(const LiveSnapshot& snapshot, LiveChanges changes);
     void show(map::SeriesSet changed);
     void showPanel();
     void showHistory();
 
-    map::MapPageModel model_;
+    map::MapPageModel& model_;
     // The settings image last taken the map from; a notification of the
     // same image (the stored faults cleared) leaves the fitter's map alone.
     int imagesTaken_ = 0;
