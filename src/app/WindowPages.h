@@ -73,7 +73,6 @@ public:
     FaultPage& faults() const { return *faults_; }
     OscilloscopePage& oscilloscope() const { return *oscilloscope_; }
     PrzelacznikPage& przelacznik() const;
-    SettingsPages& settingsPages() const { return *settingsPages_; }
     HelpPage& help() const { return *help_; }
     InfoPage& info() const { return *info_; }
 

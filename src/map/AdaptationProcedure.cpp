@@ -99,12 +99,6 @@ void AdaptationProcedure::setInfo(const QString& text)
     emit infoChanged(info_);
 }
 
-void AdaptationProcedure::setLocked(bool locked)
-{
-    locked_ = locked;
-    emit lockedChanged(locked);
-}
-
 void AdaptationProcedure::queue(const QByteArray& command, const QByteArray& firstFollowUp,
                                 const QByteArray& secondFollowUp)
 {
@@ -153,7 +147,7 @@ void AdaptationProcedure::start()
     progressEnabled_ = true;
     progress_ = 0;
     emit progressChanged(progressEnabled_, progress_);
-    setLocked(true);
+    emit lockedChanged(true);
     step_ = 0;
     // The first tick comes after whatever interval the last run left.
     timer_->setEnabled(true);
@@ -178,7 +172,7 @@ void AdaptationProcedure::cancel(bool tellController)
     if (tellController)
         queue(command::make(command::AdaptationStop, {0x00}));
     disconnect(recording_);
-    setLocked(false);
+    emit lockedChanged(false);
     timer_->stop();
     setProgress(0);
     setProgressEnabled(false);

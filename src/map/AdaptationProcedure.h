@@ -100,9 +100,6 @@ public:
     int step() const { return step_; }
     bool running() const { return step_ != Idle; }
     const QString& info() const { return info_; }
-    int progress() const { return progress_; }
-    bool progressEnabled() const { return progressEnabled_; }
-    bool windowLocked() const { return locked_; }
     bool timerActive() const;
     int timerInterval() const;
     // What the live frames gave since START, with the statistics as last
@@ -135,7 +132,6 @@ private:
     void setProgress(int position);
     void setProgressEnabled(bool enabled);
     void setInfo(const QString& text);
-    void setLocked(bool locked);
     void queue(const QByteArray& command, const QByteArray& firstFollowUp = QByteArray(),
                const QByteArray& secondFollowUp = QByteArray());
     void fuel(quint8 fuel, quint8 mask);
@@ -160,7 +156,6 @@ private:
     quint8 mask_ = 0;
     int progress_ = 0;
     bool progressEnabled_ = false;
-    bool locked_ = false;
     QString info_;
     AdaptationRecord record_;
     // Follows the live model's frames while a run records.

@@ -26,8 +26,6 @@ public:
     FaultMemo* actualErrors() const { return actual_; }
     FaultMemo* registeredErrors() const { return registered_; }
     QPushButton* resetButton() const { return button2_; }
-    QLabel* actualCaption() const { return label19_; }
-    QLabel* registeredCaption() const { return label18_; }
 
     void Button2Click();
 

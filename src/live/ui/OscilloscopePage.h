@@ -36,7 +36,6 @@ public:
     {
         return buttons_[static_cast<size_t>(mode)];
     }
-    std::optional<live::OscilloscopeMode> chosenMode() const { return chosen_; }
 
     void OSC_PETROL_LPGClick() { choose(live::OscilloscopeMode::PetrolGas); }
     void OSC_MAP_P1Click() { choose(live::OscilloscopeMode::MapP1); }

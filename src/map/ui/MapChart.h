@@ -37,7 +37,6 @@ public:
     MapChart(const map::MapChartModel& model, QWidget* parent);
 
     QXYSeries* series(map::MapSeries s) const { return series_[static_cast<int>(s)]; }
-    QValueAxis* bottomAxis() const { return bottom_; }
     QValueAxis* leftAxis() const { return left_; }
     QValueAxis* rightAxis() const { return right_; }
 
