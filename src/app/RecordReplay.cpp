@@ -144,6 +144,7 @@ void RecordReplay::startReplay(const QString& path)
     versionShownBeforeReplay_ = link.versionShown();
     replayPort_->load(std::move(*recording), QFileInfo(path).fileName());
     replaying_ = true;
+    emit replayingChanged(true);
     runHandler(dialogs_, [&port] {
         port.close();
         port.setPortName(ReplayPort::PortName);
@@ -155,6 +156,7 @@ void RecordReplay::startReplay(const QString& path)
 void RecordReplay::endReplay(bool restorePort)
 {
     replaying_ = false;
+    emit replayingChanged(false);
     SerialPort& port = window_.comPort1();
     // The port is closed by now: the next connect, and the port settings
     // stored by the disconnect, are the fitter's own port again.

@@ -56,6 +56,11 @@ public:
     void liveReplyReceived(const QByteArray& reply) override;
     void linkDisconnected() override;
 
+signals:
+    // A replay began or ended: nothing may be sent to a controller while
+    // one plays.
+    void replayingChanged(bool replaying);
+
 private:
     void startReplay(const QString& path);
     void endReplay(bool restorePort);

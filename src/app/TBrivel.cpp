@@ -16,8 +16,8 @@
 #include "live/ui/LeftColumn.h"
 #include "live/LiveModel.h"
 #include "live/ui/OscilloscopePage.h"
-#include "map/ui/AdaptationPage.h"
-#include "map/MapLiveFeed.h"
+#include "map/AdaptationProcedure.h"
+#include "map/MapPageModel.h"
 #include "map/ui/MapPage.h"
 #include "platform/ErrorHandler.h"
 #include "platform/PlatformError.h"
@@ -64,7 +64,6 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
       liveModel_(std::make_unique<LiveModel>(messages_)),
       settingsModel_(std::make_unique<SettingsModel>(messages_)),
       cylinderModel_(std::make_unique<CylinderButtonsModel>(*settingsModel_)),
-      mapFeed_(std::make_unique<MapLiveFeed>(*liveModel_)),
       portList_(std::make_unique<PortList>())
 {
     setObjectName(QStringLiteral("TBrivel"));
@@ -100,11 +99,15 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
     settingsMenu_ = std::make_unique<SettingsMenu>(
         *platform_.dialogs, *commandSender_, *settingsModel_, *platform_.clock, messages_,
         [this] { liveModel_->hideBanner(); }, *review);
+    mapModel_ = std::make_unique<map::MapPageModel>(*commandSender_);
+    adaptation_ = std::make_unique<map::AdaptationProcedure>(
+        map::AdaptationProcedure::Models{*liveModel_, *settingsModel_, *cylinderModel_,
+                                         mapModel_->map(), messages_},
+        *commandSender_, *platform_.dialogs, *platform_.clock);
     pages_ = std::make_unique<WindowPages>(
-        tabControl_,
-        PageServices{*flashTimer_, *liveModel_, *settingsModel_, *levelThresholds_, *mapFeed_,
-                     *commandSender_, *platform_.urls, messages_, *platform_.dialogs,
-                     *platform_.clock, [this] { return port_.isOpen(); }});
+        tabControl_, PageServices{*flashTimer_, *liveModel_, *settingsModel_, *levelThresholds_,
+                                  *mapModel_, *adaptation_, *commandSender_, *platform_.urls,
+                                  [this] { return port_.isOpen(); }});
     wireAdaptation();
     applyCaptions(this, messages_, CaptionScope::Design);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
@@ -227,7 +230,9 @@ void TBrivel::buildPanel()
                        "QTabBar::tab:hover { background: #dde8f6; }"));
     tabControl_->setUsesScrollButtons(false);
 
-    faultBanner_ = new FaultBanner(panel1Gora_, *liveModel_, [this] { pages_->show(Page::Error); });
+    faultBanner_ = new FaultBanner(panel1Gora_, *liveModel_);
+    connect(faultBanner_, &FaultBanner::faultPageRequested, this,
+            [this] { pages_->show(Page::Error); });
 }
 
 void TBrivel::connectLink()
@@ -265,12 +270,13 @@ void TBrivel::wireAdaptation()
         panel1Gora_, tabControl_,
         QList<QMenu*>{findChild<QMenu*>(QStringLiteral("Pliki1")), portMenu_,
                       findChild<QMenu*>(QStringLiteral("Jazyk"))});
-    AdaptationWindow adaptationWindow;
-    adaptationWindow.cylinderButtonMask = [this] { return cylinderModel_->cylinderButtonMask(); };
-    adaptationWindow.setLocked = [this](bool locked) { windowLock_->setLocked(locked); };
-    adaptationWindow.showReady = [this] { setBusy(false); };
-    adaptationWindow.refusal = [this] { return recordReplay_->refusal(); };
-    pages_->adaptation().setWindow(std::move(adaptationWindow));
+    connect(adaptation_.get(), &map::AdaptationProcedure::lockedChanged, this,
+            [this](bool locked) { windowLock_->setLocked(locked); });
+    // The transfer's end: the window takes input again, no longer grey.
+    connect(adaptation_.get(), &map::AdaptationProcedure::transferEnded, this,
+            [this] { setBusy(false); });
+    connect(recordReplay_.get(), &RecordReplay::replayingChanged, adaptation_.get(),
+            &map::AdaptationProcedure::setReplaying);
 }
 
 OscilloscopePage& TBrivel::oscilloscopePage() const

@@ -28,7 +28,6 @@ class FuelEditor;
 class LevelThresholdEditor;
 class LeftColumn;
 class LiveModel;
-class MapLiveFeed;
 class OscilloscopePage;
 class RecordReplay;
 class ReplayPort;
@@ -41,6 +40,11 @@ class TAbFlashTimer;
 class WindowCommandSender;
 class WindowLock;
 class WindowPages;
+
+namespace map {
+class AdaptationProcedure;
+class MapPageModel;
+}  // namespace map
 
 // What the window takes from its surroundings beyond the platform.
 struct WindowOptions {
@@ -75,7 +79,6 @@ public:
     const LinkTable& linkTable() const { return links_; }
     LiveModel& liveModel() const { return *liveModel_; }
     SettingsModel& settingsModel() const { return *settingsModel_; }
-    MapLiveFeed& mapFeed() const { return *mapFeed_; }
     WindowPages& pages() const { return *pages_; }
     LeftColumn& leftColumn() const { return *leftColumn_; }
     BottomBar& bottomBar() const { return *bottomBar_; }
@@ -155,7 +158,8 @@ private:
     std::unique_ptr<LiveModel> liveModel_;
     std::unique_ptr<SettingsModel> settingsModel_;
     std::unique_ptr<CylinderButtonsModel> cylinderModel_;
-    std::unique_ptr<MapLiveFeed> mapFeed_;
+    std::unique_ptr<map::MapPageModel> mapModel_;
+    std::unique_ptr<map::AdaptationProcedure> adaptation_;
     std::unique_ptr<PortList> portList_;
 
     QMenu* portMenu_ = nullptr;

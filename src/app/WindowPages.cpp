@@ -46,15 +46,11 @@ WindowPages::WindowPages(QTabWidget* tabs, const PageServices& services) : tabs_
         widget(Page::PanelPetrol), widget(Page::PanelGaz), widget(Page::Przelacznik),
         SettingsPageServices{services.flashTimer, services.live, services.settings,
                              services.levelThresholds, services.sender, services.portOpen});
-    // The map follows the settings model's images and engine type, and the
-    // adaptation works on the map page's map.
-    map_ = new MapPage(widget(Page::Mapa), services.flashTimer, services.map, services.settings,
-                       services.sender);
-    adaptation_ = new AdaptationPage(
-        widget(Page::Adaptacja),
-        AdaptationServices{services.live, services.settings, map_->injectionMap(),
-                           services.messages, services.sender, services.dialogs, services.clock,
-                           services.map});
+    // The map follows the live frames and the settings model's images and
+    // engine type.
+    map_ = new MapPage(widget(Page::Mapa), services.flashTimer, services.map, services.live,
+                       services.settings);
+    adaptation_ = new AdaptationPage(widget(Page::Adaptacja), services.adaptation);
     diagnostics_ =
         new DiagnosticsPage(widget(Page::Diagnostyka), services.flashTimer, services.live);
     faults_ = new FaultPage(widget(Page::Error), services.live, services.settings, services.sender);

@@ -146,17 +146,4 @@ void MapSamples::store(const QByteArray& frame)
     last_ = static_cast<quint8>(i);
 }
 
-void AdaptationRecord::record(const QByteArray& frame)
-{
-    const int i = at(frame, 36);
-    for (int r = 0; r < Rows; ++r)
-        rows_[r][i] = at(frame, SourceOffsets[r]);
-}
-
-void AdaptationRecord::clear()
-{
-    for (auto& row : rows_)
-        row.fill(0);
-}
-
 }  // namespace brivel::live

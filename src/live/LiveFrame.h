@@ -90,23 +90,4 @@ private:
     quint8 last_ = 0;
 };
 
-// Raw samples gathered while an adaptation runs: nine rows of 256 samples by
-// sample index, then the average, minimum and maximum of the row.
-class AdaptationRecord {
-public:
-    static constexpr int Rows = 9;
-    static constexpr int RowLength = 259;
-    // The frame offset each row records.
-    static constexpr std::array<int, Rows> SourceOffsets = {24, 26, 6, 28, 33, 32, 22, 55, 21};
-
-    void record(const QByteArray& frame);
-    void clear();
-
-    std::array<quint8, RowLength>& row(int r) { return rows_[r]; }
-    const std::array<quint8, RowLength>& row(int r) const { return rows_[r]; }
-
-private:
-    std::array<std::array<quint8, RowLength>, Rows> rows_{};
-};
-
 }  // namespace brivel::live

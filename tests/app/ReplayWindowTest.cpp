@@ -13,7 +13,6 @@
 #include "live/DriveRecordFormat.h"
 #include "live/DriveRecording.h"
 #include "live/LiveModel.h"
-#include "live/LiveObserver.h"
 #include "live/ReplayPort.h"
 #include "settings/FuelEditor.h"
 #include "settings/SettingsMenu.h"
@@ -67,8 +66,8 @@ qsizetype firstDifference(const QStringList& a, const QStringList& b, qsizetype 
     return -1;
 }
 
-struct ReadingLog : LiveObserver {
-    void liveChanged(const LiveSnapshot& s, LiveChanges changes) override
+struct ReadingLog {
+    void follow(const LiveSnapshot& s, LiveChanges changes)
     {
         if (on && (changes & FrameDecoded))
             readings << describe(s);
@@ -100,7 +99,8 @@ protected:
         options.replayPort = replayPort;
         options.recordingFolder = folder.path();
         open(*router, options);
-        window->liveModel().addObserver(log);
+        QObject::connect(&window->liveModel(), &LiveModel::changed,
+                         [this](const LiveSnapshot& s, LiveChanges c) { log.follow(s, c); });
     }
 
     void connectDemo()

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
@@ -60,8 +61,8 @@ TEST(FaultBanner, ShowsWhileFaultsExistBlinksAndLeadsToTheFaultPage)
     MessageTable messages;
     LiveModel live{messages};
     QWidget window;
-    int shown = 0;
-    FaultBanner banner(&window, live, [&] { ++shown; });
+    FaultBanner banner(&window, live);
+    QSignalSpy faultPageRequested(&banner, &FaultBanner::faultPageRequested);
     QLabel* label = banner.label();
     EXPECT_TRUE(label->isHidden());
     EXPECT_EQ(label->palette().color(QPalette::Window), FaultBanner::Red);
@@ -73,7 +74,7 @@ TEST(FaultBanner, ShowsWhileFaultsExistBlinksAndLeadsToTheFaultPage)
     EXPECT_EQ(label->palette().color(QPalette::Window), FaultBanner::Red);
 
     QTest::mouseClick(label, Qt::LeftButton);
-    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(faultPageRequested.size(), 1);
 
     live.linkDisconnected();
     EXPECT_TRUE(label->isHidden());

@@ -208,14 +208,3 @@ TEST(MapSamples, StoresNearTheEndStayInsideTheTables)
     EXPECT_EQ(samples.gas()[254], 21);
     EXPECT_EQ(samples.gas()[255], 22);
 }
-
-TEST(AdaptationRecord, RecordsTheRawBytesOfEachRowAtTheSampleIndex)
-{
-    AdaptationRecord record;
-    record.record(frame(
-        {{36, 7}, {24, 1}, {26, 2}, {6, 3}, {28, 4}, {33, 5}, {32, 6}, {22, 7}, {55, 8}, {21, 9}}));
-    for (int r = 0; r < AdaptationRecord::Rows; ++r)
-        EXPECT_EQ(record.row(r)[7], r + 1) << r;
-    record.clear();
-    EXPECT_EQ(record.row(8)[7], 0);
-}

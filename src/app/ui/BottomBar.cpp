@@ -113,7 +113,7 @@ BottomBar::BottomBar(QWidget* panel, TAbFlashTimer& flashTimer, LiveModel& model
     fuel_->setTextOff(QStringLiteral("PB"));
     fuel_->setGeometry(662, 1, 105, 20);
 
-    model.addObserver(*this);
+    connect(&model, &LiveModel::changed, this, &BottomBar::showLive);
 }
 
 QString BottomBar::statusText() const
@@ -150,7 +150,7 @@ void BottomBar::setConnectSwitchOnText(const QString& text)
     polaczSwitch_->setTextOn(text);
 }
 
-void BottomBar::liveChanged(const LiveSnapshot& s, LiveChanges changes)
+void BottomBar::showLive(const LiveSnapshot& s, LiveChanges changes)
 {
     leds_.show(s, changes);
     if (!(changes & FrameDecoded))

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/LinkStatusView.h"
-#include "live/LiveObserver.h"
+#include "live/LiveSnapshot.h"
 #include "live/ui/LevelLeds.h"
 #include "widgets/ui/TAbDBColBitBtn.h"
 
@@ -25,7 +25,7 @@ class TAbToggleSwitch;
 // Panel5, the bar along the bottom of the window: the online lamp, the
 // connect switch, the status text, the tank-level LEDs and the fuel switch.
 // Shows the link's status and the live level and fuel.
-class BottomBar : public QObject, public LinkStatusView, public LiveObserver {
+class BottomBar : public QObject, public LinkStatusView {
     Q_OBJECT
 public:
     inline static const QColor OnlineColor{0, 128, 0};
@@ -46,7 +46,8 @@ public:
     void showConnectSwitch(bool on) override;
     void setConnectSwitchOnText(const QString& text) override;
 
-    void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
+    // Renders the parts of the live snapshot that changed.
+    void showLive(const LiveSnapshot& snapshot, LiveChanges changes);
 
 private:
     std::function<void(bool)> busy_;

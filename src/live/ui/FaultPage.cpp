@@ -53,7 +53,7 @@ FaultPage::FaultPage(QWidget* page, LiveModel& live, SettingsModel& settings, Co
     registered_->setGeometry(8, 254, 570, 208);
     colourText(registered_, QColor(255, 0, 255), QPalette::Text);
 
-    live.addObserver(*this);
+    connect(&live, &LiveModel::changed, this, &FaultPage::showLive);
     connect(&settings, &SettingsModel::storedFaultTextChanged, registered_, &FaultMemo::setText);
 }
 
@@ -67,7 +67,7 @@ void FaultPage::Button2Click()
     settings_.clearStoredFaultText();
 }
 
-void FaultPage::liveChanged(const LiveSnapshot& s, LiveChanges changes)
+void FaultPage::showLive(const LiveSnapshot& s, LiveChanges changes)
 {
     if (changes & FaultsChanged)
         actual_->setText(s.faultText);

@@ -24,10 +24,10 @@ LevelGauge::LevelGauge(QWidget* page, TAbFlashTimer& flashTimer, LiveModel& mode
     }
     leds_.reserve = makeReserveLed(flashTimer, group_, QStringLiteral("Rezerwa_led_panel"));
     leds_.reserve->move(252, 96);
-    model.addObserver(*this);
+    connect(&model, &LiveModel::changed, this, &LevelGauge::showLive);
 }
 
-void LevelGauge::liveChanged(const LiveSnapshot& s, LiveChanges changes)
+void LevelGauge::showLive(const LiveSnapshot& s, LiveChanges changes)
 {
     leds_.show(s, changes);
     if (changes & FrameDecoded)
