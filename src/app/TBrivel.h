@@ -2,7 +2,6 @@
 
 #include "i18n/LinkTable.h"
 #include "i18n/MessageTable.h"
-#include "link/LinkListener.h"
 #include "platform/Platform.h"
 
 #include <QtCore/QByteArray>
@@ -26,6 +25,7 @@ class FaultBanner;
 class FaultPage;
 class FuelEditor;
 class LeftColumn;
+class LinkPresenter;
 class LiveModel;
 class MapLiveFeed;
 class OscilloscopePage;
@@ -59,7 +59,7 @@ struct WindowOptions {
 
 // The one window of the program: the menus, the tab control and the wiring
 // of the subsystems' models, panels and pages, which build their own controls.
-class TBrivel : public QMainWindow, private LinkListener {
+class TBrivel : public QMainWindow {
     Q_OBJECT
 public:
     TBrivel(const Platform& platform, SerialPort& port, const WindowOptions& options = {},
@@ -134,18 +134,16 @@ private:
     void storeLanguage();
     // The language item of that name; null for any other name.
     QAction* languageAction(const QString& itemName) const;
-    void setBusy(bool busy);
     void setFileItemsAvailable(bool available);
 
     QAction* addPortItem(const QString& name, const QString& caption);
 
-    // LinkListener: the "Plik" items follow the connection; the disconnect
-    // stores the language after the port settings.
-    // A replay has no settings to read or write.
-    void linkConnected() override;
-    void linkDisconnected() override { setFileItemsAvailable(false); }
-    void portSettingsStored() override { storeLanguage(); }
-    void saveRequested() override;
+    // The "Plik" items follow the connection; a replay has no settings to
+    // read or write.
+    void linkConnected();
+    void linkDisconnected() { setFileItemsAvailable(false); }
+    // The disconnect stores the language after the port settings.
+    void portSettingsStored();
 
     Platform platform_;
     SerialPort& port_;
@@ -184,6 +182,7 @@ private:
 
     // Last: the link goes first, while everything it tells still exists.
     std::unique_ptr<ControllerLink> link_;
+    std::unique_ptr<LinkPresenter> linkPresenter_;
     std::unique_ptr<WindowCommandSender> commandSender_;
     std::unique_ptr<RecordReplay> recordReplay_;
     std::unique_ptr<FuelEditor> fuelEditor_;

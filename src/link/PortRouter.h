@@ -23,6 +23,8 @@ public:
     int bytesWaiting() const override;
     void write(const QByteArray& bytes) override;
     void pauseLine(int ms) override;
+    // Under the alternative's name, what the alternative is.
+    bool playsRecording() const override;
 
     const QString& alternativeName() const { return alternativeName_; }
     SerialPort& device() { return *device_; }

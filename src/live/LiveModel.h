@@ -1,6 +1,5 @@
 #pragma once
 
-#include "link/LinkListener.h"
 #include "live/LiveFrame.h"
 #include "live/LiveSnapshot.h"
 
@@ -18,7 +17,7 @@ class MessageTable;
 // keeps the map samples and, while an adaptation runs, the adaptation
 // record, and tells its views what changed. The only state of the live
 // indicators; no view is read back.
-class LiveModel final : public LinkListener {
+class LiveModel final {
 public:
     // True while an adaptation runs.
     using AdaptationRunning = std::function<bool()>;
@@ -53,10 +52,10 @@ public:
     const live::MapSamples& mapSamples() const { return mapSamples_; }
     live::AdaptationRecord& adaptationRecord() { return adaptationRecord_; }
 
-    // LinkListener
-    void linkConnected() override;
-    void liveReplyReceived(const QByteArray& reply) override;
-    void linkDisconnected() override;
+    // What the link reports.
+    void linkConnected();
+    void liveReplyReceived(const QByteArray& reply);
+    void linkDisconnected();
 
 private:
     bool decode(const QByteArray& frame);

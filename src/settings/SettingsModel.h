@@ -1,6 +1,5 @@
 #pragma once
 
-#include "link/LinkListener.h"
 #include "settings/ParameterBlock.h"
 
 #include <QtCore/QByteArray>
@@ -16,7 +15,7 @@ class SettingsObserver;
 // The controller's settings as last read: the settings image (the connect
 // reply, or the reply to a settings read or a factory reset) and what the
 // pages show of it. Tells its observers when a new image arrives.
-class SettingsModel final : public LinkListener {
+class SettingsModel final {
 public:
     // Observers are told in the order they were added; none is owned.
     void addObserver(SettingsObserver& observer);
@@ -37,8 +36,8 @@ public:
     // The fault memory was cleared: the list stays empty until the next image.
     void clearStoredFaultText() { setStoredFaultText(QString()); }
 
-    // LinkListener
-    void settingsImageReceived(const QByteArray& block) override { setParameterBlock(block); }
+    // The link read a settings image.
+    void settingsImageReceived(const QByteArray& block) { setParameterBlock(block); }
 
 private:
     void notify();

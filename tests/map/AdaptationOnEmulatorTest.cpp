@@ -71,7 +71,6 @@ protected:
     AdaptationOnEmulatorTest()
     {
         port.setPortName(sim::DemoPortName);
-        link.addListener(events);
         events.onLiveReply = [this](const QByteArray& frame) {
             host.decode(frame, procedure.running());
         };
@@ -85,12 +84,10 @@ protected:
     test::VirtualClock clock;
     sim::EmulatorPort port{clock};
     test::ScriptedDialogs dialogs;
-    test::MemorySettingsStore store;
     MessageTable messages;
     QStringList calls;
-    test::RecordingStatusView status{calls};
-    test::RecordingLinkListener events{calls};
-    ControllerLink link{port, clock, dialogs, store, messages, status, [](int) {}};
+    ControllerLink link{port, clock, [](int) {}};
+    test::RecordingLink events{link, calls, dialogs, messages};
     MapPageModel page{link};
     FrameFedHost host{page.map()};
     AdaptationProcedure procedure{host, link, dialogs, clock};
@@ -104,12 +101,12 @@ TEST_F(AdaptationOnEmulatorTest, AWholeRunWritesAMapThatFitsTheEngineAndReadsItB
     // this engine, and a warm idling engine.
     controller().settings().write(sim::SettingsImage::Map, QByteArray(246, char(100)));
     clock.advance(300000);
-    link.polaczClick();
+    link.connectToController();
     clock.advance(2500);
     ASSERT_EQ(events.settingsImages.size(), 1);
     page.loadParameterBlock(events.settingsImages.last());
     EXPECT_EQ(page.map().value(30), 100);
-    link.QueueCommand(bytes({0x03, 0x03, 0x0F}));
+    link.queueCommand(0, bytes({0x03, 0x03, 0x0F}));
     clock.advance(20000);
     EXPECT_GT(controller().engine().fuelCorrection(), 1.2) << "the engine computer makes up";
 
@@ -161,7 +158,7 @@ TEST_F(AdaptationOnEmulatorTest, AWholeRunWritesAMapThatFitsTheEngineAndReadsItB
 
 TEST_F(AdaptationOnEmulatorTest, AStepOfTheMapCorrectionReachesTheControllerAndComesBack)
 {
-    link.polaczClick();
+    link.connectToController();
     clock.advance(2500);
     page.loadParameterBlock(events.settingsImages.last());
     const QByteArray before = controllerMap();

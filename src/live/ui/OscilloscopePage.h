@@ -1,6 +1,5 @@
 #pragma once
 
-#include "link/LinkListener.h"
 #include "live/LiveObserver.h"
 #include "live/OscilloscopeModes.h"
 
@@ -22,7 +21,7 @@ class TAbMiniTrend;
 // The "Oscyloskop" page: the two-channel trend and the five buttons that
 // choose which pair of live values it shows. Each decoded frame pushes the
 // chosen pair; with no mode chosen nothing is pushed.
-class OscilloscopePage : public QObject, public LiveObserver, public LinkListener {
+class OscilloscopePage : public QObject, public LiveObserver {
     Q_OBJECT
 public:
     // The lambda modes take their range tops from the model.
@@ -49,7 +48,7 @@ public:
     void clearLambdaModes();
 
     void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
-    void linkConnecting() override { clearLambdaModes(); }
+    void linkConnecting() { clearLambdaModes(); }
 
 private:
     void choose(live::OscilloscopeMode mode);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "link/LinkListener.h"
-
 #include <QtCore/QObject>
 
 #include <array>
@@ -18,7 +16,7 @@ class TAbFlashTimer;
 // The group "aaa" of the left column: Cyl_0_led … Cyl_7_led, which show the
 // cylinders running on gas as the model holds them. A disconnect greys them;
 // a click is reported with the button's number.
-class CylinderButtons : public QObject, public LinkListener {
+class CylinderButtons : public QObject {
     Q_OBJECT
 public:
     static constexpr int Count = 8;
@@ -29,7 +27,8 @@ public:
     const std::array<TAbColBitBtn*, Count>& buttons() const { return buttons_; }
     CylinderButtonsModel& model() const { return model_; }
 
-    void linkDisconnected() override;
+    // The link let go: the buttons grey.
+    void linkDisconnected();
 
 signals:
     // `Cyl_<k>_led` was clicked (`Cyl_x_ledClick`).
