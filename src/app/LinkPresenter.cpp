@@ -15,6 +15,10 @@ namespace brivel {
 namespace {
 
 const QColor BusyGrey(0x80, 0x80, 0x80);
+// What the connect switch reads while on: this while the fitter's connect
+// runs, then the port's name.
+const QString SwitchConnectingText = QStringLiteral("COM x");
+const QString SwitchOnSuffix = QStringLiteral(" - ON");
 
 }  // namespace
 

@@ -38,11 +38,9 @@ public:
         QWidget* panel = nullptr;
     };
 
-    inline static const QString SwitchConnectingText = QStringLiteral("COM x");
-    inline static const QString SwitchOnSuffix = QStringLiteral(" - ON");
-
-    // None of the references is owned; all must outlive the presenter. The
-    // messages are read from the table's working column when they are shown.
+    // None of the references is owned; all must outlive the presenter. A
+    // message is read from the table's working column when its disconnect
+    // is reported.
     LinkPresenter(ControllerLink& link, const Controls& controls, SerialPort& port,
                   Dialogs& dialogs, SettingsStore& settings, const MessageTable& messages,
                   QObject* parent = nullptr);

@@ -65,13 +65,9 @@ void ControllerLink::handle(Body&& body)
     try {
         body();
     } catch (const PlatformError& error) {
-        --handlerDepth_;
         emit errorRaised(error.text());
-        ++handlerDepth_;
     } catch (const std::exception& error) {
-        --handlerDepth_;
         emit errorRaised(QString::fromLocal8Bit(error.what()));
-        ++handlerDepth_;
     }
     if (--handlerDepth_ == 0)
         emit settled();

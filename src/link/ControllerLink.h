@@ -37,7 +37,6 @@ public:
     static constexpr int ReplyTimeoutMs = ReplyAssembler::ReplyTimeoutMs;
     static constexpr int MaxReplyMs = ReplyAssembler::MaxReplyMs;
     static constexpr int ConnectAttemptsPerConnect = 5;
-    static constexpr int RetriesForFollowUps = CommandQueue::RetriesForFollowUps;
     static constexpr int LineRate = ReplyAssembler::LineRate;
 
     // Neither reference is owned; both must outlive the link. `pause` rests

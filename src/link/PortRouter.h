@@ -26,9 +26,7 @@ public:
     // Under the alternative's name, what the alternative is.
     bool playsRecording() const override;
 
-    const QString& alternativeName() const { return alternativeName_; }
     SerialPort& device() { return *device_; }
-    SerialPort& alternative() { return *alternative_; }
 
 protected:
     void openDevice() override;

@@ -943,3 +943,32 @@ TEST_F(ControllerLinkTest, Settled_OnceAfterEachEventWithWhatItReportedFinal)
     EXPECT_EQ(stateAtSettle, LinkState::Disconnected);
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Time out - Error1")});
 }
+
+// ---- What the fitter is told of a disconnect ----
+
+TEST(DisconnectMessage, NamesWhatWentWrongAndNothingForWhatWasMeant)
+{
+    using Kind = DisconnectReason::Kind;
+    const MessageTable messages;
+    const PortFault gone{PortFault::Kind::DeviceGone, 19, QStringLiteral("No such device")};
+    struct Case {
+        DisconnectReason reason;
+        QString message;
+    };
+    const Case cases[] = {
+        {Kind::User, QString()},
+        {Kind::Shutdown, QString()},
+        {Kind::VersionRefused, QString()},
+        {Kind::NoHandshake, QString()},
+        {Kind::ReplyTimedOut, Message11},
+        {Kind::RetriesSpent, QStringLiteral("Time out - Error1")},
+        {DisconnectReason::portFailed(gone, QStringLiteral("COM7")),
+         QStringLiteral("Port COM7 został odłączony (No such device) - połączenie przerwane")},
+        {DisconnectReason::writeRefused(QStringLiteral("WriteFile function failed (win error "
+                                                       "code: 5)")),
+         QStringLiteral("WriteFile function failed (win error code: 5)")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(disconnectMessage(c.reason, messages), c.message)
+            << kindName(c.reason.kind).toStdString();
+}
