@@ -41,8 +41,9 @@ public:
     };
 
     void queueCommand(int retries, const QByteArray& command, const QByteArray& firstFollowUp,
-                      const QByteArray& secondFollowUp) override
+                      const QByteArray& secondFollowUp, Completion completion) override
     {
+        FUZZ_CHECK(!completion);
         FUZZ_CHECK(!pending);
         queued.push_back({retries, command, firstFollowUp, secondFollowUp});
     }

@@ -137,11 +137,10 @@ void RecordReplay::startReplay(const QString& path)
     // Whatever plays now, a controller or another recording, ends first,
     // a recording in progress with it.
     if (link.linkState() != LinkState::Disconnected)
-        link.rozlacz1Click();
+        link.disconnectFromController();
     SerialPort& port = window_.comPort1();
     portBeforeReplay_ = port.portName();
     statusBeforeReplay_ = window_.statusText();
-    versionShownBeforeReplay_ = link.versionShown();
     replayPort_->load(std::move(*recording), QFileInfo(path).fileName());
     replaying_ = true;
     emit replayingChanged(true);
@@ -150,7 +149,7 @@ void RecordReplay::startReplay(const QString& path)
         port.setPortName(ReplayPort::PortName);
     });
     showReplay();
-    link.polaczClick(ControllerLink::Sender::User);
+    link.connectToController();
 }
 
 void RecordReplay::endReplay(bool restorePort)
@@ -163,8 +162,6 @@ void RecordReplay::endReplay(bool restorePort)
     if (restorePort && port.portName() == ReplayPort::PortName)
         port.setPortName(portBeforeReplay_);
     window_.bottomBar().setStatusText(statusBeforeReplay_);
-    if (!versionShownBeforeReplay_)
-        window_.link().forgetVersion();
     showReplay();
 }
 

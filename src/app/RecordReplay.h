@@ -1,9 +1,9 @@
 #pragma once
 
 #include "i18n/MessageRows.h"
-#include "link/LinkListener.h"
 #include "live/DriveRecorder.h"
 
+#include <QtCore/QByteArray>
 #include <QtCore/QObject>
 #include <QtCore/QString>
 
@@ -27,7 +27,7 @@ class TBrivel;
 // live in a strip below the bottom bar, shown only while one of them is on.
 // While a replay plays, the status text says so, nothing may be sent to a
 // controller and the port chosen before is kept for the next connect.
-class RecordReplay final : public QObject, public LinkListener {
+class RecordReplay final : public QObject {
     Q_OBJECT
 public:
     // `replayPort` may be null: there is no replay then. An empty `folder`
@@ -50,11 +50,11 @@ public:
     QWidget* recordingMark() const { return recordingMark_; }
     QLabel* recordingTime() const { return recordingTime_; }
 
-    // LinkListener
-    void linkConnecting() override;
-    void linkConnected() override;
-    void liveReplyReceived(const QByteArray& reply) override;
-    void linkDisconnected() override;
+    // What the link reports.
+    void linkConnecting();
+    void linkConnected();
+    void liveReplyReceived(const QByteArray& reply);
+    void linkDisconnected();
 
 signals:
     // A replay began or ended: nothing may be sent to a controller while
@@ -87,7 +87,6 @@ private:
     bool replaying_ = false;
     QString portBeforeReplay_;
     QString statusBeforeReplay_;
-    bool versionShownBeforeReplay_ = false;
 };
 
 }  // namespace brivel

@@ -2,6 +2,7 @@
 
 #include "app/ui/BottomBar.h"
 #include "app/ui/InfoPage.h"
+#include "app/LinkPresenter.h"
 #include "app/RecordReplay.h"
 #include "app/ui/WindowCaptions.h"
 #include "app/WindowCommandSender.h"
@@ -21,7 +22,6 @@
 #include "map/ui/MapPage.h"
 #include "platform/ErrorHandler.h"
 #include "platform/PlatformError.h"
-#include "platform/qt/SystemColors.h"
 #include "settings/ui/CylinderButtons.h"
 #include "settings/CylinderButtonsModel.h"
 #include "settings/FuelEditor.h"
@@ -30,7 +30,6 @@
 #include "settings/ui/QtSettingsReviewDialog.h"
 #include "settings/SettingsMenu.h"
 #include "settings/SettingsModel.h"
-#include "widgets/ui/TAbDBColBitBtn.h"
 #include "widgets/TAbFlashTimer.h"
 #include "widgets/ui/TAbToggleSwitch.h"
 
@@ -50,7 +49,6 @@ namespace {
 
 constexpr int ClientWidth = 773;
 constexpr int ClientHeight = 531;
-const QColor BusyGrey(0x80, 0x80, 0x80);
 
 }  // namespace
 
@@ -78,8 +76,7 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
 
     buildMenu();
     buildPanel();
-    link_ = std::make_unique<ControllerLink>(port_, *platform_.clock, *platform_.dialogs,
-                                             *platform_.settings, messages_, *bottomBar_);
+    link_ = std::make_unique<ControllerLink>(port_, *platform_.clock);
     commandSender_ = std::make_unique<WindowCommandSender>(*link_, *platform_.dialogs);
     recordReplay_ = std::make_unique<RecordReplay>(*this, *platform_.clock, *platform_.dialogs,
                                                    options_.replayPort, options_.recordingFolder,
@@ -122,6 +119,7 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
 TBrivel::~TBrivel()
 {
     // The link tells the panels and pages; it goes while they still exist.
+    linkPresenter_.reset();
     commandSender_.reset();
     link_.reset();
     recordReplay_.reset();
@@ -216,8 +214,7 @@ void TBrivel::buildPanel()
 
     leftColumn_ = new LeftColumn(panel1Gora_, *flashTimer_, *liveModel_);
     cylinderButtons_ = new CylinderButtons(panel1Gora_, *flashTimer_, *cylinderModel_);
-    bottomBar_ =
-        new BottomBar(panel1Gora_, *flashTimer_, *liveModel_, [this](bool busy) { setBusy(busy); });
+    bottomBar_ = new BottomBar(panel1Gora_, *flashTimer_, *liveModel_);
 
     tabControl_ = new QTabWidget(panel1Gora_);
     tabControl_->setObjectName(QStringLiteral("tab_control"));
@@ -237,14 +234,34 @@ void TBrivel::buildPanel()
 
 void TBrivel::connectLink()
 {
-    // The order in which the disconnect reaches them is the order of its
-    // steps: the indicators blank, the "Plik" items hide, the cylinder
-    // buttons grey; the language is stored after the port settings.
-    link_->addListener(pages_->oscilloscope());
-    link_->addListener(*settingsModel_);
-    link_->addListener(*liveModel_);
-    link_->addListener(*this);
-    link_->addListener(*recordReplay_);
+    // Each report reaches its receivers in the order they are connected,
+    // which is the order of the disconnect's steps: the indicators blank,
+    // the "Plik" items hide, the cylinder buttons grey, a replay ends and
+    // puts the fitter's port back; then the presenter shows the link
+    // offline and stores the port settings, and the language after them.
+    ControllerLink* link = link_.get();
+    LiveModel* live = liveModel_.get();
+    SettingsModel* settings = settingsModel_.get();
+    RecordReplay* recordReplay = recordReplay_.get();
+    connect(link, &ControllerLink::connecting, &pages_->oscilloscope(),
+            &OscilloscopePage::linkConnecting);
+    connect(link, &ControllerLink::connecting, recordReplay, &RecordReplay::linkConnecting);
+    connect(link, &ControllerLink::settingsImageReceived, settings,
+            &SettingsModel::settingsImageReceived);
+    connect(link, &ControllerLink::connected, live, &LiveModel::linkConnected);
+    connect(link, &ControllerLink::connected, this, &TBrivel::linkConnected);
+    connect(link, &ControllerLink::connected, recordReplay, &RecordReplay::linkConnected);
+    connect(link, &ControllerLink::liveReplyReceived, live, &LiveModel::liveReplyReceived);
+    connect(link, &ControllerLink::liveReplyReceived, recordReplay,
+            &RecordReplay::liveReplyReceived);
+    connect(link, &ControllerLink::disconnected, live, &LiveModel::linkDisconnected);
+    connect(link, &ControllerLink::disconnected, this, &TBrivel::linkDisconnected);
+    connect(link, &ControllerLink::disconnected, recordReplay, &RecordReplay::linkDisconnected);
+    linkPresenter_ = std::make_unique<LinkPresenter>(
+        *link, LinkPresenter::Controls{bottomBar_, this, panel1Gora_}, port_, *platform_.dialogs,
+        *platform_.settings, messages_);
+    connect(linkPresenter_.get(), &LinkPresenter::portSettingsStored, this,
+            &TBrivel::portSettingsStored);
 
     connect(cylinderButtons_, &CylinderButtons::buttonClicked, this,
             [this](int k) { fuelEditor_->Cyl_x_ledClick(k); });
@@ -253,13 +270,6 @@ void TBrivel::connectLink()
     connect(odczyt1_, &QAction::triggered, this, &TBrivel::Odczyt1Click);
     connect(zapis1_, &QAction::triggered, this, &TBrivel::Zapis1Click);
     connect(reset1_, &QAction::triggered, this, &TBrivel::Reset1Click);
-
-    TAbDBColBitBtn* connectSwitch = bottomBar_->connectSwitch();
-    connect(connectSwitch, &TAbBinGControl::statusChanged, this, [this, connectSwitch] {
-        link_->Polacz_switchStatusChanged(connectSwitch->isChecked()
-                                              ? ControllerLink::SwitchChange::SwitchedOnByUser
-                                              : ControllerLink::SwitchChange::SwitchedOffByUser);
-    });
 }
 
 void TBrivel::wireAdaptation()
@@ -274,7 +284,7 @@ void TBrivel::wireAdaptation()
             [this](bool locked) { windowLock_->setLocked(locked); });
     // The transfer's end: the window takes input again, no longer grey.
     connect(adaptation_.get(), &map::AdaptationProcedure::transferEnded, this,
-            [this] { setBusy(false); });
+            [this] { linkPresenter_->setBusy(false); });
     connect(recordReplay_.get(), &RecordReplay::replayingChanged, adaptation_.get(),
             &map::AdaptationProcedure::setReplaying);
 }
@@ -354,7 +364,7 @@ void TBrivel::rescanPorts()
     showPorts(present, true);
     // Pulled without the line noticing it yet.
     if (port_.isOpen() && gone.contains(port_.portName()))
-        link_->ComPort1Error(PortFault::fromSystem(PortFault::Kind::DeviceGone, ENODEV));
+        link_->portFailed(PortFault::fromSystem(PortFault::Kind::DeviceGone, ENODEV));
 }
 
 void TBrivel::restoreSettings()
@@ -409,25 +419,17 @@ void TBrivel::zmien_port_COM(QAction* item)
 
 void TBrivel::polaczClick()
 {
-    link_->polaczClick(ControllerLink::Sender::User);
+    link_->connectToController();
 }
 
 void TBrivel::rozlacz1Click()
 {
-    link_->rozlacz1Click();
+    link_->disconnectFromController();
 }
 
 QString TBrivel::statusText() const
 {
     return bottomBar_->statusText();
-}
-
-void TBrivel::setBusy(bool busy)
-{
-    setEnabled(!busy);
-    QPalette palette = panel1Gora_->palette();
-    palette.setColor(QPalette::Window, busy ? BusyGrey : buttonFace());
-    panel1Gora_->setPalette(palette);
 }
 
 void TBrivel::linkConnected()
@@ -456,8 +458,7 @@ void TBrivel::Odczyt1Click()
 
 void TBrivel::Zapis1Click()
 {
-    runHandler(*platform_.dialogs,
-               [this] { settingsMenu_->Zapis1Click(SettingsMenu::Sender::Menu); });
+    runHandler(*platform_.dialogs, [this] { settingsMenu_->Zapis1Click(); });
 }
 
 void TBrivel::Reset1Click()
@@ -465,9 +466,13 @@ void TBrivel::Reset1Click()
     runHandler(*platform_.dialogs, [this] { settingsMenu_->Reset1Click(); });
 }
 
-void TBrivel::saveRequested()
+void TBrivel::portSettingsStored()
 {
-    settingsMenu_->settingsReadForFile();
+    try {
+        storeLanguage();
+    } catch (const PlatformError& error) {
+        linkPresenter_->reportError(error.text());
+    }
 }
 
 void TBrivel::storeLanguage()

@@ -2,7 +2,6 @@
 
 #include "i18n/LinkTable.h"
 #include "i18n/MessageTable.h"
-#include "link/LinkListener.h"
 #include "platform/Platform.h"
 
 #include <QtCore/QByteArray>
@@ -27,6 +26,7 @@ class FaultPage;
 class FuelEditor;
 class LevelThresholdEditor;
 class LeftColumn;
+class LinkPresenter;
 class LiveModel;
 class OscilloscopePage;
 class RecordReplay;
@@ -64,7 +64,7 @@ struct WindowOptions {
 
 // The one window of the program: the menus, the tab control and the wiring
 // of the subsystems' models, panels and pages, which build their own controls.
-class TBrivel : public QMainWindow, private LinkListener {
+class TBrivel : public QMainWindow {
     Q_OBJECT
 public:
     TBrivel(const Platform& platform, SerialPort& port, const WindowOptions& options = {},
@@ -133,19 +133,17 @@ private:
     void storeLanguage();
     // The language item of that name; null for any other name.
     QAction* languageAction(const QString& itemName) const;
-    void setBusy(bool busy);
     void setFileItemsAvailable(bool available);
 
     QAction* addPortItem(const QString& name, const QString& caption);
 
-    // LinkListener: the "Plik" items follow the connection, and the
-    // disconnect greys the cylinder buttons; the disconnect stores the
-    // language after the port settings. A replay has no settings to read or
-    // write.
-    void linkConnected() override;
-    void linkDisconnected() override;
-    void portSettingsStored() override { storeLanguage(); }
-    void saveRequested() override;
+    // The "Plik" items follow the connection; a replay has no settings to
+    // read or write.
+    void linkConnected();
+    // The disconnect also greys the cylinder buttons.
+    void linkDisconnected();
+    // The disconnect stores the language after the port settings.
+    void portSettingsStored();
 
     Platform platform_;
     SerialPort& port_;
@@ -185,6 +183,7 @@ private:
 
     // Last: the link goes first, while everything it tells still exists.
     std::unique_ptr<ControllerLink> link_;
+    std::unique_ptr<LinkPresenter> linkPresenter_;
     std::unique_ptr<WindowCommandSender> commandSender_;
     std::unique_ptr<LevelThresholdEditor> levelThresholds_;
     std::unique_ptr<RecordReplay> recordReplay_;

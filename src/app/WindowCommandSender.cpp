@@ -1,20 +1,18 @@
 #include "app/WindowCommandSender.h"
 
 #include "platform/Dialogs.h"
-#include "platform/ErrorHandler.h"
 
 namespace brivel {
 
 void WindowCommandSender::queueCommand(int retries, const QByteArray& command,
                                        const QByteArray& firstFollowUp,
-                                       const QByteArray& secondFollowUp)
+                                       const QByteArray& secondFollowUp, Completion completion)
 {
     if (const QString reason = refusedBecause(); !reason.isEmpty()) {
         dialogs_.showMessage(reason);
         return;
     }
-    runHandler(dialogs_,
-               [&] { link_.queueCommand(retries, command, firstFollowUp, secondFollowUp); });
+    link_.queueCommand(retries, command, firstFollowUp, secondFollowUp, std::move(completion));
 }
 
 void WindowCommandSender::enterBusyState()

@@ -10,9 +10,7 @@ namespace brivel {
 
 class Dialogs;
 
-// How the window's pages send: through the link, under the default error
-// handler, so that an error raised by a disconnect that spent the retries is
-// shown and the page's handler goes on.
+// How the window's pages send: through the link, unless a replay plays.
 class WindowCommandSender final : public CommandSender {
 public:
     // Why nothing may be sent just now (a replay plays), or an empty text.
@@ -26,7 +24,8 @@ public:
 
     void queueCommand(int retries, const QByteArray& command,
                       const QByteArray& firstFollowUp = QByteArray(),
-                      const QByteArray& secondFollowUp = QByteArray()) override;
+                      const QByteArray& secondFollowUp = QByteArray(),
+                      Completion completion = Completion()) override;
     bool commandPending() const override { return link_.commandPending(); }
     void enterBusyState() override;
     void setSlowPolling(bool slow) override;

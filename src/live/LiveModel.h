@@ -1,6 +1,5 @@
 #pragma once
 
-#include "link/LinkListener.h"
 #include "live/LiveFrame.h"
 #include "live/LiveSnapshot.h"
 
@@ -16,7 +15,7 @@ class MessageTable;
 // (the map page and a recording adaptation among them) connects to
 // changed() and renders or keeps its part. The only state of the live
 // indicators; no view is read back.
-class LiveModel final : public QObject, public LinkListener {
+class LiveModel final : public QObject {
     Q_OBJECT
 public:
     // The fault texts are read from the table per frame, in the language
@@ -41,11 +40,11 @@ public:
     const LiveSnapshot& snapshot() const { return snapshot_; }
 
 public slots:
-    // The link's events: the connect starts the reserve flashing, each
+    // What the link reports: the connect starts the reserve flashing, each
     // reply is decoded, the disconnect blanks.
-    void linkConnected() override;
-    void liveReplyReceived(const QByteArray& reply) override;
-    void linkDisconnected() override;
+    void linkConnected();
+    void liveReplyReceived(const QByteArray& reply);
+    void linkDisconnected();
 
 signals:
     // After each change, with the parts that changed; views are told in the

@@ -40,23 +40,25 @@ void SettingsMenu::Reset1Click()
     editor::factoryReset().queueOn(sender_);
 }
 
-void SettingsMenu::Zapis1Click(Sender sender)
+void SettingsMenu::Zapis1Click()
 {
-    if (sender == Sender::Menu) {
-        const QString chosen = dialogs_.saveFileName(SaveFilter, QStringLiteral("kvs"));
-        if (chosen.isEmpty())
-            return;
-        // Nothing is written yet: the file gets the settings read next.
-        saveFileName_ = datafile::fileNameFor(chosen);
-        loadPending_.reset();
-        sender_.enterBusyState();
-        editor::readForSave().queueOn(sender_);
+    const QString chosen = dialogs_.saveFileName(SaveFilter, QStringLiteral("kvs"));
+    if (chosen.isEmpty())
         return;
-    }
-    if (saveFileName_.isEmpty())
-        return;
-    const QString path = saveFileName_;
-    saveFileName_.clear();
+    // Nothing is written yet: the file gets the settings read next.
+    readSettingsThen([this, path = datafile::fileNameFor(chosen)] { writeFile(path); });
+}
+
+void SettingsMenu::readSettingsThen(CommandSender::Completion completion)
+{
+    sender_.enterBusyState();
+    const editor::QueuedCommand read = editor::readForSave();
+    sender_.queueCommand(read.retries, read.command, read.firstFollowUp, read.secondFollowUp,
+                         std::move(completion));
+}
+
+void SettingsMenu::writeFile(const QString& path)
+{
     const int seconds = clock_.localDateTime().time().second();
     const QString error = datafile::save(path, settings_.parameterBlock(), seconds);
     if (!error.isEmpty())
@@ -78,21 +80,7 @@ void SettingsMenu::Odczyt1Click()
             dialogs_.showError(loaded.error);
         return;
     }
-    saveFileName_.clear();
-    loadPending_ = loaded.contents;
-    sender_.enterBusyState();
-    editor::readForSave().queueOn(sender_);
-}
-
-void SettingsMenu::settingsReadForFile()
-{
-    if (!loadPending_) {
-        Zapis1Click(Sender::None);
-        return;
-    }
-    const datafile::Contents file = *loadPending_;
-    loadPending_.reset();
-    reviewAndSend(file);
+    readSettingsThen([this, file = *loaded.contents] { reviewAndSend(file); });
 }
 
 void SettingsMenu::reviewAndSend(const datafile::Contents& loaded)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "link/LinkListener.h"
 #include "settings/ParameterBlock.h"
 #include "settings/SettingsDisplay.h"
 
@@ -19,11 +18,11 @@ class MessageTable;
 // settings control shows of it and the stored-fault list. Each image is
 // decoded once, with the fault texts of the language chosen at that moment,
 // and each signal below fires once for it.
-class SettingsModel final : public QObject, public LinkListener {
+class SettingsModel final : public QObject {
     Q_OBJECT
 public:
-    // The stored-fault texts are read from the working column of `messages`,
-    // which must outlive the model.
+    // The stored-fault texts are read from `messages`, in the language chosen
+    // when each image arrives; `messages` must outlive the model.
     explicit SettingsModel(const MessageTable& messages, QObject* parent = nullptr);
 
     // The settings image as the controller sent it, envelope included.
@@ -47,8 +46,8 @@ public:
     // chart's right axis follows at once, before the controller is told.
     void chooseEngineType(int item);
 
-    // LinkListener; the link's settings image.
-    void settingsImageReceived(const QByteArray& block) override { setParameterBlock(block); }
+    // The link read a settings image.
+    void settingsImageReceived(const QByteArray& block) { setParameterBlock(block); }
 
 signals:
     // A new image, decoded: what every settings control shows.

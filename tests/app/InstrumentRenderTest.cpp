@@ -97,7 +97,7 @@ TEST_F(InstrumentRender, CylinderButtonsAndConnectSwitch)
             state.toggle(k);
     save(cylinders.group(), QStringLiteral("cylinder_buttons"), 10);
 
-    BottomBar bar(&panel, flashTimer, model, {});
+    BottomBar bar(&panel, flashTimer, model);
     save(bar.connectSwitch(), QStringLiteral("connect_switch_off"), 4);
     bar.showConnectSwitch(true);
     save(bar.connectSwitch(), QStringLiteral("connect_switch_on"), 4);

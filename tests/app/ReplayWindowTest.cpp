@@ -268,7 +268,7 @@ TEST_F(ReplayWindowTest, SettingsCommandsAreRefusedWithAMessageAndNeverSent)
     // A settings read that was refused leaves the window usable.
     dialogs.clear();
     dialogs.saveAnswers.push_back(folder.filePath(QStringLiteral("settings.kvs")));
-    window->settingsMenu().Zapis1Click(SettingsMenu::Sender::Menu);
+    window->settingsMenu().Zapis1Click();
     EXPECT_EQ(dialogs.messages(), QStringList{refused});
     EXPECT_TRUE(window->isEnabled());
     EXPECT_FALSE(window->link().isBusy());

@@ -37,9 +37,10 @@ protected:
         // The window's models, fed by the link: the live readings the
         // adaptation checks and records, the settings image it starts from, whose active
         // cylinders the buttons follow.
-        link.addListener(events);
-        link.addListener(live);
-        link.addListener(settings);
+        QObject::connect(&link, &ControllerLink::settingsImageReceived, &settings,
+                         &SettingsModel::settingsImageReceived);
+        QObject::connect(&link, &ControllerLink::liveReplyReceived, &live,
+                         &LiveModel::liveReplyReceived);
     }
 
     sim::ControllerEmulator& controller() { return port.emulator(); }
@@ -50,12 +51,10 @@ protected:
     test::VirtualClock clock;
     sim::EmulatorPort port{clock};
     test::ScriptedDialogs dialogs;
-    test::MemorySettingsStore store;
     MessageTable messages;
     QStringList calls;
-    test::RecordingStatusView status{calls};
-    test::RecordingLinkListener events{calls};
-    ControllerLink link{port, clock, dialogs, store, messages, status, [](int) {}};
+    ControllerLink link{port, clock, [](int) {}};
+    test::RecordingLink events{link, calls, dialogs, messages};
     LiveModel live{messages};
     SettingsModel settings{messages};
     CylinderButtonsModel cylinders{settings};
@@ -72,12 +71,12 @@ TEST_F(AdaptationOnEmulatorTest, AWholeRunWritesAMapThatFitsTheEngineAndReadsItB
     // this engine, and a warm idling engine.
     controller().settings().write(sim::SettingsImage::Map, QByteArray(246, char(100)));
     clock.advance(300000);
-    link.polaczClick();
+    link.connectToController();
     clock.advance(2500);
     ASSERT_EQ(events.settingsImages.size(), 1);
     page.loadParameterBlock(events.settingsImages.last());
     EXPECT_EQ(page.map().value(30), 100);
-    link.QueueCommand(bytes({0x03, 0x03, 0x0F}));
+    link.queueCommand(0, bytes({0x03, 0x03, 0x0F}));
     clock.advance(20000);
     EXPECT_GT(controller().engine().fuelCorrection(), 1.2) << "the engine computer makes up";
 
@@ -129,7 +128,7 @@ TEST_F(AdaptationOnEmulatorTest, AWholeRunWritesAMapThatFitsTheEngineAndReadsItB
 
 TEST_F(AdaptationOnEmulatorTest, AStepOfTheMapCorrectionReachesTheControllerAndComesBack)
 {
-    link.polaczClick();
+    link.connectToController();
     clock.advance(2500);
     page.loadParameterBlock(events.settingsImages.last());
     const QByteArray before = controllerMap();

@@ -101,7 +101,7 @@ TEST_F(SettingsModelTest, TheFittersEngineTypeMovesOnlyTheMapAxis)
 TEST_F(SettingsModelTest, TheLinksImageIsTheModelsImage)
 {
     const QByteArray block = test::settingsBlock({{CylinderCount, 3}});
-    static_cast<LinkListener&>(model).settingsImageReceived(block);
+    model.settingsImageReceived(block);
     EXPECT_EQ(model.parameterBlock(), block);
     EXPECT_EQ(counts(), (QList<qsizetype>{1, 1, 1, 1}));
 }

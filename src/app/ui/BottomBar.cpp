@@ -57,9 +57,7 @@ private:
     void updateToolTip() { setToolTip(shownText() == text() ? QString() : text()); }
 };
 
-BottomBar::BottomBar(QWidget* panel, TAbFlashTimer& flashTimer, LiveModel& model,
-                     std::function<void(bool)> busy)
-    : QObject(panel), busy_(std::move(busy))
+BottomBar::BottomBar(QWidget* panel, TAbFlashTimer& flashTimer, LiveModel& model) : QObject(panel)
 {
     auto* panel5 = new QFrame(panel);
     panel5->setObjectName(QStringLiteral("Panel5"));
@@ -119,12 +117,6 @@ BottomBar::BottomBar(QWidget* panel, TAbFlashTimer& flashTimer, LiveModel& model
 QString BottomBar::statusText() const
 {
     return statusPanel_->text();
-}
-
-void BottomBar::setBusy(bool busy)
-{
-    if (busy_)
-        busy_(busy);
 }
 
 void BottomBar::setStatusText(const QString& text)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "link/LinkListener.h"
 #include "live/LiveSnapshot.h"
 #include "live/OscilloscopeModes.h"
 
@@ -22,7 +21,7 @@ class TAbMiniTrend;
 // The "Oscyloskop" page: the two-channel trend and the five buttons that
 // choose which pair of live values it shows. Each decoded frame pushes the
 // chosen pair; with no mode chosen nothing is pushed.
-class OscilloscopePage : public QObject, public LinkListener {
+class OscilloscopePage : public QObject {
     Q_OBJECT
 public:
     // The lambda modes take their range tops from the model.
@@ -49,7 +48,7 @@ public:
 
     // Renders the parts of the live snapshot that changed.
     void showLive(const LiveSnapshot& snapshot, LiveChanges changes);
-    void linkConnecting() override { clearLambdaModes(); }
+    void linkConnecting() { clearLambdaModes(); }
 
 private:
     void choose(live::OscilloscopeMode mode);
