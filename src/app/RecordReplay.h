@@ -9,16 +9,21 @@
 
 class QAction;
 class QLabel;
+class QMainWindow;
 class QStatusBar;
 class QWidget;
 
 namespace brivel {
 
+class BottomBar;
 class Clock;
+class ControllerLink;
 class Dialogs;
+class MessageTable;
 class ReplayBar;
 class ReplayPort;
-class TBrivel;
+class SerialPort;
+class SettingsModel;
 
 // Drive recording and replay in the window. "Nagrywaj" records the live
 // frames of a connected controller (the REC mark and the elapsed time show
@@ -30,10 +35,23 @@ class TBrivel;
 class RecordReplay final : public QObject {
     Q_OBJECT
 public:
+    // What record/replay works with; none of it is owned. The strip goes at
+    // the foot of `window`, which grows by its height while it shows.
+    struct Parts {
+        QMainWindow& window;
+        ControllerLink& link;
+        SerialPort& port;
+        BottomBar& bottomBar;
+        const SettingsModel& settings;
+        const MessageTable& messages;
+        Clock& clock;
+        Dialogs& dialogs;
+    };
+
     // `replayPort` may be null: there is no replay then. An empty `folder`
     // records into the user's documents folder.
-    RecordReplay(TBrivel& window, Clock& clock, Dialogs& dialogs, ReplayPort* replayPort,
-                 QString folder, QAction* recordItem, QAction* replayItem);
+    RecordReplay(const Parts& parts, ReplayPort* replayPort, QString folder, QAction* recordItem,
+                 QAction* replayItem);
     ~RecordReplay() override;
 
     // Handlers of "Nagrywaj" (checked: start) and "Odtwórz…".
@@ -41,8 +59,6 @@ public:
     void Odtworz1Click();
 
     bool replaying() const { return replaying_; }
-    // Why a command may not be sent now, or an empty text.
-    QString refusal() const;
 
     DriveRecorder& recorder() { return recorder_; }
     ReplayBar* replayBar() const { return replayBar_; }
@@ -69,7 +85,12 @@ private:
     void showStrip();
     QString message(msg::Row row) const;
 
-    TBrivel& window_;
+    QMainWindow& window_;
+    ControllerLink& link_;
+    SerialPort& port_;
+    BottomBar& bottomBar_;
+    const SettingsModel& settings_;
+    const MessageTable& messages_;
     Dialogs& dialogs_;
     ReplayPort* replayPort_;
     QString folder_;

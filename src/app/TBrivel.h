@@ -4,15 +4,12 @@
 #include "i18n/MessageTable.h"
 #include "platform/Platform.h"
 
-#include <QtCore/QByteArray>
-#include <QtCore/QList>
 #include <QtWidgets/QMainWindow>
 
 #include <memory>
 
 class QAction;
 class QFrame;
-class QMenu;
 class QTabWidget;
 
 namespace brivel {
@@ -22,16 +19,15 @@ class ControllerLink;
 class CylinderButtons;
 class CylinderButtonsModel;
 class FaultBanner;
-class FaultPage;
 class FuelEditor;
+class LanguageSwitcher;
 class LevelThresholdEditor;
 class LeftColumn;
 class LinkPresenter;
 class LiveModel;
-class OscilloscopePage;
+class PortMenu;
 class RecordReplay;
 class ReplayPort;
-class PortList;
 class SerialPort;
 class SettingsMenu;
 class SettingsModel;
@@ -71,46 +67,18 @@ public:
             QWidget* parent = nullptr);
     ~TBrivel() override;
 
-    // The name of the language menu item chosen last ("PolskiPL", …).
-    QString currentLanguage() const { return currentLanguage_; }
-    SerialPort& comPort1() const { return port_; }
     ControllerLink& link() const { return *link_; }
     const MessageTable& messageTable() const { return messages_; }
-    const LinkTable& linkTable() const { return links_; }
     LiveModel& liveModel() const { return *liveModel_; }
     SettingsModel& settingsModel() const { return *settingsModel_; }
-    WindowPages& pages() const { return *pages_; }
-    LeftColumn& leftColumn() const { return *leftColumn_; }
-    BottomBar& bottomBar() const { return *bottomBar_; }
-    FaultBanner& faultBanner() const { return *faultBanner_; }
-    OscilloscopePage& oscilloscopePage() const;
-    FaultPage& faultPage() const;
-    // The controller's settings image as last read.
-    const QByteArray& parameterBlock() const;
     CylinderButtonsModel& cylinderButtons() const { return *cylinderModel_; }
-    // The mask of the checked cylinder buttons (bit i for `Cyl_i_led`).
-    quint8 cylinderButtonMask() const;
-    // The fuel commands (`paliwo_SwitchClick`, `Cyl_x_ledClick`).
-    FuelEditor& fuelEditor() const { return *fuelEditor_; }
+    WindowPages& pages() const { return *pages_; }
+    BottomBar& bottomBar() const { return *bottomBar_; }
+    PortMenu& portMenu() const { return *portMenu_; }
+    LanguageSwitcher& languages() const { return *languages_; }
     SettingsMenu& settingsMenu() const { return *settingsMenu_; }
     // "Nagrywaj", "Odtwórz…" and their status strip.
     RecordReplay& recordReplay() const { return *recordReplay_; }
-    QString statusText() const;
-
-    // Handlers of the menu.
-    void Exit1Click();
-    void zmien_port_COM(QAction* item);
-    void polaczClick();
-    void rozlacz1Click();
-    void Check_jazyk(QAction* item);
-    // A flag button of the "Info" page: clicks its language item.
-    void LangClick(QObject* flag);
-    void Odczyt1Click();
-    void Zapis1Click();
-    void Reset1Click();
-
-    // The port items of the "Porty" menu, in menu order.
-    QList<QAction*> portItems() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,24 +86,15 @@ protected:
 private:
     void buildMenu();
     void buildPanel();
+    void buildModels();
     void connectLink();
     void wireAdaptation();
 
     void FormCreate();
     void FormClose();
-    // Start-up steps 3 to 12; an error raised here skips the rest of them.
-    void restorePorts();
-    void restoreSettings();
-    // The "Porty" menu shows the ports present; `checkCurrent` checks the open one.
-    void showPorts(const QStringList& present, bool checkCurrent);
-    // The menu is about to open: the ports are listed again.
-    void rescanPorts();
-    void storeLanguage();
-    // The language item of that name; null for any other name.
-    QAction* languageAction(const QString& itemName) const;
     void setFileItemsAvailable(bool available);
-
-    QAction* addPortItem(const QString& name, const QString& caption);
+    // A handler of "Plik", run under the default error handler.
+    void runFileItem(void (SettingsMenu::*handler)());
 
     // The "Plik" items follow the connection; a replay has no settings to
     // read or write.
@@ -148,7 +107,6 @@ private:
     Platform platform_;
     SerialPort& port_;
     WindowOptions options_;
-    QString currentLanguage_ = QStringLiteral("PolskiPL");
     bool closed_ = false;
     MessageTable messages_;
     LinkTable links_;
@@ -158,19 +116,14 @@ private:
     std::unique_ptr<CylinderButtonsModel> cylinderModel_;
     std::unique_ptr<map::MapPageModel> mapModel_;
     std::unique_ptr<map::AdaptationProcedure> adaptation_;
-    std::unique_ptr<PortList> portList_;
 
-    QMenu* portMenu_ = nullptr;
     QAction* odczyt1_ = nullptr;
     QAction* zapis1_ = nullptr;
     QAction* reset1_ = nullptr;
-    QAction* polacz_ = nullptr;
-    QAction* rozlacz1_ = nullptr;
     QAction* nagrywaj1_ = nullptr;
     QAction* odtworz1_ = nullptr;
-    // The item the port items are inserted before.
-    QAction* portsEnd_ = nullptr;
-    QList<QAction*> languageItems_;
+    std::unique_ptr<PortMenu> portMenu_;
+    std::unique_ptr<LanguageSwitcher> languages_;
 
     QFrame* panel1Gora_ = nullptr;
     QTabWidget* tabControl_ = nullptr;

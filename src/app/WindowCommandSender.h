@@ -2,25 +2,23 @@
 
 #include "link/CommandSender.h"
 
+#include <QtCore/QObject>
 #include <QtCore/QString>
-
-#include <functional>
 
 namespace brivel {
 
 class Dialogs;
+class MessageTable;
 
 // How the window's pages send: through the link, unless a replay plays.
-class WindowCommandSender final : public CommandSender {
+// While one plays, a command is not queued but the reason shown, and no
+// transfer makes the window wait for an answer that never comes.
+class WindowCommandSender final : public QObject, public CommandSender {
+    Q_OBJECT
 public:
-    // Why nothing may be sent just now (a replay plays), or an empty text.
-    using Refusal = std::function<QString()>;
-
-    WindowCommandSender(CommandSender& link, Dialogs& dialogs) : link_(link), dialogs_(dialogs) {}
-
-    // While the refusal gives a reason, a command is not queued but the
-    // reason shown, and no transfer makes the window wait for its answer.
-    void setRefusal(Refusal refusal) { refusal_ = std::move(refusal); }
+    // None of the references is owned.
+    WindowCommandSender(CommandSender& link, Dialogs& dialogs, const MessageTable& messages,
+                        QObject* parent = nullptr);
 
     void queueCommand(int retries, const QByteArray& command,
                       const QByteArray& firstFollowUp = QByteArray(),
@@ -30,12 +28,14 @@ public:
     void enterBusyState() override;
     void setSlowPolling(bool slow) override;
 
-private:
-    QString refusedBecause() const { return refusal_ ? refusal_() : QString(); }
+    // A replay began or ended.
+    void setReplaying(bool replaying) { replaying_ = replaying; }
 
+private:
     CommandSender& link_;
     Dialogs& dialogs_;
-    Refusal refusal_;
+    const MessageTable& messages_;
+    bool replaying_ = false;
 };
 
 }  // namespace brivel

@@ -4,6 +4,7 @@
 #include "Bytes.h"
 #include "TestOutput.h"
 #include "WindowFixture.h"
+#include "app/LanguageSwitcher.h"
 #include "app/ui/InfoPage.h"
 #include "app/WindowPages.h"
 #include "i18n/CaptionTable.h"
@@ -214,7 +215,7 @@ TEST_P(EachLanguageTest, AFlagChoosesItsLanguageLikeTheMenu)
 {
     QTest::mouseClick(control<QWidget>((std::string("G") + GetParam().item).c_str()),
                       Qt::LeftButton);
-    EXPECT_EQ(window->currentLanguage(), QLatin1String(GetParam().item));
+    EXPECT_EQ(window->languages().current(), QLatin1String(GetParam().item));
     EXPECT_EQ(window->messageTable().text(msg::Row::VoltageFault),
               window->messageTable().text(msg::Row::VoltageFault, GetParam().column));
     for (QAction* item : control<QMenu>("Jazyk")->actions())
@@ -227,7 +228,7 @@ TEST_P(EachLanguageTest, TheChoiceIsRestoredAtTheNextStart)
     choose(GetParam());
     const std::map<std::string, QString> chosen = designTexts();
     openWindow();
-    EXPECT_EQ(window->currentLanguage(), QLatin1String(GetParam().item));
+    EXPECT_EQ(window->languages().current(), QLatin1String(GetParam().item));
     EXPECT_TRUE(control<QAction>(GetParam().item)->isChecked());
     EXPECT_EQ(designTexts(), chosen);
     EXPECT_EQ(control<QLabel>("KVOS_Linl_label")->text(),
@@ -247,10 +248,10 @@ TEST_F(LanguageTest, RussianCanBeChosenNeitherByItsItemNorByItsFlag)
 
     QTest::mouseClick(control<QWidget>("GRussian"), Qt::LeftButton);
     russian->trigger();
-    window->LangClick(control<QWidget>("GRussian"));
-    window->Check_jazyk(russian);
+    window->languages().LangClick(control<QWidget>("GRussian"));
+    window->languages().Check_jazyk(russian);
 
-    EXPECT_EQ(window->currentLanguage(), QStringLiteral("AngielskiGB"));
+    EXPECT_EQ(window->languages().current(), QStringLiteral("AngielskiGB"));
     EXPECT_TRUE(control<QAction>("AngielskiGB")->isChecked());
     EXPECT_FALSE(russian->isChecked());
     EXPECT_EQ(designTexts(), english);
@@ -262,7 +263,7 @@ TEST_F(LanguageTest, AStoreThatCannotBeWrittenIsNotReportedAndTheLanguageApplies
     store.failWrites = true;
     choose(Czech);
     EXPECT_TRUE(dialogs.shown().empty());
-    EXPECT_EQ(window->currentLanguage(), QStringLiteral("Ceski"));
+    EXPECT_EQ(window->languages().current(), QStringLiteral("Ceski"));
     EXPECT_EQ(control<QGroupBox>("GroupBox25")->title(), QStringLiteral("Počet válců"));
 }
 
@@ -284,7 +285,7 @@ TEST_P(StoredNameTest, AStoredNameOfNoSelectableItemLeavesTheDesignTexts)
         {"PaintBox1", window->messageTable().text(msg::Row::MapHint, MessageTable::Initial)},
         {"row 0", QStringLiteral(" - Błąd napięcia")}};
     EXPECT_EQ(designTexts(), design);
-    EXPECT_EQ(window->currentLanguage(), QString::fromUtf8(GetParam()));
+    EXPECT_EQ(window->languages().current(), QString::fromUtf8(GetParam()));
     for (QAction* item : control<QMenu>("Jazyk")->actions())
         EXPECT_EQ(item->isChecked(), item->objectName() == QStringLiteral("PolskiPL"));
 }

@@ -3,6 +3,7 @@
 #include "ReplyFrames.h"
 #include "TestOutput.h"
 #include "WindowFixture.h"
+#include "settings/SettingsModel.h"
 #include "app/ui/BottomBar.h"
 #include "app/RecordReplay.h"
 #include "app/ui/ReplayBar.h"
@@ -153,14 +154,14 @@ TEST_F(ReplayWindowTest, TenMinutesOfTheDemoDriveReplayAsTheSameReadings)
     const auto file = DriveRecording::load(path);
     ASSERT_TRUE(file.has_value());
     EXPECT_EQ(file->frameCount(), recorded.size());
-    EXPECT_EQ(file->settingsImage(), window->parameterBlock());
+    EXPECT_EQ(file->settingsImage(), window->settingsModel().parameterBlock());
 
     const int written = static_cast<int>(serial->writes.size());
     const int received = static_cast<int>(emulator->receivedFrames().size());
     log.readings.clear();
     log.on = true;
     replay(path);
-    EXPECT_EQ(window->statusText(), QStringLiteral("REPLAY ") + QFileInfo(path).fileName());
+    EXPECT_EQ(window->bottomBar().statusText(), QStringLiteral("REPLAY ") + QFileInfo(path).fileName());
     EXPECT_EQ(control<TAbDBColBitBtn>("Polacz_switch")->textOn(), QStringLiteral("REPLAY - ON"));
     EXPECT_TRUE(bar()->isVisibleTo(window.get()));
     EXPECT_FALSE(control<QAction>("Nagrywaj1")->isEnabled()) << "a replay is not recorded";
@@ -293,7 +294,7 @@ TEST_F(ReplayWindowTest, EndingTheReplayGivesTheWindowBackAsItWas)
     const int height = window->height();
     EXPECT_FALSE(window->statusBar()->isVisibleTo(window.get()));
     const QString path = recordDemo(5000);
-    const QString version = window->statusText();
+    const QString version = window->bottomBar().statusText();
     EXPECT_EQ(version, QStringLiteral(" BRIVEL ver. 3.07.07"));
 
     replay(path);
@@ -304,8 +305,8 @@ TEST_F(ReplayWindowTest, EndingTheReplayGivesTheWindowBackAsItWas)
     EXPECT_FALSE(window->recordReplay().replaying());
     EXPECT_FALSE(window->statusBar()->isVisibleTo(window.get()));
     EXPECT_EQ(window->height(), height);
-    EXPECT_EQ(window->statusText(), version);
-    EXPECT_EQ(window->comPort1().portName(), sim::DemoPortName);
+    EXPECT_EQ(window->bottomBar().statusText(), version);
+    EXPECT_EQ(router->portName(), sim::DemoPortName);
     EXPECT_EQ(store.readString(QStringLiteral("ComPort1/Port")), sim::DemoPortName)
         << "the replay is never stored as the port";
     EXPECT_TRUE(dialogs.messages().isEmpty())
@@ -327,9 +328,9 @@ TEST_F(ReplayWindowTest, AReplayFirstLeavesTheControllersVersionCheckToTheContro
     EXPECT_TRUE(window->link().versionShown());
     control<QAction>("rozlacz1")->trigger();
     EXPECT_FALSE(window->link().versionShown());
-    EXPECT_EQ(window->statusText(), InitialStatusText);
+    EXPECT_EQ(window->bottomBar().statusText(), InitialStatusText);
     connectDemo();
-    EXPECT_EQ(window->statusText(), QStringLiteral(" BRIVEL ver. 3.07.07"));
+    EXPECT_EQ(window->bottomBar().statusText(), QStringLiteral(" BRIVEL ver. 3.07.07"));
 }
 
 TEST_F(ReplayWindowTest, AFileThatIsNoRecordingIsRefusedAndNothingChanges)
@@ -346,7 +347,7 @@ TEST_F(ReplayWindowTest, AFileThatIsNoRecordingIsRefusedAndNothingChanges)
     EXPECT_TRUE(dialogs.messages().first().startsWith(
         window->messageTable().text(msg::Row::NotARecording)));
     EXPECT_FALSE(window->recordReplay().replaying());
-    EXPECT_EQ(window->comPort1().portName(), sim::DemoPortName);
+    EXPECT_EQ(router->portName(), sim::DemoPortName);
     EXPECT_EQ(window->link().linkState(), LinkState::Count) << "the controller stays connected";
 }
 
@@ -447,7 +448,7 @@ TEST_F(ReplayWindowTest, Screenshots)
         // The recording's name is too long for the status panel: it is cut
         // in the middle there and shown whole as the tool tip.
         auto* status = control<QLabel>("StatusBar1Panel0");
-        EXPECT_EQ(status->toolTip(), window->statusText());
+        EXPECT_EQ(status->toolTip(), window->bottomBar().statusText());
         // The map chart's cross-hair and learned curves follow the drive too.
         window->pages().show(Page::Mapa);
         clock.advance(2000);

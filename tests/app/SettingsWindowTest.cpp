@@ -180,7 +180,7 @@ TEST_F(SettingsWindowTest, EachSettingsImageReachesEachObserverOnce)
     };
     connectDemo();
     EXPECT_EQ(counts(), (QList<qsizetype>{1, 1, 1, 1, 1}));
-    EXPECT_EQ(window->faultPage().registeredErrors()->text(),
+    EXPECT_EQ(window->pages().faults().registeredErrors()->text(),
               QStringLiteral("1 - Cisnienie gazu za wysokie\r\n3\r\n"));
 
     // The disconnect greys the buttons and leaves the image alone.
@@ -194,9 +194,9 @@ TEST_F(SettingsWindowTest, CylinderButtonsAndTheFuelSwitchSendTheCheckedCylinder
 {
     connectDemo();
     // Four cylinders, all on gas from the factory; the engine runs on petrol.
-    ASSERT_EQ(window->cylinderButtonMask(), 0x0F);
+    ASSERT_EQ(window->cylinderButtons().cylinderButtonMask(), 0x0F);
     QTest::mouseClick(control<QWidget>("Cyl_1_led"), Qt::LeftButton);
-    EXPECT_EQ(window->cylinderButtonMask(), 0x0D);
+    EXPECT_EQ(window->cylinderButtons().cylinderButtonMask(), 0x0D);
     clock.advance(1000);
     EXPECT_TRUE(received(0x03).isEmpty());  // on petrol the mask waits
 
@@ -205,7 +205,7 @@ TEST_F(SettingsWindowTest, CylinderButtonsAndTheFuelSwitchSendTheCheckedCylinder
     EXPECT_EQ(received(0x03), QList<QByteArray>{bytes({0x03, 0x03, 0x0D})});
     // A disconnect greys and clears the buttons.
     control<QAction>("rozlacz1")->trigger();
-    EXPECT_EQ(window->cylinderButtonMask(), 0x00);
+    EXPECT_EQ(window->cylinderButtons().cylinderButtonMask(), 0x00);
 }
 
 TEST_F(SettingsWindowTest, FactoryResetAnsweredNoSendsNothing)

@@ -150,4 +150,10 @@ void PanelPetrolPage::Check_Injector_plusClick(bool checked)
     editor::positiveInjectors(checked).queueOn(services_.sender);
 }
 
+void PanelPetrolPage::showPorts(const QStringList& present)
+{
+    comComboBox1_->clear();
+    comComboBox1_->addItems(present);
+}
+
 }  // namespace brivel

@@ -24,7 +24,6 @@ class PanelPetrolPage : public QObject {
 public:
     PanelPetrolPage(QWidget* page, const SettingsPageServices& services);
 
-    QComboBox* portList() const { return comComboBox1_; }
     QComboBox* cylinderCount() const { return selCyl_; }
     QComboBox* pulseSource() const { return selImpuls_; }
     QComboBox* rpmSignal() const { return selRpmSignal_; }
@@ -34,6 +33,8 @@ public:
     // What a decoded settings image shows here; every image of the settings
     // model comes here.
     void show(const settings::SettingsDisplay& decoded);
+    // The ports present, as each listing finds them.
+    void showPorts(const QStringList& present);
 
     // Handlers of the fitter's changes; nothing the program sets on the
     // controls calls them.
