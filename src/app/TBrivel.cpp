@@ -13,6 +13,7 @@
 #include "link/PortList.h"
 #include "link/PortSettings.h"
 #include "link/SerialPort.h"
+#include "live/ui/DriveLogWindow.h"
 #include "live/ui/FaultBanner.h"
 #include "live/ui/LeftColumn.h"
 #include "live/LiveModel.h"
@@ -22,6 +23,8 @@
 #include "map/ui/MapPage.h"
 #include "platform/ErrorHandler.h"
 #include "platform/PlatformError.h"
+#include "report/qt/ReportMenu.h"
+#include "report/ui/QtReportDialogs.h"
 #include "settings/ui/CylinderButtons.h"
 #include "settings/CylinderButtonsModel.h"
 #include "settings/FuelEditor.h"
@@ -106,6 +109,24 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
                                   *mapModel_, *adaptation_, *commandSender_, *platform_.urls,
                                   [this] { return port_.isOpen(); }});
     wireAdaptation();
+    report::ReportDialogs* reportDialogs = options_.reportDialogs;
+    if (!reportDialogs) {
+        ownReportDialogs_ = std::make_unique<report::QtReportDialogs>(
+            this, [this](msg::Row row) { return messages_.text(row); });
+        reportDialogs = ownReportDialogs_.get();
+    }
+    reportMenu_ = std::make_unique<report::ReportMenu>(
+        report::ReportMenu::Services{*platform_.dialogs, *reportDialogs, *platform_.settings,
+                                     *platform_.urls, messages_, *platform_.clock},
+        report::ReportMenu::Models{*settingsModel_, *liveModel_, *mapModel_}, raport1_, warsztat1_);
+    if (options_.replayPort) {
+        driveLog_ = new DriveLogWindow(this, *options_.replayPort, *platform_.dialogs, messages_,
+                                       driveLog1_);
+        connect(recordReplay_.get(), &RecordReplay::replayingChanged, driveLog_,
+                &DriveLogWindow::replayingChanged);
+        connect(recordReplay_.get(), &RecordReplay::replayPositionChanged, driveLog_,
+                &DriveLogWindow::showPosition);
+    }
     applyCaptions(this, messages_, CaptionScope::Design);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     move(138, 59);
@@ -146,6 +167,8 @@ void TBrivel::buildMenu()
     reset1_ = addItem(fileMenu, "Reset1", QStringLiteral("Reset"));
     setFileItemsAvailable(false);
     nagrywaj1_ = addItem(fileMenu, "Nagrywaj1");
+    raport1_ = addItem(fileMenu, "Raport1");
+    warsztat1_ = addItem(fileMenu, "Warsztat1");
     QAction* exit1 = addItem(fileMenu, "Exit1", QStringLiteral("Exit"));
     connect(exit1, &QAction::triggered, this, &TBrivel::Exit1Click);
 
@@ -163,6 +186,10 @@ void TBrivel::buildMenu()
         portMenu_->insertAction(polacz_, odtworz1_);
         portsEnd_ = odtworz1_;
     }
+    driveLog1_ = new QAction(this);
+    driveLog1_->setObjectName(QStringLiteral("DriveLog1"));
+    if (options_.replayPort)
+        portMenu_->insertAction(polacz_, driveLog1_);
     for (int i = 1; i <= 30; ++i)
         addPortItem(QStringLiteral("COM%1").arg(i), QString::number(i));
     if (!options_.demoPortName.isEmpty())

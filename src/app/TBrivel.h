@@ -19,6 +19,7 @@ namespace brivel {
 
 class BottomBar;
 class ControllerLink;
+class DriveLogWindow;
 class CylinderButtons;
 class CylinderButtonsModel;
 class FaultBanner;
@@ -46,6 +47,11 @@ class AdaptationProcedure;
 class MapPageModel;
 }  // namespace map
 
+namespace report {
+class ReportDialogs;
+class ReportMenu;
+}  // namespace report
+
 // What the window takes from its surroundings beyond the platform.
 struct WindowOptions {
     // The width of the screen; 0 asks the primary screen.
@@ -60,6 +66,8 @@ struct WindowOptions {
     ReplayPort* replayPort = nullptr;
     // Where "Nagrywaj" writes; empty is the user's documents folder.
     QString recordingFolder;
+    // The service report's notes and workshop dialogs; null: the window's own.
+    report::ReportDialogs* reportDialogs = nullptr;
 };
 
 // The one window of the program: the menus, the tab control and the wiring
@@ -95,6 +103,10 @@ public:
     SettingsMenu& settingsMenu() const { return *settingsMenu_; }
     // "Nagrywaj", "Odtwórz…" and their status strip.
     RecordReplay& recordReplay() const { return *recordReplay_; }
+    // "Raport…" and "Warsztat…".
+    report::ReportMenu& reportMenu() const { return *reportMenu_; }
+    // The drive-log plot of a replay; null when there is no replay.
+    DriveLogWindow* driveLog() const { return driveLog_; }
     QString statusText() const;
 
     // Handlers of the menu.
@@ -168,6 +180,9 @@ private:
     QAction* rozlacz1_ = nullptr;
     QAction* nagrywaj1_ = nullptr;
     QAction* odtworz1_ = nullptr;
+    QAction* raport1_ = nullptr;
+    QAction* warsztat1_ = nullptr;
+    QAction* driveLog1_ = nullptr;
     // The item the port items are inserted before.
     QAction* portsEnd_ = nullptr;
     QList<QAction*> languageItems_;
@@ -190,6 +205,9 @@ private:
     std::unique_ptr<FuelEditor> fuelEditor_;
     std::unique_ptr<SettingsMenu> settingsMenu_;
     std::unique_ptr<SettingsReviewDialog> ownReview_;
+    std::unique_ptr<report::ReportDialogs> ownReportDialogs_;
+    std::unique_ptr<report::ReportMenu> reportMenu_;
+    DriveLogWindow* driveLog_ = nullptr;
 };
 
 }  // namespace brivel
