@@ -119,14 +119,12 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
         report::ReportMenu::Services{*platform_.dialogs, *reportDialogs, *platform_.settings,
                                      *platform_.urls, messages_, *platform_.clock},
         report::ReportMenu::Models{*settingsModel_, *liveModel_, *mapModel_}, raport1_, warsztat1_);
-    if (options_.replayPort) {
-        driveLog_ = new DriveLogWindow(this, *options_.replayPort, *platform_.dialogs, messages_,
-                                       driveLog1_);
-        connect(recordReplay_.get(), &RecordReplay::replayingChanged, driveLog_,
-                &DriveLogWindow::replayingChanged);
-        connect(recordReplay_.get(), &RecordReplay::replayPositionChanged, driveLog_,
-                &DriveLogWindow::showPosition);
-    }
+    driveLog_ = new DriveLogWindow(this, options_.replayPort, *platform_.dialogs, messages_,
+                                   driveLog1_);
+    connect(recordReplay_.get(), &RecordReplay::replayingChanged, driveLog_,
+            &DriveLogWindow::replayingChanged);
+    connect(recordReplay_.get(), &RecordReplay::replayPositionChanged, driveLog_,
+            &DriveLogWindow::showPosition);
     applyCaptions(this, messages_, CaptionScope::Design);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     move(138, 59);
@@ -169,6 +167,9 @@ void TBrivel::buildMenu()
     nagrywaj1_ = addItem(fileMenu, "Nagrywaj1");
     raport1_ = addItem(fileMenu, "Raport1");
     warsztat1_ = addItem(fileMenu, "Warsztat1");
+    // Shows and hides the plot of the recording a replay plays.
+    driveLog1_ = addItem(fileMenu, "DriveLog1");
+    driveLog1_->setVisible(options_.replayPort != nullptr);
     QAction* exit1 = addItem(fileMenu, "Exit1", QStringLiteral("Exit"));
     connect(exit1, &QAction::triggered, this, &TBrivel::Exit1Click);
 
@@ -186,10 +187,6 @@ void TBrivel::buildMenu()
         portMenu_->insertAction(polacz_, odtworz1_);
         portsEnd_ = odtworz1_;
     }
-    driveLog1_ = new QAction(this);
-    driveLog1_->setObjectName(QStringLiteral("DriveLog1"));
-    if (options_.replayPort)
-        portMenu_->insertAction(polacz_, driveLog1_);
     for (int i = 1; i <= 30; ++i)
         addPortItem(QStringLiteral("COM%1").arg(i), QString::number(i));
     if (!options_.demoPortName.isEmpty())

@@ -105,7 +105,7 @@ public:
     RecordReplay& recordReplay() const { return *recordReplay_; }
     // "Raport…" and "Warsztat…".
     report::ReportMenu& reportMenu() const { return *reportMenu_; }
-    // The drive-log plot of a replay; null when there is no replay.
+    // The drive-log plot of a replay.
     DriveLogWindow* driveLog() const { return driveLog_; }
     QString statusText() const;
 

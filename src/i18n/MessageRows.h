@@ -230,7 +230,7 @@ enum class Row : int {
     WorkshopName,
     WorkshopAddress,
     WorkshopPhone,
-    DriveLogItem,  // "Porty → Wykres przejazdu": shows or hides the plot
+    DriveLogItem,  // "Plik → Wykres przejazdu": shows or hides the plot
     DriveLogWholeDrive,
     DriveLogExport,
     DriveLogImageFilter,  // the kind of file the plot's export dialog lists

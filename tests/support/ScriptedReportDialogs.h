@@ -2,22 +2,26 @@
 
 #include "report/ReportDialogs.h"
 
+#include <QtCore/QStringList>
+
 #include <deque>
 
 namespace brivel::test {
 
 // The report's dialogs answered from a script: the next answers in order,
-// cancelled when none is left.
+// cancelled when none is left. A null text among the notes cancels too; an
+// empty one gives a report without notes.
 class ScriptedReportDialogs final : public report::ReportDialogs {
 public:
     std::optional<QString> askNotes() override
     {
         ++notesAsked;
-        if (notes.empty())
+        if (notes.isEmpty() || notes.first().isNull()) {
+            if (!notes.isEmpty())
+                notes.removeFirst();
             return std::nullopt;
-        auto answer = notes.front();
-        notes.pop_front();
-        return answer;
+        }
+        return notes.takeFirst();
     }
     std::optional<report::WorkshopDetails> editWorkshop(
         const report::WorkshopDetails& current) override
@@ -26,13 +30,13 @@ public:
         ++workshopAsked;
         if (workshops.empty())
             return std::nullopt;
-        auto answer = workshops.front();
+        const report::WorkshopDetails answer = workshops.front();
         workshops.pop_front();
         return answer;
     }
 
-    std::deque<std::optional<QString>> notes;
-    std::deque<std::optional<report::WorkshopDetails>> workshops;
+    QStringList notes;
+    std::deque<report::WorkshopDetails> workshops;
     report::WorkshopDetails shownWorkshop;
     int notesAsked = 0;
     int workshopAsked = 0;

@@ -21,7 +21,7 @@ constexpr int BoxesPerRow = 6;
 
 }  // namespace
 
-DriveLogWindow::DriveLogWindow(QWidget* parent, ReplayPort& replay, Dialogs& dialogs,
+DriveLogWindow::DriveLogWindow(QWidget* parent, ReplayPort* replay, Dialogs& dialogs,
                                const MessageTable& messages, QAction* toggleItem)
     : QWidget(parent, Qt::Tool),
       replay_(replay),
@@ -63,7 +63,10 @@ DriveLogWindow::DriveLogWindow(QWidget* parent, ReplayPort& replay, Dialogs& dia
 
     connect(whole_, &QPushButton::clicked, plot_, &DriveLogPlot::wholeDrive);
     connect(export_, &QPushButton::clicked, this, &DriveLogWindow::exportClicked);
-    connect(plot_, &DriveLogPlot::seekRequested, this, [this](qint64 ms) { replay_.seek(ms); });
+    connect(plot_, &DriveLogPlot::seekRequested, this, [this](qint64 ms) {
+        if (replay_)
+            replay_->seek(ms);
+    });
 
     toggleItem_->setCheckable(true);
     toggleItem_->setEnabled(false);
@@ -81,19 +84,19 @@ void DriveLogWindow::nameChannels()
 
 void DriveLogWindow::replayingChanged(bool replaying)
 {
-    toggleItem_->setEnabled(replaying);
-    if (!replaying) {
+    toggleItem_->setEnabled(replaying && replay_);
+    if (!replaying || !replay_) {
         hide();
         plot_->setLog(nullptr);
         log_ = drivelog::DriveLog();
         return;
     }
-    log_ = drivelog::DriveLog::fromRecording(replay_.recording());
+    log_ = drivelog::DriveLog::fromRecording(replay_->recording());
     nameChannels();
     setWindowTitle(messages_.text(msg::Row::DriveLogItem).trimmed() + QStringLiteral(" - ") +
-                   replay_.recordingName());
+                   replay_->recordingName());
     plot_->setLog(&log_);
-    plot_->setCursorMs(replay_.positionMs());
+    plot_->setCursorMs(replay_->positionMs());
     show();
 }
 

@@ -25,7 +25,8 @@ class ReplayPort;
 class DriveLogWindow final : public QWidget {
     Q_OBJECT
 public:
-    DriveLogWindow(QWidget* parent, ReplayPort& replay, Dialogs& dialogs,
+    // Without a replay port (`replay` null) there is never anything to plot.
+    DriveLogWindow(QWidget* parent, ReplayPort* replay, Dialogs& dialogs,
                    const MessageTable& messages, QAction* toggleItem);
 
     DriveLogPlot* plot() const { return plot_; }
@@ -46,7 +47,7 @@ private:
     void exportClicked();
     void nameChannels();
 
-    ReplayPort& replay_;
+    ReplayPort* replay_;
     Dialogs& dialogs_;
     const MessageTable& messages_;
     QAction* toggleItem_;

@@ -376,11 +376,19 @@ private:
                 ensure(needed);
             const qreal available = room() - titleHeight - BlockGap - SignatureHeight;
             if (notesHeight(notes) > available) {
+                // The longest beginning that fits with the mark that more
+                // was written.
                 const QString more = QStringLiteral("…");
-                while (!notes.isEmpty() &&
-                       (available < row || notesHeight(notes + more) > available))
-                    notes.chop(std::max<qsizetype>(1, notes.size() / 20));
-                notes = notes.isEmpty() ? QString() : notes + more;
+                qsizetype fits = 0;
+                qsizetype tooLong = notes.size();
+                while (available >= row && tooLong - fits > 1) {
+                    const qsizetype mid = (fits + tooLong) / 2;
+                    if (notesHeight(notes.left(mid) + more) <= available)
+                        fits = mid;
+                    else
+                        tooLong = mid;
+                }
+                notes = fits == 0 ? QString() : notes.left(fits) + more;
             }
             if (!notes.isEmpty()) {
                 sectionTitle(c_.notesTitle);
