@@ -139,6 +139,23 @@ const std::vector<CaptionTarget>& captionTargets()
         {R::ReplayItem, "Odtworz1", P::Text, 0, S::Applied},
         {R::ReplayPlayHint, "ReplayPlay", P::Hint, 0, S::Applied},
         {R::ReplaySliderHint, "ReplaySlider", P::Hint, 0, S::Applied},
+        {R::ReportItem, "Raport1", P::Text, 0, S::Applied},
+        {R::WorkshopItem, "Warsztat1", P::Text, 0, S::Applied},
+        {R::DriveLogItem, "DriveLog1", P::Text, 0, S::Applied},
+        {R::DriveLogWholeDrive, "DriveLogWhole", P::Text, 0, S::Applied},
+        {R::DriveLogExport, "DriveLogExport", P::Text, 0, S::Applied},
+        {R::DriveLogHint, "DriveLogPlot", P::Hint, 0, S::Applied},
+        {R::ChannelRpm, "DriveLogChannel1", P::Text, 0, S::Applied},
+        {R::ChannelMap, "DriveLogChannel2", P::Text, 0, S::Applied},
+        {R::ChannelGasPressure, "DriveLogChannel3", P::Text, 0, S::Applied},
+        {R::ChannelPetrolTime, "DriveLogChannel4", P::Text, 0, S::Applied},
+        {R::ChannelGasTime, "DriveLogChannel5", P::Text, 0, S::Applied},
+        {R::ChannelLambda1, "DriveLogChannel6", P::Text, 0, S::Applied},
+        {R::ChannelLambda2, "DriveLogChannel7", P::Text, 0, S::Applied},
+        {R::ChannelGasTemp, "DriveLogChannel8", P::Text, 0, S::Applied},
+        {R::ChannelReducerTemp, "DriveLogChannel9", P::Text, 0, S::Applied},
+        {R::ChannelBattery, "DriveLogChannel10", P::Text, 0, S::Applied},
+        {R::ChannelFuel, "DriveLogChannel11", P::Text, 0, S::Applied},
     };
     return targets;
 }
