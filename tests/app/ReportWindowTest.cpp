@@ -108,7 +108,7 @@ protected:
     {
         const MessageTable& table = window->messageTable();
         return report::settingsSheet(
-            settings::ParameterBlock(window->parameterBlock()),
+            settings::ParameterBlock(window->settingsModel().parameterBlock()),
             [&table](msg::Row row) { return table.text(row); }, QLocale());
     }
 
