@@ -279,16 +279,19 @@ TEST_F(ReplayWindowTest, TheDriveLogPlotFollowsTheReplayAndAClickJumpsIt)
     EXPECT_EQ(plot->cursorMs(), replayPort->positionMs());
     EXPECT_NEAR(plot->cursorMs() - at30, 30'000, 1000);
 
-    // A click at a quarter of the plot's width jumps to a quarter of the drive.
+    // A click at a quarter of the plot's width jumps to a quarter of the
+    // drive: to the frame recorded there.
     const QRect area = plot->plotArea();
     const double perPixel = double(file->endMs() - file->startMs()) / area.width();
-    QTest::mouseClick(plot, Qt::LeftButton, {},
-                      QPoint(area.left() + area.width() / 4, area.center().y()));
+    const int x = area.width() / 4;
+    QTest::mouseClick(plot, Qt::LeftButton, {}, QPoint(area.left() + x, area.center().y()));
     const double quarter = file->startMs() + 0.25 * (file->endMs() - file->startMs());
-    EXPECT_NEAR(replayPort->positionMs(), quarter, perPixel);
+    const double target = plot->span().timeAt(x, area.width());
+    EXPECT_NEAR(target, quarter, perPixel);
+    EXPECT_EQ(replayPort->positionMs(), file->timeMs(file->indexAt(std::llround(target))));
     clock.advance(600);
-    EXPECT_NEAR(plot->cursorMs(), quarter, perPixel + 600);
     EXPECT_EQ(plot->cursorMs(), replayPort->positionMs());
+    EXPECT_NEAR(plot->cursorMs(), quarter, perPixel + 1000);
 
     // The wheel zooms around the pointer; "whole drive" shows all of it again.
     const QPointF pointer(area.left() + area.width() * 0.7, area.center().y());
