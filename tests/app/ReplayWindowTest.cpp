@@ -19,6 +19,7 @@
 #include "settings/FuelEditor.h"
 #include "settings/SettingsMenu.h"
 #include "sim/DemoPort.h"
+#include "sim/CurrentFault.h"
 #include "sim/DriveProfile.h"
 #include "sim/EmulatorPort.h"
 #include "link/Frames.h"
@@ -250,7 +251,18 @@ TEST_F(ReplayWindowTest, TheBarPausesJumpsAndSpeedsUp)
 
 TEST_F(ReplayWindowTest, TheDriveLogPlotFollowsTheReplayAndAClickJumpsIt)
 {
-    const QString path = recordDemo(4 * 60 * 1000);
+    // Four minutes of the demo drive with the gas pressure too low for ten
+    // seconds in the second.
+    connectDemo();
+    control<QAction>("Nagrywaj1")->trigger();
+    clock.advance(80'000);
+    emulator->live().setCurrentFault(sim::CurrentFault::GasPressureLow);
+    clock.advance(10'000);
+    emulator->live().setCurrentFault(sim::CurrentFault::GasPressureLow, false);
+    clock.advance(150'000);
+    control<QAction>("Nagrywaj1")->trigger();
+    control<QAction>("rozlacz1")->trigger();
+    const QString path = window->recordReplay().recorder().filePath();
     DriveLogWindow* plotWindow = window->driveLog();
     ASSERT_NE(plotWindow, nullptr);
     QAction* item = control<QAction>("DriveLog1");
@@ -266,6 +278,8 @@ TEST_F(ReplayWindowTest, TheDriveLogPlotFollowsTheReplayAndAClickJumpsIt)
     const drivelog::DriveLog& driveLog = plotWindow->log();
     EXPECT_EQ(driveLog.size(), file->frameCount());
     EXPECT_EQ(driveLog.endMs(), file->endMs());
+    ASSERT_EQ(driveLog.faults().size(), 1u);
+    EXPECT_NEAR(driveLog.faults()[0].timeMs - file->startMs(), 80'000, 1000);
     plotWindow->resize(900, 520);
     QApplication::processEvents();
     DriveLogPlot* plot = plotWindow->plot();
@@ -309,7 +323,8 @@ TEST_F(ReplayWindowTest, TheDriveLogPlotFollowsTheReplayAndAClickJumpsIt)
     EXPECT_FALSE(plotWindow->isVisible());
     item->trigger();
     EXPECT_TRUE(plotWindow->isVisible());
-    const QString png = folder.filePath(QStringLiteral("plot.png"));
+    const QString png = test::testOutputDir(QStringLiteral("screens/replay")) +
+                        QStringLiteral("/plot-with-fault.png");
     dialogs.saveAnswers.push_back(png);
     QTest::mouseClick(control<QPushButton>("DriveLogExport"), Qt::LeftButton);
     const QImage exported(png);

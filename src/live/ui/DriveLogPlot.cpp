@@ -68,9 +68,9 @@ void DriveLogPlot::setLog(const drivelog::DriveLog* log)
     update();
 }
 
-void DriveLogPlot::setChannelNames(std::function<QString(Channel)> name)
+void DriveLogPlot::setTexts(std::function<QString(msg::Row)> text)
 {
-    name_ = std::move(name);
+    text_ = std::move(text);
     update();
 }
 
@@ -232,7 +232,7 @@ void DriveLogPlot::drawStrip(QPainter& painter, Channel channel, const QRect& st
 
     // The name and unit in the strip's corner, over the trace.
     const QString unit = QString::fromUtf8(drivelog::channelInfo(channel).unit);
-    const QString name = name_ ? name_(channel) : QString();
+    const QString name = text_ ? text_(drivelog::channelInfo(channel).name) : QString();
     const QString title =
         unit.isEmpty() ? name : name + QStringLiteral(" [") + unit + QLatin1Char(']');
     const QRect titleRect(strip.left() + 4, strip.top() + 1, metrics.horizontalAdvance(title) + 6,
@@ -271,7 +271,15 @@ void DriveLogPlot::drawAxis(QPainter& painter, const QRect& plot)
             QRect(x - labelWidth / 2, plot.bottom() + 14, labelWidth, metrics.height()),
             Qt::AlignHCenter | Qt::AlignTop, record::clockText(t - start));
     }
-    // The faults: a mark on the time axis where each appeared.
+    // The faults: a mark on the time axis where each appeared, named at
+    // the left.
+    if (!log_->faults().empty() && text_) {
+        painter.setPen(FaultColour);
+        painter.drawText(
+            QRect(2, plot.bottom() + 1, LabelWidth - 6, metrics.height()),
+            Qt::AlignRight | Qt::AlignTop,
+            metrics.elidedText(text_(msg::Row::ChannelFaults), Qt::ElideRight, LabelWidth - 6));
+    }
     painter.setPen(Qt::NoPen);
     painter.setBrush(FaultColour);
     for (const drivelog::FaultMark& f : log_->faults()) {

@@ -31,8 +31,9 @@ public:
 
     // The log to draw; the view starts on the whole drive.
     void setLog(const drivelog::DriveLog* log);
-    // Gives a channel's name in the window's language when a strip is drawn.
-    void setChannelNames(std::function<QString(drivelog::Channel)> name);
+    // Gives the strips' names and the faults' label in the window's
+    // language when the plot is drawn.
+    void setTexts(std::function<QString(msg::Row)> text);
     void setChannelShown(drivelog::Channel channel, bool shown);
     bool channelShown(drivelog::Channel channel) const;
     void setCursorMs(qint64 ms);
@@ -69,7 +70,7 @@ private:
     const drivelog::DriveLog* log_ = nullptr;
     drivelog::TimeSpan span_;
     std::array<bool, drivelog::ChannelCount> shown_{};
-    std::function<QString(drivelog::Channel)> name_;
+    std::function<QString(msg::Row)> text_;
     std::array<Range, drivelog::ChannelCount> ranges_{};
     qint64 cursorMs_ = 0;
     enum class Drag { None, Seek, Pan } drag_ = Drag::None;

@@ -72,9 +72,7 @@ DriveLogWindow::DriveLogWindow(QWidget* parent, ReplayPort* replay, Dialogs& dia
     toggleItem_->setEnabled(false);
     connect(toggleItem_, &QAction::triggered, this, [this](bool on) { setVisible(on); });
     // Read when drawn: the strips follow the window's language.
-    plot_->setChannelNames([this](drivelog::Channel channel) {
-        return messages_.text(drivelog::channelInfo(channel).name).trimmed();
-    });
+    plot_->setTexts([this](msg::Row row) { return messages_.text(row).trimmed(); });
 }
 
 void DriveLogWindow::replayingChanged(bool replaying)
