@@ -20,6 +20,7 @@
 #include "settings/FuelEditor.h"
 #include "settings/SettingsMenu.h"
 #include "sim/DemoPort.h"
+#include "sim/CurrentFault.h"
 #include "sim/DriveProfile.h"
 #include "sim/EmulatorPort.h"
 #include "link/Frames.h"
@@ -251,7 +252,18 @@ TEST_F(ReplayWindowTest, TheBarPausesJumpsAndSpeedsUp)
 
 TEST_F(ReplayWindowTest, TheDriveLogPlotFollowsTheReplayAndAClickJumpsIt)
 {
-    const QString path = recordDemo(4 * 60 * 1000);
+    // Four minutes of the demo drive with the gas pressure too low for ten
+    // seconds in the second.
+    connectDemo();
+    control<QAction>("Nagrywaj1")->trigger();
+    clock.advance(80'000);
+    emulator->live().setCurrentFault(sim::CurrentFault::GasPressureLow);
+    clock.advance(10'000);
+    emulator->live().setCurrentFault(sim::CurrentFault::GasPressureLow, false);
+    clock.advance(150'000);
+    control<QAction>("Nagrywaj1")->trigger();
+    control<QAction>("rozlacz1")->trigger();
+    const QString path = window->recordReplay().recorder().filePath();
     DriveLogWindow* plotWindow = window->driveLog();
     ASSERT_NE(plotWindow, nullptr);
     QAction* item = control<QAction>("DriveLog1");
@@ -267,6 +279,8 @@ TEST_F(ReplayWindowTest, TheDriveLogPlotFollowsTheReplayAndAClickJumpsIt)
     const drivelog::DriveLog& driveLog = plotWindow->log();
     EXPECT_EQ(driveLog.size(), file->frameCount());
     EXPECT_EQ(driveLog.endMs(), file->endMs());
+    ASSERT_EQ(driveLog.faults().size(), 1u);
+    EXPECT_NEAR(driveLog.faults()[0].timeMs - file->startMs(), 80'000, 1000);
     plotWindow->resize(900, 520);
     QApplication::processEvents();
     DriveLogPlot* plot = plotWindow->plot();
@@ -280,16 +294,19 @@ TEST_F(ReplayWindowTest, TheDriveLogPlotFollowsTheReplayAndAClickJumpsIt)
     EXPECT_EQ(plot->cursorMs(), replayPort->positionMs());
     EXPECT_NEAR(plot->cursorMs() - at30, 30'000, 1000);
 
-    // A click at a quarter of the plot's width jumps to a quarter of the drive.
+    // A click at a quarter of the plot's width jumps to a quarter of the
+    // drive: to the frame recorded there.
     const QRect area = plot->plotArea();
     const double perPixel = double(file->endMs() - file->startMs()) / area.width();
-    QTest::mouseClick(plot, Qt::LeftButton, {},
-                      QPoint(area.left() + area.width() / 4, area.center().y()));
+    const int x = area.width() / 4;
+    QTest::mouseClick(plot, Qt::LeftButton, {}, QPoint(area.left() + x, area.center().y()));
     const double quarter = file->startMs() + 0.25 * (file->endMs() - file->startMs());
-    EXPECT_NEAR(replayPort->positionMs(), quarter, perPixel);
+    const double target = plot->span().timeAt(x, area.width());
+    EXPECT_NEAR(target, quarter, perPixel);
+    EXPECT_EQ(replayPort->positionMs(), file->timeMs(file->indexAt(std::llround(target))));
     clock.advance(600);
-    EXPECT_NEAR(plot->cursorMs(), quarter, perPixel + 600);
     EXPECT_EQ(plot->cursorMs(), replayPort->positionMs());
+    EXPECT_NEAR(plot->cursorMs(), quarter, perPixel + 1000);
 
     // The wheel zooms around the pointer; "whole drive" shows all of it again.
     const QPointF pointer(area.left() + area.width() * 0.7, area.center().y());
@@ -307,7 +324,8 @@ TEST_F(ReplayWindowTest, TheDriveLogPlotFollowsTheReplayAndAClickJumpsIt)
     EXPECT_FALSE(plotWindow->isVisible());
     item->trigger();
     EXPECT_TRUE(plotWindow->isVisible());
-    const QString png = folder.filePath(QStringLiteral("plot.png"));
+    const QString png = test::testOutputDir(QStringLiteral("screens/replay")) +
+                        QStringLiteral("/plot-with-fault.png");
     dialogs.saveAnswers.push_back(png);
     QTest::mouseClick(control<QPushButton>("DriveLogExport"), Qt::LeftButton);
     const QImage exported(png);

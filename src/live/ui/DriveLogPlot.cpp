@@ -12,7 +12,6 @@
 namespace brivel {
 
 using drivelog::Channel;
-using drivelog::ChannelCount;
 
 namespace {
 
@@ -21,6 +20,7 @@ const QColor StripLine(0xC8, 0xC8, 0xC0);
 const QColor Trace(0, 0x50, 0xB0);
 const QColor CursorColour(0xE0, 0, 0);
 const QColor FaultColour(0xE0, 0x60, 0);
+const QColor TitleBackground(0xFA, 0xFA, 0xF6, 0xD8);
 
 // Steps of the time axis, in ms: the first that leaves room for a label.
 constexpr qint64 TimeSteps[] = {1000,   2000,   5000,   10000,  15000,   30000,   60000,
@@ -41,8 +41,6 @@ DriveLogPlot::DriveLogPlot(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (const auto& info : drivelog::channels()) {
         shown_[static_cast<std::size_t>(info.channel)] = info.shownAtStart;
-        names_[static_cast<std::size_t>(info.channel)] =
-            QString::number(static_cast<int>(info.channel));
         ranges_[static_cast<std::size_t>(info.channel)] = {info.from, info.to};
     }
 }
@@ -70,9 +68,9 @@ void DriveLogPlot::setLog(const drivelog::DriveLog* log)
     update();
 }
 
-void DriveLogPlot::setChannelNames(const std::array<QString, ChannelCount>& names)
+void DriveLogPlot::setTexts(std::function<QString(msg::Row)> text)
 {
-    names_ = names;
+    text_ = std::move(text);
     update();
 }
 
@@ -205,16 +203,9 @@ void DriveLogPlot::drawStrip(QPainter& painter, Channel channel, const QRect& st
     painter.setPen(QPen(StripLine, 1));
     painter.drawLine(strip.left(), strip.bottom(), strip.right(), strip.bottom());
 
-    // The name, the unit and the range at the left.
+    // The range at the left.
     const QFontMetrics metrics(font());
-    painter.setPen(Qt::black);
-    const QString unit = QString::fromUtf8(drivelog::channelInfo(channel).unit);
-    const QString title = unit.isEmpty()
-                              ? names_[index]
-                              : names_[index] + QStringLiteral(" [") + unit + QLatin1Char(']');
     const QRect labels(2, strip.top(), LabelWidth - 6, strip.height());
-    painter.drawText(labels, Qt::AlignLeft | Qt::AlignVCenter,
-                     metrics.elidedText(title, Qt::ElideRight, labels.width() - 26));
     if (strip.height() >= 2 * metrics.height()) {
         painter.setPen(Qt::darkGray);
         painter.drawText(labels, Qt::AlignRight | Qt::AlignTop, numberText(range.to));
@@ -238,6 +229,17 @@ void DriveLogPlot::drawStrip(QPainter& painter, Channel channel, const QRect& st
     painter.setClipRect(strip);
     painter.setPen(QPen(Trace, 1));
     painter.drawPolyline(line);
+
+    // The name and unit in the strip's corner, over the trace.
+    const QString unit = QString::fromUtf8(drivelog::channelInfo(channel).unit);
+    const QString name = text_ ? text_(drivelog::channelInfo(channel).name) : QString();
+    const QString title =
+        unit.isEmpty() ? name : name + QStringLiteral(" [") + unit + QLatin1Char(']');
+    const QRect titleRect(strip.left() + 4, strip.top() + 1, metrics.horizontalAdvance(title) + 6,
+                          metrics.height());
+    painter.fillRect(titleRect, TitleBackground);
+    painter.setPen(Qt::black);
+    painter.drawText(titleRect.adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, title);
     painter.restore();
 }
 
@@ -269,7 +271,15 @@ void DriveLogPlot::drawAxis(QPainter& painter, const QRect& plot)
             QRect(x - labelWidth / 2, plot.bottom() + 14, labelWidth, metrics.height()),
             Qt::AlignHCenter | Qt::AlignTop, record::clockText(t - start));
     }
-    // The faults: a mark on the time axis where each appeared.
+    // The faults: a mark on the time axis where each appeared, named at
+    // the left.
+    if (!log_->faults().empty() && text_) {
+        painter.setPen(FaultColour);
+        painter.drawText(
+            QRect(2, plot.bottom() + 1, LabelWidth - 6, metrics.height()),
+            Qt::AlignRight | Qt::AlignTop,
+            metrics.elidedText(text_(msg::Row::ChannelFaults), Qt::ElideRight, LabelWidth - 6));
+    }
     painter.setPen(Qt::NoPen);
     painter.setBrush(FaultColour);
     for (const drivelog::FaultMark& f : log_->faults()) {

@@ -19,8 +19,9 @@ namespace brivel {
 class DriveLogPlot final : public QWidget {
     Q_OBJECT
 public:
-    // Room left of the strips for the channel names and their scales.
-    static constexpr int LabelWidth = 118;
+    // Room left of the strips for their scales; each strip's name and unit
+    // stand in its top left corner.
+    static constexpr int LabelWidth = 48;
     static constexpr int RightMargin = 10;
     static constexpr int AxisHeight = 30;
     // One wheel notch zooms by this factor.
@@ -30,8 +31,9 @@ public:
 
     // The log to draw; the view starts on the whole drive.
     void setLog(const drivelog::DriveLog* log);
-    // The channels' names in the window's language.
-    void setChannelNames(const std::array<QString, drivelog::ChannelCount>& names);
+    // Gives the strips' names and the faults' label in the window's
+    // language when the plot is drawn.
+    void setTexts(std::function<QString(msg::Row)> text);
     void setChannelShown(drivelog::Channel channel, bool shown);
     bool channelShown(drivelog::Channel channel) const;
     void setCursorMs(qint64 ms);
@@ -68,7 +70,7 @@ private:
     const drivelog::DriveLog* log_ = nullptr;
     drivelog::TimeSpan span_;
     std::array<bool, drivelog::ChannelCount> shown_{};
-    std::array<QString, drivelog::ChannelCount> names_;
+    std::function<QString(msg::Row)> text_;
     std::array<Range, drivelog::ChannelCount> ranges_{};
     qint64 cursorMs_ = 0;
     enum class Drag { None, Seek, Pan } drag_ = Drag::None;

@@ -71,15 +71,8 @@ DriveLogWindow::DriveLogWindow(QWidget* parent, ReplayPort* replay, Dialogs& dia
     toggleItem_->setCheckable(true);
     toggleItem_->setEnabled(false);
     connect(toggleItem_, &QAction::triggered, this, [this](bool on) { setVisible(on); });
-    nameChannels();
-}
-
-void DriveLogWindow::nameChannels()
-{
-    std::array<QString, drivelog::ChannelCount> names;
-    for (const auto& info : drivelog::channels())
-        names[static_cast<std::size_t>(info.channel)] = messages_.text(info.name).trimmed();
-    plot_->setChannelNames(names);
+    // Read when drawn: the strips follow the window's language.
+    plot_->setTexts([this](msg::Row row) { return messages_.text(row).trimmed(); });
 }
 
 void DriveLogWindow::replayingChanged(bool replaying)
@@ -92,7 +85,6 @@ void DriveLogWindow::replayingChanged(bool replaying)
         return;
     }
     log_ = drivelog::DriveLog::fromRecording(replay_->recording());
-    nameChannels();
     setWindowTitle(messages_.text(msg::Row::DriveLogItem).trimmed() + QStringLiteral(" - ") +
                    replay_->recordingName());
     plot_->setLog(&log_);

@@ -45,7 +45,6 @@ protected:
 
 private:
     void exportClicked();
-    void nameChannels();
 
     ReplayPort* replay_;
     Dialogs& dialogs_;
