@@ -59,6 +59,11 @@ RecordReplay::RecordReplay(TBrivel& window, Clock& clock, Dialogs& dialogs, Repl
                                  metrics.height());
     markLayout->addWidget(recordingTime_);
     strip_->addPermanentWidget(recordingMark_);
+    recordingSaved_ = new QLabel(strip_);
+    recordingSaved_->setObjectName(QStringLiteral("RecordingSaved"));
+    recordingSaved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    strip_->addWidget(recordingSaved_, 1);
+    recordingSaved_->hide();
     replayBar_->hide();
     recordingMark_->hide();
     strip_->hide();
@@ -75,8 +80,10 @@ RecordReplay::RecordReplay(TBrivel& window, Clock& clock, Dialogs& dialogs, Repl
                 [this] { replayPort_->setPlaying(!replayPort_->isPlaying()); });
         connect(replayBar_, &ReplayBar::speedChosen, this,
                 [this](int factor) { replayPort_->setSpeed(factor); });
-        connect(replayBar_, &ReplayBar::seekRequested, this,
-                [this](qint64 ms) { replayPort_->seek(ms); });
+        connect(replayBar_, &ReplayBar::seekRequested, this, [this](qint64 ms) {
+            replayPort_->seek(ms);
+            emit replayJumped();
+        });
     }
 }
 
@@ -92,6 +99,12 @@ QString RecordReplay::message(msg::Row row) const
     return window_.messageTable().text(row);
 }
 
+QString RecordReplay::recordingFolder() const
+{
+    return folder_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                             : folder_;
+}
+
 QString RecordReplay::refusal() const
 {
     return replaying_ ? message(msg::Row::ReplayRefused) : QString();
@@ -103,10 +116,9 @@ void RecordReplay::Nagrywaj1Click(bool checked)
         recorder_.stop();
         return;
     }
-    const QString folder = folder_.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : folder_;
+    const QString folder = recordingFolder();
     failureShown_ = false;
+    recordingSaved_->hide();
     if (!recorder_.start(folder, window_.parameterBlock())) {
         recordItem_->setChecked(false);
         dialogs_.showMessage(message(msg::Row::RecordingCannotWrite) + QLatin1Char('\n') +
@@ -118,8 +130,9 @@ void RecordReplay::Odtworz1Click()
 {
     if (!replayPort_)
         return;
-    const QString path =
-        dialogs_.openFileName(message(msg::Row::RecordingsFilter) + QStringLiteral(" (*.csv)"));
+    // Where "Nagrywaj" put them.
+    const QString path = dialogs_.openFileName(
+        message(msg::Row::RecordingsFilter) + QStringLiteral(" (*.csv)"), recordingFolder());
     if (path.isEmpty())
         return;
     startReplay(path);
@@ -143,6 +156,7 @@ void RecordReplay::startReplay(const QString& path)
     statusBeforeReplay_ = window_.statusText();
     replayPort_->load(std::move(*recording), QFileInfo(path).fileName());
     replaying_ = true;
+    recordingSaved_->hide();
     emit replayingChanged(true);
     runHandler(dialogs_, [&port] {
         port.close();
@@ -199,6 +213,14 @@ void RecordReplay::showRecording()
     if (on)
         recordingTime_->setText(record::clockText(recorder_.elapsedMs()));
     recordingMark_->setVisible(on);
+    const bool ended = wasRecording_ && !on;
+    wasRecording_ = on;
+    if (ended && !recorder_.writeFailed()) {
+        // The fitter will look for the file: the strip says where it is.
+        recordingSaved_->setText(
+            message(msg::Row::RecordingSaved).arg(QDir::toNativeSeparators(recorder_.filePath())));
+        recordingSaved_->show();
+    }
     showStrip();
     if (!on && recorder_.writeFailed() && !failureShown_) {
         failureShown_ = true;
@@ -221,6 +243,7 @@ void RecordReplay::showReplay()
         replayBar_->render(ReplayView{replayPort_->recordingName(), replayPort_->isPlaying(),
                                       replayPort_->speed(), replayPort_->positionMs(),
                                       recording.startMs(), recording.endMs()});
+        emit replayPositionChanged(replayPort_->positionMs());
     }
     replayBar_->setVisible(replaying_);
     showStrip();
@@ -228,7 +251,8 @@ void RecordReplay::showReplay()
 
 void RecordReplay::showStrip()
 {
-    const bool shown = replayBar_->isVisibleTo(strip_) || recordingMark_->isVisibleTo(strip_);
+    const bool shown = replayBar_->isVisibleTo(strip_) || recordingMark_->isVisibleTo(strip_) ||
+                       recordingSaved_->isVisibleTo(strip_);
     if (shown == strip_->isVisibleTo(&window_))
         return;
     strip_->setVisible(shown);

@@ -49,6 +49,9 @@ public:
     // The REC mark and its elapsed time.
     QWidget* recordingMark() const { return recordingMark_; }
     QLabel* recordingTime() const { return recordingTime_; }
+    // Where the recording that ended last was written; hidden once another
+    // recording or a replay begins.
+    QLabel* recordingSaved() const { return recordingSaved_; }
 
     // What the link reports.
     void linkConnecting();
@@ -60,6 +63,10 @@ signals:
     // A replay began or ended: nothing may be sent to a controller while
     // one plays.
     void replayingChanged(bool replaying);
+    // Where the replay stands in the recording, told as it moves.
+    void replayPositionChanged(qint64 positionMs);
+    // The fitter jumped within the recording.
+    void replayJumped();
 
 private:
     void startReplay(const QString& path);
@@ -68,6 +75,8 @@ private:
     void showReplay();
     void showStrip();
     QString message(msg::Row row) const;
+    // Where recordings are written and looked for.
+    QString recordingFolder() const;
 
     TBrivel& window_;
     Dialogs& dialogs_;
@@ -81,6 +90,8 @@ private:
     ReplayBar* replayBar_ = nullptr;
     QWidget* recordingMark_ = nullptr;
     QLabel* recordingTime_ = nullptr;
+    QLabel* recordingSaved_ = nullptr;
+    bool wasRecording_ = false;
     int addedHeight_ = 0;
     bool failureShown_ = false;
 

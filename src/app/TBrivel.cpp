@@ -96,7 +96,7 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
     settingsMenu_ = std::make_unique<SettingsMenu>(
         *platform_.dialogs, *commandSender_, *settingsModel_, *platform_.clock, messages_,
         [this] { liveModel_->hideBanner(); }, *review);
-    mapModel_ = std::make_unique<map::MapPageModel>(*commandSender_);
+    mapModel_ = std::make_unique<map::MapPageModel>(*commandSender_, messages_);
     adaptation_ = std::make_unique<map::AdaptationProcedure>(
         map::AdaptationProcedure::Models{*liveModel_, *settingsModel_, *cylinderModel_,
                                          mapModel_->map(), messages_},
@@ -106,6 +106,13 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
                                   *mapModel_, *adaptation_, *commandSender_, *platform_.urls,
                                   [this] { return port_.isOpen(); }});
     wireAdaptation();
+    pages_->map().setSendingPossible(false);
+    connect(recordReplay_.get(), &RecordReplay::replayingChanged, &pages_->oscilloscope(),
+            &OscilloscopePage::followReplay);
+    connect(recordReplay_.get(), &RecordReplay::replayPositionChanged, &pages_->oscilloscope(),
+            &OscilloscopePage::replayPositionChanged);
+    connect(recordReplay_.get(), &RecordReplay::replayJumped, &pages_->oscilloscope(),
+            &OscilloscopePage::replayJumped);
     applyCaptions(this, messages_, CaptionScope::Design);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     move(138, 59);
@@ -435,11 +442,13 @@ QString TBrivel::statusText() const
 void TBrivel::linkConnected()
 {
     setFileItemsAvailable(!recordReplay_->replaying());
+    pages_->map().setSendingPossible(!recordReplay_->replaying());
 }
 
 void TBrivel::linkDisconnected()
 {
     setFileItemsAvailable(false);
+    pages_->map().setSendingPossible(false);
     cylinderModel_->greyOut();
 }
 

@@ -15,6 +15,15 @@ void WindowCommandSender::queueCommand(int retries, const QByteArray& command,
     link_.queueCommand(retries, command, firstFollowUp, secondFollowUp, std::move(completion));
 }
 
+bool WindowCommandSender::admitCommand()
+{
+    if (const QString reason = refusedBecause(); !reason.isEmpty()) {
+        dialogs_.showMessage(reason);
+        return false;
+    }
+    return true;
+}
+
 void WindowCommandSender::enterBusyState()
 {
     // The settings image that would end the busy state never comes.

@@ -37,7 +37,8 @@ protected:
     LiveModel live{messages};
     SettingsModel settings{messages};
     test::RecordingCommandSender sender;
-    map::MapPageModel model{sender};
+    MessageTable messages;
+    map::MapPageModel model{sender, messages};
     QWidget window;
     MapPage page{&window, flash, model, live, settings};
 };
