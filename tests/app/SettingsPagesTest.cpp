@@ -644,7 +644,8 @@ TEST_F(SettingsPagesTest, LeavingTheSliderEndsTheEditAndKeepsTheMovedValueShown)
     QTest::keyPress(przelacznik().thresholdSlider(), Qt::Key_Down);
     przelacznik().sensorKind()->setFocus(Qt::TabFocusReason);
     EXPECT_TRUE(przelacznik().thresholdSlider()->isHidden());
-    EXPECT_EQ(przelacznik().thresholdBox(3)->text(), QStringLiteral("2,79"));
+    // The slider stands at 2.79 V; the controller would keep 142 / 51 V.
+    EXPECT_EQ(przelacznik().thresholdBox(3)->text(), QStringLiteral("2,78"));
     // Two starts, the box's and the selector's; nothing else.
     EXPECT_EQ(sender.commands(), (QList<QByteArray>{bytes({0x31, 0x01}), bytes({0x31, 0x01})}));
 }

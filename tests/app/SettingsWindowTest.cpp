@@ -27,6 +27,7 @@
 #include "widgets/ui/TAbHSlider.h"
 #include "widgets/ui/TAbVSlider.h"
 #include "widgets/ui/TAbValueInd.h"
+#include "widgets/TSignalSettings.h"
 #include "i18n/LanguageColumns.h"
 #include "settings/FieldText.h"
 #include <QtGui/QWheelEvent>
@@ -629,9 +630,11 @@ TEST_F(SettingsWindowTest, AWheelChangesAControlThatSendsOnlyOnceTheFitterHasCho
             sending.append(c);
         for (TAbAnalogCControl* s : sheet->findChildren<TAbAnalogCControl*>())
             sending.append(s);
-        for (QWidget* w : sending)
-            if (w->isVisible() && w->isEnabled())
+        for (QWidget* w : sending) {
+            if (w->isVisible() && w->isEnabled()) {
                 EXPECT_TRUE(listed.contains(w->objectName())) << w->objectName().toStdString();
+            }
+        }
     }
 
     for (const WheelCase& c : WheelCases) {
@@ -705,12 +708,12 @@ TEST_F(SettingsWindowTest, EachSliderReadOutShowsWhatTheControllerHoldsAsTheRevi
         const settings::ParameterBlock held(emulator->settings().reply(0x66));
         const QString kvs =
             settings::fieldtext::value(c.field, held, {}, numberFormat(MessageTable::English));
-        const QString review =
+        const QString reviewLine =
             settings::fieldtext::value(c.field, held, {}, numberFormat(MessageTable::Polish));
         const double byte = static_cast<quint8>(sent.at(1)) * c.unit;
         EXPECT_NEAR(number(shown), byte, 1e-6) << shown.toStdString();
         EXPECT_NEAR(number(kvs), byte, 1e-6) << kvs.toStdString();
-        EXPECT_NEAR(number(review), byte, 1e-6) << review.toStdString();
+        EXPECT_NEAR(number(reviewLine), byte, 1e-6) << reviewLine.toStdString();
     }
 }
 

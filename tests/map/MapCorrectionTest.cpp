@@ -59,7 +59,7 @@ protected:
     }
 
     RecordingCommandSender sender;
-    MessageTable messages;
+    brivel::MessageTable messages;
     MapPageModel page{sender, messages};
 };
 

@@ -37,7 +37,6 @@ protected:
     LiveModel live{messages};
     SettingsModel settings{messages};
     test::RecordingCommandSender sender;
-    MessageTable messages;
     map::MapPageModel model{sender, messages};
     QWidget window;
     MapPage page{&window, flash, model, live, settings};

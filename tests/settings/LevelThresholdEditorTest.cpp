@@ -94,11 +94,11 @@ TEST_F(LevelThresholds, LeavingTheSliderEndsTheEditWithoutSending)
     editor.followSlider(4.0f);
     editor.endEdit();
     EXPECT_FALSE(editor.markedBox());
-    EXPECT_EQ(texts(), QStringList({"0,71", "1,49", "2,20", "4"}));
+    EXPECT_EQ(texts(), QStringList({"0,71", "1,49", "2,20", "4,00"}));
     EXPECT_EQ(sender.commands(), QList<QByteArray>{bytes({0x31, 0x01})});
     // Outside an edit the slider rewrites no box.
     editor.followSlider(1.0f);
-    EXPECT_EQ(texts()[3], QStringLiteral("4"));
+    EXPECT_EQ(texts()[3], QStringLiteral("4,00"));
 }
 
 struct PresetCase {

@@ -57,6 +57,11 @@ bool WheelGuard::eventFilter(QObject* watched, QEvent* event)
             if (!passingFocusLoss(static_cast<QFocusEvent*>(event)->reason()))
                 control->setProperty(ChosenProperty, false);
             break;
+        case QEvent::MouseButtonPress:
+            // A click is a choice, also on a control that already held the
+            // focus the window gave it when it showed.
+            control->setProperty(ChosenProperty, true);
+            break;
         case QEvent::Wheel:
             if (!takesWheel(control)) {
                 // Unaccepted, the wheel goes on to the parent: the page
