@@ -1,6 +1,8 @@
 #include "app/LinkPresenter.h"
 
 #include "app/ui/BottomBar.h"
+#include "app/ui/ConnectProgress.h"
+#include "i18n/MessageTable.h"
 #include "link/ControllerLink.h"
 #include "link/SerialPort.h"
 #include "platform/Dialogs.h"
@@ -31,8 +33,13 @@ LinkPresenter::LinkPresenter(ControllerLink& link, const Controls& controls, Ser
       port_(port),
       dialogs_(dialogs),
       settings_(settings),
-      messages_(messages)
+      messages_(messages),
+      connectProgress_(std::make_unique<ConnectProgress>())
 {
+    connect(&link, &ControllerLink::connectAttempt, this, &LinkPresenter::showAttempt);
+    // Called off, the connect ends like the fitter's own disconnect.
+    connect(connectProgress_.get(), &ConnectProgress::cancelClicked, &link,
+            &ControllerLink::disconnectFromController);
     connect(&link, &ControllerLink::busyChanged, this, &LinkPresenter::setBusy);
     connect(&link, &ControllerLink::versionAccepted, controls_.bar, &BottomBar::setStatusText);
     connect(&link, &ControllerLink::connected, this, &LinkPresenter::showConnected);
@@ -44,6 +51,20 @@ LinkPresenter::LinkPresenter(ControllerLink& link, const Controls& controls, Ser
     connect(&link, &ControllerLink::settled, this, &LinkPresenter::showPending);
     connect(controls_.bar->connectSwitch(), &TAbBinGControl::checkedByUser, this,
             &LinkPresenter::connectSwitchChanged);
+}
+
+LinkPresenter::~LinkPresenter() = default;
+
+void LinkPresenter::showAttempt(const QString& portName, int attempt, int attempts)
+{
+    // A replay's handshake is no connect the fitter waits for.
+    if (port_.playsRecording())
+        return;
+    const QLocale numbers = messages_.numberFormat();
+    connectProgress_->showAttempt(
+        messages_.text(msg::Row::ConnectAttempt)
+            .arg(portName, numbers.toString(attempt), numbers.toString(attempts)),
+        messages_.text(msg::Row::ConnectCancel), controls_.window);
 }
 
 void LinkPresenter::setBusy(bool busy)
@@ -61,6 +82,7 @@ void LinkPresenter::reportError(const QString& text)
 
 void LinkPresenter::showConnected(const QString& portName)
 {
+    connectProgress_->hide();
     showSwitch(true);
     controls_.bar->setConnectSwitchOnText(portName + SwitchOnSuffix);
     controls_.bar->setOnline(true);
@@ -68,6 +90,7 @@ void LinkPresenter::showConnected(const QString& portName)
 
 void LinkPresenter::showDisconnected(const DisconnectReason& reason)
 {
+    connectProgress_->hide();
     showSwitch(false);
     controls_.bar->setOnline(false);
     // Before the store, which may fail: the window is never left waiting

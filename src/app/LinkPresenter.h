@@ -5,6 +5,7 @@
 #include <QtCore/QObject>
 #include <QtCore/QString>
 
+#include <memory>
 #include <vector>
 
 class QWidget;
@@ -12,6 +13,7 @@ class QWidget;
 namespace brivel {
 
 class BottomBar;
+class ConnectProgress;
 class ControllerLink;
 class Dialogs;
 class MessageTable;
@@ -44,6 +46,11 @@ public:
     LinkPresenter(ControllerLink& link, const Controls& controls, SerialPort& port,
                   Dialogs& dialogs, SettingsStore& settings, const MessageTable& messages,
                   QObject* parent = nullptr);
+    ~LinkPresenter() override;
+
+    // Which attempt a connect is at, with its cancel button; shown while a
+    // connect runs.
+    ConnectProgress& connectProgress() const { return *connectProgress_; }
 
     // Busy: the window refuses input and its top panel turns grey.
     void setBusy(bool busy);
@@ -64,6 +71,7 @@ private:
     void connectSwitchChanged(bool on);
     void showSwitch(bool on);
     void showPending();
+    void showAttempt(const QString& portName, int attempt, int attempts);
 
     struct Box {
         bool error = false;
@@ -77,6 +85,7 @@ private:
     SettingsStore& settings_;
     const MessageTable& messages_;
     std::vector<Box> pending_;
+    std::unique_ptr<ConnectProgress> connectProgress_;
 };
 
 }  // namespace brivel

@@ -66,6 +66,11 @@ RecordReplay::RecordReplay(const Parts& parts, ReplayPort* replayPort, QString f
                                  metrics.height());
     markLayout->addWidget(recordingTime_);
     strip_->addPermanentWidget(recordingMark_);
+    recordingSaved_ = new QLabel(strip_);
+    recordingSaved_->setObjectName(QStringLiteral("RecordingSaved"));
+    recordingSaved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    strip_->addWidget(recordingSaved_, 1);
+    recordingSaved_->hide();
     replayBar_->hide();
     recordingMark_->hide();
     strip_->hide();
@@ -82,8 +87,10 @@ RecordReplay::RecordReplay(const Parts& parts, ReplayPort* replayPort, QString f
                 [this] { replayPort_->setPlaying(!replayPort_->isPlaying()); });
         connect(replayBar_, &ReplayBar::speedChosen, this,
                 [this](int factor) { replayPort_->setSpeed(factor); });
-        connect(replayBar_, &ReplayBar::seekRequested, this,
-                [this](qint64 ms) { replayPort_->seek(ms); });
+        connect(replayBar_, &ReplayBar::seekRequested, this, [this](qint64 ms) {
+            replayPort_->seek(ms);
+            emit replayJumped();
+        });
     }
 }
 
@@ -99,16 +106,21 @@ QString RecordReplay::message(msg::Row row) const
     return messages_.text(row);
 }
 
+QString RecordReplay::recordingFolder() const
+{
+    return folder_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                             : folder_;
+}
+
 void RecordReplay::Nagrywaj1Click(bool checked)
 {
     if (!checked) {
         recorder_.stop();
         return;
     }
-    const QString folder = folder_.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : folder_;
+    const QString folder = recordingFolder();
     failureShown_ = false;
+    recordingSaved_->hide();
     if (!recorder_.start(folder, settings_.parameterBlock())) {
         recordItem_->setChecked(false);
         dialogs_.showMessage(message(msg::Row::RecordingCannotWrite) + QLatin1Char('\n') +
@@ -120,8 +132,9 @@ void RecordReplay::Odtworz1Click()
 {
     if (!replayPort_)
         return;
-    const QString path =
-        dialogs_.openFileName(message(msg::Row::RecordingsFilter) + QStringLiteral(" (*.csv)"));
+    // Where "Nagrywaj" put them.
+    const QString path = dialogs_.openFileName(
+        message(msg::Row::RecordingsFilter) + QStringLiteral(" (*.csv)"), recordingFolder());
     if (path.isEmpty())
         return;
     startReplay(path);
@@ -143,6 +156,7 @@ void RecordReplay::startReplay(const QString& path)
     statusBeforeReplay_ = bottomBar_.statusText();
     replayPort_->load(std::move(*recording), QFileInfo(path).fileName());
     replaying_ = true;
+    recordingSaved_->hide();
     emit replayingChanged(true);
     runHandler(dialogs_, [this] {
         port_.close();
@@ -198,6 +212,14 @@ void RecordReplay::showRecording()
     if (on)
         recordingTime_->setText(record::clockText(recorder_.elapsedMs()));
     recordingMark_->setVisible(on);
+    const bool ended = wasRecording_ && !on;
+    wasRecording_ = on;
+    if (ended && !recorder_.writeFailed()) {
+        // The fitter will look for the file: the strip says where it is.
+        recordingSaved_->setText(
+            message(msg::Row::RecordingSaved).arg(QDir::toNativeSeparators(recorder_.filePath())));
+        recordingSaved_->show();
+    }
     showStrip();
     if (!on && recorder_.writeFailed() && !failureShown_) {
         failureShown_ = true;
@@ -228,7 +250,8 @@ void RecordReplay::showReplay()
 
 void RecordReplay::showStrip()
 {
-    const bool shown = replayBar_->isVisibleTo(strip_) || recordingMark_->isVisibleTo(strip_);
+    const bool shown = replayBar_->isVisibleTo(strip_) || recordingMark_->isVisibleTo(strip_) ||
+                       recordingSaved_->isVisibleTo(strip_);
     if (shown == strip_->isVisibleTo(&window_))
         return;
     strip_->setVisible(shown);

@@ -65,6 +65,9 @@ public:
     // The REC mark and its elapsed time.
     QWidget* recordingMark() const { return recordingMark_; }
     QLabel* recordingTime() const { return recordingTime_; }
+    // Where the recording that ended last was written; hidden once another
+    // recording or a replay begins.
+    QLabel* recordingSaved() const { return recordingSaved_; }
 
     // What the link reports.
     void linkConnecting();
@@ -76,8 +79,10 @@ signals:
     // A replay began or ended: nothing may be sent to a controller while
     // one plays.
     void replayingChanged(bool replaying);
-    // The replay's position moved (played on, or jumped), in ms of the recording.
-    void replayPositionChanged(qint64 ms);
+    // Where the replay stands in the recording, told as it moves.
+    void replayPositionChanged(qint64 positionMs);
+    // The fitter jumped within the recording.
+    void replayJumped();
 
 private:
     void startReplay(const QString& path);
@@ -86,6 +91,8 @@ private:
     void showReplay();
     void showStrip();
     QString message(msg::Row row) const;
+    // Where recordings are written and looked for.
+    QString recordingFolder() const;
 
     QMainWindow& window_;
     ControllerLink& link_;
@@ -104,6 +111,8 @@ private:
     ReplayBar* replayBar_ = nullptr;
     QWidget* recordingMark_ = nullptr;
     QLabel* recordingTime_ = nullptr;
+    QLabel* recordingSaved_ = nullptr;
+    bool wasRecording_ = false;
     int addedHeight_ = 0;
     bool failureShown_ = false;
 

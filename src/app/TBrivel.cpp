@@ -19,6 +19,7 @@
 #include "live/ui/OscilloscopePage.h"
 #include "map/AdaptationProcedure.h"
 #include "map/MapPageModel.h"
+#include "map/ui/MapPage.h"
 #include "platform/ErrorHandler.h"
 #include "platform/PlatformError.h"
 #include "report/qt/ReportMenu.h"
@@ -96,6 +97,13 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
             &DriveLogWindow::replayingChanged);
     connect(recordReplay_.get(), &RecordReplay::replayPositionChanged, driveLog_,
             &DriveLogWindow::showPosition);
+    pages_->map().setSendingPossible(false);
+    connect(recordReplay_.get(), &RecordReplay::replayingChanged, &pages_->oscilloscope(),
+            &OscilloscopePage::followReplay);
+    connect(recordReplay_.get(), &RecordReplay::replayPositionChanged, &pages_->oscilloscope(),
+            &OscilloscopePage::replayPositionChanged);
+    connect(recordReplay_.get(), &RecordReplay::replayJumped, &pages_->oscilloscope(),
+            &OscilloscopePage::replayJumped);
     applyCaptions(this, messages_, CaptionScope::Design);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     move(138, 59);
@@ -205,7 +213,7 @@ void TBrivel::buildModels()
     settingsMenu_ = std::make_unique<SettingsMenu>(
         *platform_.dialogs, *commandSender_, *settingsModel_, *platform_.clock, messages_,
         [this] { liveModel_->hideBanner(); }, *review);
-    mapModel_ = std::make_unique<map::MapPageModel>(*commandSender_);
+    mapModel_ = std::make_unique<map::MapPageModel>(*commandSender_, messages_);
     adaptation_ = std::make_unique<map::AdaptationProcedure>(
         map::AdaptationProcedure::Models{*liveModel_, *settingsModel_, *cylinderModel_,
                                          mapModel_->map(), messages_},
@@ -323,11 +331,13 @@ void TBrivel::FormClose()
 void TBrivel::linkConnected()
 {
     setFileItemsAvailable(!recordReplay_->replaying());
+    pages_->map().setSendingPossible(!recordReplay_->replaying());
 }
 
 void TBrivel::linkDisconnected()
 {
     setFileItemsAvailable(false);
+    pages_->map().setSendingPossible(false);
     cylinderModel_->greyOut();
 }
 

@@ -15,11 +15,18 @@ void WindowCommandSender::queueCommand(int retries, const QByteArray& command,
                                        const QByteArray& firstFollowUp,
                                        const QByteArray& secondFollowUp, Completion completion)
 {
+    if (!admitCommand())
+        return;
+    link_.queueCommand(retries, command, firstFollowUp, secondFollowUp, std::move(completion));
+}
+
+bool WindowCommandSender::admitCommand()
+{
     if (replaying_) {
         dialogs_.showMessage(messages_.text(msg::Row::ReplayRefused));
-        return;
+        return false;
     }
-    link_.queueCommand(retries, command, firstFollowUp, secondFollowUp, std::move(completion));
+    return true;
 }
 
 void WindowCommandSender::enterBusyState()

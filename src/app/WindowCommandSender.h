@@ -25,6 +25,7 @@ public:
                       const QByteArray& secondFollowUp = QByteArray(),
                       Completion completion = Completion()) override;
     bool commandPending() const override { return link_.commandPending(); }
+    bool admitCommand() override;
     void enterBusyState() override;
     void setSlowPolling(bool slow) override;
 

@@ -18,4 +18,31 @@ std::optional<int> languageColumnOfCode(const QString& code)
     return std::nullopt;
 }
 
+QLocale numberFormat(int column)
+{
+    QLocale locale = QLocale::c();
+    switch (column) {
+        case MessageTable::German:
+            locale = QLocale(QLocale::German, QLocale::Germany);
+            break;
+        case MessageTable::English:
+            locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
+            break;
+        case MessageTable::Initial:
+        case MessageTable::Polish:
+            locale = QLocale(QLocale::Polish, QLocale::Poland);
+            break;
+        case MessageTable::Russian:
+            locale = QLocale(QLocale::Russian, QLocale::Russia);
+            break;
+        case MessageTable::Czech:
+            locale = QLocale(QLocale::Czech, QLocale::CzechRepublic);
+            break;
+        default:
+            break;
+    }
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return locale;
+}
+
 }  // namespace brivel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QLocale>
 #include <QtCore/QString>
 
 #include <optional>
@@ -10,5 +11,11 @@ namespace brivel {
 // "de", "en", "pl" or "cz" (also "cs"), in any case. Nothing for any other
 // code.
 std::optional<int> languageColumnOfCode(const QString& code);
+
+// How numbers read in a language column: its decimal separator, and never a
+// group separator, which in one language reads as the decimal separator of
+// another ("1.500" is fifteen hundred in German and one and a half in
+// English). The initial column reads like Polish, as its texts mostly are.
+QLocale numberFormat(int column);
 
 }  // namespace brivel

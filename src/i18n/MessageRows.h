@@ -247,6 +247,23 @@ enum class Row : int {
     ChannelBattery,
     ChannelFuel,    // gas 1, petrol 0
     ChannelFaults,  // the marks of the faults on the time axis
+    // ---- Added rows: refusals and failures that say why -------------------
+    // A map step refused as a whole: %1 the entry, %2 the limit it would pass.
+    MapStepRefused,
+    // The adaptation's result refused: %1 the base entry, %2 and %3 the
+    // entries the map has a shape for, %4 the average petrol time in ms.
+    AdaptationBaseOutside,
+    // %1 the entry of the new map, %2 its multiplier, %3 and %4 the limits.
+    AdaptationValueOutside,
+    // A connect that failed: %1 the port, %2 the attempts made.
+    ConnectUnreadable,
+    // %1 the controller's version, %2 the one the program works with.
+    ConnectWrongVersion,
+    // While connecting: %1 the port, %2 the attempt, %3 the attempts there are.
+    ConnectAttempt,
+    ConnectCancel,
+    // A recording has ended: %1 the file.
+    RecordingSaved,
 };
 
 // The row's place in the table.
@@ -257,7 +274,7 @@ constexpr int number(Row row)
 
 // The first row added after the classic table.
 inline constexpr Row FirstAdded = Row::ReviewTitle;
-inline constexpr int RowCount = number(Row::ChannelFaults) + 1;
+inline constexpr int RowCount = number(Row::RecordingSaved) + 1;
 
 static_assert(number(Row::ReplyTimeout) == 11 && number(Row::Battery) == 21 &&
                   number(Row::MapTab) == 67 && number(Row::Help) == 123 &&

@@ -1,5 +1,6 @@
 #include "i18n/MessageTable.h"
 
+#include "i18n/LanguageColumns.h"
 #include "i18n/MessageTableData.h"
 
 namespace brivel {
@@ -28,6 +29,11 @@ const QString& MessageTable::text(msg::Row row, int column) const
 const QString& MessageTable::text(msg::Row row) const
 {
     return text(row, language_);
+}
+
+QLocale MessageTable::numberFormat() const
+{
+    return brivel::numberFormat(language_);
 }
 
 bool MessageTable::setLanguage(int column)

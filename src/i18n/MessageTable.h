@@ -2,6 +2,7 @@
 
 #include "i18n/MessageRows.h"
 
+#include <QtCore/QLocale>
 #include <QtCore/QString>
 
 #include <array>
@@ -35,6 +36,8 @@ public:
     bool setLanguage(int column);
     // The column chosen last; Initial while none is.
     int language() const { return language_; }
+    // How numbers read in the language chosen last (numberFormat).
+    QLocale numberFormat() const;
 
     // A cell: the row's text in the given column, whatever language is chosen. For what
     // shows a language of its own (the kvs tool) and for checking the table. A cell

@@ -38,6 +38,12 @@ public:
     // A queued command still waits for its acknowledgement.
     virtual bool commandPending() const = 0;
 
+    // Whether a command may go to the controller now. When it may not (a
+    // replay plays), the fitter has been told why, and the caller changes
+    // nothing for the command it will not send: no map, no settings image,
+    // no control left showing a choice the controller never got.
+    virtual bool admitCommand() { return true; }
+
     // A long transfer begins: the window is disabled and greyed and polling
     // slows down until the next settings image has been applied.
     virtual void enterBusyState() = 0;

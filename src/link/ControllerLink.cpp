@@ -135,11 +135,17 @@ void ControllerLink::startHandshake(bool retry, DisconnectReason::Kind whenAttem
         port_.clearError();
     } else {
         connectAttempts_ = ConnectAttemptsPerConnect;
+        answeredThisConnect_ = false;
     }
     useLineRate();
     reply_.clear();
     if (connectAttempts_ <= 0) {
-        disconnectLink(whenAttemptsRunOut);
+        // A line that answered, however badly, is not a silent one: the
+        // fitter looks at the rate and the cable, not for the controller.
+        DisconnectReason reason(answeredThisConnect_ ? DisconnectReason::Kind::NoHandshake
+                                                     : whenAttemptsRunOut);
+        reason.portName = port_.portName();
+        disconnectLink(reason);
         return;
     }
     // Another port: whatever recording played has ended.
@@ -151,6 +157,8 @@ void ControllerLink::startHandshake(bool retry, DisconnectReason::Kind whenAttem
     replyDeadline_->stop();
     replyTimer_->start();
     emit connecting();
+    emit connectAttempt(port_.portName(), ConnectAttemptsPerConnect - connectAttempts_ + 1,
+                        ConnectAttemptsPerConnect);
     enterBusy();
     send(ConnectFrame());
 }
@@ -199,6 +207,8 @@ void ControllerLink::receive(int count)
     const QByteArray piece = DecodeLine(port_.read(count));
     if (piece.isEmpty())
         return;
+    if (handshaking())
+        answeredThisConnect_ = true;
     replyTimer_->stop();
     switch (state_) {
         case LinkState::W_s_0:
@@ -247,7 +257,10 @@ void ControllerLink::receiveConnectPiece(const QByteArray& piece)
     if (!versionShown()) {
         const auto version = VersionText(reply_.bytes());
         if (!version || *version != AcceptedVersion) {
-            disconnectLink(DisconnectReason::Kind::VersionRefused);
+            DisconnectReason reason(DisconnectReason::Kind::VersionRefused);
+            reason.portName = port_.portName();
+            reason.text = version.value_or(QStringLiteral("?"));
+            disconnectLink(reason);
             return;
         }
         (port_.playsRecording() ? recordingVersionShown_ : versionShown_) = true;

@@ -87,6 +87,8 @@ public:
 signals:
     // A handshake begins (the user's connect or a retry).
     void connecting();
+    // Which attempt of the connect that is (1 to `attempts`), on `portName`.
+    void connectAttempt(const QString& portName, int attempt, int attempts);
     // A long transfer or a handshake makes the window wait, or lets it go;
     // told at each start and end, also when nothing changes.
     void busyChanged(bool busy);
@@ -149,6 +151,8 @@ private:
     ReplyAssembler reply_;
     CommandQueue queue_;
     int connectAttempts_ = ConnectAttemptsPerConnect;
+    // Something came back during this connect, if nothing readable.
+    bool answeredThisConnect_ = false;
     bool longTransfer_ = false;
     std::unique_ptr<Timer> countTimer_;
     std::unique_ptr<Timer> replyTimer_;

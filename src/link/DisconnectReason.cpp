@@ -1,6 +1,8 @@
 #include "link/DisconnectReason.h"
 
 #include "i18n/MessageTable.h"
+#include "link/ControllerLink.h"
+#include "link/Frames.h"
 
 namespace brivel {
 
@@ -25,9 +27,14 @@ QString disconnectMessage(const DisconnectReason& reason, const MessageTable& me
     switch (reason.kind) {
         case Kind::User:
         case Kind::Shutdown:
-        case Kind::VersionRefused:
-        case Kind::NoHandshake:
             return QString();
+        // A connect that fails always says why.
+        case Kind::VersionRefused:
+            return messages.text(msg::Row::ConnectWrongVersion).arg(reason.text, AcceptedVersion);
+        case Kind::NoHandshake:
+            return messages.text(msg::Row::ConnectUnreadable)
+                .arg(reason.portName)
+                .arg(ControllerLink::ConnectAttemptsPerConnect);
         case Kind::ReplyTimedOut:
             return messages.text(msg::Row::ReplyTimeout);
         case Kind::RetriesSpent:

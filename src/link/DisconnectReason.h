@@ -14,8 +14,8 @@ struct DisconnectReason {
     enum class Kind {
         User,            // "Rozłącz", or the connect switch switched off
         Shutdown,        // the window closes
-        VersionRefused,  // the controller's firmware is not the one the program talks to
-        NoHandshake,     // every handshake attempt was answered with something else
+        VersionRefused,  // the controller's firmware (`text`) is not the one the program talks to
+        NoHandshake,     // the connect's attempts ran out, some answered with something else
         ReplyTimedOut,   // no reply, or no whole one, in time
         RetriesSpent,    // a queued command never got its echo
         PortFailed,      // the device failed under the link (`fault`, on `portName`)

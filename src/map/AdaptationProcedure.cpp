@@ -341,7 +341,9 @@ void AdaptationProcedure::result()
         // Nothing reaches the controller: it is told the run is off and
         // keeps its map; the fitter reads why under the result lines.
         cancel(true);
-        setInfo(info_ + LineEnd + message(msg::Row::AdaptationCancelled));
+        setInfo(info_ + LineEnd + message(msg::Row::AdaptationCancelled) + LineEnd +
+                r.refusalText(message(msg::Row::AdaptationBaseOutside),
+                              message(msg::Row::AdaptationValueOutside), messages_.numberFormat()));
         return;
     }
     setInfo(info_);

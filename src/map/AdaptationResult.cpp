@@ -60,10 +60,35 @@ AdaptationResult AdaptationResult::compute(const Input& in)
     for (int k = 1; k <= InjectionMap::Entries; ++k) {
         const qint32 value = r.m_ + MapShape::offset(k) - MapShape::offset(r.p_);
         r.newMap_[k - 1] = value;
+        if (fits && !InjectionMap::fitsInByte(value)) {
+            r.entryOutside_ = k;
+            r.valueOutside_ = value;
+        }
         fits = fits && InjectionMap::fitsInByte(value);
     }
     r.verdict_ = fits ? Verdict::Write : Verdict::ValueOutOfRange;
     return r;
+}
+
+QString AdaptationResult::refusalText(const QString& baseOutside, const QString& valueOutside,
+                                      const QLocale& locale) const
+{
+    QLocale numbers = locale;
+    numbers.setNumberOptions(numbers.numberOptions() | QLocale::OmitGroupSeparator);
+    switch (verdict_) {
+        case Verdict::Write:
+            return QString();
+        case Verdict::BaseOutsideMap:
+            // p is the average petrol time in tenths of a millisecond.
+            return baseOutside.arg(numbers.toString(p_), numbers.toString(LowestBase),
+                                   numbers.toString(HighestBase),
+                                   numbers.toString(p_ / 10.0, 'f', 1));
+        case Verdict::ValueOutOfRange:
+            return valueOutside.arg(numbers.toString(entryOutside_),
+                                    numbers.toString(valueOutside_ / 100.0, 'f', 2),
+                                    numbers.toString(0.0, 'f', 2), numbers.toString(2.55, 'f', 2));
+    }
+    return QString();
 }
 
 QByteArray AdaptationResult::baseCommand() const

@@ -67,6 +67,17 @@ public:
     const QByteArray& resultCommand() const { return resultCommand_; }
     QByteArray mapCommand() const;
     const std::array<qint32, InjectionMap::Entries>& newMap() const { return newMap_; }
+    // With ValueOutOfRange: the first entry of the new map that leaves
+    // 0…255, and the value it would have had.
+    int entryOutside() const { return entryOutside_; }
+    qint32 valueOutside() const { return valueOutside_; }
+
+    // Why a result is not written, with its values, in the texts of
+    // `baseOutside` (message AdaptationBaseOutside) or `valueOutside`
+    // (AdaptationValueOutside) and the numbers of `locale`; empty for a
+    // result that is written.
+    QString refusalText(const QString& baseOutside, const QString& valueOutside,
+                        const QLocale& locale) const;
 
     // m / 100 in the general format with up to 15 significant digits.
     static QString multiplierText(int m, const QLocale& locale);
@@ -78,6 +89,8 @@ private:
     int p_ = 0;
     int m_ = 0;
     bool raised_ = false;
+    int entryOutside_ = 0;
+    qint32 valueOutside_ = 0;
     QString info_;
     QByteArray resultCommand_;
     std::array<qint32, InjectionMap::Entries> newMap_{};

@@ -87,15 +87,20 @@ MapCorrection::Step MapCorrection::step(int d)
 {
     if (sender_.commandPending())
         return Step::Dropped;
-    if (startX_ == 0 && endX_ == 0) {
+    const bool wholeMap = startX_ == 0 && endX_ == 0;
+    if (!wholeMap && !hasRange())
+        return Step::Ignored;
+    // Asked before the map changes: a step that will not be sent leaves the
+    // map as the controller holds it.
+    if (!sender_.admitCommand())
+        return Step::NotAdmitted;
+    if (wholeMap) {
         if (!stepWholeMap(d))
             return Step::Refused;
-    } else if (hasRange()) {
-        if (!stepRange(d))
-            return Step::Refused;
-    } else {
-        return Step::Ignored;
+    } else if (!stepRange(d)) {
+        return Step::Refused;
     }
+    refusal_.reset();
     send();
     return Step::Applied;
 }
@@ -105,13 +110,24 @@ MapCorrection::Step MapCorrection::replaceMap(const std::array<qint32, 246>& val
     static_assert(InjectionMap::Entries == 246);
     if (sender_.commandPending())
         return Step::Dropped;
-    for (qint32 v : values)
-        if (!InjectionMap::fitsInByte(v))
+    if (!sender_.admitCommand())
+        return Step::NotAdmitted;
+    for (int k = 1; k <= InjectionMap::Entries; ++k)
+        if (!fits(k, values[k - 1]))
             return Step::Refused;
     for (int k = 1; k <= InjectionMap::Entries; ++k)
         map_.setValue(k, values[k - 1]);
+    refusal_.reset();
     send();
     return Step::Applied;
+}
+
+bool MapCorrection::fits(int k, qint32 value)
+{
+    if (InjectionMap::fitsInByte(value))
+        return true;
+    refusal_ = Refusal{k, value < 0 ? 0 : 255};
+    return false;
 }
 
 void MapCorrection::send()
@@ -124,8 +140,8 @@ void MapCorrection::send()
 bool MapCorrection::stepWholeMap(int d)
 {
     // The whole map moves or nothing does, so that its shape is kept.
-    for (const InjectionMap::Entry& e : map_.entries())
-        if (!InjectionMap::fitsInByte(e.value + d))
+    for (int k = 1; k <= InjectionMap::Entries; ++k)
+        if (!fits(k, map_.value(k) + d))
             return false;
     for (int k = 1; k <= InjectionMap::Entries; ++k)
         map_.setValue(k, map_.value(k) + d);
@@ -140,7 +156,7 @@ bool MapCorrection::stepRange(int d)
     const qint32 peak = map_.value(m) + d;
     // The flanks lie between the peak and the unchanged ends, so a peak
     // within one byte keeps every entry within one byte.
-    if (!InjectionMap::fitsInByte(peak))
+    if (!fits(m, peak))
         return false;
     map_.setValue(m, peak);
     const qint32 el = map_.value(l);

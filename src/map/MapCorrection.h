@@ -50,10 +50,18 @@ public:
     };
 
     enum class Step {
-        Applied,  // the map changed and was sent
-        Dropped,  // a command still waits for its acknowledgement
-        Refused,  // an entry would leave 0…255: the map stays, nothing is sent
-        Ignored,  // only a range start is set (the spin button is disabled then)
+        Applied,      // the map changed and was sent
+        Dropped,      // a command still waits for its acknowledgement
+        Refused,      // an entry would leave 0…255: the map stays, nothing is sent
+        Ignored,      // only a range start is set (the spin button is disabled then)
+        NotAdmitted,  // nothing may be sent now (a replay plays); the map stays
+    };
+
+    // Why the last step or map was refused: the first entry that would have
+    // left a byte, and the limit it would have passed (0 or 255).
+    struct Refusal {
+        int entry = 0;
+        int limit = 0;
     };
 
     // `map` and `sender` must outlive the correction.
@@ -87,11 +95,16 @@ public:
     // The panel shows yellow while a range start is set, the button face
     // otherwise.
     bool panelHighlighted() const { return startX_ > 0; }
+    // Set by a step or map refused for its values; cleared by the next
+    // step or map applied.
+    const std::optional<Refusal>& refusal() const { return refusal_; }
 
 private:
     void send();
     bool stepWholeMap(int d);
     bool stepRange(int d);
+    // Whether `value` fits entry k; remembers why not.
+    bool fits(int k, qint32 value);
 
     InjectionMap& map_;
     CommandSender& sender_;
@@ -101,6 +114,7 @@ private:
     std::optional<double> endMarker_;
     bool spinEnabled_ = true;
     int panelHeight_ = PanelHeightSpinOnly;
+    std::optional<Refusal> refusal_;
 };
 
 }  // namespace brivel::map

@@ -1,11 +1,13 @@
 #include "map/MapPageModel.h"
 
+#include "i18n/MessageTable.h"
 #include "link/CommandSender.h"
 #include "link/Commands.h"
 
 namespace brivel::map {
 
-MapPageModel::MapPageModel(CommandSender& sender) : sender_(sender), correction_(map_, sender)
+MapPageModel::MapPageModel(CommandSender& sender, const MessageTable& messages)
+    : sender_(sender), messages_(messages), correction_(map_, sender)
 {
     redraw();
 }
@@ -17,9 +19,11 @@ SeriesSet MapPageModel::redraw()
 
 SeriesSet MapPageModel::loadParameterBlock(const QByteArray& block)
 {
-    history_.clear();
+    const MapHistory::Values before = MapHistory::valuesOf(map_);
     if (!map_.load(block))
         return 0;
+    if (MapHistory::valuesOf(map_) != before)
+        history_.clear();
     return redraw();
 }
 
@@ -47,7 +51,19 @@ SeriesSet MapPageModel::clearRange()
 
 SeriesSet MapPageModel::stepped(MapCorrection::Step result)
 {
-    return result == MapCorrection::Step::Applied ? redraw() : 0;
+    if (result == MapCorrection::Step::Applied) {
+        notice_.clear();
+        return redraw();
+    }
+    if (result == MapCorrection::Step::Refused) {
+        if (const auto& why = correction_.refusal()) {
+            const QLocale numbers = messages_.numberFormat();
+            notice_ = messages_.text(msg::Row::MapStepRefused)
+                          .arg(numbers.toString(why->entry),
+                               numbers.toString(why->limit / 100.0, 'f', 2));
+        }
+    }
+    return 0;
 }
 
 SeriesSet MapPageModel::stepRange(int d)
@@ -62,7 +78,7 @@ SeriesSet MapPageModel::stepRange(int d)
 SeriesSet MapPageModel::undo()
 {
     const auto target = history_.undoTarget();
-    if (!target)
+    if (!target || !sendingPossible_)
         return 0;
     const MapHistory::Values current = MapHistory::valuesOf(map_);
     const MapCorrection::Step result = correction_.replaceMap(*target);
@@ -74,7 +90,7 @@ SeriesSet MapPageModel::undo()
 SeriesSet MapPageModel::redo()
 {
     const auto target = history_.redoTarget();
-    if (!target)
+    if (!target || !sendingPossible_)
         return 0;
     const MapHistory::Values current = MapHistory::valuesOf(map_);
     const MapCorrection::Step result = correction_.replaceMap(*target);

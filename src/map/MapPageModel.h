@@ -8,11 +8,13 @@
 #include "live/LiveSnapshot.h"
 
 #include <QtCore/QByteArray>
+#include <QtCore/QString>
 #include <QtCore/Qt>
 
 namespace brivel {
 class CommandSender;
-}
+class MessageTable;
+}  // namespace brivel
 
 namespace brivel::map {
 
@@ -27,16 +29,18 @@ public:
     static constexpr quint8 GasButtonSelector = 0x02;
     static constexpr quint8 PetrolButtonSelector = 0x01;
 
-    // `sender` must outlive the model.
-    explicit MapPageModel(CommandSender& sender);
+    // `sender` and `messages` must outlive the model.
+    MapPageModel(CommandSender& sender, const MessageTable& messages);
 
     const InjectionMap& map() const { return map_; }
     const MapChartModel& chart() const { return chart_; }
     const MapCorrection& correction() const { return correction_; }
 
-    // A settings image has been decoded: its map replaces the program's and
-    // the undo history starts again. A block too short to hold the map
-    // leaves map and chart as they were.
+    // A settings image has been decoded: its map replaces the program's.
+    // The undo history starts again only when the controller's map differs
+    // from the one the history ends at: a save, or a load the fitter called
+    // off, reads back the very map the steps left. A block too short to
+    // hold the map leaves map, chart and history as they were.
     SeriesSet loadParameterBlock(const QByteArray& block);
 
     // The fitter's marks on the chart (see MapCorrection::press): the
@@ -52,11 +56,18 @@ public:
     // Undo and redo of the steps (Ctrl+Z, Ctrl+Shift+Z and the page's two
     // buttons): the map before the last step, or the one undo replaced, is
     // written like a step, under the same rule that drops a step while a
-    // command waits. A new settings image clears the history.
+    // command waits. A settings image with another map clears the history.
     SeriesSet undo();
     SeriesSet redo();
-    bool canUndo() const { return history_.canUndo(); }
-    bool canRedo() const { return history_.canRedo(); }
+    // Offline, or while a replay plays, nothing can be written: undo and
+    // redo wait, and keep their steps, until a controller is connected.
+    void setSendingPossible(bool possible) { sendingPossible_ = possible; }
+    bool canUndo() const { return sendingPossible_ && history_.canUndo(); }
+    bool canRedo() const { return sendingPossible_ && history_.canRedo(); }
+
+    // Why the last step, undo or redo was refused, in the language of that
+    // moment; empty once one has been applied, and before any was refused.
+    const QString& notice() const { return notice_; }
 
     // The end of every decoded live frame (UpdateMapChart): the cross-hair
     // at cylinder 1's petrol time and the manifold pressure, and the learned
@@ -73,10 +84,13 @@ private:
     SeriesSet stepped(MapCorrection::Step result);
 
     CommandSender& sender_;
+    const MessageTable& messages_;
     InjectionMap map_;
     MapChartModel chart_;
     MapCorrection correction_;
     MapHistory history_;
+    bool sendingPossible_ = true;
+    QString notice_;
 };
 
 }  // namespace brivel::map

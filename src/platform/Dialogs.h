@@ -17,8 +17,9 @@ public:
     // A Yes/No box with a question icon; true for Yes.
     virtual bool confirm(const QString& question) = 0;
     // Return the chosen path, or an empty text when the user cancelled.
-    // `filter` uses the Qt filter syntax, e.g. "Data files (*.kvs)".
-    virtual QString openFileName(const QString& filter) = 0;
+    // `filter` uses the Qt filter syntax, e.g. "Data files (*.kvs)". The
+    // open dialog starts in `folder`; an empty one leaves it to the dialog.
+    virtual QString openFileName(const QString& filter, const QString& folder = QString()) = 0;
     virtual QString saveFileName(const QString& filter, const QString& defaultSuffix) = 0;
 };
 

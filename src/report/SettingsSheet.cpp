@@ -1,5 +1,6 @@
 #include "report/SettingsSheet.h"
 
+#include "settings/EditorCommands.h"
 #include "settings/FieldText.h"
 #include "settings/InjectorTypes.h"
 #include "settings/ParameterBlockDecoder.h"
@@ -14,6 +15,14 @@ using settings::Field;
 using settings::SettingsDisplay;
 
 namespace {
+
+using Slider = settings::editor::SwitchOverSlider;
+
+template <Slider S>
+float held(float value)
+{
+    return settings::editor::heldValue(S, value);
+}
 
 // A slider's range and read-out, as its page sets them up.
 struct SliderLook {
@@ -82,12 +91,15 @@ public:
             row(field, text_(*checked ? msg::Row::Yes : msg::Row::No));
     }
 
-    void slider(Field field, const std::optional<float>& value, const SliderLook& look)
+    // `held` turns the slider's value into what the controller keeps of it,
+    // which is what the window's read-out shows.
+    void slider(Field field, const std::optional<float>& value, const SliderLook& look,
+                float (*held)(float))
     {
         if (!value)
             return;
         const int digit = slidermath::digitForValue(look.range, *value);
-        const auto shown = static_cast<float>(slidermath::valueForDigit(look.range, digit));
+        const auto shown = held(static_cast<float>(slidermath::valueForDigit(look.range, digit)));
         row(field, picture::formatFloat(shown, QLatin1String(look.picture), locale_),
             QString::fromUtf8(look.unit));
     }
@@ -141,16 +153,21 @@ std::vector<SheetGroup> settingsSheet(const settings::ParameterBlock& image,
     b.selector(Field::ReducerTempSensor, d.T_RED_changer,
                [](int) { return QStringLiteral("2,2"); });
     b.selector(Field::GasTempSensor, d.T_GAZ_changer, [](int) { return QStringLiteral("2,2"); });
-    b.slider(Field::WorkingPressure, d.P_pracy_changer, WorkingPressure);
-    b.slider(Field::MinimumPressure, d.P_min_changer, MinimumPressure);
+    b.slider(Field::WorkingPressure, d.P_pracy_changer, WorkingPressure,
+             settings::editor::heldPressure);
+    b.slider(Field::MinimumPressure, d.P_min_changer, MinimumPressure,
+             settings::editor::heldPressure);
 
     b.group(msg::Row::SwitchTab);
-    b.slider(Field::SwitchOverGasTemp, d.Temp_LPG_changer, SwitchOverTemp);
-    b.slider(Field::SwitchOverRpm, d.RPM_Prog_przel, SwitchOverRpm);
-    b.slider(Field::SwitchOverTime, d.T_przel_to_LPG, SwitchOverTime);
-    b.slider(Field::CylinderSequenceDelay, d.T_CYL_seqence, CylinderSequence);
-    b.slider(Field::PressureErrorTime, d.T_zwloki_changer, PressureErrorTime);
-    b.slider(Field::MaxRpmOnGas, d.RPM_Max_To_Petrol, MaxRpmOnGas);
+    b.slider(Field::SwitchOverGasTemp, d.Temp_LPG_changer, SwitchOverTemp,
+             held<Slider::Temp_LPG_changer>);
+    b.slider(Field::SwitchOverRpm, d.RPM_Prog_przel, SwitchOverRpm, held<Slider::RPM_Prog_przel>);
+    b.slider(Field::SwitchOverTime, d.T_przel_to_LPG, SwitchOverTime, held<Slider::T_przel_to_LPG>);
+    b.slider(Field::CylinderSequenceDelay, d.T_CYL_seqence, CylinderSequence,
+             held<Slider::T_CYL_seqence>);
+    b.slider(Field::PressureErrorTime, d.T_zwloki_changer, PressureErrorTime,
+             held<Slider::T_zwloki_changer>);
+    b.slider(Field::MaxRpmOnGas, d.RPM_Max_To_Petrol, MaxRpmOnGas, held<Slider::RPM_Max_To_Petrol>);
     b.checkBox(Field::PetrolAtFirstMinimum, d.Check_by_first);
     b.selector(Field::LevelSensorKind, d.Rodz_czuj_LPG, latin(LevelSensorItems));
     for (int i = 0; i < 4; ++i)

@@ -138,6 +138,41 @@ std::optional<QueuedCommand> cylinderButton(bool onGas, quint8 maskAfterToggle)
     return QueuedCommand{command::make(command::Fuel, {command::FuelGas, maskAfterToggle}), {}, {}};
 }
 
+namespace {
+
+// The payload of a switch-over slider is its value times this factor.
+double switchOverFactor(SwitchOverSlider slider)
+{
+    switch (slider) {
+        case SwitchOverSlider::Temp_LPG_changer:
+            return 1;
+        case SwitchOverSlider::RPM_Prog_przel:
+        case SwitchOverSlider::RPM_Max_To_Petrol:
+            return 1.0 / 100;
+        case SwitchOverSlider::T_przel_to_LPG:
+            return 2;
+        case SwitchOverSlider::T_CYL_seqence:
+        case SwitchOverSlider::T_zwloki_changer:
+            return 1.0 / 10;
+    }
+    return 1;
+}
+
+}  // namespace
+
+float heldValue(SwitchOverSlider slider, float value)
+{
+    const QByteArray sent = switchOver(slider, value).command;
+    const auto payload = static_cast<quint8>(sent.at(1));
+    return static_cast<float>(payload / switchOverFactor(slider));
+}
+
+float heldPressure(float bar)
+{
+    const auto payload = static_cast<quint8>(workingPressure(bar).command.at(1));
+    return static_cast<float>(payload / 100.0);
+}
+
 QueuedCommand switchOver(SwitchOverSlider slider, float value)
 {
     const double v = static_cast<double>(value);

@@ -85,6 +85,15 @@ enum class SwitchOverSlider {
     RPM_Max_To_Petrol,  // 0x11 rpm ÷ 100
 };
 QueuedCommand switchOver(SwitchOverSlider slider, float value);
+
+// What the controller holds once a slider's value has been sent: the byte
+// the command carries, read back in the slider's unit. Where a slider's step
+// is finer or coarser than that unit ("RPM_Prog_przel" moves in 95 rpm,
+// the controller keeps hundreds), this is the value to show: 1535 rpm is
+// sent as 15 and held as 1500.
+float heldValue(SwitchOverSlider slider, float value);
+// The same for the two pressure sliders of "Panel Gaz" (hundredths of a bar).
+float heldPressure(float bar);
 QueuedCommand petrolAtFirstMinimum(bool checked);  // `Check_by_firstClick`: 0x2E v
 
 // `Ch_U_LPG_X_Enter`: a threshold edit starts (0x31 0x01).

@@ -52,7 +52,9 @@ void LevelThresholdEditor::followSlider(float volts)
 {
     if (!state_.markedBox)
         return;
-    state_.texts[*state_.markedBox] = threshold::sliderText(volts, locale_);
+    // The box shows what the controller will keep, which the command
+    // built from the box then sends unchanged.
+    state_.texts[*state_.markedBox] = threshold::heldText(volts, locale_);
     notify();
 }
 

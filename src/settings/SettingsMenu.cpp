@@ -88,7 +88,8 @@ void SettingsMenu::reviewAndSend(const datafile::Contents& loaded)
     const MessageLookup text = [this](msg::Row row) { return messages_.text(row); };
     const ParameterBlock controller(settings_.parameterBlock());
     const ParameterBlock file(loaded.image());
-    const review::Content content = review::content(controller, file, text, QLocale());
+    const review::Content content =
+        review::content(controller, file, text, messages_.numberFormat());
     if (content.lines.empty()) {
         dialogs_.showMessage(text(msg::Row::NothingDiffers));
         return;

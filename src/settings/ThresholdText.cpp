@@ -51,6 +51,11 @@ QString sliderText(float value, const QLocale& locale)
     return withoutGrouping(locale).toString(static_cast<double>(value), 'g', 3);
 }
 
+QString heldText(float value, const QLocale& locale)
+{
+    return storedText(payloadByte(static_cast<double>(value) * StepsPerVolt), locale);
+}
+
 std::optional<double> parse(const QString& text, const QLocale& locale)
 {
     const QString trimmed = text.trimmed();

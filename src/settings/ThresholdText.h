@@ -22,6 +22,10 @@ QString voltageText(double volts, const QLocale& locale);
 // The slider's value while it moves: general format, at most three
 // significant digits, no trailing zeros ("0,7", "1,25", "5").
 QString sliderText(float value, const QLocale& locale);
+// What the controller will hold once the slider's value is sent (volts ×
+// 51, rounded, one byte), written as a stored threshold: the slider moves in
+// hundredths of a volt, the controller keeps 51ths ("1,61" for 1.60).
+QString heldText(float value, const QLocale& locale);
 
 // A box's text as a voltage. Takes the locale's own digits and separator, or
 // a decimal point or comma whatever the locale; surrounding blanks are

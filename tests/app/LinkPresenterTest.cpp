@@ -3,7 +3,9 @@
 #include "TestPlatform.h"
 #include "TestSerialPort.h"
 #include "VirtualClock.h"
+#include "TestOutput.h"
 #include "app/LinkPresenter.h"
+#include "app/ui/ConnectProgress.h"
 #include "app/ui/BottomBar.h"
 #include "i18n/MessageTable.h"
 #include "link/ControllerLink.h"
@@ -18,6 +20,8 @@
 #include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
 #include <QtWidgets/QFrame>
+#include <QtWidgets/QMessageBox>
+#include <QtWidgets/QPushButton>
 #include <QtWidgets/QLabel>
 
 using namespace brivel;
@@ -321,3 +325,44 @@ TEST_F(LinkPresenterTest, ConnectSwitch_ThePresentersOwnChangesNeverConnectOrDis
 }
 
 }  // namespace
+
+TEST_F(LinkPresenterTest, Connect_ShowsWhichAttemptRunsAndCanBeCalledOff)
+{
+    ConnectProgress& progress = presenter.connectProgress();
+    EXPECT_FALSE(progress.isVisible());
+    link.connectToController();
+    EXPECT_TRUE(progress.isVisible());
+    EXPECT_EQ(progress.attemptText()->text(), QStringLiteral("Łączenie z COM3 - próba 1 z 5"));
+    EXPECT_TRUE(progress.cancelButton()->isEnabled()) << "usable while the window waits";
+    EXPECT_TRUE(busy());
+    clock.advance(ControllerLink::ReplyTimeoutMs);
+    EXPECT_EQ(progress.attemptText()->text(), QStringLiteral("Łączenie z COM3 - próba 2 z 5"));
+    const QString out = test::testOutputDir(QStringLiteral("screens/connect"));
+    EXPECT_TRUE(progress.grab().save(out + QStringLiteral("/connect-attempt.png")));
+
+    QTest::mouseClick(progress.cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(link.linkState(), LinkState::Disconnected);
+    EXPECT_FALSE(progress.isVisible());
+    EXPECT_TRUE(free());
+    EXPECT_TRUE(dialogs.shown().empty()) << "called off by the fitter: nothing to explain";
+    clock.advance(4 * ControllerLink::ReplyTimeoutMs);
+    EXPECT_EQ(handshakesSent(), 2);
+}
+
+TEST_F(LinkPresenterTest, Connect_ALineAnsweringGarbageSaysSoAfterTheLastAttempt)
+{
+    link.connectToController();
+    for (int attempt = 1; attempt <= ControllerLink::ConnectAttemptsPerConnect; ++attempt)
+        port.feed(controllerLine(QByteArray::fromHex("00025a")));
+    ASSERT_EQ(link.linkState(), LinkState::Disconnected);
+    EXPECT_FALSE(presenter.connectProgress().isVisible());
+    EXPECT_TRUE(free());
+    const QStringList expected{QStringLiteral(
+        "Sterownik na porcie COM3 odpowiada nieczytelnie (5 prób) - sprawdź przewód i port")};
+    EXPECT_EQ(dialogs.messages(), expected);
+    // The box as a fitter sees it.
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Brivel"), expected[0]);
+    box.show();
+    EXPECT_TRUE(box.grab().save(test::testOutputDir(QStringLiteral("screens/connect")) +
+                                QStringLiteral("/connect-unreadable.png")));
+}

@@ -14,6 +14,13 @@
 #include "live/DriveRecordFormat.h"
 #include "live/DriveRecording.h"
 #include "live/LiveModel.h"
+#include "live/ui/OscilloscopePage.h"
+#include "map/InjectionMap.h"
+#include "map/ui/MapChart.h"
+#include "map/ui/MapPage.h"
+#include "widgets/ui/TAbMiniTrend.h"
+#include "widgets/ui/TAbSpinButton.h"
+#include "widgets/ui/TAbTimerSpeedBtn.h"
 #include "live/ReplayPort.h"
 #include "live/ui/DriveLogPlot.h"
 #include "live/ui/DriveLogWindow.h"
@@ -36,6 +43,8 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QRadioButton>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QSlider>
 #include <QtWidgets/QStatusBar>
@@ -550,4 +559,115 @@ TEST_F(ReplayWindowTest, Screenshots)
         control<QAction>("rozlacz1")->trigger();
         EXPECT_EQ(status->toolTip(), QString()) << status->text().toStdString();
     }
+}
+
+// ---- The oscilloscope on the replay's time; refusals before any change ---
+
+namespace {
+
+// The plot columns a channel's trace colour stands in.
+int columnsWith(const QImage& plot, QRgb colour)
+{
+    int columns = 0;
+    for (int x = 0; x < plot.width(); ++x)
+        for (int y = 0; y < plot.height(); ++y)
+            if (plot.pixel(x, y) == colour) {
+                ++columns;
+                break;
+            }
+    return columns;
+}
+
+const QRgb Channel1 = qRgb(0, 255, 0);
+
+}  // namespace
+
+TEST_F(ReplayWindowTest, TheOscilloscopeRunsOnTheReplaysTimeAndKeepsItsChannel)
+{
+    const QString path = recordDemo(3 * 60 * 1000);
+    OscilloscopePage& scope = window->pages().oscilloscope();
+    // A lambda mode: a connect of the fitter's own unchecks it.
+    scope.modeButton(live::OscilloscopeMode::RpmLambda1)->click();
+    replay(path);
+    EXPECT_TRUE(scope.modeButton(live::OscilloscopeMode::RpmLambda1)->isChecked());
+    window->pages().show(Page::Oscyloskop);
+    TAbMiniTrend* trend = scope.trend();
+    const int period = trend->timeBase().periodMs;
+    const int step = trend->timeBase().step;
+
+    // At 1× one sample per period of the drive; at 16× sixteen times as many
+    // in the same time at the car.
+    bar()->slider()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    clock.advance(2400);
+    const int atOne = columnsWith(trend->plot(), Channel1);
+    EXPECT_NEAR(atOne, 2400 / period * step, 3 * step);
+    bar()->slider()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(columnsWith(trend->plot(), Channel1), 0) << "a jump starts the trace again";
+    QTest::mouseClick(bar()->speedButton(2), Qt::LeftButton);
+    clock.advance(2400);
+    const int atSixteen = columnsWith(trend->plot(), Channel1);
+    EXPECT_GT(atSixteen, 10 * atOne);
+    QApplication::processEvents();
+    EXPECT_TRUE(window->grab().save(test::testOutputDir(QStringLiteral("screens/replay")) +
+                                    QStringLiteral("/oscilloscope-16x.png")));
+
+    // Paused, the trace stands still however long the fitter looks.
+    QTest::mouseClick(bar()->playButton(), Qt::LeftButton);
+    clock.advance(600);
+    const QImage held = trend->plot();
+    clock.advance(20'000);
+    EXPECT_EQ(trend->plot(), held);
+}
+
+TEST_F(ReplayWindowTest, DuringAReplayMapStepsAndSettingsChoicesAreRefusedBeforeAnythingChanges)
+{
+    const QString path = recordDemo(20'000);
+    replay(path);
+    const QString refused = window->messageTable().text(msg::Row::ReplayRefused);
+    const QByteArray image = window->settingsModel().parameterBlock();
+    const map::InjectionMap before = window->pages().map().model().map();
+    const int axis = window->pages().map().chart()->rightAxisMaximum();
+
+    window->pages().show(Page::Mapa);
+    EXPECT_FALSE(window->pages().map().undoButton()->isEnabled());
+    EXPECT_FALSE(window->pages().map().redoButton()->isEnabled());
+    QTest::mouseClick(window->pages().map().spinButton()->upButton(), Qt::LeftButton);
+    EXPECT_EQ(dialogs.messages(), QStringList{refused});
+    EXPECT_EQ(window->pages().map().model().map().bytes(), before.bytes());
+    EXPECT_FALSE(window->pages().map().model().canUndo()) << "no step recorded";
+
+    struct Choice {
+        const char* selector;
+        Page page;
+    };
+    for (const Choice& c :
+         {Choice{"Sel_cyl", Page::PanelPetrol}, Choice{"Sel_Typ_silnika", Page::PanelPetrol},
+          Choice{"Sel_Typ_wtrysku", Page::PanelGaz}}) {
+        SCOPED_TRACE(c.selector);
+        dialogs.clear();
+        window->pages().show(c.page);
+        auto* selector = control<QComboBox>(c.selector);
+        const int shown = selector->currentIndex();
+        QTest::keyClick(selector, shown > 0 ? Qt::Key_Up : Qt::Key_Down);
+        EXPECT_EQ(dialogs.messages(), QStringList{refused});
+        EXPECT_EQ(selector->currentIndex(), shown) << "it shows what the controller holds";
+        EXPECT_EQ(window->settingsModel().parameterBlock(), image);
+        EXPECT_EQ(window->pages().map().chart()->rightAxisMaximum(), axis);
+    }
+    EXPECT_EQ(replayPort->refusedCommands(), 0);
+}
+
+TEST_F(ReplayWindowTest, RecordingsAreWrittenAndLookedForInOneFolderThatTheStripNames)
+{
+    const QString path = recordDemo(5000);
+    QLabel* saved = window->recordReplay().recordingSaved();
+    EXPECT_TRUE(saved->isVisibleTo(window.get()));
+    EXPECT_TRUE(saved->text().contains(QDir::toNativeSeparators(path)))
+        << saved->text().toStdString();
+    EXPECT_TRUE(window->statusBar()->isVisibleTo(window.get()));
+
+    replay(path);
+    ASSERT_FALSE(dialogs.openFolders.isEmpty());
+    EXPECT_EQ(dialogs.openFolders.constLast(), folder.path());
+    EXPECT_FALSE(saved->isVisibleTo(window.get()));
 }

@@ -91,7 +91,8 @@ protected:
             if (auto* edit = qobject_cast<QLineEdit*>(o))
                 return {edit->text(), QStringLiteral("V")};
             if (auto* slider = qobject_cast<TAbAnalogCControl*>(o)) {
-                const QString text = slider->signalSettings()->format(slider->value());
+                // What the slider's own box shows: the value the controller holds.
+                const QString text = slider->signalSettings()->format(slider->shownValue());
                 // A horizontal slider's read-out beside it shows the same.
                 if (auto* readout = window->findChild<TAbValueInd*>(QLatin1String(c.control) +
                                                                     QStringLiteral("_wynik"))) {

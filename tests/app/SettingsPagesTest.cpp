@@ -591,10 +591,11 @@ TEST_F(SettingsPagesTest, AThresholdIsEditedWithTheSliderBesideItsBox)
     EXPECT_EQ(box2->palette().color(QPalette::Base), QColor(0, 128, 0));
     EXPECT_NE(page.thresholdBox(0)->palette().color(QPalette::Base), QColor(0, 128, 0));
 
-    // Held up to 1.60: box 2 alone follows, in the general format.
+    // Held up to 1.60: box 2 alone follows, showing the 82 / 51 V the
+    // controller will hold.
     for (int i = 0; i < 11; ++i)
         QTest::keyPress(slider, Qt::Key_Up);
-    EXPECT_EQ(box2->text(), QStringLiteral("1,6"));
+    EXPECT_EQ(box2->text(), QStringLiteral("1,61"));
     EXPECT_EQ(page.thresholdBox(2)->text(), QStringLiteral("2,20"));
     EXPECT_EQ(sender.queued.size(), 1);
 
@@ -643,7 +644,8 @@ TEST_F(SettingsPagesTest, LeavingTheSliderEndsTheEditAndKeepsTheMovedValueShown)
     QTest::keyPress(przelacznik().thresholdSlider(), Qt::Key_Down);
     przelacznik().sensorKind()->setFocus(Qt::TabFocusReason);
     EXPECT_TRUE(przelacznik().thresholdSlider()->isHidden());
-    EXPECT_EQ(przelacznik().thresholdBox(3)->text(), QStringLiteral("2,79"));
+    // The slider stands at 2.79 V; the controller would keep 142 / 51 V.
+    EXPECT_EQ(przelacznik().thresholdBox(3)->text(), QStringLiteral("2,78"));
     // Two starts, the box's and the selector's; nothing else.
     EXPECT_EQ(sender.commands(), (QList<QByteArray>{bytes({0x31, 0x01}), bytes({0x31, 0x01})}));
 }

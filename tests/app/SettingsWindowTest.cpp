@@ -26,6 +26,11 @@
 #include "sim/LiveState.h"
 #include "widgets/ui/TAbHSlider.h"
 #include "widgets/ui/TAbVSlider.h"
+#include "widgets/ui/TAbValueInd.h"
+#include "widgets/TSignalSettings.h"
+#include "i18n/LanguageColumns.h"
+#include "settings/FieldText.h"
+#include <QtGui/QWheelEvent>
 
 #include <QtCore/QFile>
 #include <QtCore/QTemporaryDir>
@@ -176,7 +181,7 @@ TEST_F(SettingsWindowTest, EachSettingsImageReachesEachObserverOnce)
     QSignalSpy buttons(&window->cylinderButtons(), &CylinderButtonsModel::buttonsChanged);
     const auto counts = [&] {
         return QList<qsizetype>{display.count(), axis.count(), faults.count(), images.count(),
-                          buttons.count()};
+                                buttons.count()};
     };
     connectDemo();
     EXPECT_EQ(counts(), (QList<qsizetype>{1, 1, 1, 1, 1}));
@@ -554,3 +559,187 @@ TEST_F(SettingsWindowTest, ScreenshotsOfTheSettingsAndErrorPagesWhileConnected)
 }
 
 }  // namespace
+
+// ---- Safe at the car: the wheel, the read-outs, the review's "Send" ------
+
+namespace {
+
+// A wheel notch over `w`, the way a mouse turned while scrolling past sends
+// it; `notches` below 0 turns towards the user.
+void turnWheel(QWidget* w, int notches)
+{
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QWheelEvent wheel(at, w->mapToGlobal(at), QPoint(), QPoint(0, notches * 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &wheel);
+}
+
+// What a control shows: a selector's item, a slider's step.
+int shownState(QWidget* w)
+{
+    if (auto* selector = qobject_cast<QComboBox*>(w))
+        return selector->currentIndex();
+    return static_cast<TAbAnalogCControl*>(w)->digit();
+}
+
+// A wheel direction that moves the control away from where it stands.
+int movingNotches(QWidget* w)
+{
+    if (auto* selector = qobject_cast<QComboBox*>(w))
+        return selector->currentIndex() < selector->count() - 1 ? -1 : 1;
+    auto* slider = static_cast<TAbAnalogCControl*>(w);
+    return slider->digit() < slider->signalSettings()->digitalTo() ? 1 : -1;
+}
+
+struct WheelCase {
+    const char* control;
+    Page page;
+    // The command a chosen control sends on a wheel notch.
+    quint8 code;
+};
+
+// Every control of the settings pages that sends when it changes.
+const WheelCase WheelCases[] = {
+    {"Sel_cyl", Page::PanelPetrol, 0x1B},           {"Sel_Impuls", Page::PanelPetrol, 0x0A},
+    {"Sel_RPM_signal", Page::PanelPetrol, 0x17},    {"Sel_Typ_silnika", Page::PanelPetrol, 0x21},
+    {"Sel_Typ_wtrysku", Page::PanelGaz, 0x0E},      {"P_pracy_changer", Page::PanelGaz, 0x2B},
+    {"P_min_changer", Page::PanelGaz, 0x1E},        {"Temp_LPG_changer", Page::Przelacznik, 0x0F},
+    {"RPM_Prog_przel", Page::Przelacznik, 0x09},    {"T_przel_to_LPG", Page::Przelacznik, 0x22},
+    {"T_CYL_seqence", Page::Przelacznik, 0x23},     {"T_zwloki_changer", Page::Przelacznik, 0x1F},
+    {"RPM_Max_To_Petrol", Page::Przelacznik, 0x11}, {"Rodz_czuj_LPG", Page::Przelacznik, 0x0D},
+};
+
+}  // namespace
+
+TEST_F(SettingsWindowTest, AWheelChangesAControlThatSendsOnlyOnceTheFitterHasChosenIt)
+{
+    connectDemo();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+    // Every selector and slider the pages show enabled is in the table.
+    QStringList listed;
+    for (const WheelCase& c : WheelCases)
+        listed.append(QLatin1String(c.control));
+    for (const Page page : {Page::PanelPetrol, Page::PanelGaz, Page::Przelacznik}) {
+        window->pages().show(page);
+        QApplication::processEvents();
+        QWidget* sheet = window->pages().widget(page);
+        QList<QWidget*> sending;
+        for (QComboBox* c : sheet->findChildren<QComboBox*>())
+            sending.append(c);
+        for (TAbAnalogCControl* s : sheet->findChildren<TAbAnalogCControl*>())
+            sending.append(s);
+        for (QWidget* w : sending) {
+            if (w->isVisible() && w->isEnabled()) {
+                EXPECT_TRUE(listed.contains(w->objectName())) << w->objectName().toStdString();
+            }
+        }
+    }
+
+    for (const WheelCase& c : WheelCases) {
+        SCOPED_TRACE(c.control);
+        window->pages().show(c.page);
+        QApplication::processEvents();
+        auto* w = control<QWidget>(c.control);
+        ASSERT_TRUE(w);
+        const int before = shownState(w);
+        const qsizetype sent = received(c.code).size();
+
+        // Passing over it: the page's focus lies elsewhere.
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
+        turnWheel(w, movingNotches(w));
+        clock.advance(1000);
+        EXPECT_EQ(shownState(w), before);
+        EXPECT_EQ(received(c.code).size(), sent);
+
+        // Tabbed to: the wheel is the fitter's way of changing it.
+        w->setFocus(Qt::TabFocusReason);
+        clock.advance(1000);
+        turnWheel(w, movingNotches(w));
+        clock.advance(3000);
+        EXPECT_NE(shownState(w), before);
+        EXPECT_EQ(received(c.code).size(), sent + 1);
+    }
+}
+
+TEST_F(SettingsWindowTest, EachSliderReadOutShowsWhatTheControllerHoldsAsTheReviewAndKvsDo)
+{
+    connectDemo();
+    struct SliderCase {
+        const char* control;
+        settings::Field field;
+        quint8 code;
+        // The controller keeps the sent byte times this.
+        double unit;
+        // Key presses from where the controller's defaults put the slider.
+        int steps;
+    };
+    // Every slider whose steps and the unit the controller keeps differ,
+    // and two whose are the same.
+    const SliderCase cases[] = {
+        {"RPM_Prog_przel", settings::Field::SwitchOverRpm, 0x09, 100, 3},
+        {"RPM_Prog_przel", settings::Field::SwitchOverRpm, 0x09, 100, 7},
+        {"T_zwloki_changer", settings::Field::PressureErrorTime, 0x1F, 10, 35},
+        {"P_min_changer", settings::Field::MinimumPressure, 0x1E, 0.01, 9},
+        {"P_pracy_changer", settings::Field::WorkingPressure, 0x2B, 0.01, 3},
+        {"Temp_LPG_changer", settings::Field::SwitchOverGasTemp, 0x0F, 1, 4},
+    };
+    // Numbers as any of the texts writes them.
+    const auto number = [](const QString& text) {
+        QString n = text.trimmed().section(QLatin1Char(' '), 0, 0);
+        n.replace(QLatin1Char(','), QLatin1Char('.'));
+        return n.toDouble();
+    };
+    for (const SliderCase& c : cases) {
+        SCOPED_TRACE(std::string(c.control) + " +" + std::to_string(c.steps));
+        auto* slider = control<TAbAnalogCControl>(c.control);
+        ASSERT_TRUE(slider);
+        for (int i = 0; i < c.steps; ++i)
+            QTest::keyPress(slider, Qt::Key_Up);
+        QTest::keyRelease(slider, Qt::Key_Up);
+        clock.advance(3000);
+        ASSERT_FALSE(window->link().commandPending());
+
+        const TAbAnalogGControl* indicator = slider->valueIndicator();
+        const QString shown = indicator ? indicator->valueText() : slider->valueText();
+        const QByteArray sent = received(c.code).constLast();
+        const settings::ParameterBlock held(emulator->settings().reply(0x66));
+        const QString kvs =
+            settings::fieldtext::value(c.field, held, {}, numberFormat(MessageTable::English));
+        const QString reviewLine =
+            settings::fieldtext::value(c.field, held, {}, numberFormat(MessageTable::Polish));
+        const double byte = static_cast<quint8>(sent.at(1)) * c.unit;
+        EXPECT_NEAR(number(shown), byte, 1e-6) << shown.toStdString();
+        EXPECT_NEAR(number(kvs), byte, 1e-6) << kvs.toStdString();
+        EXPECT_NEAR(number(reviewLine), byte, 1e-6) << reviewLine.toStdString();
+    }
+}
+
+TEST_F(SettingsWindowTest, TheReviewOffersSendOnlyWhileALineIsTicked)
+{
+    sim::SettingsImage controllerImage;
+    sim::SettingsImage fileImage;
+    fileImage.set(Image::CylinderCount, 3);
+    fileImage.set(Image::SwitchOverGasTemp, 50);
+    const settings::review::Content content = settings::review::content(
+        settings::ParameterBlock(controllerImage.reply(0x66)),
+        settings::ParameterBlock(fileImage.reply(0x66)),
+        [this](msg::Row row) { return window->messageTable().text(row); },
+        numberFormat(MessageTable::Polish));
+    SettingsReviewWindow dialog(content, window.get());
+    dialog.show();
+    QTableWidget* table = dialog.table();
+    ASSERT_GE(table->rowCount(), 2);
+    for (int r = 0; r < table->rowCount(); ++r) {
+        EXPECT_TRUE(dialog.sendButton()->isEnabled());
+        table->item(r, 0)->setCheckState(Qt::Unchecked);
+    }
+    EXPECT_FALSE(dialog.sendButton()->isEnabled());
+    table->item(1, 0)->setCheckState(Qt::Checked);
+    EXPECT_TRUE(dialog.sendButton()->isEnabled());
+    table->item(1, 0)->setCheckState(Qt::Unchecked);
+    EXPECT_TRUE(dialog.grab().save(test::testOutputDir(QStringLiteral("screens/review")) +
+                                   QStringLiteral("/review-nothing-ticked.png")));
+}

@@ -1,3 +1,4 @@
+#include "i18n/LanguageColumns.h"
 #include "i18n/Languages.h"
 #include "i18n/LinkTable.h"
 #include "i18n/MakerDetails.h"
@@ -62,4 +63,32 @@ TEST(Languages, OnlyRussianCannotBeChosenAndEachLanguageHasItsOwnColumn)
     EXPECT_EQ(columns.count(MessageTable::Initial), 0u);
     EXPECT_FALSE(languageItem(QStringLiteral("polskipl")));
     EXPECT_EQ(languageItem(QString::fromUtf8(DefaultLanguage))->column, MessageTable::Polish);
+}
+
+TEST(NumberFormat, EachLanguageKeepsItsDecimalSeparatorAndNeverGroupsThousands)
+{
+    struct Case {
+        int column;
+        const char* thousands;
+        const char* decimals;
+    };
+    const Case cases[] = {
+        {brivel::MessageTable::Initial, "12000", "0,71"},
+        {brivel::MessageTable::German, "12000", "0,71"},
+        {brivel::MessageTable::English, "12000", "0.71"},
+        {brivel::MessageTable::Polish, "12000", "0,71"},
+        {brivel::MessageTable::Czech, "12000", "0,71"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.column);
+        const QLocale numbers = brivel::numberFormat(c.column);
+        EXPECT_EQ(numbers.toString(12000.0, 'f', 0), QLatin1String(c.thousands));
+        EXPECT_EQ(numbers.toString(12000), QLatin1String(c.thousands));
+        EXPECT_EQ(numbers.toString(0.71, 'f', 2), QLatin1String(c.decimals));
+        brivel::MessageTable table;
+        if (c.column != brivel::MessageTable::Initial) {
+            table.setLanguage(c.column);
+            EXPECT_EQ(table.numberFormat().toString(0.71, 'f', 2), QLatin1String(c.decimals));
+        }
+    }
 }

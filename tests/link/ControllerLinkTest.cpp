@@ -180,8 +180,14 @@ TEST_F(ControllerLinkTest, Connect_ReplyInOnePieceIsNotRecognisedAndTheTimeOutRe
     EXPECT_TRUE(events.settingsImages.isEmpty());
 }
 
-TEST_F(ControllerLinkTest, Connect_FirstPieceWithoutLeadRetriesAtOnceAndGivesUpSilently)
+TEST_F(ControllerLinkTest, Connect_FirstPieceWithoutLeadRetriesAtOnceAndGivesUpSayingWhy)
 {
+    QList<int> attempts;
+    QObject::connect(&link, &ControllerLink::connectAttempt,
+                     [&](const QString&, int attempt, int of) {
+                         EXPECT_EQ(of, 5);
+                         attempts.append(attempt);
+                     });
     link.connectToController();
     port.takeWritten();
     for (int attempt = 1; attempt < 5; ++attempt) {
@@ -192,7 +198,21 @@ TEST_F(ControllerLinkTest, Connect_FirstPieceWithoutLeadRetriesAtOnceAndGivesUpS
     answer(bytes({0x00, 0x02, 0x5A}));
     EXPECT_TRUE(sent().isEmpty());
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
-    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_EQ(attempts, (QList<int>{1, 2, 3, 4, 5}));
+    ASSERT_EQ(events.disconnects.size(), 1u);
+    EXPECT_EQ(events.disconnects[0].kind, DisconnectReason::Kind::NoHandshake);
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral("Sterownik na porcie %1 odpowiada nieczytelnie (5 prób) "
+                                         "- sprawdź przewód i port")
+                              .arg(port.portName())});
+}
+
+TEST_F(ControllerLinkTest, Connect_ALineThatAnswersOnceThenFallsSilentIsUnreadableNotSilent)
+{
+    link.connectToController();
+    answer(bytes({0x00, 0x02, 0x5A}));
+    for (int attempt = 2; attempt <= 5; ++attempt)
+        clock.advance(ControllerLink::ReplyTimeoutMs);
     ASSERT_EQ(events.disconnects.size(), 1u);
     EXPECT_EQ(events.disconnects[0].kind, DisconnectReason::Kind::NoHandshake);
 }
@@ -225,6 +245,12 @@ TEST_P(ConnectVersion, OnlyVersion377IsAccepted)
         ASSERT_EQ(events.disconnects.size(), 1u);
         EXPECT_EQ(events.disconnects[0].kind, DisconnectReason::Kind::VersionRefused);
         EXPECT_FALSE(port.isOpen());
+        // The fitter reads which version the controller has.
+        ASSERT_EQ(dialogs.messages().size(), 1);
+        EXPECT_TRUE(
+            dialogs.messages()[0].startsWith(QStringLiteral("Nieobsługiwana wersja sterownika %1 ")
+                                                 .arg(events.disconnects[0].text)));
+        return;
     }
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
@@ -836,7 +862,8 @@ TEST_P(TricklingLine, WhileConnecting_TheWindowIsFreeAgainWithinTheBound)
     EXPECT_LT(took, Bound);
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
     EXPECT_FALSE(events.busy);
-    EXPECT_EQ(dialogs.messages().filter(Message11).size(), 1);
+    // Something came back, if nothing readable: the fitter is told so.
+    EXPECT_EQ(dialogs.messages().filter(QStringLiteral("COM3 odpowiada nieczytelnie")).size(), 1);
     EXPECT_EQ(clock.activeTimers(), 0);
 }
 
@@ -945,11 +972,15 @@ TEST_F(ControllerLinkTest, Settled_OnceAfterEachEventWithWhatItReportedFinal)
 
 // ---- What the fitter is told of a disconnect ----
 
-TEST(DisconnectMessage, NamesWhatWentWrongAndNothingForWhatWasMeant)
+TEST(DisconnectMessage, NamesWhatWentWrongAndWhyAConnectFailedAndNothingForWhatWasMeant)
 {
     using Kind = DisconnectReason::Kind;
     const MessageTable messages;
     const PortFault gone{PortFault::Kind::DeviceGone, 19, QStringLiteral("No such device")};
+    DisconnectReason versionRefused(Kind::VersionRefused);
+    versionRefused.text = QStringLiteral("3.7.6");
+    DisconnectReason unreadable(Kind::NoHandshake);
+    unreadable.portName = QStringLiteral("COM7");
     struct Case {
         DisconnectReason reason;
         QString message;
@@ -957,8 +988,10 @@ TEST(DisconnectMessage, NamesWhatWentWrongAndNothingForWhatWasMeant)
     const Case cases[] = {
         {Kind::User, QString()},
         {Kind::Shutdown, QString()},
-        {Kind::VersionRefused, QString()},
-        {Kind::NoHandshake, QString()},
+        {versionRefused, QStringLiteral("Nieobsługiwana wersja sterownika 3.7.6 - program "
+                                        "współpracuje z wersją 3.7.7")},
+        {unreadable, QStringLiteral("Sterownik na porcie COM7 odpowiada nieczytelnie (5 prób) - "
+                                    "sprawdź przewód i port")},
         {Kind::ReplyTimedOut, Message11},
         {Kind::RetriesSpent, QStringLiteral("Time out - Error1")},
         {DisconnectReason::portFailed(gone, QStringLiteral("COM7")),

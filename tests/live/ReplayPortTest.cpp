@@ -369,3 +369,40 @@ TEST_F(DriveRecorderTest, TheFolderIsMadeWhenMissing)
     EXPECT_TRUE(QFile::exists(recorder.filePath()));
     EXPECT_TRUE(recorder.filePath().startsWith(folder));
 }
+
+// ---- The oscilloscope's time base during a replay ----
+
+#include "live/ReplayTimeBase.h"
+
+TEST(ReplayTimeBase, SamplesOncePerPeriodOfTheRecordingsTimeAndStartsAgainAfterALeap)
+{
+    brivel::live::ReplayTimeBase base;
+    struct Step {
+        qint64 positionMs;
+        int samples;
+        bool jumped;
+    };
+    // One poll every 240 ms of the car's time: at 1× the position moves by
+    // 240, at 16× by 3840; paused it stays.
+    const Step steps[] = {
+        {10'000, 0, false},  // the first position only sets the start
+        {10'240, 1, false},
+        {10'400, 0, false},
+        {10'480, 1, false},  // the rest is kept
+        {14'320, 16, false},
+        {14'320, 0, false},
+        {14'320, 0, false},  // 16×, then paused
+        {9'000, 0, true},
+        {9'240, 1, false},             // began again
+        {9'240 + 240 * 300, 0, true},  // a leap
+        {9'240 + 240 * 301, 1, false},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.positionMs);
+        const auto due = base.advanceTo(s.positionMs, 240);
+        EXPECT_EQ(due.samples, s.samples);
+        EXPECT_EQ(due.jumped, s.jumped);
+    }
+    base.restart();
+    EXPECT_EQ(base.advanceTo(50'000, 240).samples, 0);
+}

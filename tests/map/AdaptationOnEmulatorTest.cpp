@@ -58,7 +58,7 @@ protected:
     LiveModel live{messages};
     SettingsModel settings{messages};
     CylinderButtonsModel cylinders{settings};
-    MapPageModel page{link};
+    MapPageModel page{link, messages};
     AdaptationProcedure procedure{
         {live, settings, cylinders, page.map(), messages}, link, dialogs, clock};
 };

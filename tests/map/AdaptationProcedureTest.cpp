@@ -524,8 +524,12 @@ TEST_F(AdaptationTest, NoPetrolSamplesWritesNothingAndCancelsTheRun)
     EXPECT_EQ(sender.queued.front().command, bytes({0x05, 0x00}));
     EXPECT_FALSE(procedure.running());
     EXPECT_FALSE(locked());
+    // The cancel line, and why: no petrol time was recorded.
     EXPECT_EQ(info(), row(msg::Row::AdaptationInProgress) + QStringLiteral("\r\n") +
-                          row(msg::Row::AdaptationCancelled));
+                          row(msg::Row::AdaptationCancelled) + QStringLiteral("\r\n") +
+                          row(msg::Row::AdaptationBaseOutside)
+                              .arg(QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("246"),
+                                   QStringLiteral("0,0")));
     EXPECT_FALSE(clock.fireNext());
 }
 
@@ -543,7 +547,10 @@ TEST_F(AdaptationTest, AMultiplierTooSmallForTheMapShowsItsAdviceAndWritesNothin
                           row(msg::Row::AdaptationMultiplier) + QStringLiteral("0.2\r\n") +
                           QStringLiteral("zmniejsz dysze wtryskiwaczy lub zmniejsz ciśnienie "
                                          "gazu \r\n") +
-                          row(msg::Row::AdaptationCancelled));
+                          row(msg::Row::AdaptationCancelled) + QStringLiteral("\r\n") +
+                          row(msg::Row::AdaptationValueOutside)
+                              .arg(QStringLiteral("175"), QStringLiteral("-0,01"),
+                                   QStringLiteral("0,00"), QStringLiteral("2,55")));
 }
 
 TEST_F(AdaptationTest, AllPetrolSamplesAt255NeverWrapTheSpreadByte)

@@ -191,3 +191,35 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"EntriesAbove255", 246, 227, {0, 0, 0, 0}, Verdict::ValueOutOfRange},
         RangeCase{"RaisedPast255", 20, 254, {100, 100, 100, 100}, Verdict::ValueOutOfRange}),
     [](const auto& p) { return std::string(p.param.name); });
+
+TEST(AdaptationResult, ARefusedResultSaysWhyWithItsValues)
+{
+    const QString baseOutside =
+        QStringLiteral("Base entry %1 outside %2–%3 (average petrol injection time %4 ms)");
+    const QString valueOutside =
+        QStringLiteral("Entry %1 of the new map would have the multiplier %2, outside %3–%4");
+    struct Case {
+        int p;
+        int m;
+        const char* why;
+    };
+    const Case cases[] = {
+        {0, 130, "Base entry 0 outside 10–246 (average petrol injection time 0.0 ms)"},
+        {9, 130, "Base entry 9 outside 10–246 (average petrol injection time 0.9 ms)"},
+        {247, 130, "Base entry 247 outside 10–246 (average petrol injection time 24.7 ms)"},
+        // Entries 243-246 lie 26 below entry 25.
+        {25, 25, "Entry 243 of the new map would have the multiplier -0.01, outside 0.00–2.55"},
+        // Entries 37 and 38 lie 29 above entry 246.
+        {246, 227, "Entry 37 of the new map would have the multiplier 2.56, outside 0.00–2.55"},
+        {30, 130, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.p);
+        const AdaptationResult r = AdaptationResult::compute(input(c.p, c.m, {0, 0, 0, 0}));
+        EXPECT_EQ(r.refusalText(baseOutside, valueOutside, English), QString::fromUtf8(c.why));
+    }
+    // In the numbers of the language chosen.
+    const AdaptationResult r = AdaptationResult::compute(input(9, 130, {0, 0, 0, 0}));
+    EXPECT_EQ(r.refusalText(baseOutside, valueOutside, QLocale(QLocale::German)),
+              QStringLiteral("Base entry 9 outside 10–246 (average petrol injection time 0,9 ms)"));
+}

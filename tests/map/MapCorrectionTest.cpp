@@ -2,6 +2,7 @@
 #include "MapPrinters.h"
 #include "QtPrinters.h"
 #include "RecordingCommandSender.h"
+#include "i18n/MessageTable.h"
 #include "map/MapPageModel.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +59,8 @@ protected:
     }
 
     RecordingCommandSender sender;
-    MapPageModel page{sender};
+    brivel::MessageTable messages;
+    MapPageModel page{sender, messages};
 };
 
 }  // namespace
@@ -264,11 +266,13 @@ struct LimitCase {
     int startX;
     int endX;
     int d;
+    // Why, as the page shows it.
+    const char* notice;
 };
 
 class ByteLimit : public MapCorrectionTest, public ::testing::WithParamInterface<LimitCase> {};
 
-TEST_P(ByteLimit, AStepPastTheByteIsRefusedAndNothingIsSent)
+TEST_P(ByteLimit, AStepPastTheByteIsRefusedSayingWhichEntryAndLimitAndNothingIsSent)
 {
     const LimitCase& c = GetParam();
     page.loadParameterBlock(blockWithFlatMap(c.flat));
@@ -277,18 +281,43 @@ TEST_P(ByteLimit, AStepPastTheByteIsRefusedAndNothingIsSent)
     EXPECT_EQ(page.stepRange(c.d), 0);
     EXPECT_TRUE(sender.queued.isEmpty());
     EXPECT_TRUE(changedFrom(c.flat).empty());
-    // The step away from the limit still goes.
+    EXPECT_EQ(page.notice(), QString::fromUtf8(c.notice));
+    // The step away from the limit still goes, and the notice with it.
     EXPECT_EQ(page.stepRange(-c.d), seriesBit(MapSeries::Map));
     EXPECT_EQ(sender.queued.size(), 1);
+    EXPECT_TRUE(page.notice().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(MapCorrection, ByteLimit,
-                         ::testing::Values(LimitCase{"WholeMapAt255", 255, 0, 0, +1},
-                                           LimitCase{"WholeMapAt0", 0, 0, 0, -1},
-                                           LimitCase{"RangeAt255", 255, 37, 57, +1},
-                                           LimitCase{"RangeAt0", 0, 37, 57, -1},
-                                           LimitCase{"OneEntryAt255", 255, 26, 27, +1}),
-                         [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    MapCorrection, ByteLimit,
+    ::testing::Values(LimitCase{"WholeMapAt255", 255, 0, 0, +1,
+                                "Krok odrzucony: punkt mapy 1 przekroczyłby granicę 2,55"},
+                      LimitCase{"WholeMapAt0", 0, 0, 0, -1,
+                                "Krok odrzucony: punkt mapy 1 przekroczyłby granicę 0,00"},
+                      LimitCase{"RangeAt255", 255, 37, 57, +1,
+                                "Krok odrzucony: punkt mapy 25 przekroczyłby granicę 2,55"},
+                      LimitCase{"RangeAt0", 0, 37, 57, -1,
+                                "Krok odrzucony: punkt mapy 25 przekroczyłby granicę 0,00"},
+                      LimitCase{"OneEntryAt255", 255, 26, 27, +1,
+                                "Krok odrzucony: punkt mapy 15 przekroczyłby granicę 2,55"}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST_F(MapCorrectionTest, AStepOrUndoThatMayNotBeSentLeavesMapAndHistoryAlone)
+{
+    select(37, 57);
+    page.stepRange(+1);
+    ASSERT_TRUE(page.canUndo());
+    const QByteArray stepped = map().bytes();
+    sender.refusing = true;
+    EXPECT_EQ(page.stepRange(+1), 0);
+    EXPECT_EQ(page.undo(), 0);
+    EXPECT_EQ(map().bytes(), stepped);
+    EXPECT_EQ(sender.queued.size(), 1);
+    EXPECT_EQ(sender.refusals, 2);
+    EXPECT_TRUE(page.canUndo());
+    EXPECT_FALSE(page.canRedo());
+    EXPECT_TRUE(page.notice().isEmpty());
+}
 
 TEST_F(MapCorrectionTest, ATentCanClimbToTheTopByteAndStopThere)
 {

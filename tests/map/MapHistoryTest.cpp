@@ -3,6 +3,7 @@
 
 #include "Bytes.h"
 #include "RecordingCommandSender.h"
+#include "i18n/MessageTable.h"
 #include "map/MapPageModel.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +37,8 @@ protected:
     QByteArray mapNow() const { return model.map().bytes(); }
 
     test::RecordingCommandSender sender;
-    MapPageModel model{sender};
+    MessageTable messages;
+    MapPageModel model{sender, messages};
 };
 
 TEST_F(MapHistoryTest, TwoStepsUndoneWriteTheMapsBeforeThemAndRedoWritesThemAgain)

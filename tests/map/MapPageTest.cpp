@@ -37,7 +37,7 @@ protected:
     LiveModel live{messages};
     SettingsModel settings{messages};
     test::RecordingCommandSender sender;
-    map::MapPageModel model{sender};
+    map::MapPageModel model{sender, messages};
     QWidget window;
     MapPage page{&window, flash, model, live, settings};
 };

@@ -25,6 +25,8 @@
 #include "widgets/ui/TAbTimerSpeedBtn.h"
 
 #include <QtCharts/QValueAxis>
+#include <QtCore/QFileInfo>
+#include <QtCore/QTemporaryDir>
 #include <QtCharts/QXYSeries>
 #include <QtGui/QAction>
 #include <QtGui/QScreen>
@@ -525,12 +527,99 @@ TEST_F(MapWindowTest, TwoStepsUndoneLeaveTheOriginalMapInTheControllerAndRedoBri
     clock.advance(3000);
     EXPECT_TRUE(window->grab().save(out + QStringLiteral("/Mapa-undo-redo.png")));
 
-    // A new settings image starts the history again.
+    // Offline nothing can be written: undo and redo wait for a controller.
+    control<QAction>("rozlacz1")->trigger();
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    clock.advance(3000);
+    // The controller still holds the map the history ends at: it is kept.
+    connectController();
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_TRUE(redo->isEnabled());
+    // A settings image with another map starts the history again.
+    controller().settings().write(sim::SettingsImage::Map, QByteArray(MapEntries, char(120)));
     control<QAction>("rozlacz1")->trigger();
     connectController();
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
     EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(MapWindowTest, ASaveReadsTheSettingsAfreshAndKeepsTheMapHistory)
+{
+    connectController();
+    window->pages().show(Page::Mapa);
+    const QByteArray original = controllerMap();
+    QTest::mouseClick(mapPage().spinButton()->upButton(), Qt::LeftButton);
+    clock.advance(3000);
+    ASSERT_TRUE(mapPage().undoButton()->isEnabled());
+    const QTemporaryDir dir;
+    dialogs.saveAnswers.push_back(dir.filePath(QStringLiteral("car.kvs")));
+    window->findChild<QAction*>(QStringLiteral("Zapis1"))->trigger();
+    clock.advance(8000);
+    ASSERT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("car.kvs"))));
+    EXPECT_TRUE(mapPage().undoButton()->isEnabled());
+    QTest::mouseClick(mapPage().undoButton(), Qt::LeftButton);
+    clock.advance(3000);
+    EXPECT_EQ(controllerMap(), original);
+}
+
+TEST_F(MapWindowTest, AStepPastALimitIsRefusedAndSaysWhichEntryAndLimit)
+{
+    QByteArray map(MapEntries, char(100));
+    map[119] = char(255);
+    controller().settings().write(sim::SettingsImage::Map, map);
+    connectController();
+    window->pages().show(Page::Mapa);
+    const int before = static_cast<int>(controller().receivedFrames().size());
+    // No range: the whole map moves, or nothing does.
+    QTest::mouseClick(mapPage().spinButton()->upButton(), Qt::LeftButton);
+    clock.advance(3000);
+    EXPECT_TRUE(commandsSince(before).isEmpty());
+    QLabel* notice = mapPage().notice();
+    EXPECT_TRUE(notice->isVisibleTo(window.get()));
+    EXPECT_EQ(notice->text(),
+              QStringLiteral("Krok odrzucony: punkt mapy 120 przekroczyłby granicę 2,55"));
+    const QString out = test::testOutputDir(QStringLiteral("screens/map"));
+    EXPECT_TRUE(window->grab().save(out + QStringLiteral("/Mapa-step-refused.png")));
+    // A step that fits is written, and the notice goes.
+    QTest::mouseClick(mapPage().spinButton()->downButton(), Qt::LeftButton);
+    clock.advance(3000);
+    EXPECT_FALSE(commandsSince(before).isEmpty());
+    EXPECT_FALSE(notice->isVisibleTo(window.get()));
+}
+
+TEST_F(MapWindowTest, SwitchingTheLanguageWhileTheMapIsShownKeepsItsAxes)
+{
+    connectController();
+    window->pages().show(Page::Mapa);
+    QApplication::processEvents();
+    MapChart* chart = mapPage().chart();
+    // Dark pixels right of the plot, past its ticks: the right axis'
+    // numbers and title.
+    const auto axisInk = [chart] {
+        const int from = MapChart::PlotArea.right() + 8;
+        const QImage image =
+            chart->grab(QRect(from, 0, chart->width() - from, chart->height())).toImage();
+        int ink = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ink += qGray(image.pixel(x, y)) < 96 ? 1 : 0;
+        return ink;
+    };
+    const int shown = axisInk();
+    ASSERT_GT(shown, 100);
+    const QString out = test::testOutputDir(QStringLiteral("screens/map"));
+    for (const char* language : {"AngielskiGB", "NiemieckiDE", "PolskiPL"}) {
+        SCOPED_TRACE(language);
+        control<QAction>(language)->trigger();
+        QApplication::processEvents();
+        EXPECT_GT(axisInk(), shown * 4 / 5);
+        EXPECT_FALSE(chart->leftAxis()->titleText().isEmpty());
+        EXPECT_TRUE(window->grab().save(
+            out + QStringLiteral("/Mapa-after-%1.png").arg(QLatin1String(language))));
+    }
 }
 
 TEST_F(MapWindowTest, BothPagesRenderToPictures)

@@ -281,3 +281,27 @@ TEST(BlockWrite, SendsTheRegionThenReadsBack)
 }
 
 }  // namespace
+
+TEST(EditorCommands, ASliderValueReadsAsWhatTheControllerHoldsOnceSent)
+{
+    using S = brivel::settings::editor::SwitchOverSlider;
+    using brivel::settings::editor::heldPressure;
+    using brivel::settings::editor::heldValue;
+    struct Case {
+        S slider;
+        float value;
+        float held;
+    };
+    const Case cases[] = {
+        {S::RPM_Prog_przel, 1535, 1500},      {S::RPM_Prog_przel, 300, 300},
+        {S::RPM_Prog_przel, 1250, 1200},      {S::T_zwloki_changer, 1235, 1240},
+        {S::T_zwloki_changer, 25, 20},        {S::T_CYL_seqence, 2550, 2550},
+        {S::T_przel_to_LPG, 12, 12},          {S::Temp_LPG_changer, 45, 45},
+        {S::RPM_Max_To_Petrol, 12000, 12000},
+    };
+    for (const Case& c : cases)
+        EXPECT_FLOAT_EQ(heldValue(c.slider, c.value), c.held) << c.value;
+    // "P. min" steps by 2.10 / 215 bar; the controller keeps hundredths.
+    EXPECT_FLOAT_EQ(heldPressure(0.40f + 2.10f * 9 / 215), 0.49f);
+    EXPECT_FLOAT_EQ(heldPressure(1.25f), 1.25f);
+}

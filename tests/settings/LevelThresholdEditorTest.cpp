@@ -62,9 +62,10 @@ TEST_F(LevelThresholds, AnEditStartsAtTheBoxAndEndsWithEveryThresholdAndTheSenso
     EXPECT_EQ(editor.markedBox(), 1);
     EXPECT_EQ(sender.commands(), QList<QByteArray>{bytes({0x31, 0x01})});
 
-    // The slider moves: the marked box alone follows it.
+    // The slider moves: the marked box alone follows it, showing what the
+    // controller will hold (82 / 51 V).
     editor.followSlider(1.6f);
-    EXPECT_EQ(texts(), QStringList({"0,71", "1,6", "2,20", "2,80"}));
+    EXPECT_EQ(texts(), QStringList({"0,71", "1,61", "2,20", "2,80"}));
     EXPECT_EQ(sender.queued.size(), 1);
 
     editor.commitThresholds();
@@ -76,7 +77,7 @@ TEST_F(LevelThresholds, AnEditStartsAtTheBoxAndEndsWithEveryThresholdAndTheSenso
     ASSERT_GT(told.count(), 0);
     const auto last = told.last().at(0).value<LevelThresholdEditor::State>();
     EXPECT_FALSE(last.markedBox);
-    EXPECT_EQ(last.texts[1], QStringLiteral("1,6"));
+    EXPECT_EQ(last.texts[1], QStringLiteral("1,61"));
 }
 
 TEST_F(LevelThresholds, FocusOnTheSensorSelectorAloneOnlyStartsTheEdit)
@@ -93,11 +94,11 @@ TEST_F(LevelThresholds, LeavingTheSliderEndsTheEditWithoutSending)
     editor.followSlider(4.0f);
     editor.endEdit();
     EXPECT_FALSE(editor.markedBox());
-    EXPECT_EQ(texts(), QStringList({"0,71", "1,49", "2,20", "4"}));
+    EXPECT_EQ(texts(), QStringList({"0,71", "1,49", "2,20", "4,00"}));
     EXPECT_EQ(sender.commands(), QList<QByteArray>{bytes({0x31, 0x01})});
     // Outside an edit the slider rewrites no box.
     editor.followSlider(1.0f);
-    EXPECT_EQ(texts()[3], QStringLiteral("4"));
+    EXPECT_EQ(texts()[3], QStringLiteral("4,00"));
 }
 
 struct PresetCase {

@@ -271,3 +271,43 @@ TEST_F(SettingsMenuTest, LoadOfAMissingFileShowsTheSystemsMessage)
 }
 
 }  // namespace
+
+TEST_F(SettingsMenuTest, TheReviewWritesNumbersAsTheChosenLanguageDoesWithoutGroupSeparators)
+{
+    struct Case {
+        int column;
+        const char* controller;
+        const char* file;
+    };
+    // 1500 rpm must never read as "1,500" or "1.500": in one language or
+    // the other that is one and a half.
+    const Case cases[] = {
+        {MessageTable::German, "1500 rpm", "12000 rpm"},
+        {MessageTable::Polish, "1500 rpm", "12000 rpm"},
+        {MessageTable::English, "1500 rpm", "12000 rpm"},
+        {MessageTable::Czech, "1500 rpm", "12000 rpm"},
+    };
+    settings.setParameterBlock(
+        test::settingsBlock({{21, 3}, {22, 1}, {23, 15}, {24, 120}, {66, 100}, {558, 1}}));
+    writeFile(path("car.kvs"),
+              datafile::encode(test::settingsBlock(
+                                   {{21, 3}, {22, 1}, {23, 120}, {24, 120}, {66, 100}, {558, 1}}),
+                               12));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.column);
+        messages.setLanguage(c.column);
+        review.shown.clear();
+        review.answer = [](const review::Content&) { return std::optional<std::vector<bool>>(); };
+        dialogs.openAnswers = {path("car.kvs")};
+        menu.Odczyt1Click();
+        settingsRead();
+        ASSERT_EQ(review.shown.size(), 1u);
+        const auto& lines = review.shown[0].lines;
+        const auto rpm = std::find_if(lines.begin(), lines.end(), [](const review::Line& l) {
+            return l.difference.field == Field::SwitchOverRpm;
+        });
+        ASSERT_NE(rpm, lines.end());
+        EXPECT_EQ(rpm->controller, QString::fromUtf8(c.controller));
+        EXPECT_EQ(rpm->file, QString::fromUtf8(c.file));
+    }
+}

@@ -108,3 +108,16 @@ TEST(ThresholdText, VoltsAreStoredTimes51TiesToEven)
 }
 
 }  // namespace
+
+TEST(ThresholdText, WhileTheSliderMovesTheBoxShowsWhatTheControllerWillHold)
+{
+    struct Case {
+        float slider;
+        const char* held;
+    };
+    // The slider moves in hundredths of a volt, the controller keeps 51ths.
+    const Case cases[] = {{1.60f, "1,61"}, {0.70f, "0,71"}, {1.50f, "1,49"},
+                          {5.00f, "5,00"}, {0.00f, "0,00"}, {2.20f, "2,20"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(threshold::heldText(c.slider, Polish), QString::fromUtf8(c.held)) << c.slider;
+}

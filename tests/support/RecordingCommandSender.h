@@ -24,6 +24,13 @@ public:
         queued.append({retries, command, firstFollowUp, secondFollowUp, std::move(completion)});
     }
     bool commandPending() const override { return pending; }
+    bool admitCommand() override
+    {
+        if (!refusing)
+            return true;
+        ++refusals;
+        return false;
+    }
     void enterBusyState() override { ++busyEntered; }
     void setSlowPolling(bool slow) override { slowPolling = slow; }
 
@@ -38,6 +45,9 @@ public:
 
     QList<Queued> queued;
     bool pending = false;
+    // Refuses every command, as the window does while a replay plays.
+    bool refusing = false;
+    int refusals = 0;
     int busyEntered = 0;
     bool slowPolling = false;
 };

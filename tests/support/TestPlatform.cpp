@@ -31,9 +31,10 @@ bool ScriptedDialogs::confirm(const QString& question)
     return answer;
 }
 
-QString ScriptedDialogs::openFileName(const QString& filter)
+QString ScriptedDialogs::openFileName(const QString& filter, const QString& folder)
 {
     record(Kind::Open, filter);
+    openFolders.append(folder);
     if (openAnswers.empty())
         return QString();
     QString answer = openAnswers.front();

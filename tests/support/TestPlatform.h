@@ -27,7 +27,7 @@ public:
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
     bool confirm(const QString& question) override;
-    QString openFileName(const QString& filter) override;
+    QString openFileName(const QString& filter, const QString& folder = QString()) override;
     QString saveFileName(const QString& filter, const QString& defaultSuffix) override;
 
     // Answers for the next boxes, taken in order; when none is left a
@@ -36,6 +36,8 @@ public:
     bool defaultAnswer = true;
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
+    // The folder each open dialog started in, in order.
+    QStringList openFolders;
     // Runs while a box is "open", like the events a modal box dispatches.
     std::function<void(const Shown&)> whileOpen;
 

@@ -335,3 +335,20 @@ TEST_F(KvsToolTest, ReportWritesThePdfOfAFileAndRefusesACarWithoutTheLibrary)
 }
 
 }  // namespace
+
+TEST_F(KvsToolTest, ShowWritesThousandsWithoutASeparatorThatReadsAsADecimalOne)
+{
+    // 1500 rpm and 12000 rpm: "1.500" is one and a half in English and
+    // "1,500" in German and Polish.
+    car.set(Image::SwitchOverRpm, 15);
+    car.set(Image::MaxRpmOnGas, 120);
+    save("rpm.kvs", car.reply(0x66));
+    for (const char* lang : {"de", "en", "pl", "cz"}) {
+        SCOPED_TRACE(lang);
+        const Result r = kvsRun({QStringLiteral("show"), QStringLiteral("--lang"),
+                                 QLatin1String(lang), path("rpm.kvs")});
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(QStringLiteral(" 1500 rpm\n"))) << r.out.toStdString();
+        EXPECT_TRUE(r.out.contains(QStringLiteral(" 12000 rpm\n"))) << r.out.toStdString();
+    }
+}

@@ -219,7 +219,7 @@ TEST_F(Slider, WithoutMouseJumpOnlyTheGripBandCatches)
     EXPECT_EQ(s->digit(), 40);
 }
 
-TEST_F(Slider, WheelNotchMovesASmallStepAndCommits)
+TEST_F(Slider, WheelNotchMovesASmallStepAndCommitsOnceTheSliderIsChosen)
 {
     TAbHSlider* s = rpmSlider();
     s->setChangeSmall(3);
@@ -228,6 +228,20 @@ TEST_F(Slider, WheelNotchMovesASmallStepAndCommits)
     const QPoint at = s->rect().center();
     QWheelEvent away(at, s->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
                      Qt::NoScrollPhase, false);
+    // Turned while passing over it: the wheel is not the slider's.
+    QCoreApplication::sendEvent(s, &away);
+    EXPECT_EQ(s->digit(), 0);
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_FALSE(away.isAccepted()) << "left to what lies under it";
+    s->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(s->window()));
+    // The focus the window handed it on showing is no choice either.
+    EXPECT_TRUE(s->hasFocus());
+    QCoreApplication::sendEvent(s, &away);
+    EXPECT_EQ(s->digit(), 0);
+    // Tabbed to.
+    s->clearFocus();
+    s->setFocus(Qt::TabFocusReason);
     QCoreApplication::sendEvent(s, &away);
     EXPECT_EQ(s->digit(), 3);
     ASSERT_EQ(finished.count(), 1);

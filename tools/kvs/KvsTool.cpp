@@ -94,16 +94,7 @@ struct Language {
 
 QLocale localeOf(int column)
 {
-    switch (column) {
-        case MessageTable::German:
-            return QLocale(QLocale::German);
-        case MessageTable::Polish:
-            return QLocale(QLocale::Polish);
-        case MessageTable::Czech:
-            return QLocale(QLocale::Czech);
-        default:
-            return QLocale::c();
-    }
+    return numberFormat(column);
 }
 
 std::optional<Options> parse(const QStringList& args, QTextStream& err)

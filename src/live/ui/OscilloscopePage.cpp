@@ -103,11 +103,51 @@ void OscilloscopePage::clearLambdaModes()
 
 void OscilloscopePage::showLive(const LiveSnapshot& s, LiveChanges changes)
 {
-    if (!(changes & FrameDecoded) || !chosen_)
+    if (!(changes & FrameDecoded))
         return;
-    const live::ModeSetup& setup = live::oscilloscopeModes()[static_cast<size_t>(*chosen_)];
-    oscyloskop_->setValueCh1(live::channelValue(s, setup.ch1.source));
-    oscyloskop_->setValueCh2(live::channelValue(s, setup.ch2.source));
+    if (chosen_) {
+        const live::ModeSetup& setup = live::oscilloscopeModes()[static_cast<size_t>(*chosen_)];
+        oscyloskop_->setValueCh1(live::channelValue(s, setup.ch1.source));
+        oscyloskop_->setValueCh2(live::channelValue(s, setup.ch2.source));
+    }
+    if (!replaying_)
+        return;
+    // The frame of this position is in: the periods up to it are sampled.
+    const live::ReplayTimeBase::Due due =
+        replayTime_.advanceTo(replayPositionMs_, oscyloskop_->timeBase().periodMs);
+    if (due.jumped)
+        oscyloskop_->clearTrace();
+    oscyloskop_->takeSamples(due.samples);
+}
+
+void OscilloscopePage::linkConnecting()
+{
+    if (!replaying_)
+        clearLambdaModes();
+}
+
+void OscilloscopePage::followReplay(bool replaying)
+{
+    if (replaying == replaying_)
+        return;
+    replaying_ = replaying;
+    // The trace drawn so far stands on the other clock.
+    oscyloskop_->setFlow(!replaying);
+    oscyloskop_->clearTrace();
+    replayTime_.restart();
+}
+
+void OscilloscopePage::replayPositionChanged(qint64 positionMs)
+{
+    replayPositionMs_ = positionMs;
+}
+
+void OscilloscopePage::replayJumped()
+{
+    if (!replaying_)
+        return;
+    oscyloskop_->clearTrace();
+    replayTime_.restart();
 }
 
 }  // namespace brivel

@@ -2,6 +2,7 @@
 
 #include "live/LiveSnapshot.h"
 #include "live/OscilloscopeModes.h"
+#include "live/ReplayTimeBase.h"
 
 #include <QtCore/QObject>
 
@@ -48,7 +49,15 @@ public:
 
     // Renders the parts of the live snapshot that changed.
     void showLive(const LiveSnapshot& snapshot, LiveChanges changes);
-    void linkConnecting() { clearLambdaModes(); }
+    // A connect unchecks the lambda modes; a replay's keeps the channels the
+    // fitter chose to watch it with.
+    void linkConnecting();
+
+    // While a recording plays the trace runs on the recording's time: its
+    // speed, its pauses; a jump starts the trace again.
+    void followReplay(bool replaying);
+    void replayPositionChanged(qint64 positionMs);
+    void replayJumped();
 
 private:
     void choose(live::OscilloscopeMode mode);
@@ -58,6 +67,9 @@ private:
     QGroupBox* radioGroup1_ = nullptr;
     std::array<QRadioButton*, 5> buttons_{};
     std::optional<live::OscilloscopeMode> chosen_;
+    bool replaying_ = false;
+    qint64 replayPositionMs_ = 0;
+    live::ReplayTimeBase replayTime_;
 };
 
 }  // namespace brivel

@@ -217,6 +217,7 @@ void MapChart::buildAxes()
         a->setLabelsColor(Qt::black);
         a->setTitleBrush(Qt::black);
         c->addAxis(a, side);
+        connect(a, &QAbstractAxis::titleTextChanged, this, &MapChart::axisTextChanged);
         return a;
     };
     bottom_ = axis("Chart1_BottomAxis", BottomFrom, BottomTo, BottomStep, "%.0f",
@@ -370,6 +371,16 @@ void MapChart::cacheLayers()
         for (QGraphicsItem* child : item->childItems())
             items.push_back(child);
     }
+}
+
+void MapChart::axisTextChanged()
+{
+    // A hidden chart lays itself out when it is shown.
+    if (!isVisible())
+        return;
+    cacheLayers();
+    resetCachedContent();
+    viewport()->update();
 }
 
 void MapChart::showEvent(QShowEvent* event)

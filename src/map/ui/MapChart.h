@@ -59,6 +59,9 @@ private:
     void buildSeries();
     void replace(map::MapSeries s);
     void cacheLayers();
+    // A title that changed while the chart is shown (a language chosen on
+    // the "Mapa" page): laid out and drawn again at once.
+    void axisTextChanged();
     void moveCrossHair();
     QRegion crossHairRegion() const;
 

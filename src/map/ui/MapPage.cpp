@@ -11,6 +11,7 @@
 #include <QtGui/QKeySequence>
 #include <QtGui/QShortcut>
 #include <QtWidgets/QFrame>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 
 namespace brivel {
@@ -25,6 +26,8 @@ const QRect GasButtonPlace(150, 364, 90, 26);
 const QRect PetrolButtonPlace(339, 364, 90, 26);
 const QRect UndoButtonPlace(446, 364, 66, 26);
 const QRect RedoButtonPlace(516, 364, 66, 26);
+// Left of the range panel, under the chart.
+const QRect NoticePlace(6, 396, 258, 64);
 constexpr int SpinStartDelayMs = 500;
 constexpr int SpinIntervalMs = 100;
 const QColor RangeYellow(255, 255, 0);
@@ -88,6 +91,15 @@ MapPage::MapPage(QWidget* page, TAbFlashTimer& flashTimer, map::MapPageModel& mo
     connect(undoKey, &QShortcut::activated, this, &MapPage::MapUndoClick);
     auto* redoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), page);
     connect(redoKey, &QShortcut::activated, this, &MapPage::MapRedoClick);
+    notice_ = new QLabel(page);
+    notice_->setObjectName(QStringLiteral("MapNotice"));
+    notice_->setGeometry(NoticePlace);
+    notice_->setWordWrap(true);
+    notice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette red = notice_->palette();
+    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    notice_->setPalette(red);
+    notice_->hide();
     showHistory();
 
     connect(&live, &LiveModel::changed, this, &MapPage::showLive);
@@ -167,6 +179,14 @@ void MapPage::showHistory()
 {
     undo_->setEnabled(model_.canUndo());
     redo_->setEnabled(model_.canRedo());
+    notice_->setText(model_.notice());
+    notice_->setVisible(!model_.notice().isEmpty());
+}
+
+void MapPage::setSendingPossible(bool possible)
+{
+    model_.setSendingPossible(possible);
+    showHistory();
 }
 
 void MapPage::showParameterBlock(const QByteArray& block)

@@ -7,6 +7,7 @@
 #include <QtCore/QPoint>
 
 class QFrame;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -41,6 +42,12 @@ public:
     QPushButton* clearButton() const { return button3_; }
     QPushButton* undoButton() const { return undo_; }
     QPushButton* redoButton() const { return redo_; }
+    // Why the last step was refused; empty and hidden otherwise.
+    QLabel* notice() const { return notice_; }
+
+    // Whether anything can be written to a controller: connected, and no
+    // replay playing. Undo and redo are offered only then.
+    void setSendingPossible(bool possible);
 
     // The chart's right axis: 126 kPa, or 252 for a turbo engine. The
     // settings model sets it, from each image and from the engine type the
@@ -77,6 +84,7 @@ private:
     QPushButton* bitBtn2_ = nullptr;
     QPushButton* undo_ = nullptr;
     QPushButton* redo_ = nullptr;
+    QLabel* notice_ = nullptr;
 };
 
 }  // namespace brivel

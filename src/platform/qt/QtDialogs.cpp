@@ -33,9 +33,9 @@ namespace {
 // The program's own dialog on every platform, so that it behaves, and can be
 // driven, the same everywhere.
 QString chooseFile(QWidget* parent, const QString& filter, QFileDialog::AcceptMode mode,
-                   const QString& defaultSuffix = QString())
+                   const QString& defaultSuffix = QString(), const QString& folder = QString())
 {
-    QFileDialog dialog(parent, QString(), QString(), filter);
+    QFileDialog dialog(parent, QString(), folder, filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     if (mode == QFileDialog::AcceptOpen)
@@ -48,9 +48,9 @@ QString chooseFile(QWidget* parent, const QString& filter, QFileDialog::AcceptMo
 
 }  // namespace
 
-QString QtDialogs::openFileName(const QString& filter)
+QString QtDialogs::openFileName(const QString& filter, const QString& folder)
 {
-    return chooseFile(parent_, filter, QFileDialog::AcceptOpen);
+    return chooseFile(parent_, filter, QFileDialog::AcceptOpen, QString(), folder);
 }
 
 QString QtDialogs::saveFileName(const QString& filter, const QString& defaultSuffix)

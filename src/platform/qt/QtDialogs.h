@@ -14,7 +14,7 @@ public:
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
     bool confirm(const QString& question) override;
-    QString openFileName(const QString& filter) override;
+    QString openFileName(const QString& filter, const QString& folder = QString()) override;
     QString saveFileName(const QString& filter, const QString& defaultSuffix) override;
 
 private:

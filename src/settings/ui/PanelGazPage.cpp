@@ -1,5 +1,7 @@
 #include "settings/ui/PanelGazPage.h"
 
+#include "link/CommandSender.h"
+
 #include "settings/EditorCommands.h"
 #include "settings/InjectorTypes.h"
 #include "settings/ui/PanelParts.h"
@@ -95,8 +97,12 @@ PanelGazPage::PanelGazPage(QWidget* page, const SettingsPageServices& services)
                            QRect(24 + sliderWidth, 22, sliderWidth, 420));
     pMinChanger_->signalSettings()->setName1(QStringLiteral("P. min"));
     // Labels every 0.3 bar from 0.4 to 2.5.
-    for (TAbVSlider* slider : {pPracyChanger_, pMinChanger_})
+    for (TAbVSlider* slider : {pPracyChanger_, pMinChanger_}) {
         slider->scaleSettings()->setSteps(7);
+        // "P. min" moves in steps a little under a hundredth; it shows the
+        // hundredths the controller keeps.
+        slider->setShownValueRule(&editor::heldPressure);
+    }
 
     connect(selTypWtrysku_, &QComboBox::activated, this, &PanelGazPage::Sel_Typ_wtryskuChange);
     connect(p1MapChanger_, &QComboBox::activated, this, &PanelGazPage::P1_MAP_changerChange);
@@ -128,34 +134,54 @@ void PanelGazPage::show(const SettingsDisplay& d)
     panel::showItem(tGazChanger_, d.T_GAZ_changer);
 }
 
+bool PanelGazPage::admitted()
+{
+    if (services_.sender.admitCommand())
+        return true;
+    show(services_.settings.display());
+    return false;
+}
+
 void PanelGazPage::Sel_Typ_wtryskuChange(int item)
 {
+    if (!admitted())
+        return;
     if (const auto command = editor::injectorType(item))
         command->queueOn(services_.sender);
 }
 
 void PanelGazPage::P1_MAP_changerChange()
 {
+    if (!admitted())
+        return;
     editor::pressureSensor().queueOn(services_.sender);
 }
 
 void PanelGazPage::T_RED_changerChange()
 {
+    if (!admitted())
+        return;
     editor::reducerTempSensor().queueOn(services_.sender);
 }
 
 void PanelGazPage::T_GAZ_changerChange()
 {
+    if (!admitted())
+        return;
     editor::gasTempSensor().queueOn(services_.sender);
 }
 
 void PanelGazPage::P_pracy_changerValueChanged(float bar)
 {
+    if (!admitted())
+        return;
     editor::workingPressure(bar).queueOn(services_.sender);
 }
 
 void PanelGazPage::P_min_changerValueChanged(float bar)
 {
+    if (!admitted())
+        return;
     editor::minimumPressure(bar).queueOn(services_.sender);
 }
 

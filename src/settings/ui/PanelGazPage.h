@@ -51,6 +51,9 @@ public:
     void LPG_CNG_RadioButtonClick() {}
 
 private:
+    // Whether a command may be sent now; when not, the controls go back to
+    // what the controller holds, for nothing was sent.
+    bool admitted();
     SettingsPageServices services_;
     QComboBox* selTypWtrysku_ = nullptr;
     QComboBox* p1MapChanger_ = nullptr;

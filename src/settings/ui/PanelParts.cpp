@@ -4,6 +4,7 @@
 #include "widgets/ui/TAbVSlider.h"
 #include "widgets/ui/TAbValueInd.h"
 #include "widgets/ui/TScaleSettings.h"
+#include "widgets/ui/WheelGuard.h"
 #include "widgets/TSignalSettings.h"
 
 #include <QtWidgets/QCheckBox>
@@ -102,6 +103,9 @@ QComboBox* makeSelector(QWidget* parent, const QString& name, const QStringList&
     selector->addItems(items);
     selector->setCurrentIndex(-1);
     selector->setGeometry(at);
+    // A wheel turned while scrolling past must not choose an item: the
+    // choice is sent at once.
+    WheelGuard::guard(selector);
     return selector;
 }
 

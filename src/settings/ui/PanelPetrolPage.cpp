@@ -117,10 +117,21 @@ void PanelPetrolPage::show(const SettingsDisplay& d)
     panel::showChecked(checkInjectorPlus_, d.Check_Injector_plus);
 }
 
+bool PanelPetrolPage::admitted()
+{
+    if (services_.sender.admitCommand())
+        return true;
+    show(services_.settings.display());
+    return false;
+}
+
 void PanelPetrolPage::Sel_cylChange(int item)
 {
     if (!services_.portOpen() ||
         services_.settings.parameterBlock().size() <= ShortestPatchableImage)
+        return;
+    // Asked before the image is patched: a count never sent must not show.
+    if (!admitted())
         return;
     const editor::CylinderCountChange change = editor::cylinderCount(item);
     change.command.queueOn(services_.sender);
@@ -131,22 +142,31 @@ void PanelPetrolPage::Sel_cylChange(int item)
 
 void PanelPetrolPage::Sel_ImpulsChange(int item)
 {
+    if (!admitted())
+        return;
     editor::pulseSource(item).queueOn(services_.sender);
 }
 
 void PanelPetrolPage::Sel_RPM_signalChange(int item)
 {
+    if (!admitted())
+        return;
     editor::rpmSignalLevel(item).queueOn(services_.sender);
 }
 
 void PanelPetrolPage::Sel_Typ_silnikaChange(int item)
 {
+    // Asked before the map chart's axis follows the choice.
+    if (!admitted())
+        return;
     services_.settings.chooseEngineType(item);
     editor::engineType(item).queueOn(services_.sender);
 }
 
 void PanelPetrolPage::Check_Injector_plusClick(bool checked)
 {
+    if (!admitted())
+        return;
     editor::positiveInjectors(checked).queueOn(services_.sender);
 }
 

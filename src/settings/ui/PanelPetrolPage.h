@@ -45,6 +45,9 @@ public:
     void Check_Injector_plusClick(bool checked);
 
 private:
+    // Whether a command may be sent now; when not, the controls go back to
+    // what the controller holds, for nothing was sent.
+    bool admitted();
     SettingsPageServices services_;
     QComboBox* comComboBox1_ = nullptr;
     QComboBox* selCyl_ = nullptr;

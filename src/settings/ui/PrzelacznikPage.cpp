@@ -1,6 +1,8 @@
 #include "settings/ui/PrzelacznikPage.h"
 
+#include "link/CommandSender.h"
 #include "live/ui/LevelGauge.h"
+#include "settings/EditorCommands.h"
 #include "settings/ui/PanelParts.h"
 #include "settings/SettingsModel.h"
 #include "widgets/ui/FormParts.h"
@@ -120,6 +122,10 @@ void PrzelacznikPage::buildSwitchOver(QWidget* page)
         sliders_[i] = slider.slider;
         indicators_[i] = slider.indicator;
         const auto which = static_cast<SwitchOverSlider>(i);
+        // The read-out shows what the controller will hold, not the step
+        // the slider stands on.
+        slider.slider->setShownValueRule(
+            [which](float value) { return editor::heldValue(which, value); });
         connect(slider.slider, &TAbAnalogCControl::valueCommitted, this,
                 [this, which](float value) { switchOverValueChanged(which, value); });
     }
@@ -227,13 +233,25 @@ void PrzelacznikPage::showThresholds(const LevelThresholdEditor::State& state)
     chULpgChanger_->hide();
 }
 
+bool PrzelacznikPage::admitted()
+{
+    if (services_.sender.admitCommand())
+        return true;
+    show(services_.settings.display());
+    return false;
+}
+
 void PrzelacznikPage::switchOverValueChanged(SwitchOverSlider which, float value)
 {
+    if (!admitted())
+        return;
     editor::switchOver(which, value).queueOn(services_.sender);
 }
 
 void PrzelacznikPage::Check_by_firstClick(bool checked)
 {
+    if (!admitted())
+        return;
     editor::petrolAtFirstMinimum(checked).queueOn(services_.sender);
 }
 

@@ -68,6 +68,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Whether a command may be sent now; when not, the controls go back to
+    // what the controller holds, for nothing was sent.
+    bool admitted();
     void buildSwitchOver(QWidget* page);
     void buildLevelSensor();
     void showThresholds(const LevelThresholdEditor::State& state);

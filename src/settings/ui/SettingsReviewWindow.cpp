@@ -177,6 +177,9 @@ void SettingsReviewWindow::itemChanged(QTableWidgetItem* item)
     if (item->column() != 0 || item->row() < 0 || item->row() >= static_cast<int>(ticked_.size()))
         return;
     ticked_[item->row()] = item->checkState() == Qt::Checked;
+    // Sending nothing would write the controller's own values back: with no
+    // line ticked there is nothing to send.
+    send_->setEnabled(std::find(ticked_.begin(), ticked_.end(), true) != ticked_.end());
 }
 
 }  // namespace brivel

@@ -1,5 +1,7 @@
 #include "widgets/ui/TAbAnalogCControl.h"
 
+#include "widgets/ui/WheelGuard.h"
+
 #include "widgets/ui/InstrumentPaint.h"
 #include "widgets/ui/TAbAnalogGControl.h"
 #include "widgets/ui/TAbSBevel.h"
@@ -77,7 +79,20 @@ TAbAnalogCControl::~TAbAnalogCControl() = default;
 
 QString TAbAnalogCControl::valueText() const
 {
-    return signal_->format(value_);
+    return signal_->format(shownValue());
+}
+
+void TAbAnalogCControl::setShownValueRule(ShownValueRule rule)
+{
+    shownValueRule_ = std::move(rule);
+    if (indicator_)
+        indicator_->setValue(shownValue());
+    update();
+}
+
+float TAbAnalogCControl::shownValue() const
+{
+    return shownValueRule_ ? shownValueRule_(value_) : value_;
 }
 
 void TAbAnalogCControl::setValue(float value)
@@ -101,7 +116,7 @@ void TAbAnalogCControl::applyDigit(int digit)
     digit_ = digit;
     value_ = float(slidermath::valueForDigit(signal_->range(), digit_));
     if (indicator_)
-        indicator_->setValue(value_);
+        indicator_->setValue(shownValue());
     repaintGrip(oldDigit);
     changed_ = true;
     emit valueChanged(value_);
@@ -123,7 +138,7 @@ void TAbAnalogCControl::onSignalSettingsChanged()
     value_ = float(slidermath::valueForDigit(signal_->range(), digit_));
     if (indicator_) {
         indicator_->signalSettings()->assign(*signal_);
-        indicator_->setValue(value_);
+        indicator_->setValue(shownValue());
     }
     settingsUpdated();
 }
@@ -135,7 +150,7 @@ void TAbAnalogCControl::setValueIndicator(TAbAnalogGControl* indicator)
     indicator_ = indicator;
     if (indicator_) {
         indicator_->signalSettings()->assign(*signal_);
-        indicator_->setValue(value_);
+        indicator_->setValue(shownValue());
     }
 }
 
@@ -318,6 +333,11 @@ void TAbAnalogCControl::keyReleaseEvent(QKeyEvent* event)
 
 void TAbAnalogCControl::wheelEvent(QWheelEvent* event)
 {
+    if (!WheelGuard::takesWheel(this)) {
+        // Passed on to what lies under the slider: the page scrolls.
+        event->ignore();
+        return;
+    }
     wheelRemainder_ += event->angleDelta().y();
     const int notches = wheelRemainder_ / QWheelEvent::DefaultDeltasPerStep;
     wheelRemainder_ -= notches * QWheelEvent::DefaultDeltasPerStep;

@@ -7,6 +7,8 @@
 #include <QtCore/QPointer>
 #include <QtGui/QCursor>
 
+#include <functional>
+
 namespace brivel {
 
 class TAbSBevel;
@@ -24,6 +26,10 @@ class TSignalSettings;
 //
 // A linked read-out (ValueIndicator) takes over the signal settings and
 // follows every change.
+//
+// The wheel moves the slider only while the user has given it the focus
+// (a click or Tab; see WheelGuard); a wheel that merely passes over it
+// scrolls whatever lies under it and changes nothing.
 class TAbAnalogCControl : public TAbCustomControl {
     Q_OBJECT
     Q_PROPERTY(float value READ value WRITE setValue NOTIFY valueChanged)
@@ -64,6 +70,15 @@ public:
     int digit() const { return digit_; }
     void setDigit(int digit);
     QString valueText() const;
+
+    // What a value stands for where the steps are finer or coarser than the
+    // unit the value ends up in: the value box and the read-out show
+    // rule(value). The value itself, and what valueChanged() and
+    // valueCommitted() carry, stay the slider's own. None shows the value.
+    using ShownValueRule = std::function<float(float)>;
+    void setShownValueRule(ShownValueRule rule);
+    // The value as the value box and the read-out show it.
+    float shownValue() const;
 
     int changeSmall() const { return changeSmall_; }
     void setChangeSmall(int steps) { changeSmall_ = steps; }
@@ -187,6 +202,7 @@ private:
     QColor colorNonFocus_{0, 128, 0};
     QColor colorTrench_{0, 128, 0};
     QCursor cursorSlide_;
+    ShownValueRule shownValueRule_;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TAbAnalogCControl::EnabledKeys)

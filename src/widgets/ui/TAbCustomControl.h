@@ -4,7 +4,8 @@
 
 namespace brivel {
 
-// Base of the controls the user operates: they take the focus.
+// Base of the controls the user operates: they take the focus, and the
+// wheel only once the user has chosen them (WheelGuard).
 class TAbCustomControl : public InstrumentWidget {
     Q_OBJECT
 

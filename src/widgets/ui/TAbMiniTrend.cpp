@@ -98,6 +98,18 @@ void TAbMiniTrend::setFlow(bool flow)
     restartTimeBase();
 }
 
+void TAbMiniTrend::takeSamples(int count)
+{
+    for (int i = 0; i < count; ++i)
+        intervalElapsed();
+}
+
+void TAbMiniTrend::clearTrace()
+{
+    initPlot();
+    update(plotRect_);
+}
+
 void TAbMiniTrend::setOptions(Options options)
 {
     if (options_ == options)

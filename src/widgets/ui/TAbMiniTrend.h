@@ -72,6 +72,11 @@ public:
     void setTimeScale(int minutes);
     bool flow() const { return flow_; }
     void setFlow(bool flow);
+    // Samples `count` times at once, as if the time base had ticked: for a
+    // trend that runs on another clock than its own (Flow off).
+    void takeSamples(int count);
+    // Clears the plot, as a change of its size does.
+    void clearTrace();
     Options options() const { return options_; }
     void setOptions(Options options);
     QColor bkColor() const { return bkColor_; }
