@@ -13,6 +13,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   desktop-file-utils
   dpkg-dev lintian
+  valgrind xvfb x11-utils
 )
 
 missing=()
