@@ -20,14 +20,16 @@ constexpr quint8 DemoMapSelector = 3;
 
 }  // namespace
 
+void paceLikeTheDemo(ControllerEmulator& emulator)
+{
+    emulator.setPieceInterval(DemoPieceIntervalMs);
+    emulator.setEngineOnDemand(true);
+}
+
 std::unique_ptr<SerialPort> makeDemoPort(Clock& clock)
 {
     auto port = std::make_unique<EmulatorPort>(clock);
-    // The demo wakes the program about as often as a controller behind a
-    // USB adapter would (a reply in two pieces), and not at all for its
-    // engine while nobody is connected.
-    port->emulator().setPieceInterval(DemoPieceIntervalMs);
-    port->emulator().setEngineOnDemand(true);
+    paceLikeTheDemo(port->emulator());
     // Something to watch: the engine idles, revs and cruises, round after
     // round. The car has been driven to the workshop: warm, on gas, and the
     // controller has learned both curves on the way, so the map page and
