@@ -468,7 +468,7 @@ TEST_F(ReplayWindowTest, Screenshots)
 // connection wakes it no more than twenty times a second.
 TEST_F(ReplayWindowTest, TimersRunOnlyForWhatGoesOn)
 {
-    sim::paceLikeTheDemo(*emulator);  // as the window's "Demo" is
+    sim::paceLikeTheDemo(*emulator);          // as the window's "Demo" is
     const QString path = recordDemo(20'000);  // ends disconnected
     const struct {
         const char* state;
@@ -491,9 +491,8 @@ TEST_F(ReplayWindowTest, TimersRunOnlyForWhatGoesOn)
          },
          Page::PanelPetrol, std::nullopt, 20},
         {"replay paused, oscilloscope shown", [] {}, Page::Oscyloskop, std::nullopt, 20},
-        {"disconnected after the replay",
-         [this] { control<QAction>("rozlacz1")->trigger(); }, Page::PanelPetrol,
-         std::vector<int>{}, 0},
+        {"disconnected after the replay", [this] { control<QAction>("rozlacz1")->trigger(); },
+         Page::PanelPetrol, std::vector<int>{}, 0},
     };
     window->show();
     for (const auto& row : table) {
