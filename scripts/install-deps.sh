@@ -14,6 +14,7 @@ PACKAGES=(
   desktop-file-utils
   poppler-utils
   dpkg-dev lintian
+  valgrind xvfb x11-utils
 )
 
 missing=()

@@ -67,10 +67,34 @@ void ControllerEmulator::setPieceInterval(int ms)
     timer_->setInterval(std::max(ms, 1));
 }
 
+void ControllerEmulator::setEngineOnDemand(bool onDemand)
+{
+    catchUpEngine();
+    engineOnDemand_ = onDemand;
+    engineDoneMs_ = clock_.nowMs();
+    if (onDemand)
+        engineTimer_->stop();
+    else
+        engineTimer_->start();
+}
+
+void ControllerEmulator::catchUpEngine()
+{
+    if (!engineOnDemand_)
+        return;
+    const qint64 now = clock_.nowMs();
+    engineDoneMs_ = std::max(engineDoneMs_, now - MaxEngineCatchUpMs);
+    while (now - engineDoneMs_ >= EngineTickMs) {
+        live_.advance(EngineTickMs);
+        engineDoneMs_ += EngineTickMs;
+    }
+}
+
 void ControllerEmulator::receive(const QByteArray& wire)
 {
     if (wire.isEmpty())
         return;
+    catchUpEngine();
     // The program's bytes take the line's time to come in, too.
     receiveFreeUs_ = ReplyLine::arrivalUs(std::max(nowUs(), receiveFreeUs_), wire.size());
     reader_.feed(wire);

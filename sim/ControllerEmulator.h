@@ -65,11 +65,20 @@ public:
     void setFault(EmulatorFault fault, bool on = true) { faults_.set(fault, on); }
     FaultSet& faults() { return faults_; }
     void setPieceInterval(int ms);
+    // The engine is moved on, by the engine ticks that have passed, only when
+    // a command arrives or the live state is asked for, rather than by a
+    // timer of its own; it rests after MaxEngineCatchUpMs without either.
+    void setEngineOnDemand(bool onDemand);
+    static constexpr int MaxEngineCatchUpMs = 10000;
 
     SettingsImage& settings() { return settings_; }
-    LiveState& live() { return live_; }
+    LiveState& live()
+    {
+        catchUpEngine();
+        return live_;
+    }
     const AdaptationSession& adaptation() const { return adaptation_; }
-    EngineModel& engine() { return live_.engine(); }
+    EngineModel& engine() { return live().engine(); }
     // The latest well-formed commands received (at most KeptFrames), as
     // decoded frames, and how many came in all.
     const QList<QByteArray>& receivedFrames() const { return received_; }
@@ -82,6 +91,7 @@ private:
     void answerFrames();
     void answer(const QByteArray& frame);
     void keepTicking();
+    void catchUpEngine();
     QByteArray garble(const QByteArray& wire);
 
     Clock& clock_;
@@ -96,6 +106,8 @@ private:
     CommandReader reader_;
     ReplyLine line_;
     qint64 receiveFreeUs_ = 0;
+    bool engineOnDemand_ = false;
+    qint64 engineDoneMs_ = 0;
     QList<QByteArray> received_;
     qint64 receivedCount_ = 0;
     int rejected_ = 0;

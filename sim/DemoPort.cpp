@@ -13,22 +13,33 @@ namespace {
 // Long enough for the reducer to warm up past the adaptation's 60 °C and
 // for a few rounds of the profile on gas.
 constexpr int DemoDriveInMs = 6 * 60 * 1000;
+// A poll's reply (80 ms on the line) comes in two pieces.
+constexpr int DemoPieceIntervalMs = 50;
 // Both learned curves.
 constexpr quint8 DemoMapSelector = 3;
 
 }  // namespace
 
+void paceLikeTheDemo(ControllerEmulator& emulator)
+{
+    emulator.setPieceInterval(DemoPieceIntervalMs);
+    emulator.setEngineOnDemand(true);
+}
+
 std::unique_ptr<SerialPort> makeDemoPort(Clock& clock)
 {
     auto port = std::make_unique<EmulatorPort>(clock);
-    ControllerEmulator& emulator = port->emulator();
+    paceLikeTheDemo(port->emulator());
     // Something to watch: the engine idles, revs and cruises, round after
     // round. The car has been driven to the workshop: warm, on gas, and the
     // controller has learned both curves on the way, so the map page and
     // the adaptation have something to work with as soon as it connects.
-    emulator.engine().setProfile(DriveProfile::demo());
-    emulator.live().advance(DemoDriveInMs);
-    emulator.live().setMapSelector(DemoMapSelector);
+    // The drive is simulated when "Demo" is first opened, not at every start.
+    port->setBeforeFirstOpen([](ControllerEmulator& emulator) {
+        emulator.engine().setProfile(DriveProfile::demo());
+        emulator.live().advance(DemoDriveInMs);
+        emulator.live().setMapSelector(DemoMapSelector);
+    });
     return port;
 }
 

@@ -20,6 +20,13 @@ inline const QString DemoPortName = QStringLiteral("Demo");
 // profile. `clock` must outlive the port.
 std::unique_ptr<SerialPort> makeDemoPort(Clock& clock);
 
+class ControllerEmulator;
+
+// How the demo's controller wakes the program: about as often as a
+// controller behind a USB adapter would (a reply in two pieces), and not at
+// all for its engine while nobody is connected.
+void paceLikeTheDemo(ControllerEmulator& emulator);
+
 // The window's port: `device` under every name but "Demo", the emulated
 // controller under "Demo".
 std::unique_ptr<PortRouter> makePortWithDemo(std::unique_ptr<SerialPort> device, Clock& clock);

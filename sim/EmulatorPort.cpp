@@ -5,6 +5,7 @@
 #include "platform/PlatformError.h"
 
 #include <cerrno>
+#include <utility>
 
 namespace brivel::sim {
 
@@ -55,6 +56,8 @@ void EmulatorPort::openDevice()
 {
     if (!present_)
         throw PlatformError(portErrorText("Unable to open com port", ENOENT));
+    if (beforeFirstOpen_)
+        std::exchange(beforeFirstOpen_, nullptr)(emulator_);
     open_ = true;
     incoming_.clear();
     applyLineSettings();

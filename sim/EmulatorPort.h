@@ -4,6 +4,8 @@
 
 #include "link/SerialPort.h"
 
+#include <functional>
+
 namespace brivel::sim {
 
 // A port with the emulated controller on the other end of its line, in the
@@ -22,6 +24,13 @@ public:
     void write(const QByteArray& bytes) override;
 
     ControllerEmulator& emulator() { return emulator_; }
+
+    // Runs once, when the port is first opened: what the controller has been
+    // through before anyone connects, paid for only by a program that does.
+    void setBeforeFirstOpen(std::function<void(ControllerEmulator&)> prepare)
+    {
+        beforeFirstOpen_ = std::move(prepare);
+    }
 
     // The adapter is pulled: an open port fails with the device gone, and
     // the port is neither listed nor opened until it is plugged in again.
@@ -43,6 +52,7 @@ private:
     // A controller on the wrong rate sees nothing it could read.
     bool rateMatches_ = false;
     QByteArray incoming_;
+    std::function<void(ControllerEmulator&)> beforeFirstOpen_;
 };
 
 }  // namespace brivel::sim

@@ -26,6 +26,7 @@
 #include <QtGui/QPixmap>
 #include <QtWidgets/QApplication>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -152,10 +153,20 @@ struct WindowLike {
     TAbMiniTrend* trend = nullptr;
 };
 
+// Built on first use and destroyed in main() while the application object
+// still exists: widgets outliving it crash at exit.
+std::unique_ptr<WindowLike>& windowSlot()
+{
+    static std::unique_ptr<WindowLike> w;
+    return w;
+}
+
 WindowLike& window()
 {
-    static WindowLike w;
-    return w;
+    std::unique_ptr<WindowLike>& w = windowSlot();
+    if (!w)
+        w = std::make_unique<WindowLike>();
+    return *w;
 }
 
 // About fifty property sets, two of them new values.
@@ -216,5 +227,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    windowSlot().reset();
     return 0;
 }

@@ -158,6 +158,10 @@ void ReplayPort::openDevice()
 
 void ReplayPort::closeDevice()
 {
+    // A replay ends with its connection: the recording (megabytes for a
+    // long drive) is not kept; "Odtwórz…" loads one afresh.
+    recording_ = DriveRecording();
+    name_.clear();
     open_ = false;
     incoming_.clear();
     outgoing_.clear();

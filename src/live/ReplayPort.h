@@ -41,6 +41,7 @@ public:
 
     // The recording to play, from its start, playing at 1×. `name` is what
     // the window shows of it.
+    // Closing the port lets the recording go.
     void load(DriveRecording recording, const QString& name);
     bool hasRecording() const { return !recording_.isEmpty(); }
     const DriveRecording& recording() const { return recording_; }

@@ -8,7 +8,7 @@ TAbFlashTimer::TAbFlashTimer(Clock& clock, QObject* parent)
     : QObject(parent), clock_(clock), timer_(clock.createTimer())
 {
     timer_->setInterval(kTickMs);
-    timer_->setSingleShot(false);
+    timer_->setSingleShot(true);
     timer_->setCallback([this] { tick(); });
 }
 
@@ -92,18 +92,62 @@ bool TAbFlashTimer::isRunning() const
     return timer_->isActive();
 }
 
+std::optional<qint64> TAbFlashTimer::intervalDue(const Client* client) const
+{
+    const Entry* e = find(client);
+    if (!e || e->flash)
+        return std::nullopt;
+    return e->dueMs;
+}
+
 void TAbFlashTimer::updateRunning()
 {
+    if (ticking_)
+        return;  // the tick schedules the next one when it is done
     const bool wanted = registeredCount() > 0;
-    if (wanted && !timer_->isActive())
-        timer_->start();
-    else if (!wanted && timer_->isActive())
+    if (wanted && !running_) {
+        running_ = true;
+        gridStartMs_ = clock_.nowMs();
+        gridTicks_ = 0;
+    } else if (!wanted && running_) {
+        running_ = false;
         timer_->stop();
+        return;
+    }
+    if (running_)
+        scheduleNextTick();
+}
+
+void TAbFlashTimer::scheduleNextTick()
+{
+    // The next tick on the grid; while nobody flashes, the tick on which the
+    // earliest interval falls due.
+    qint64 next = std::max(gridTicks_ + 1, (clock_.nowMs() - gridStartMs_) / kTickMs + 1);
+    const bool flashing = std::any_of(entries_.begin(), entries_.end(),
+                                      [](const Entry& e) { return e.client && e.flash; });
+    if (!flashing) {
+        std::optional<qint64> due;
+        for (const Entry& e : entries_)
+            if (e.client && e.intervalMs >= 1)
+                due = due ? std::min(*due, e.dueMs) : e.dueMs;
+        if (!due) {
+            timer_->stop();  // registered, but nothing will ever fall due
+            return;
+        }
+        const qint64 sinceStart = *due - gridStartMs_;
+        next = std::max(next, (sinceStart + kTickMs - 1) / kTickMs);
+    }
+    const qint64 wait = gridStartMs_ + next * kTickMs - clock_.nowMs();
+    timer_->setInterval(static_cast<int>(std::clamp<qint64>(wait, 1, kMaxLatenessMs * 60)));
+    timer_->start();
 }
 
 void TAbFlashTimer::tick()
 {
-    ++tickCount_;  // unsigned: wraps to 0 after its largest value
+    // The ticks slept through count as well.
+    const qint64 reached = std::max(gridTicks_ + 1, (clock_.nowMs() - gridStartMs_) / kTickMs);
+    tickCount_ += static_cast<quint32>(reached - gridTicks_);  // wraps after its largest value
+    gridTicks_ = reached;
     ticking_ = true;
     // Clients registered during the tick wait for the next one.
     const std::size_t count = entries_.size();

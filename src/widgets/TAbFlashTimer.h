@@ -6,6 +6,7 @@
 #include <QtCore/QObject>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace brivel {
@@ -25,7 +26,9 @@ namespace brivel {
 //    lateness, so a late tick does not shift the ones after it (a lateness
 //    above one second is forgotten instead of caught up).
 // The platform timer runs only while something is registered, so an idle
-// program is not woken up.
+// program is not woken up; while no client flashes, it sleeps through the
+// ticks that would visit nobody and wakes at the tick on which the earliest
+// interval falls due (the tick count still counts the ticks slept through).
 class TAbFlashTimer final : public QObject {
     Q_OBJECT
 
@@ -69,6 +72,10 @@ public:
     // One tick, as the platform timer runs it every 16 ms.
     void tick();
 
+    // When the client's interval falls due next; none for a client not
+    // registered for an interval.
+    std::optional<qint64> intervalDue(const Client* client) const;
+
 private:
     struct Entry {
         Client* client = nullptr;
@@ -83,12 +90,18 @@ private:
     const Entry* find(const Client* client) const;
     Entry& entryFor(Client* client);
     void updateRunning();
+    // Starts the platform timer for the next tick anyone needs.
+    void scheduleNextTick();
 
     Clock& clock_;
     std::unique_ptr<Timer> timer_;
     std::vector<Entry> entries_;
     quint32 tickCount_ = 0;
     bool ticking_ = false;
+    // The ticks fall on a 16 ms grid from the moment the timer was started.
+    bool running_ = false;
+    qint64 gridStartMs_ = 0;
+    qint64 gridTicks_ = 0;
 };
 
 }  // namespace brivel

@@ -5,6 +5,7 @@
 #include "app/PortMenu.h"
 #include "app/LanguageSwitcher.h"
 #include "app/TBrivel.h"
+#include "app/WindowPages.h"
 #include "link/ControllerLink.h"
 #include "widgets/ui/TAb270Meter.h"
 #include "widgets/ui/TArrowSettings.h"
@@ -123,7 +124,12 @@ TEST_F(MainWindowTest, ShowsTheWindowWithItsPagesMenusAndControls)
               QStringLiteral("offline"));
     EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"))->text(),
               QStringLiteral(" BRIVEL ver."));
-    EXPECT_FALSE(w.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
+    // The help picture is decoded when its page is first shown.
+    auto* picture = w.findChild<QLabel*>(QStringLiteral("Image1"));
+    EXPECT_TRUE(picture->pixmap().isNull());
+    w.show();
+    w.pages().show(Page::Help);
+    EXPECT_FALSE(picture->pixmap().isNull());
 }
 
 TEST_F(MainWindowTest, PortMenuOffersThePortsPresentInTextOrderBeforeConnectAndDisconnect)

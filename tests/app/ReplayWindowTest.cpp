@@ -50,6 +50,10 @@
 #include <QtWidgets/QStatusBar>
 #include <QtWidgets/QToolButton>
 
+#include <functional>
+#include <optional>
+#include <vector>
+
 using namespace brivel;
 
 namespace {
@@ -670,4 +674,58 @@ TEST_F(ReplayWindowTest, RecordingsAreWrittenAndLookedForInOneFolderThatTheStrip
     ASSERT_FALSE(dialogs.openFolders.isEmpty());
     EXPECT_EQ(dialogs.openFolders.constLast(), folder.path());
     EXPECT_FALSE(saved->isVisibleTo(window.get()));
+}
+
+
+// Which timers run, and how often they wake the program, in each state the
+// window can be left in: nothing runs while it waits disconnected, and a
+// connection wakes it no more than twenty times a second.
+TEST_F(ReplayWindowTest, TimersRunOnlyForWhatGoesOn)
+{
+    sim::paceLikeTheDemo(*emulator);          // as the window's "Demo" is
+    const QString path = recordDemo(20'000);  // ends disconnected
+    const struct {
+        const char* state;
+        std::function<void()> enter;
+        Page page;
+        // Exact when set; otherwise the exchange timer must be among them.
+        std::optional<std::vector<int>> running;
+        double maxWakeUpsPerSecond;
+    } table[] = {
+        {"disconnected", [] {}, Page::PanelPetrol, std::vector<int>{}, 0},
+        // The trend's time base, on the shared ticker.
+        {"disconnected, oscilloscope shown", [] {}, Page::Oscyloskop, std::nullopt, 4.5},
+        {"connected", [this] { connectDemo(); }, Page::PanelPetrol, std::nullopt, 20},
+        {"connected, oscilloscope shown", [] {}, Page::Oscyloskop, std::nullopt, 20},
+        {"replay paused",
+         [&] {
+             control<QAction>("rozlacz1")->trigger();
+             replay(path);
+             replayPort->setPlaying(false);
+         },
+         Page::PanelPetrol, std::nullopt, 20},
+        {"replay paused, oscilloscope shown", [] {}, Page::Oscyloskop, std::nullopt, 20},
+        {"disconnected after the replay", [this] { control<QAction>("rozlacz1")->trigger(); },
+         Page::PanelPetrol, std::vector<int>{}, 0},
+    };
+    window->show();
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.state);
+        row.enter();
+        window->pages().show(row.page);
+        clock.advance(2000);
+        const std::vector<int> running = clock.runningIntervals();
+        if (row.running)
+            EXPECT_EQ(running, *row.running);
+        else
+            EXPECT_FALSE(running.empty());
+        const quint64 before = clock.firings();
+        constexpr int Seconds = 10;
+        clock.advance(Seconds * 1000);
+        const double wakeUps = double(clock.firings() - before) / Seconds;
+        EXPECT_LE(wakeUps, row.maxWakeUpsPerSecond);
+        if (row.page == Page::Oscyloskop) {
+            EXPECT_GT(wakeUps, 0) << "a shown trend runs";
+        }
+    }
 }

@@ -244,6 +244,10 @@ TEST(ReplayPortAlone, OpensOnlyWithARecording)
     port.load(recordingOf(3, 330, {}), QStringLiteral("x.csv"));
     port.open();
     EXPECT_TRUE(port.isOpen());
+    // Closed, it lets the recording go: another replay loads one afresh.
+    port.close();
+    EXPECT_FALSE(port.hasRecording());
+    EXPECT_THROW(port.open(), PlatformError);
 }
 
 // ---- Recording ----

@@ -40,6 +40,7 @@ public:
 
     void trigger()
     {
+        ++clock_->firings_;
         if (singleShot_) {
             active_ = false;
         } else {
@@ -118,6 +119,16 @@ qint64 VirtualClock::untilNext() const
 {
     VirtualTimer* timer = nextDue(std::numeric_limits<qint64>::max());
     return timer ? std::max<qint64>(timer->due() - now_, 0) : -1;
+}
+
+std::vector<int> VirtualClock::runningIntervals() const
+{
+    std::vector<int> intervals;
+    for (const VirtualTimer* timer : timers_)
+        if (timer->runs())
+            intervals.push_back(timer->interval());
+    std::sort(intervals.begin(), intervals.end());
+    return intervals;
 }
 
 int VirtualClock::activeTimers() const

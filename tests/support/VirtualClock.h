@@ -27,6 +27,10 @@ public:
     // Milliseconds until the next timer falls due, or -1 when none runs.
     qint64 untilNext() const;
     int activeTimers() const;
+    // The intervals of the timers that run, ascending.
+    std::vector<int> runningIntervals() const;
+    // How many times a timer has fired: the program's wake-ups.
+    quint64 firings() const { return firings_; }
 
 private:
     class VirtualTimer;
@@ -36,6 +40,7 @@ private:
 
     qint64 now_;
     quint64 sequence_ = 0;
+    quint64 firings_ = 0;
     QDateTime wallAtStart_;
     std::vector<VirtualTimer*> timers_;
 };

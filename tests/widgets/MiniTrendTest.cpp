@@ -53,11 +53,49 @@ TEST_F(MiniTrend, RunsFromCreationEvenWhenNotShown)
 {
     TAbMiniTrend* t = oscilloscope();
     ASSERT_FALSE(t->isVisible());
-    EXPECT_EQ(flashTimer.registeredCount(), 1);
     t->setValueCh1(25);
     clock.advance(1000);
+    // Hidden, it wakes nobody: its samples are taken when the plot is looked at.
+    EXPECT_EQ(clock.activeTimers(), 0);
     EXPECT_EQ(t->plot().size(), t->plotRect().size());
     EXPECT_EQ(t->plot().pixel(t->plot().width() - 1, t->traceRow(0)), lime());
+}
+
+// A trend hidden for a while, then shown, shows what it would show had it
+// been sampling all along on the screen: the values each sample found, the
+// grid where it would be.
+TEST_F(MiniTrend, HiddenForAWhileShowsWhatItWouldHaveDrawn)
+{
+    QWidget other;
+    TAbMiniTrend* hidden = oscilloscope();
+    auto* shown = new TAbMiniTrend(flashTimer, &other);
+    shown->setGeometry(hidden->geometry());
+    shown->setOptions(hidden->options());
+    shown->setTimeScale(1);
+    for (int ch = 0; ch < 2; ++ch) {
+        TSignalSettings* from = ch ? hidden->signalSettingsCh2() : hidden->signalSettingsCh1();
+        TSignalSettings* to = ch ? shown->signalSettingsCh2() : shown->signalSettingsCh1();
+        to->setValueTo(from->valueTo());
+        to->setDigitalTo(from->digitalTo());
+        to->setValueFormat(from->valueFormat());
+        to->setName1(from->name1());
+        to->setName2(from->name2());
+        to->setValueUnit(from->valueUnit());
+    }
+    other.show();
+    // Values changing between samples (which fall due at 200 + 240 k ms),
+    // a long quiet spell, then more changes.
+    clock.advance(100);
+    for (int step = 0; step < 40; ++step) {
+        for (TAbMiniTrend* t : {hidden, shown}) {
+            t->setValueCh1(float(step % 7) * 5);
+            t->setValueCh2(float(step % 3) * 10);
+        }
+        clock.advance(step == 20 ? 240000 : 240);
+    }
+    showParent();
+    EXPECT_EQ(hidden->plot(), shown->plot());
+    EXPECT_EQ(hidden->traceRow(0), shown->traceRow(0));
 }
 
 TEST_F(MiniTrend, FirstSampleAfterAtMostTwoHundredMilliseconds)

@@ -3,6 +3,7 @@
 #include "i18n/MakerDetails.h"
 #include "platform/qt/JpegDecoder.h"
 
+#include <QtCore/QEvent>
 #include <QtCore/QFile>
 #include <QtGui/QPixmap>
 #include <QtWidgets/QLabel>
@@ -23,12 +24,7 @@ HelpPage::HelpPage(QWidget* page) : QObject(page)
     image1_ = new QLabel(page);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(4, 4, 580, 285);
-    QFile file(QStringLiteral(":/brivel/help.jpg"));
-    if (file.open(QIODevice::ReadOnly)) {
-        const QImage image = decodeJpeg(file.readAll());
-        if (!image.isNull())
-            image1_->setPixmap(QPixmap::fromImage(image));
-    }
+    page->installEventFilter(this);
 
     const QString lines[] = {QString::fromUtf8(MakerDetails::Company),
                              QString::fromUtf8(MakerDetails::Street),
@@ -49,6 +45,25 @@ HelpPage::HelpPage(QWidget* page) : QObject(page)
     helpMemo_->setReadOnly(true);
     helpMemo_->setGeometry(4, 4, 580, 440);
     helpMemo_->hide();
+}
+
+bool HelpPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show) {
+        watched->removeEventFilter(this);
+        showPicture();
+    }
+    return false;
+}
+
+void HelpPage::showPicture()
+{
+    QFile file(QStringLiteral(":/brivel/help.jpg"));
+    if (file.open(QIODevice::ReadOnly)) {
+        const QImage image = decodeJpeg(file.readAll());
+        if (!image.isNull())
+            image1_->setPixmap(QPixmap::fromImage(image));
+    }
 }
 
 }  // namespace brivel

@@ -18,7 +18,13 @@ public:
     QLabel* picture() const { return image1_; }
     QPlainTextEdit* memo() const { return helpMemo_; }
 
+protected:
+    // The picture is decoded when the page is first shown, not at start-up.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void showPicture();
+
     QLabel* image1_ = nullptr;
     QPlainTextEdit* helpMemo_ = nullptr;
 };

@@ -8,11 +8,15 @@
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
+#include <QtGui/QBackingStore>
+#include <QtGui/QPaintEngine>
+#include <QtGui/QPaintEvent>
 #include <QtGui/QPainter>
 #include <QtWidgets/QGraphicsLayout>
 #include <QtWidgets/QGraphicsTextItem>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace brivel {
@@ -274,6 +278,14 @@ void MapChart::drawBackground(QPainter* painter, const QRectF& rect)
 void MapChart::drawForeground(QPainter* painter, const QRectF& rect)
 {
     Q_UNUSED(rect);
+    // The repaint keeps what the view drew, without the cross-hair, as the
+    // picture of the chart, and draws the cross-hair over it.
+    if (!drawingScene_)
+        drawCrossHair(painter);
+}
+
+void MapChart::drawCrossHair(QPainter* painter) const
+{
     if (!crossHair_)
         return;
     // Pictures rather than strokes: a dashed line and an antialiased circle
@@ -281,7 +293,7 @@ void MapChart::drawForeground(QPainter* painter, const QRectF& rect)
     const QRect plot = PlotArea;
     const QPoint at = *crossHair_;
     painter->save();
-    painter->setClipRect(plot);
+    painter->setClipRect(plot, Qt::IntersectClip);
     if (at.y() > plot.top())
         painter->drawImage(QPoint(at.x(), plot.top()), crossHairColumn_,
                            QRect(0, 0, 1, at.y() - plot.top()));
@@ -290,6 +302,74 @@ void MapChart::drawForeground(QPainter* painter, const QRectF& rect)
     painter->drawImage(at - QPoint(crossHairCircle_.width() / 2, crossHairCircle_.height() / 2),
                        crossHairCircle_);
     painter->restore();
+}
+
+void MapChart::paintEvent(QPaintEvent* event)
+{
+    // What the view asked to repaint beyond the cross-hair's strips has
+    // changed in the scene; after a change of a series or an axis, anything
+    // it asked for may have.
+    const QRegion exposed = event->region();
+    const bool onlyCrossHair = !sceneChanged_ && (exposed - crossHairDirty_).isEmpty() &&
+                               (exposed - pictureValid_).isEmpty();
+    crossHairDirty_ = QRegion();
+    sceneChanged_ = false;
+
+    QWidget* surface = viewport();
+    if (!onlyCrossHair) {
+        pictureValid_ -= exposed;
+        drawingScene_ = true;
+        QGraphicsView::paintEvent(event);
+        drawingScene_ = false;
+    }
+    QPainter painter(surface);
+    if (onlyCrossHair) {
+        // One rectangle at a time: a plain rectangle to clip to lets the
+        // painter copy the picture's rows rather than blend span by span.
+        const qreal ratio = picture_.devicePixelRatio();
+        for (const QRect& r : exposed) {
+            painter.setClipRect(r);
+            painter.drawImage(QRectF(r), picture_,
+                              QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+            drawCrossHair(&painter);
+        }
+        return;
+    }
+    keepPicture(painter.paintEngine()->paintDevice(), exposed);
+    drawCrossHair(&painter);
+}
+
+void MapChart::keepPicture(const QPaintDevice* surface, const QRegion& region)
+{
+    // Only a repaint on the window's own surface is kept (a grab() paints
+    // elsewhere, and other surfaces may not be images).
+    QWidget* view = viewport();
+    QBackingStore* store = view->backingStore();
+    if (!store || surface != store->paintDevice() || surface->devType() != QInternal::Image)
+        return;
+    const auto* screen = static_cast<const QImage*>(surface);
+    const qreal ratio = screen->devicePixelRatio();
+    const QSize size = (QSizeF(view->size()) * ratio).toSize();
+    if (picture_.size() != size || picture_.format() != screen->format()) {
+        picture_ = QImage(size, screen->format());
+        picture_.setDevicePixelRatio(ratio);
+        pictureValid_ = QRegion();
+    }
+    const QPoint offset = view->mapTo(view->window(), QPoint());
+    const QRegion kept = region & view->rect();
+    for (const QRect& r : kept) {
+        const QRect from((QPointF(r.topLeft() + offset) * ratio).toPoint(),
+                         (QSizeF(r.size()) * ratio).toSize());
+        const QPoint to = (QPointF(r.topLeft()) * ratio).toPoint();
+        if (!screen->rect().contains(from))
+            continue;
+        const int bytes = from.width() * screen->depth() / 8;
+        for (int y = 0; y < from.height(); ++y)
+            std::memcpy(picture_.scanLine(to.y() + y) + to.x() * screen->depth() / 8,
+                        screen->constScanLine(from.y() + y) + from.x() * screen->depth() / 8,
+                        static_cast<std::size_t>(bytes));
+        pictureValid_ += r;
+    }
 }
 
 QRegion MapChart::crossHairRegion() const
@@ -321,11 +401,14 @@ void MapChart::moveCrossHair()
                              std::clamp(scene.y(), reach.top(), reach.bottom()))
                          .toPoint();
     }
-    viewport()->update(before + crossHairRegion());
+    const QRegion dirty = before + crossHairRegion();
+    crossHairDirty_ += dirty;
+    viewport()->update(dirty);
 }
 
 void MapChart::setRightAxisMaximum(int kPa)
 {
+    sceneChanged();
     right_->setMax(kPa);
     cacheLayers();
     moveCrossHair();
@@ -399,6 +482,8 @@ void MapChart::replace(MapSeries which)
     xy.reserve(static_cast<qsizetype>(points.size()));
     for (const map::ChartPoint& p : points)
         xy.append(QPointF(p.x, p.y));
+    if (which != MapSeries::CrossHair)
+        sceneChanged();
     s->replace(xy);
     if (which == MapSeries::CrossHair)
         moveCrossHair();

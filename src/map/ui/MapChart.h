@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 
+class QPaintDevice;
 class QValueAxis;
 class QXYSeries;
 
@@ -51,6 +52,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void drawBackground(QPainter* painter, const QRectF& rect) override;
     void drawForeground(QPainter* painter, const QRectF& rect) override;
 
@@ -64,6 +66,13 @@ private:
     void axisTextChanged();
     void moveCrossHair();
     QRegion crossHairRegion() const;
+    void drawCrossHair(QPainter* painter) const;
+    // Keeps `region` of what the view has just drawn on `surface` (the
+    // window's backing store) as the picture of the chart.
+    void keepPicture(const QPaintDevice* surface, const QRegion& region);
+    // Something under the cross-hair may have changed: the next repaint
+    // draws what it covers afresh.
+    void sceneChanged() { sceneChanged_ = true; }
 
     const map::MapChartModel& model_;
     std::array<QXYSeries*, map::MapSeriesCount> series_{};
@@ -83,6 +92,18 @@ private:
     // Where the cross-hair is drawn. The view shows the scene unscaled and
     // unscrolled, so this is a pixel of both.
     std::optional<QPoint> crossHair_;
+    // The chart as the view last drew it, without the cross-hair. A move of
+    // the cross-hair repaints its strips from this picture, one rectangle at
+    // a time, rather than having the view blend every layer of the scene
+    // into the strips again (split up over threads for tall strips).
+    QImage picture_;
+    // The parts of picture_ that show the chart as it is.
+    QRegion pictureValid_;
+    // What repaints asked for the cross-hair alone, since the last repaint.
+    QRegion crossHairDirty_;
+    // A series or axis changed since the last repaint.
+    bool sceneChanged_ = true;
+    bool drawingScene_ = false;
 };
 
 }  // namespace brivel

@@ -70,6 +70,7 @@ QString TAbMiniTrend::timeLabel() const
 
 void TAbMiniTrend::setChannelValue(int channel, float value)
 {
+    catchUp();  // the samples due so far saw the value before this one
     value_[channel] = value;
     digit_[channel] = signalmath::valueToDigit(signal_[channel]->range(), value);
 }
@@ -276,12 +277,86 @@ void TAbMiniTrend::restartTimeBase()
     if (!timer)
         return;
     timer->unregister(this);
+    sleepingDue_.reset();
     if (flow_)
         timer->registerInterval(this, timeBase_.periodMs,
                                 std::min(timeBase_.periodMs, trendmath::kFirstPeriodLimitMs));
+    if (!isVisible())
+        sleep();
+}
+
+void TAbMiniTrend::showEvent(QShowEvent* event)
+{
+    TAbGraphicControl::showEvent(event);
+    wake();
+}
+
+void TAbMiniTrend::hideEvent(QHideEvent* event)
+{
+    TAbGraphicControl::hideEvent(event);
+    sleep();
+}
+
+void TAbMiniTrend::sleep()
+{
+    TAbFlashTimer* timer = flashTimer();
+    if (!timer || sleepingDue_)
+        return;
+    sleepingDue_ = timer->intervalDue(this);
+    timer->unregister(this);
+}
+
+void TAbMiniTrend::wake()
+{
+    TAbFlashTimer* timer = flashTimer();
+    if (!timer || !sleepingDue_)
+        return;
+    catchUp();
+    const qint64 due = *sleepingDue_;
+    sleepingDue_.reset();
+    timer->registerInterval(this, timeBase_.periodMs,
+                            static_cast<int>(std::max<qint64>(0, due - timer->clock().nowMs())));
+}
+
+void TAbMiniTrend::catchUp()
+{
+    TAbFlashTimer* timer = flashTimer();
+    if (!timer || !sleepingDue_ || timeBase_.periodMs < 1)
+        return;
+    const qint64 now = timer->clock().nowMs();
+    if (now < *sleepingDue_)
+        return;
+    qint64 due = *sleepingDue_;
+    qint64 count = (now - due) / timeBase_.periodMs + 1;
+    sleepingDue_ = due + count * timeBase_.periodMs;
+    ensureLayout();
+    // Samples that scroll out of the plot entirely move only the grid on.
+    const int w = plot_.width();
+    const int s = std::max(1, std::min(timeBase_.step, w));
+    const qint64 visible = w / s + 2;
+    if (count > visible) {
+        const int d = std::max(1, timeBase_.divisionWidth);
+        for (qint64 k = count - visible; k > 0; --k) {
+            shifted_ = (shifted_ + s) % d;
+            for (int x = w - s; x < w; ++x)
+                if (((w - x - shifted_) % d + d) % d == 0)
+                    ++newGridLines_;
+        }
+        for (int ch = 0; ch < 2; ++ch)
+            prevY_[ch] = trendmath::traceY(plot_.height(), value_[ch], signal_[ch]->valueFrom(),
+                                           signal_[ch]->valueTo());
+        count = visible;
+    }
+    while (count-- > 0)
+        sample();
 }
 
 void TAbMiniTrend::intervalElapsed()
+{
+    sample();
+}
+
+void TAbMiniTrend::sample()
 {
     // A hidden widget gets no resize events; catch up with its size here.
     ensureLayout();
@@ -402,6 +477,7 @@ void TAbMiniTrend::paintStatic(QPainter& painter)
 
 void TAbMiniTrend::paintDynamic(QPainter& painter)
 {
+    catchUp();  // a hidden trend may be drawn by a grab()
     painter.drawImage(plotRect_.topLeft(), plot_);
 }
 

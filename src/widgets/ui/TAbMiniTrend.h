@@ -7,6 +7,8 @@
 #include <QtGui/QFont>
 #include <QtGui/QImage>
 
+#include <optional>
+
 namespace brivel {
 
 class TAbSBevel;
@@ -101,12 +103,21 @@ public:
 
     // The plot and its time base (after layout).
     QRect plotRect() const { return plotRect_; }
-    const QImage& plot() const { return plot_; }
+    // Up to the present moment.
+    const QImage& plot() const
+    {
+        const_cast<TAbMiniTrend*>(this)->catchUp();
+        return plot_;
+    }
     const trendmath::TimeBase& timeBase() const { return timeBase_; }
     // "6s/div"
     QString timeLabel() const;
     // The row each trace stands at now (channel 0 or 1).
-    int traceRow(int channel) const { return prevY_[channel & 1]; }
+    int traceRow(int channel) const
+    {
+        const_cast<TAbMiniTrend*>(this)->catchUp();
+        return prevY_[channel & 1];
+    }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -116,9 +127,20 @@ protected:
     void paintStatic(QPainter& painter) override;
     void paintDynamic(QPainter& painter) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void intervalElapsed() override;
+    // One step of the time base: the plot scrolls and the traces move on.
+    void sample();
+    // While hidden, the time base runs without waking the program: the
+    // samples that have fallen due are taken when the plot is looked at or
+    // shown, or before new values are set, each with the values it would
+    // have found.
+    void catchUp();
+    void sleep();
+    void wake();
     void setChannelValue(int channel, float value);
     void setChannelDigit(int channel, int digit);
     void initPlot();
@@ -153,6 +175,8 @@ private:
     int prevY_[2] = {0, 0};
     int shifted_ = 0;       // pixels moved since the grid was last aligned, mod d
     int newGridLines_ = 0;  // vertical grid lines drawn since the plot was set up
+    // The next sample's due time while the time base sleeps.
+    std::optional<qint64> sleepingDue_;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TAbMiniTrend::Options)
