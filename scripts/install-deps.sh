@@ -12,6 +12,9 @@ PACKAGES=(
   fonts-dejavu-core
   clang libclang-rt-14-dev
   desktop-file-utils
+  # The car library: Qt's SQLite and PostgreSQL drivers, and the server its
+  # tests start for themselves.
+  libqt6sql6-sqlite libqt6sql6-psql postgresql
 )
 
 missing=()

@@ -2,8 +2,8 @@
 
 // Rows appended to the message table after its first 124, for the review of
 // a settings file, the map's undo and redo, the `kvs` tool, the advice on
-// a port held by another program, drive recording and replay, and a port that
-// fails under the link. They follow the first 124 so that
+// a port held by another program, drive recording and replay, a port that
+// fails under the link, and the car library. They follow the first 124 so that
 // no earlier row changes its number. Their working column holds the Polish text; they are read in
 // the chosen language when shown (captionTargets() routes the two button captions like any other).
 namespace brivel::msg {
@@ -48,6 +48,49 @@ enum AddedRow : int {
     // The port itself failed: %1 the port, %2 the system's reason.
     PortGone,   // it went away under the link
     PortError,  // the system refused it a read or its use
+    // The car library.
+    CarsItem,
+    CarPlate,
+    CarVin,
+    CarMake,
+    CarModel,
+    CarEngine,
+    CarOwner,
+    CarPhone,
+    CarNotes,
+    PointByConnect,
+    PointByFileLoad,
+    PointByFactoryReset,
+    PointByAdaptation,
+    PointByManual,
+    PointByDisconnectKeep,
+    PointByImportedFile,
+    FaultsKeptAtConnect,
+    FaultsKeptBeforeClear,
+    AdaptationKept,  // %1: the multiplier
+    AdaptationNotWritten,
+    RecordingKept,  // %1: its length
+    FirstPoint,
+    NoSettingChanged,
+    MapPointsChanged,
+    MoreChanges,  // %1: how many more
+    CarLineLastVisit,
+    CarLineWaiting,
+    CarLineUnknown,
+    CarLineOlderVisit,   // %1: the cars
+    CarLineSeveralCars,  // %1: the cars
+    CarLineNoLibrary,
+    LibraryDriverMissing,
+    LibraryUnreachable,  // %1 the file or server, %2 the reason
+    LibraryCannotOpen,
+    LibraryDamaged,
+    LibraryLocked,       // %1 the file
+    LibraryNewer,        // %1 the file or server, %2 its schema version
+    LibraryCannotWrite,  // %1 the file or server, %2 the reason
+    LibraryWaiting,      // %1: how many
+    LibraryUnsaved,      // %1: how many
+    KeepChangesQuestion,
+    NoCarsYet,
     EndOfAdded,
 };
 

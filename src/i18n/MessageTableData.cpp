@@ -458,6 +458,177 @@ constexpr Row initialRows[] = {
       "Fehler am Port %1 (%2) - Verbindung unterbrochen", "Port %1 failed (%2) - connection lost",
       "Błąd portu %1 (%2) - połączenie przerwane", "Ru",
       "Chyba portu %1 (%2) - spojení přerušeno"}},
+    // ---- Added rows: the car library -----------------------------------------------------
+    // The window and its menu item.
+    {160,  // CarsItem
+     {"Samochody", "Fahrzeuge", "Cars", "Samochody", "Ru", "Vozidla"}},
+    {161,  // CarPlate
+     {"Nr rejestracyjny", "Kennzeichen", "Plate", "Nr rejestracyjny", "Ru", "Registrační značka"}},
+    {162,  // CarVin
+     {"Numer VIN", "FIN", "VIN", "Numer VIN", "Ru", "Číslo VIN"}},
+    {163,  // CarMake
+     {"Marka", "Marke", "Make", "Marka", "Ru", "Značka"}},
+    {164,  // CarModel
+     {"Model", "Modell", "Model", "Model", "Ru", "Model vozu"}},
+    {165,  // CarEngine
+     {"Silnik", "Motor", "Engine", "Silnik", "Ru", "Motor"}},
+    {166,  // CarOwner
+     {"Właściciel", "Halter", "Owner", "Właściciel", "Ru", "Majitel"}},
+    {167,  // CarPhone
+     {"Telefon", "Telefonnummer", "Phone", "Telefon", "Ru", "Telefonní číslo"}},
+    {168,  // CarNotes
+     {"Uwagi", "Notizen", "Notes", "Uwagi", "Ru", "Poznámky"}},
+    // Why a restore point was kept.
+    {169,  // PointByConnect
+     {"Połączenie", "Verbindung", "Connection", "Połączenie", "Ru", "Připojení"}},
+    {170,  // PointByFileLoad
+     {"Wczytanie pliku", "Datei geladen", "File loaded", "Wczytanie pliku", "Ru",
+      "Načtení souboru"}},
+    {171,  // PointByFactoryReset
+     {"Ustawienia fabryczne", "Werkseinstellungen", "Factory settings", "Ustawienia fabryczne",
+      "Ru", "Tovární nastavení"}},
+    {172,  // PointByAdaptation
+     {"Po adaptacji", "Nach der Kalibrierung", "After calibration", "Po adaptacji", "Ru",
+      "Po kalibraci"}},
+    {173,  // PointByManual
+     {"Zapisany ręcznie", "Von Hand festgehalten", "Kept by hand", "Zapisany ręcznie", "Ru",
+      "Uloženo ručně"}},
+    {174,  // PointByDisconnectKeep
+     {"Przed rozłączeniem", "Vor dem Trennen", "Before disconnecting", "Przed rozłączeniem", "Ru",
+      "Před odpojením"}},
+    {175,  // PointByImportedFile
+     {"Zaimportowany plik", "Importierte Datei", "Imported file", "Zaimportowany plik", "Ru",
+      "Importovaný soubor"}},
+    // Timeline entries.
+    {176,  // FaultsKeptAtConnect
+     {"Błędy zarejestrowane przy połączeniu", "Gespeicherte Fehler beim Verbinden",
+      "Stored faults at connection", "Błędy zarejestrowane przy połączeniu", "Ru",
+      "Uložené chyby při připojení"}},
+    {177,  // FaultsKeptBeforeClear
+     {"Błędy zarejestrowane przed skasowaniem", "Gespeicherte Fehler vor dem Löschen",
+      "Stored faults before clearing", "Błędy zarejestrowane przed skasowaniem", "Ru",
+      "Uložené chyby před smazáním"}},
+    {178,  // AdaptationKept
+     {"Adaptacja: mnożnik %1", "Kalibrierung: Multiplikator %1", "Calibration: multiplier %1",
+      "Adaptacja: mnożnik %1", "Ru", "Kalibrace: násobitel %1"}},
+    {179,  // AdaptationNotWritten
+     {"nie zapisano do sterownika", "nicht ins Steuergerät geschrieben",
+      "not written into the controller", "nie zapisano do sterownika", "Ru",
+      "nezapsáno do řídicí jednotky"}},
+    {180,  // RecordingKept
+     {"Nagranie jazdy (%1)", "Fahrtaufzeichnung (%1)", "Drive recording (%1)",
+      "Nagranie jazdy (%1)", "Ru", "Záznam jízdy (%1)"}},
+    // A point's summary of what changed since the point before.
+    {181,  // FirstPoint
+     {"pierwszy punkt", "erster Punkt", "first point", "pierwszy punkt", "Ru", "první bod"}},
+    {182,  // NoSettingChanged
+     {"ustawienia bez zmian", "Einstellungen unverändert", "settings unchanged",
+      "ustawienia bez zmian", "Ru", "nastavení beze změny"}},
+    // After the map's name: %1 of %2.
+    {183,  // MapPointsChanged
+     {"%1 z %2 punktów", "%1 von %2 Punkten", "%1 of %2 points", "%1 z %2 punktów", "Ru",
+      "%1 z %2 bodů"}},
+    {184,  // MoreChanges
+     {"i %1 innych", "und %1 weitere", "and %1 more", "i %1 innych", "Ru", "a %1 dalších"}},
+    // The bottom area's car line; %1 the car.
+    {185,  // CarLineLastVisit
+     {"%1 – zgodny z ostatnią wizytą", "%1 – wie beim letzten Besuch",
+      "%1 – matches the last visit", "%1 – zgodny z ostatnią wizytą", "Ru",
+      "%1 – shoduje se s poslední návštěvou"}},
+    {186,  // CarLineWaiting
+     {"Szukanie samochodu w bibliotece…", "Fahrzeug wird in der Bibliothek gesucht…",
+      "Looking for the car in the library…", "Szukanie samochodu w bibliotece…", "Ru",
+      "Hledání vozidla v knihovně…"}},
+    {187,  // CarLineUnknown
+     {"Nieznany samochód – wybierz lub dodaj", "Unbekanntes Fahrzeug – auswählen oder hinzufügen",
+      "Unknown car – choose or add it", "Nieznany samochód – wybierz lub dodaj", "Ru",
+      "Neznámé vozidlo – vyberte nebo přidejte"}},
+    {188,  // CarLineOlderVisit
+     {"Ustawienia jak przy wcześniejszej wizycie: %1 – wybierz lub dodaj samochód",
+      "Einstellungen wie bei einem früheren Besuch: %1 – Fahrzeug auswählen oder hinzufügen",
+      "Settings as at an earlier visit: %1 – choose or add the car",
+      "Ustawienia jak przy wcześniejszej wizycie: %1 – wybierz lub dodaj samochód", "Ru",
+      "Nastavení jako při dřívější návštěvě: %1 – vyberte nebo přidejte vozidlo"}},
+    {189,  // CarLineSeveralCars
+     {"Ustawienia jak przy ostatniej wizycie kilku samochodów: %1 – wybierz",
+      "Einstellungen wie beim letzten Besuch mehrerer Fahrzeuge: %1 – auswählen",
+      "Settings as at the last visit of several cars: %1 – choose one",
+      "Ustawienia jak przy ostatniej wizycie kilku samochodów: %1 – wybierz", "Ru",
+      "Nastavení jako při poslední návštěvě více vozidel: %1 – vyberte"}},
+    {190,  // CarLineNoLibrary
+     {"Biblioteka samochodów niedostępna – zapisy czekają",
+      "Fahrzeugbibliothek nicht erreichbar – Einträge warten",
+      "Car library unavailable – records are waiting",
+      "Biblioteka samochodów niedostępna – zapisy czekają", "Ru",
+      "Knihovna vozidel nedostupná – záznamy čekají"}},
+    // The library's status line; %1 the package to install.
+    {191,  // LibraryDriverMissing
+     {"Biblioteka samochodów: brak sterownika bazy danych (zainstaluj %1)",
+      "Fahrzeugbibliothek: Datenbanktreiber fehlt (%1 installieren)",
+      "Car library: the database driver is missing (install %1)",
+      "Biblioteka samochodów: brak sterownika bazy danych (zainstaluj %1)", "Ru",
+      "Knihovna vozidel: chybí ovladač databáze (nainstalujte %1)"}},
+    {192,  // LibraryUnreachable
+     {"Biblioteka samochodów niedostępna (%1): %2", "Fahrzeugbibliothek nicht erreichbar (%1): %2",
+      "Car library unreachable (%1): %2", "Biblioteka samochodów niedostępna (%1): %2", "Ru",
+      "Knihovna vozidel nedostupná (%1): %2"}},
+    {193,  // LibraryCannotOpen
+     {"Nie można otworzyć biblioteki samochodów (%1): %2",
+      "Fahrzeugbibliothek kann nicht geöffnet werden (%1): %2",
+      "The car library cannot be opened (%1): %2",
+      "Nie można otworzyć biblioteki samochodów (%1): %2", "Ru",
+      "Knihovnu vozidel nelze otevřít (%1): %2"}},
+    {194,  // LibraryDamaged
+     {"Biblioteka samochodów jest uszkodzona (%1): %2",
+      "Fahrzeugbibliothek ist beschädigt (%1): %2", "The car library is damaged (%1): %2",
+      "Biblioteka samochodów jest uszkodzona (%1): %2", "Ru",
+      "Knihovna vozidel je poškozená (%1): %2"}},
+    {195,  // LibraryLocked
+     {"Biblioteka samochodów jest zajęta przez inny program (%1)",
+      "Fahrzeugbibliothek wird von einem anderen Programm belegt (%1)",
+      "The car library is held by another program (%1)",
+      "Biblioteka samochodów jest zajęta przez inny program (%1)", "Ru",
+      "Knihovnu vozidel drží jiný program (%1)"}},
+    {196,  // LibraryNewer
+     {"Biblioteka samochodów (%1) pochodzi z nowszej wersji programu (schemat %2) – pozostawiona "
+      "bez zmian",
+      "Fahrzeugbibliothek (%1) stammt von einer neueren Programmversion (Schema %2) – unverändert "
+      "gelassen",
+      "The car library (%1) was made by a newer version of the program (schema %2) and is left "
+      "unchanged",
+      "Biblioteka samochodów (%1) pochodzi z nowszej wersji programu (schemat %2) – pozostawiona "
+      "bez zmian",
+      "Ru",
+      "Knihovna vozidel (%1) pochází z novější verze programu (schéma %2) – ponechána beze změny"}},
+    {197,  // LibraryCannotWrite
+     {"Nie można zapisać do biblioteki samochodów (%1): %2",
+      "In die Fahrzeugbibliothek kann nicht geschrieben werden (%1): %2",
+      "The car library cannot be written (%1): %2",
+      "Nie można zapisać do biblioteki samochodów (%1): %2", "Ru",
+      "Do knihovny vozidel nelze zapisovat (%1): %2"}},
+    {198,  // LibraryWaiting
+     {"zapisy czekające na bibliotekę: %1", "auf die Bibliothek wartende Einträge: %1",
+      "records waiting for the library: %1", "zapisy czekające na bibliotekę: %1", "Ru",
+      "záznamy čekající na knihovnu: %1"}},
+    {199,  // LibraryUnsaved
+     {"tylko w pamięci: %1", "nur im Speicher: %1", "only in memory: %1", "tylko w pamięci: %1",
+      "Ru", "jen v paměti: %1"}},
+    // Asked by "Rozłącz".
+    {200,  // KeepChangesQuestion
+     {"Ustawienia zmieniono od ostatniego punktu. Zachować je w historii samochodu przed "
+      "rozłączeniem?",
+      "Die Einstellungen wurden seit dem letzten Punkt geändert. Vor dem Trennen in der "
+      "Fahrzeughistorie festhalten?",
+      "Settings were changed since the last point. Keep them in the car's history before "
+      "disconnecting?",
+      "Ustawienia zmieniono od ostatniego punktu. Zachować je w historii samochodu przed "
+      "rozłączeniem?",
+      "Ru",
+      "Nastavení se od posledního bodu změnilo. Uložit je před odpojením do historie vozidla?"}},
+    {201,  // NoCarsYet
+     {"Biblioteka nie zawiera samochodów", "Die Bibliothek enthält keine Fahrzeuge",
+      "The library holds no cars", "Biblioteka nie zawiera samochodów", "Ru",
+      "Knihovna neobsahuje žádná vozidla"}},
 };
 
 // Compile-time checks of the shape of the data: one entry per row, in order, with every

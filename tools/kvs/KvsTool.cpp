@@ -1,5 +1,7 @@
 #include "KvsTool.h"
 
+#include "KvsLibrary.h"
+
 #include "i18n/AddedMessages.h"
 #include "i18n/LanguageColumns.h"
 #include "i18n/MessageTable.h"
@@ -317,6 +319,8 @@ int diff(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
 
 int run(const QStringList& args, QTextStream& out, QTextStream& err)
 {
+    if (isLibraryCommand(args))
+        return runLibrary(args, cars::readLibraryConfig(cars::userSettingsFile()), out, err);
     const auto options = parse(args, err);
     if (!options)
         return Trouble;
