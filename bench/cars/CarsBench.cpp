@@ -1,12 +1,14 @@
 // What the car library costs, on an SQLite file and on a PostgreSQL server
-// the benchmark starts for itself: keeping one point (its own transaction,
-// made durable), and, in a library of 10,000 cars with 20 points each,
-// opening it, searching cars by the start of a plate as the fitter types, and
-// finding the car of a settings image at connect.
+// the benchmark starts for itself (with durable commits, as a real one):
+// keeping one point (its own transaction), and, in a library of 10,000 cars
+// with 20 points each, opening it, searching cars by the start of a plate as
+// the fitter types, and finding the car of a settings image at connect, for
+// a car's own settings and for the factory settings every car began with.
 
 #include "LibraryFixture.h"
 #include "PgServer.h"
 #include "cars/CarStore.h"
+#include "settings/BlockLayout.h"
 
 #include <benchmark/benchmark.h>
 
@@ -54,10 +56,24 @@ std::optional<LibraryConfig> freshLibrary(bool postgres, const QString& name)
     return c;
 }
 
-RestorePoint pointOf(const RecordId& car, int n)
+// Point k of car n: the first one the factory settings every car starts
+// with, the others settings of the car's own.
+QByteArray imageOf(int n, int k)
 {
-    RestorePoint p = makePoint(carImage(n % 200, {}, n % 4), PointReason::Connect,
-                               QDateTime::fromSecsSinceEpoch(1700000000 + n, Qt::UTC), {});
+    if (k == 0)
+        return carImage(100);
+    QByteArray image = carImage(n % 200, {}, n % 4);
+    using settings::Field;
+    image[settings::offsetOf(Field::SwitchOverRpm)] = static_cast<char>(10 + n / 200 % 50);
+    image[settings::offsetOf(Field::MaxRpmOnGas)] = static_cast<char>(30 + k);
+    return image;
+}
+
+RestorePoint pointOf(const RecordId& car, int n, int k)
+{
+    RestorePoint p =
+        makePoint(imageOf(n, k), PointReason::Connect,
+                  QDateTime::fromSecsSinceEpoch(1700000000 + n * 100 + k, Qt::UTC), {});
     p.carId = car;
     return p;
 }
@@ -85,7 +101,7 @@ std::optional<LibraryConfig> largeLibrary(bool postgres)
                     {}};
             batch << AddCar{car};
             for (int k = 0; k < PointsPerCar; ++k)
-                batch << KeepPoint{pointOf(car.id, n * PointsPerCar + k)};
+                batch << KeepPoint{pointOf(car.id, n, k)};
             if (batch.size() >= 4000 || n + 1 == Cars) {
                 if (!store.writeAll(batch))
                     qFatal("cannot fill the library: %s", qPrintable(store.status().detail));
@@ -111,7 +127,7 @@ void BM_KeepPoint(benchmark::State& state, bool postgres)
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const LibraryOp op = KeepPoint{pointOf(car.id, ++n)};
+        const LibraryOp op = KeepPoint{pointOf(car.id, ++n, 1)};
         state.ResumeTiming();
         if (store.write(op).outcome != CarStore::Written::Done)
             state.SkipWithError("write failed");
@@ -163,8 +179,10 @@ void BM_SearchPlatePrefix(benchmark::State& state, bool postgres)
 BENCHMARK_CAPTURE(BM_SearchPlatePrefix, sqlite, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SearchPlatePrefix, postgresql, true)->Unit(benchmark::kMillisecond);
 
-// Which car is this, at connect: the settings of one car's latest point.
-void BM_MatchAtConnect(benchmark::State& state, bool postgres)
+// Which car is this, at connect: a car's own latest settings (one car), and
+// the factory settings that every car held at its first visit (10,000 cars,
+// none at its latest point).
+void BM_MatchAtConnect(benchmark::State& state, bool postgres, bool factory)
 {
     const auto config = largeLibrary(postgres);
     if (!config) {
@@ -173,22 +191,25 @@ void BM_MatchAtConnect(benchmark::State& state, bool postgres)
     }
     CarStore store(*config);
     store.open();
-    const QByteArray hash = settingsHash(carImage(19 % 200, {}, 19 % 4));
+    const QByteArray hash = settingsHash(factory ? imageOf(0, 0) : imageOf(4321, PointsPerCar - 1));
     for (auto _ : state) {
         const auto m = store.match(hash);
-        if (!m)
+        if (!m || m->candidates.isEmpty())
             state.SkipWithError("match failed");
         benchmark::DoNotOptimize(m);
     }
 }
-BENCHMARK_CAPTURE(BM_MatchAtConnect, sqlite, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_MatchAtConnect, postgresql, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MatchAtConnect, sqlite_own, false, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MatchAtConnect, postgresql_own, true, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MatchAtConnect, sqlite_factory, false, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MatchAtConnect, postgresql_factory, true, true)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    brivel::test::PgServer::setDurable(true);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -460,6 +460,22 @@ std::optional<QVariant> CarStore::carOf(const RecordId& id)
     return rows->isEmpty() ? noCar() : rows->first()[0];
 }
 
+bool CarStore::noteLatest(const QString& car, const RecordId& pointId)
+{
+    // Points are written in any order (from the outbox, from other PCs):
+    // the car keeps the one with the latest time, the larger id breaking a tie.
+    return run(QStringLiteral(
+                   "UPDATE cars SET latest_point_id = p.id, latest_taken_at = p.taken_at, "
+                   "latest_settings_hash = p.settings_hash, latest_image_hash = p.image_hash "
+                   "FROM (SELECT id, taken_at, settings_hash, image_hash FROM points "
+                   "WHERE id = ? AND car_id = ?) AS p "
+                   "WHERE cars.id = ? AND (cars.latest_taken_at IS NULL OR "
+                   "cars.latest_taken_at < p.taken_at OR (cars.latest_taken_at = p.taken_at "
+                   "AND cars.latest_point_id < p.id))"),
+               {pointId, car, car})
+        .has_value();
+}
+
 CarStore::WriteResult CarStore::apply(const LibraryOp& op)
 {
     const auto done = [] { return WriteResult{Written::Done, {}}; };
@@ -533,6 +549,8 @@ CarStore::WriteResult CarStore::apply(const LibraryOp& op)
                   bytes(p.image), QString::fromLatin1(p.imageHash),
                   QString::fromLatin1(p.settingsHash), text(p.origin.programVersion),
                   text(p.origin.pcName)}))
+            return failedWrite();
+        if (!car->isNull() && !noteLatest(car->toString(), p.id))
             return failedWrite();
         return done();
     }
@@ -609,6 +627,9 @@ CarStore::WriteResult CarStore::apply(const LibraryOp& op)
             if (!run(sql, {*car, id}))
                 return failedWrite();
     }
+    for (const RecordId& id : assign.points)
+        if (!noteLatest(car->toString(), id))
+            return failedWrite();
     return done();
 }
 
@@ -718,42 +739,65 @@ std::optional<std::optional<Car>> CarStore::carByPlate(const QString& plate)
 
 std::optional<CarMatch> CarStore::match(const QByteArray& settingsHash)
 {
-    const auto holders = run(QStringLiteral("SELECT DISTINCT car_id FROM points "
-                                            "WHERE settings_hash = ? AND car_id IS NOT NULL"),
-                             {QString::fromLatin1(settingsHash)});
+    const QString hash = QString::fromLatin1(settingsHash);
+    CarMatch result;
+    // Cars whose latest point holds these settings.
+    auto count =
+        run(QStringLiteral("SELECT COUNT(*) FROM cars WHERE latest_settings_hash = ?"), {hash});
+    if (!count) {
+        failed(error_);
+        return std::nullopt;
+    }
+    result.carsInAll = count->first()[0].toInt();
+    if (result.carsInAll > 0) {
+        const auto rows = run(QStringLiteral("SELECT ") + CarColumns +
+                                  QStringLiteral(", latest_image_hash FROM cars "
+                                                 "WHERE latest_settings_hash = ? "
+                                                 "ORDER BY latest_taken_at DESC, id LIMIT ?"),
+                              {hash, CarMatch::MostOffered});
+        if (!rows) {
+            failed(error_);
+            return std::nullopt;
+        }
+        result.kind =
+            result.carsInAll == 1 ? CarMatch::Kind::LastVisit : CarMatch::Kind::SeveralCars;
+        for (const QVariantList& r : *rows)
+            result.candidates.append({carFromRow(r), r[9].toByteArray()});
+        return result;
+    }
+    // Cars that held them at an earlier visit, the most recent first.
+    count = run(QStringLiteral("SELECT COUNT(DISTINCT car_id) FROM points "
+                               "WHERE settings_hash = ? AND car_id IS NOT NULL"),
+                {hash});
+    if (!count) {
+        failed(error_);
+        return std::nullopt;
+    }
+    result.carsInAll = count->first()[0].toInt();
+    if (result.carsInAll == 0)
+        return result;
+    result.kind = CarMatch::Kind::OlderVisit;
+    const auto holders = run(QStringLiteral("SELECT car_id FROM points "
+                                            "WHERE settings_hash = ? AND car_id IS NOT NULL "
+                                            "GROUP BY car_id ORDER BY MAX(taken_at) DESC LIMIT ?"),
+                             {hash, CarMatch::MostOffered});
     if (!holders) {
         failed(error_);
         return std::nullopt;
     }
-    CarMatch result;
-    QList<CarMatch::Candidate> older;
-    for (const QVariantList& holder : *holders) {
-        const QString id = holder[0].toString();
-        const auto latest = run(QStringLiteral("SELECT settings_hash, image_hash FROM points "
-                                               "WHERE car_id = ? ORDER BY taken_at DESC, id DESC "
-                                               "LIMIT 1"),
-                                {id});
-        if (!latest) {
-            failed(error_);
-            return std::nullopt;
-        }
-        const auto c = cars(QStringLiteral("id = ?"), {id});
-        if (!c)
-            return std::nullopt;
-        if (c->isEmpty() || latest->isEmpty())
-            continue;
-        const QVariantList& l = latest->first();
-        const bool atLatest = l[0].toByteArray() == settingsHash;
-        (atLatest ? result.candidates : older).append({c->first(), l[1].toByteArray()});
+    QStringList marks;
+    QVariantList ids;
+    for (const QVariantList& h : *holders) {
+        marks << QStringLiteral("?");
+        ids << h[0];
     }
-    if (result.candidates.size() == 1) {
-        result.kind = CarMatch::Kind::LastVisit;
-    } else if (!result.candidates.isEmpty()) {
-        result.kind = CarMatch::Kind::SeveralCars;
-    } else if (!older.isEmpty()) {
-        result.kind = CarMatch::Kind::OlderVisit;
-        result.candidates = older;
-    }
+    const auto found = cars(QStringLiteral("id IN (%1)").arg(marks.join(QLatin1Char(','))), ids);
+    if (!found)
+        return std::nullopt;
+    for (const QVariant& id : ids)
+        for (const Car& c : *found)
+            if (c.id == id.toString())
+                result.candidates.append({c, QByteArray()});
     return result;
 }
 

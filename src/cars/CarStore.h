@@ -28,8 +28,12 @@ struct CarMatch {
         QByteArray latestImageHash;  // the whole image of the car's latest point
     };
 
+    // No more cars are offered than a line can name; the most recent first.
+    static constexpr int MostOffered = 12;
+
     Kind kind = Kind::Unknown;
     QList<Candidate> candidates;  // LastVisit: the one car; else the cars to offer
+    int carsInAll = 0;            // the cars found, offered or not
 };
 
 // A car with everything kept for it; each list oldest first.
@@ -111,6 +115,9 @@ private:
     template <typename Fn>
     bool transaction(Fn&& body);
     WriteResult apply(const LibraryOp& op);
+    // The car's latest point becomes this one if it is later than the one
+    // the car has.
+    bool noteLatest(const QString& car, const RecordId& pointId);
     // The car a record names, as the library holds it (an alias followed);
     // a null value for none. Nothing when the query failed.
     std::optional<QVariant> carOf(const RecordId& id);

@@ -27,7 +27,18 @@ private:
 
 }  // namespace
 
-Library::Library(LibraryConfig config) : store_(config), outbox_(config.outboxFile) {}
+namespace {
+
+QString outboxOf(const LibraryConfig& config)
+{
+    return config.outboxFile.isEmpty()
+               ? QDir(defaultDataFolder()).filePath(QStringLiteral("library-outbox.bin"))
+               : config.outboxFile;
+}
+
+}  // namespace
+
+Library::Library(LibraryConfig config) : store_(config), outbox_(outboxOf(config)) {}
 
 void Library::start()
 {

@@ -14,7 +14,14 @@ const char* const Version1[] = {
     " plate_key %KEY% NOT NULL UNIQUE,"
     " vin TEXT NOT NULL, make TEXT NOT NULL, model TEXT NOT NULL, engine TEXT NOT NULL,"
     " owner TEXT NOT NULL, phone TEXT NOT NULL, notes TEXT NOT NULL,"
-    " search_key TEXT NOT NULL)",
+    " search_key TEXT NOT NULL,"
+    // The car's latest point, kept with the car so that finding the car of
+    // a settings image at connect is one look in an index.
+    " latest_point_id VARCHAR(40),"
+    " latest_taken_at BIGINT,"
+    " latest_settings_hash VARCHAR(64),"
+    " latest_image_hash VARCHAR(64))",
+    "CREATE INDEX cars_by_latest_settings ON cars (latest_settings_hash)",
     // A car added on two PCs at once is one car: the id that lost stands
     // for the one that won.
     "CREATE TABLE car_aliases ("
@@ -32,7 +39,8 @@ const char* const Version1[] = {
     " program_version TEXT NOT NULL,"
     " pc_name TEXT NOT NULL)",
     "CREATE INDEX points_by_car ON points (car_id, taken_at)",
-    "CREATE INDEX points_by_settings ON points (settings_hash)",
+    // Which cars held these settings, and when: from the index alone.
+    "CREATE INDEX points_by_settings ON points (settings_hash, car_id, taken_at)",
     "CREATE TABLE fault_snapshots ("
     " id VARCHAR(40) PRIMARY KEY,"
     " car_id VARCHAR(40) REFERENCES cars(id),"

@@ -210,6 +210,7 @@ TEST_P(CarStoreTest, TellsWhichCarAnImageBelongsTo)
             found << candidate.car.plate;
         found.sort();
         EXPECT_EQ(found, t.cars) << t.name;
+        EXPECT_EQ(m->carsInAll, t.cars.size()) << t.name;
     }
     // A new visit of a: the settings of c's last visit are c's alone.
     keep(a, carImage(130), 20);

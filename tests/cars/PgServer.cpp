@@ -23,6 +23,8 @@ std::unique_ptr<PgServer>& theServer()
     return server;
 }
 
+bool durableServer = false;
+
 // The folder of initdb and pg_ctl: on the PATH, or where Debian keeps each
 // server version.
 QString serverBinaries()
@@ -59,6 +61,11 @@ PgServer* PgServer::instance(QString* whyNot)
     if (!theServer() && whyNot)
         *whyNot = failure;
     return theServer().get();
+}
+
+void PgServer::setDurable(bool durable)
+{
+    durableServer = durable;
 }
 
 void PgServer::shutDown()
@@ -176,7 +183,10 @@ bool PgServer::start()
     return run(QStringLiteral("pg_ctl"),
                {QStringLiteral("-D"), dir_ + QStringLiteral("/data"), QStringLiteral("-l"),
                 dir_ + QStringLiteral("/server.log"), QStringLiteral("-w"), QStringLiteral("-o"),
-                QStringLiteral("-k %1 -c listen_addresses= -p %2 -F").arg(dir_).arg(Port),
+                QStringLiteral("-k %1 -c listen_addresses= -p %2%3")
+                    .arg(dir_)
+                    .arg(Port)
+                    .arg(durableServer ? QString() : QStringLiteral(" -F")),
                 QStringLiteral("start")});
 }
 

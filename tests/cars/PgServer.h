@@ -23,6 +23,9 @@ public:
     static PgServer* instance(QString* whyNot);
     // Stops the server of the run, if one was started.
     static void shutDown();
+    // The server makes each commit durable, as a real one does (tests run
+    // it without, for speed). Before the first `instance`.
+    static void setDurable(bool durable);
 
     ~PgServer();
 

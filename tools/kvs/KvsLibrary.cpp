@@ -13,6 +13,7 @@
 #include <QtCore/QJsonObject>
 #include <QtCore/QLocale>
 
+#include <limits>
 #include <optional>
 
 namespace brivel::kvs {
