@@ -1,5 +1,6 @@
 cmake_minimum_required(VERSION 3.22)
-# Installs the build into PREFIX and checks what a desktop needs of it.
+# Installs the build into PREFIX and checks what a desktop needs of it, the
+# manual pages and the copyright file.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
     RESULT_VARIABLE result OUTPUT_QUIET)
@@ -8,7 +9,8 @@ if(NOT result EQUAL 0)
 endif()
 
 foreach(file bin/brivel bin/kvos-sim bin/kvs share/applications/brivel.desktop
-        share/icons/hicolor/scalable/apps/brivel.svg)
+        share/icons/hicolor/scalable/apps/brivel.svg share/man/man1/brivel.1.gz
+        share/man/man1/kvos-sim.1.gz share/man/man1/kvs.1.gz share/doc/brivel/copyright)
     if(NOT EXISTS "${PREFIX}/${file}")
         message(FATAL_ERROR "not installed: ${file}")
     endif()

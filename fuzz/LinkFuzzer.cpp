@@ -1,11 +1,14 @@
 // The link's receive path fed arbitrary sequences of pieces from the line,
-// timer ticks in virtual time, connects and disconnects, queued commands,
-// refused writes and port faults. After every step the receive buffer is
-// bounded, the state is one the link knows, a disconnected link has let go
-// of the port and its timers, nothing is written while disconnected, and a
-// time-out or a port fault leaves the window enabled.
+// timer ticks in virtual time, connects and disconnects, queued commands
+// (settings reads with completions among them), refused writes, port faults
+// and shutdowns. After every step the receive buffer is bounded, the state
+// is one the link knows, a disconnected link has let go of the port and its
+// timers, nothing is written while disconnected, a completion runs only on a
+// connected link, and a time-out or a port fault leaves the window enabled
+// by the time its box shows.
 #include "FuzzCheck.h"
 
+#include "RecordingLink.h"
 #include "TestPlatform.h"
 #include "VirtualClock.h"
 
@@ -13,7 +16,6 @@
 #include "link/ControllerLink.h"
 #include "link/Frames.h"
 #include "link/LineCoding.h"
-#include "link/LinkStatusView.h"
 #include "link/SerialPort.h"
 #include "platform/PlatformError.h"
 
@@ -43,8 +45,8 @@ enum Op {
     RefuseNextWrite,
     EmptyReceiveEvent,
     Busy,
-    Switch,
-    LastOp = Switch,
+    Shutdown,
+    LastOp = Shutdown,
 };
 
 class FuzzPort final : public SerialPort {
@@ -102,17 +104,6 @@ private:
     QByteArray incoming_;
 };
 
-class View final : public LinkStatusView {
-public:
-    void setBusy(bool on) override { busy = on; }
-    void setStatusText(const QString&) override {}
-    void setOnline(bool on) override { online = on; }
-    void showConnectSwitch(bool) override {}
-    void setConnectSwitchOnText(const QString&) override {}
-    bool busy = false;
-    bool online = false;
-};
-
 const MessageTable& messages()
 {
     static const MessageTable table;
@@ -135,11 +126,11 @@ void checkInvariants(const ControllerLink& link, const FuzzPort& port)
     // A reply being collected always has an end in sight.
     if (link.linkState() == LinkState::W_s_count || link.linkState() == LinkState::Read_count_1)
         FUZZ_CHECK(link.replyDeadline().isActive());
-    const QByteArray& slot0 = link.commandQueue()[0];
+    const QByteArray& slot0 = link.commandQueue().pendingFrame();
     if (!slot0.isEmpty()) {
         FUZZ_CHECK(slot0.size() >= 3 && static_cast<quint8>(slot0[0]) == FrameLead);
         FUZZ_CHECK(FrameChecksum(slot0.chopped(1)) == static_cast<quint8>(slot0.back()));
-        FUZZ_CHECK(link.currentCode() == static_cast<quint8>(slot0[1]));
+        FUZZ_CHECK(link.commandQueue().currentCode() == static_cast<quint8>(slot0[1]));
     }
 }
 
@@ -152,16 +143,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzPort port;
     port.setPortName(QStringLiteral("COM3"));
     test::ScriptedDialogs dialogs;
-    test::MemorySettingsStore store;
-    View view;
-    ControllerLink link(port, clock, dialogs, store, messages(), view, [](int) {});
+    ControllerLink link(port, clock, [](int) {});
+    QStringList log;
+    test::RecordingLink view(link, log, dialogs, messages());
     port.onWrite = [&](const QByteArray&) {
         FUZZ_CHECK(link.linkState() != LinkState::Disconnected);
     };
-    const QString timeOut = messages().message(11);
+    const QString timeOut = messages().text(msg::Row::ReplyTimeout);
     dialogs.whileOpen = [&](const test::ScriptedDialogs::Shown& shown) {
-        // Every box of the link comes once its handler has finished; a
-        // time-out's box finds the window taking input again.
+        // Every box about the link comes once it has settled; a time-out's
+        // box finds the window taking input again.
         if (shown.text == timeOut)
             FUZZ_CHECK(!view.busy);
         checkInvariants(link, port);
@@ -189,11 +180,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 clock.fireNext();
                 break;
             case Connect:
-                link.polaczClick(in.ConsumeBool() ? ControllerLink::Sender::User
-                                                  : ControllerLink::Sender::None);
+                link.connectToController();
                 break;
             case Disconnect:
-                link.rozlacz1Click();
+                link.disconnectFromController();
                 break;
             case Queue: {
                 const int retries = in.ConsumeIntegralInRange<int>(0, 8);
@@ -201,12 +191,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const std::string command = in.ConsumeBytesAsString(static_cast<std::size_t>(n));
                 const QByteArray follow =
                     in.ConsumeBool() ? QByteArray("\x66\x00", 2) : QByteArray();
-                const QByteArray marker =
-                    in.ConsumeBool() ? ControllerLink::SaveMarker : QByteArray();
-                link.setCommandRetries(retries);
-                link.QueueCommand(
-                    QByteArray(command.data(), static_cast<qsizetype>(command.size())), follow,
-                    marker);
+                CommandSender::Completion completion;
+                if (in.ConsumeBool())
+                    completion = [&link] { FUZZ_CHECK(link.linkState() == LinkState::Count); };
+                link.queueCommand(
+                    retries, QByteArray(command.data(), static_cast<qsizetype>(command.size())),
+                    follow, QByteArray(), completion);
                 break;
             }
             case Fault:
@@ -217,7 +207,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 port.refuseNextWrite = true;
                 break;
             case EmptyReceiveEvent:
-                link.ComPort1RxChar(in.ConsumeIntegralInRange<int>(0, 100));
+                link.bytesReady(in.ConsumeIntegralInRange<int>(0, 100));
                 break;
             case Busy:
                 if (in.ConsumeBool())
@@ -225,13 +215,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 else
                     link.setSlowPolling(in.ConsumeBool());
                 break;
-            case Switch:
-                link.Polacz_switchStatusChanged(static_cast<ControllerLink::SwitchChange>(
-                    in.ConsumeIntegralInRange<int>(0, 2)));
+            case Shutdown:
+                link.shutdown();
                 break;
         }
         checkInvariants(link, port);
         dialogs.clear();
+        log.clear();
     }
     // However the line behaves, the window is free again within the bound:
     // five attempts, each a reply time-out and a deadline.

@@ -1,12 +1,14 @@
 // The live model fed arbitrary replies, as the link hands them over, with
-// disconnects in between. Every reading stays finite and within what its
-// field can encode, a reply that is no frame changes nothing, the lambda
-// range tops only ever latch upwards, and the fault list is whole lines.
+// disconnects in between, and an adaptation record following it now and
+// then. Every reading stays finite and within what its field can encode, a
+// reply that is no frame changes nothing and tells no one, the lambda range
+// tops only ever latch upwards, and the fault list is whole lines.
 #include "FuzzCheck.h"
 
 #include "i18n/MessageTable.h"
 #include "live/LiveFrame.h"
 #include "live/LiveModel.h"
+#include "map/AdaptationRecord.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -69,7 +71,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider in(data, size);
     LiveModel model(messages());
     bool adaptation = false;
-    model.setAdaptationRunning([&] { return adaptation; });
+    int told = 0;
+    map::AdaptationRecord record;
+    QObject::connect(&model, &LiveModel::changed, [&](const LiveSnapshot& s, LiveChanges changes) {
+        ++told;
+        // What a running adaptation keeps of every decoded frame.
+        if (adaptation && (changes & FrameDecoded))
+            record.record(s.frame);
+    });
     for (int i = 0; i < MaxFrames && in.remaining_bytes() > 0; ++i) {
         const int what = in.ConsumeIntegralInRange<int>(0, 7);
         if (what == 0) {
@@ -83,11 +92,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string bytes = in.ConsumeBytesAsString(static_cast<std::size_t>(n));
         const QByteArray frame(bytes.data(), static_cast<qsizetype>(bytes.size()));
         const LiveSnapshot before = model.snapshot();
+        const int toldBefore = told;
         model.liveReplyReceived(frame);
         const LiveSnapshot& after = model.snapshot();
         checkSnapshot(after);
-        if (live::classify(frame) != live::FrameUse::Decode)
+        if (live::classify(frame) != live::FrameUse::Decode) {
             FUZZ_CHECK(sameReadings(before, after));
+            FUZZ_CHECK(told == toldBefore);
+        } else {
+            FUZZ_CHECK(told == toldBefore + 1);
+            FUZZ_CHECK(after.frame == frame);
+        }
         FUZZ_CHECK(after.lambda1Top <= before.lambda1Top);
         FUZZ_CHECK(after.lambda2Top <= before.lambda2Top);
     }

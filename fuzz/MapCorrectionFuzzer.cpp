@@ -7,6 +7,7 @@
 
 #include "map/InjectionMap.h"
 #include "map/MapCorrection.h"
+#include "map/MapPlot.h"
 
 #include "link/CommandSender.h"
 #include "link/Commands.h"
@@ -40,8 +41,9 @@ public:
     };
 
     void queueCommand(int retries, const QByteArray& command, const QByteArray& firstFollowUp,
-                      const QByteArray& secondFollowUp) override
+                      const QByteArray& secondFollowUp, Completion completion) override
     {
+        FUZZ_CHECK(!completion);
         FUZZ_CHECK(!pending);
         queued.push_back({retries, command, firstFollowUp, secondFollowUp});
     }
@@ -121,7 +123,7 @@ int column(FuzzedDataProvider& in)
 {
     // Mostly where a press on the selection area lands, now and then anywhere.
     if (in.ConsumeBool())
-        return in.ConsumeIntegralInRange(-2, MapCorrection::Width + 1);
+        return in.ConsumeIntegralInRange(-2, MapPlot::Width + 1);
     return in.ConsumeIntegral<int>();
 }
 
@@ -170,18 +172,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (event == 0) {
             const Qt::MouseButtons b = buttons(in);
             const Qt::KeyboardModifiers m = modifiers(in);
-            correction.PaintBox1MouseDown(b, m, column(in));
+            correction.press(b, m, column(in));
         } else if (event == 1) {
-            correction.PaintBox1MouseUp();
+            correction.release();
         } else if (event == 2) {
-            correction.Button3Click();
+            correction.clearRange();
             FUZZ_CHECK(!correction.startMarkerMs() && !correction.endMarkerMs());
         } else if (event == 3 || event == 4) {
             const int d = event == 3 ? +1 : -1;
             const Values before = valuesOf(map);
             const std::size_t sentBefore = sender.queued.size();
-            const Step result =
-                d > 0 ? correction.AbSpinButton1UpClick() : correction.AbSpinButton1DownClick();
+            const Step result = correction.step(d);
             FUZZ_CHECK((result == Step::Dropped) == sender.pending);
             checkStep(result, d, before, map, correction, sender, sentBefore);
             // The write waits for its echo.

@@ -19,12 +19,13 @@ using namespace brivel::settings;
 namespace {
 
 constexpr int NoSelection = SettingsDisplay::NoSelection;
-constexpr int InjectorRow = 6;
+constexpr int InjectorRow = brivel::msg::number(brivel::msg::Row::InjectorFault);
 
 // Message texts that say which row they came from, so that the fault list
 // can be read back; made once, as the run spends its time allocating.
-QString message(int row)
+QString message(brivel::msg::Row messageRow)
 {
+    const int row = brivel::msg::number(messageRow);
     static const std::array<QString, 10> texts = [] {
         std::array<QString, 10> t;
         for (int r = 0; r < 10; ++r)
@@ -158,7 +159,8 @@ void checkFaultList(const QByteArray& block, QStringView text)
             // A bare code; one with a message comes right after its
             // message line.
             FUZZ_CHECK(first < EmptyFault);
-            FUZZ_CHECK(storedFaultMessageRow(static_cast<quint8>(first)) == pendingRow ||
+            const auto expected = storedFaultMessageRow(static_cast<quint8>(first));
+            FUZZ_CHECK((expected ? brivel::msg::number(*expected) : -1) == pendingRow ||
                        (pendingRow == -1 && (first == 0 || first > 8)));
             pendingRow = -1;
             continue;

@@ -10,6 +10,7 @@
 #include "link/Frames.h"
 #include "link/LineCoding.h"
 #include "live/DriveRecordFormat.h"
+#include "map/MapPlot.h"
 #include "settings/SettingsFile.h"
 #include "sim/ControllerEmulator.h"
 #include "sim/DriveProfile.h"
@@ -156,7 +157,7 @@ QByteArray mapCorrectionInput(const QByteArray& image)
         in.byte(buttons);
         in.byte(0);
         in.boolean(true);
-        in.integral(x, -2, 501 + 1);
+        in.integral(x, -2, map::MapPlot::Width + 1);
         in.integral(1, 0, 6);
     };
     auto step = [&](bool up) {

@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(review::differences(controller, controller).empty());
 
     const auto content = review::content(
-        controller, file, [](int row) { return table().text(row, MessageTable::Polish); },
+        controller, file, [](msg::Row row) { return table().text(row, MessageTable::Polish); },
         QLocale(QLocale::Polish));
     FUZZ_CHECK(content.lines.size() == found.size());
     FUZZ_CHECK(content.warning.isEmpty() == !review::warrantsWarning(found));

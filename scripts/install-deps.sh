@@ -15,6 +15,7 @@ PACKAGES=(
   # The car library: Qt's SQLite and PostgreSQL drivers, and the server its
   # tests start for themselves.
   libqt6sql6-sqlite libqt6sql6-psql postgresql
+  dpkg-dev lintian
 )
 
 missing=()

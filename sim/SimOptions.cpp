@@ -5,6 +5,7 @@
 #include "sim/DriveProfile.h"
 #include "sim/EmulatorFault.h"
 
+#include "platform/CommandLine.h"
 #include "settings/SettingsFileIo.h"
 
 namespace brivel::sim {
@@ -59,9 +60,10 @@ SimOptions::SimOptions()
                                   "and takes the next code along."),
                    QStringLiteral("code"))
 {
-    parser_.setApplicationDescription(
-        QStringLiteral("Emulated gas-injection controller on a pseudo-terminal."));
-    parser_.addHelpOption();
+    parser_.setApplicationDescription(QStringLiteral(
+        "Serves an emulated gas-injection controller on a pseudo-terminal until it is ended:\n"
+        "prints the terminal's path (e.g. /dev/pts/5), which Brivel opens like a serial port."));
+    commandline::addStandardOptions(parser_);
     parser_.addOption(fault_);
     parser_.addOption(profile_);
     parser_.addOption(engineFault_);

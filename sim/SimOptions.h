@@ -15,7 +15,8 @@ class SimOptions {
 public:
     SimOptions();
 
-    // For the program's own process(), which also answers --help.
+    // For the program's reading of its command line, which also answers
+    // --help and --version.
     QCommandLineParser& parser() { return parser_; }
     // Reads `arguments`, the program's name first; false with the reason.
     bool parse(const QStringList& arguments, QString* error);

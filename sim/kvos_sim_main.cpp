@@ -4,6 +4,7 @@
 #include "sim/PtyServer.h"
 #include "sim/SimOptions.h"
 
+#include "platform/CommandLine.h"
 #include "platform/qt/QtClock.h"
 
 #include <QtCore/QCoreApplication>
@@ -12,11 +13,18 @@
 
 int main(int argc, char** argv)
 {
+    brivel::sim::SimOptions options;
+    {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        if (const auto exitCode = brivel::commandline::answer(
+                options.parser(), {QStringLiteral("kvos-sim"), QStringLiteral("[OPTION]...")},
+                brivel::commandline::arguments(argc, argv), out, err))
+            return *exitCode;
+    }
+
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kvos-sim"));
-
-    brivel::sim::SimOptions options;
-    options.parser().process(app);
 
     brivel::QtClock clock;
     brivel::sim::PtyServer server(clock);

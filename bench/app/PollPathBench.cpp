@@ -118,7 +118,7 @@ struct ConnectedWindow {
         window = std::make_unique<TBrivel>(platform, port, options);
         window->show();
         port.setPortName(QStringLiteral("bench"));
-        window->polaczClick();
+        window->findChild<QAction*>(QStringLiteral("polacz"))->trigger();
         const QByteArray settings = test::controllerLine(test::settingsReply());
         port.feed(settings.left(300));
         port.feed(settings.mid(300));

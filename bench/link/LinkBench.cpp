@@ -1,28 +1,27 @@
 // What one exchange with the controller costs the link itself, next to the
 // time that exchange spends on the 7200 bit/s line.
 
-#include "i18n/MessageTable.h"
 #include "link/ControllerLink.h"
 #include "link/Frames.h"
 #include "link/LineCoding.h"
-#include "link/LinkListener.h"
-#include "link/LinkStatusView.h"
 #include "link/SerialPort.h"
 #include "platform/Clock.h"
-#include "platform/Dialogs.h"
-#include "platform/SettingsStore.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QtCore/QCoreApplication>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 using namespace brivel;
 
-// Timers that never fire by themselves: the benchmark runs the handlers.
+// Timers that never fire by themselves: the benchmark fires them.
 class StillTimer final : public Timer {
 public:
+    void tick() { fire(); }
     void setInterval(int ms) override { interval_ = ms; }
     int interval() const override { return interval_; }
     void setSingleShot(bool singleShot) override { singleShot_ = singleShot; }
@@ -41,7 +40,25 @@ class StillClock final : public Clock {
 public:
     qint64 nowMs() const override { return 0; }
     QDateTime localDateTime() const override { return QDateTime(); }
-    std::unique_ptr<Timer> createTimer() override { return std::make_unique<StillTimer>(); }
+    std::unique_ptr<Timer> createTimer() override
+    {
+        auto timer = std::make_unique<StillTimer>();
+        timers_.push_back(timer.get());
+        return timer;
+    }
+
+    // Between exchanges only the exchange timer runs: its tick.
+    void tick()
+    {
+        for (StillTimer* timer : timers_)
+            if (timer->isActive()) {
+                timer->tick();
+                return;
+            }
+    }
+
+private:
+    std::vector<StillTimer*> timers_;
 };
 
 // A port whose incoming bytes the benchmark hands in; writes go nowhere.
@@ -73,43 +90,6 @@ protected:
 private:
     bool open_ = false;
     QByteArray incoming_;
-};
-
-class QuietStatus final : public LinkStatusView {
-public:
-    void setBusy(bool) override {}
-    void setStatusText(const QString&) override {}
-    void setOnline(bool) override {}
-    void showConnectSwitch(bool) override {}
-    void setConnectSwitchOnText(const QString&) override {}
-};
-
-class FrameSink final : public LinkListener {
-public:
-    void liveReplyReceived(const QByteArray& reply) override
-    {
-        benchmark::DoNotOptimize(reply.size());
-    }
-};
-
-class QuietDialogs final : public Dialogs {
-public:
-    void showMessage(const QString&) override {}
-    void showError(const QString&) override {}
-    bool confirm(const QString&) override { return false; }
-    QString openFileName(const QString&) override { return QString(); }
-    QString saveFileName(const QString&, const QString&) override { return QString(); }
-};
-
-class NullStore final : public SettingsStore {
-public:
-    bool contains(const QString&) const override { return false; }
-    QString readString(const QString&) const override { return QString(); }
-    std::optional<int> readInt(const QString&) const override { return std::nullopt; }
-    void writeString(const QString&, const QString&) override {}
-    void writeInt(const QString&, int) override {}
-    void ensureGroup(const QString&) override {}
-    void flush() override {}
 };
 
 QByteArray reply(quint8 echo, int length)
@@ -146,22 +126,19 @@ constexpr double WireSecondsPerExchange = (LiveReplySize + PollWireSize) * 10.0 
 struct ConnectedLink {
     StillClock clock;
     FedPort port;
-    QuietDialogs dialogs;
-    NullStore store;
-    MessageTable messages;
-    QuietStatus status;
-    FrameSink sink;
-    ControllerLink link{port, clock, dialogs, store, messages, status, [](int) {}};
+    ControllerLink link{port, clock, [](int) {}};
 
     ConnectedLink()
     {
-        link.addListener(sink);
+        // What a window does with each frame, at its cheapest.
+        QObject::connect(&link, &ControllerLink::liveReplyReceived, &link,
+                         [](const QByteArray& reply) { benchmark::DoNotOptimize(reply.size()); });
         port.setPortName(QStringLiteral("bench"));
-        link.polaczClick();
+        link.connectToController();
         const QByteArray settings = reply(0x66, 602);
         port.feed(settings.left(300));
         port.feed(settings.mid(300));
-        link.Timer_CountTimer();  // applies the settings image
+        clock.tick();  // applies the settings image
     }
 };
 
@@ -177,7 +154,7 @@ void BM_PollExchange(benchmark::State& state)
     ConnectedLink c;
     const auto replyPieces = pieces(reply(0x55, LiveReplySize), PieceSize);
     for (auto _ : state) {
-        c.link.Timer_CountTimer();
+        c.clock.tick();
         for (const QByteArray& piece : replyPieces)
             c.port.feed(piece);
     }
@@ -194,9 +171,8 @@ void BM_CommandExchange(benchmark::State& state)
     const QByteArray command("\x0F\x28", 2);
     const auto replyPieces = pieces(reply(0x0F, LiveReplySize), PieceSize);
     for (auto _ : state) {
-        c.link.setCommandRetries(ControllerLink::RetriesForEditors);
-        c.link.QueueCommand(command);
-        c.link.Timer_CountTimer();
+        c.link.queueCommand(ControllerLink::RetriesForEditors, command);
+        c.clock.tick();
         for (const QByteArray& piece : replyPieces)
             c.port.feed(piece);
     }

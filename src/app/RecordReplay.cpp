@@ -1,8 +1,8 @@
 #include "app/RecordReplay.h"
 
 #include "app/ui/ReplayBar.h"
-#include "app/TBrivel.h"
 #include "app/ui/BottomBar.h"
+#include "i18n/MessageTable.h"
 #include "link/ControllerLink.h"
 #include "link/SerialPort.h"
 #include "live/DriveRecordFormat.h"
@@ -10,6 +10,7 @@
 #include "live/ReplayPort.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorHandler.h"
+#include "settings/SettingsModel.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
@@ -18,21 +19,27 @@
 #include <QtGui/QFontMetrics>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QMainWindow>
 #include <QtWidgets/QStatusBar>
 
 namespace brivel {
 
-RecordReplay::RecordReplay(TBrivel& window, Clock& clock, Dialogs& dialogs, ReplayPort* replayPort,
-                           QString folder, QAction* recordItem, QAction* replayItem)
-    : window_(window),
-      dialogs_(dialogs),
+RecordReplay::RecordReplay(const Parts& parts, ReplayPort* replayPort, QString folder,
+                           QAction* recordItem, QAction* replayItem)
+    : window_(parts.window),
+      link_(parts.link),
+      port_(parts.port),
+      bottomBar_(parts.bottomBar),
+      settings_(parts.settings),
+      messages_(parts.messages),
+      dialogs_(parts.dialogs),
       replayPort_(replayPort),
       folder_(std::move(folder)),
       recordItem_(recordItem),
       replayItem_(replayItem),
-      recorder_(clock)
+      recorder_(parts.clock)
 {
-    strip_ = window.statusBar();
+    strip_ = window_.statusBar();
     strip_->setObjectName(QStringLiteral("StatusStrip"));
     strip_->setSizeGripEnabled(false);
     replayBar_ = new ReplayBar(strip_);
@@ -87,14 +94,9 @@ RecordReplay::~RecordReplay()
         replayPort_->setChangeHandler(nullptr);
 }
 
-QString RecordReplay::message(int row) const
+QString RecordReplay::message(msg::Row row) const
 {
-    return window_.messageTable().message(row);
-}
-
-QString RecordReplay::refusal() const
-{
-    return replaying_ ? message(RefusedRow) : QString();
+    return messages_.text(row);
 }
 
 void RecordReplay::Nagrywaj1Click(bool checked)
@@ -107,9 +109,9 @@ void RecordReplay::Nagrywaj1Click(bool checked)
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : folder_;
     failureShown_ = false;
-    if (!recorder_.start(folder, window_.parameterBlock())) {
+    if (!recorder_.start(folder, settings_.parameterBlock())) {
         recordItem_->setChecked(false);
-        dialogs_.showMessage(message(CannotWriteRow) + QLatin1Char('\n') +
+        dialogs_.showMessage(message(msg::Row::RecordingCannotWrite) + QLatin1Char('\n') +
                              QDir::toNativeSeparators(folder));
     }
 }
@@ -119,57 +121,59 @@ void RecordReplay::Odtworz1Click()
     if (!replayPort_)
         return;
     const QString path =
-        dialogs_.openFileName(message(RecordingsFilterRow) + QStringLiteral(" (*.csv)"));
+        dialogs_.openFileName(message(msg::Row::RecordingsFilter) + QStringLiteral(" (*.csv)"));
     if (path.isEmpty())
         return;
     startReplay(path);
+}
+
+void RecordReplay::playRecording(const QString& path)
+{
+    if (replayPort_)
+        startReplay(path);
 }
 
 void RecordReplay::startReplay(const QString& path)
 {
     std::optional<DriveRecording> recording = DriveRecording::load(path);
     if (!recording || recording->isEmpty()) {
-        dialogs_.showMessage(message(NotARecordingRow) + QLatin1Char('\n') +
+        dialogs_.showMessage(message(msg::Row::NotARecording) + QLatin1Char('\n') +
                              QDir::toNativeSeparators(path));
         return;
     }
-    ControllerLink& link = window_.link();
     // Whatever plays now, a controller or another recording, ends first,
     // a recording in progress with it.
-    if (link.linkState() != LinkState::Disconnected)
-        link.rozlacz1Click();
-    SerialPort& port = window_.comPort1();
-    portBeforeReplay_ = port.portName();
-    statusBeforeReplay_ = window_.statusText();
-    versionShownBeforeReplay_ = link.versionShown();
+    if (link_.linkState() != LinkState::Disconnected)
+        link_.disconnectFromController();
+    portBeforeReplay_ = port_.portName();
+    statusBeforeReplay_ = bottomBar_.statusText();
     replayPort_->load(std::move(*recording), QFileInfo(path).fileName());
     replaying_ = true;
-    runHandler(dialogs_, [&port] {
-        port.close();
-        port.setPortName(ReplayPort::PortName);
+    emit replayingChanged(true);
+    runHandler(dialogs_, [this] {
+        port_.close();
+        port_.setPortName(ReplayPort::PortName);
     });
     showReplay();
-    link.polaczClick(ControllerLink::Sender::User);
+    link_.connectToController();
 }
 
 void RecordReplay::endReplay(bool restorePort)
 {
     replaying_ = false;
-    SerialPort& port = window_.comPort1();
+    emit replayingChanged(false);
     // The port is closed by now: the next connect, and the port settings
     // stored by the disconnect, are the fitter's own port again.
-    if (restorePort && port.portName() == ReplayPort::PortName)
-        port.setPortName(portBeforeReplay_);
-    window_.bottomBar().setStatusText(statusBeforeReplay_);
-    if (!versionShownBeforeReplay_)
-        window_.link().forgetVersion();
+    if (restorePort && port_.portName() == ReplayPort::PortName)
+        port_.setPortName(portBeforeReplay_);
+    bottomBar_.setStatusText(statusBeforeReplay_);
     showReplay();
 }
 
 void RecordReplay::linkConnecting()
 {
     // Another port was chosen while the replay played.
-    if (replaying_ && window_.comPort1().portName() != ReplayPort::PortName)
+    if (replaying_ && port_.portName() != ReplayPort::PortName)
         endReplay(false);
 }
 
@@ -177,7 +181,7 @@ void RecordReplay::linkConnected()
 {
     recordItem_->setEnabled(!replaying_);
     if (replaying_)
-        window_.bottomBar().setStatusText(QStringLiteral("REPLAY ") + replayPort_->recordingName());
+        bottomBar_.setStatusText(QStringLiteral("REPLAY ") + replayPort_->recordingName());
 }
 
 void RecordReplay::liveReplyReceived(const QByteArray& reply)
@@ -196,6 +200,15 @@ void RecordReplay::linkDisconnected()
 void RecordReplay::showRecording()
 {
     const bool on = recorder_.isRecording();
+    if (on)
+        recordedMs_ = recorder_.elapsedMs();
+    if (on != recordingTold_) {
+        recordingTold_ = on;
+        if (on)
+            emit recordingStarted(recorder_.filePath());
+        else
+            emit recordingEnded(recordedMs_);
+    }
     recordItem_->setChecked(on);
     if (on)
         recordingTime_->setText(record::clockText(recorder_.elapsedMs()));
@@ -208,7 +221,7 @@ void RecordReplay::showRecording()
         QMetaObject::invokeMethod(
             this,
             [this] {
-                dialogs_.showMessage(message(CannotWriteRow) + QLatin1Char('\n') +
+                dialogs_.showMessage(message(msg::Row::RecordingCannotWrite) + QLatin1Char('\n') +
                                      QDir::toNativeSeparators(recorder_.filePath()));
             },
             Qt::QueuedConnection);

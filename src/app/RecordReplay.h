@@ -1,24 +1,29 @@
 #pragma once
 
-#include "i18n/AddedMessages.h"
-#include "link/LinkListener.h"
+#include "i18n/MessageRows.h"
 #include "live/DriveRecorder.h"
 
+#include <QtCore/QByteArray>
 #include <QtCore/QObject>
 #include <QtCore/QString>
 
 class QAction;
 class QLabel;
+class QMainWindow;
 class QStatusBar;
 class QWidget;
 
 namespace brivel {
 
+class BottomBar;
 class Clock;
+class ControllerLink;
 class Dialogs;
+class MessageTable;
 class ReplayBar;
 class ReplayPort;
-class TBrivel;
+class SerialPort;
+class SettingsModel;
 
 // Drive recording and replay in the window. "Nagrywaj" records the live
 // frames of a connected controller (the REC mark and the elapsed time show
@@ -27,19 +32,26 @@ class TBrivel;
 // live in a strip below the bottom bar, shown only while one of them is on.
 // While a replay plays, the status text says so, nothing may be sent to a
 // controller and the port chosen before is kept for the next connect.
-class RecordReplay final : public QObject, public LinkListener {
+class RecordReplay final : public QObject {
     Q_OBJECT
 public:
-    // Message rows.
-    static constexpr int RefusedRow = msg::ReplayRefused;
-    static constexpr int CannotWriteRow = msg::RecordingCannotWrite;
-    static constexpr int NotARecordingRow = msg::NotARecording;
-    static constexpr int RecordingsFilterRow = msg::RecordingsFilter;
+    // What record/replay works with; none of it is owned. The strip goes at
+    // the foot of `window`, which grows by its height while it shows.
+    struct Parts {
+        QMainWindow& window;
+        ControllerLink& link;
+        SerialPort& port;
+        BottomBar& bottomBar;
+        const SettingsModel& settings;
+        const MessageTable& messages;
+        Clock& clock;
+        Dialogs& dialogs;
+    };
 
     // `replayPort` may be null: there is no replay then. An empty `folder`
     // records into the user's documents folder.
-    RecordReplay(TBrivel& window, Clock& clock, Dialogs& dialogs, ReplayPort* replayPort,
-                 QString folder, QAction* recordItem, QAction* replayItem);
+    RecordReplay(const Parts& parts, ReplayPort* replayPort, QString folder, QAction* recordItem,
+                 QAction* replayItem);
     ~RecordReplay() override;
 
     // Handlers of "Nagrywaj" (checked: start) and "Odtwórz…".
@@ -47,8 +59,6 @@ public:
     void Odtworz1Click();
 
     bool replaying() const { return replaying_; }
-    // Why a command may not be sent now, or an empty text.
-    QString refusal() const;
 
     DriveRecorder& recorder() { return recorder_; }
     ReplayBar* replayBar() const { return replayBar_; }
@@ -56,11 +66,22 @@ public:
     QWidget* recordingMark() const { return recordingMark_; }
     QLabel* recordingTime() const { return recordingTime_; }
 
-    // LinkListener
-    void linkConnecting() override;
-    void linkConnected() override;
-    void liveReplyReceived(const QByteArray& reply) override;
-    void linkDisconnected() override;
+    // What the link reports.
+    void linkConnecting();
+    void linkConnected();
+    void liveReplyReceived(const QByteArray& reply);
+    void linkDisconnected();
+
+    // Plays a recording kept with a car, as "Odtwórz…" plays the file chosen.
+    void playRecording(const QString& path);
+
+signals:
+    // A replay began or ended: nothing may be sent to a controller while
+    // one plays.
+    void replayingChanged(bool replaying);
+    // "Nagrywaj" began writing this file, and ended after so long.
+    void recordingStarted(const QString& path);
+    void recordingEnded(qint64 lengthMs);
 
 private:
     void startReplay(const QString& path);
@@ -68,15 +89,22 @@ private:
     void showRecording();
     void showReplay();
     void showStrip();
-    QString message(int row) const;
+    QString message(msg::Row row) const;
 
-    TBrivel& window_;
+    QMainWindow& window_;
+    ControllerLink& link_;
+    SerialPort& port_;
+    BottomBar& bottomBar_;
+    const SettingsModel& settings_;
+    const MessageTable& messages_;
     Dialogs& dialogs_;
     ReplayPort* replayPort_;
     QString folder_;
     QAction* recordItem_;
     QAction* replayItem_;
     DriveRecorder recorder_;
+    bool recordingTold_ = false;
+    qint64 recordedMs_ = 0;
 
     QStatusBar* strip_ = nullptr;
     ReplayBar* replayBar_ = nullptr;
@@ -88,7 +116,6 @@ private:
     bool replaying_ = false;
     QString portBeforeReplay_;
     QString statusBeforeReplay_;
-    bool versionShownBeforeReplay_ = false;
 };
 
 }  // namespace brivel

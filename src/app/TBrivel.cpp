@@ -1,48 +1,48 @@
 #include "app/TBrivel.h"
 
+#include "app/LanguageSwitcher.h"
+#include "app/LinkPresenter.h"
+#include "app/PortMenu.h"
+#include "app/RecordReplay.h"
+#include "app/WindowCommandSender.h"
+#include "app/WindowPages.h"
 #include "app/ui/BottomBar.h"
 #include "app/ui/InfoPage.h"
-#include "app/RecordReplay.h"
 #include "app/ui/WindowCaptions.h"
-#include "app/WindowCommandSender.h"
 #include "app/ui/WindowLock.h"
-#include "app/WindowPages.h"
-#include "i18n/Languages.h"
+#include "cars/CarSession.h"
+#include "cars/CarVisit.h"
+#include "cars/ui/CarLibraryView.h"
 #include "link/ControllerLink.h"
-#include "link/PortList.h"
-#include "link/PortSettings.h"
 #include "link/SerialPort.h"
+#include "live/LiveModel.h"
 #include "live/ui/FaultBanner.h"
 #include "live/ui/LeftColumn.h"
-#include "live/LiveModel.h"
 #include "live/ui/OscilloscopePage.h"
-#include "map/ui/AdaptationPage.h"
-#include "map/MapLiveFeed.h"
-#include "map/ui/MapPage.h"
-#include "i18n/LanguageColumns.h"
+#include "map/AdaptationProcedure.h"
+#include "map/MapPageModel.h"
 #include "platform/ErrorHandler.h"
 #include "platform/PlatformError.h"
-#include "platform/qt/SystemColors.h"
-#include "settings/ui/CylinderButtons.h"
 #include "settings/CylinderButtonsModel.h"
 #include "settings/FuelEditor.h"
-#include "settings/ui/PanelPetrolPage.h"
-#include "settings/ui/QtSettingsReviewDialog.h"
+#include "settings/LevelThresholdEditor.h"
 #include "settings/SettingsMenu.h"
 #include "settings/SettingsModel.h"
-#include "widgets/ui/TAbDBColBitBtn.h"
+#include "settings/ui/CylinderButtons.h"
+#include "settings/ui/PanelPetrolPage.h"
+#include "settings/ui/QtSettingsReviewDialog.h"
 #include "widgets/TAbFlashTimer.h"
 #include "widgets/ui/TAbToggleSwitch.h"
 
 #include <QtGui/QCloseEvent>
+#include <QtGui/QKeySequence>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>
-#include <QtWidgets/QComboBox>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QMenuBar>
+#include <QtWidgets/QTabBar>
 #include <QtWidgets/QTabWidget>
-
-#include <cerrno>
+#include <QtWidgets/QToolBar>
 
 namespace brivel {
 
@@ -50,7 +50,6 @@ namespace {
 
 constexpr int ClientWidth = 773;
 constexpr int ClientHeight = 531;
-const QColor BusyGrey(0x80, 0x80, 0x80);
 
 }  // namespace
 
@@ -62,10 +61,8 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
       options_(options),
       flashTimer_(std::make_unique<TAbFlashTimer>(*platform.clock)),
       liveModel_(std::make_unique<LiveModel>(messages_)),
-      settingsModel_(std::make_unique<SettingsModel>()),
-      cylinderModel_(std::make_unique<CylinderButtonsModel>()),
-      mapFeed_(std::make_unique<MapLiveFeed>(*liveModel_)),
-      portList_(std::make_unique<PortList>())
+      settingsModel_(std::make_unique<SettingsModel>(messages_)),
+      cylinderModel_(std::make_unique<CylinderButtonsModel>(*settingsModel_))
 {
     setObjectName(QStringLiteral("TBrivel"));
     setWindowTitle(QStringLiteral("Brivel ver. 1.01"));
@@ -79,52 +76,27 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
 
     buildMenu();
     buildPanel();
-    link_ = std::make_unique<ControllerLink>(port_, *platform_.clock, *platform_.dialogs,
-                                             *platform_.settings, messages_, *bottomBar_);
-    commandSender_ = std::make_unique<WindowCommandSender>(*link_, *platform_.dialogs);
-    recordReplay_ = std::make_unique<RecordReplay>(*this, *platform_.clock, *platform_.dialogs,
-                                                   options_.replayPort, options_.recordingFolder,
-                                                   nagrywaj1_, odtworz1_);
-    commandSender_->setRefusal([this] { return recordReplay_->refusal(); });
-    fuelEditor_ = std::make_unique<FuelEditor>(
-        *commandSender_, *cylinderModel_, [this] { return port_.isOpen(); },
-        [this] { return liveModel_->snapshot().gasSelected; });
-    SettingsReviewDialog* review = options_.reviewDialog;
-    if (!review) {
-        auto own = std::make_unique<QtSettingsReviewDialog>();
-        own->setParent(this);
-        review = own.get();
-        ownReview_ = std::move(own);
-    }
-    settingsMenu_ = std::make_unique<SettingsMenu>(
-        *platform_.dialogs, *commandSender_, *settingsModel_, *platform_.clock, messages_,
-        [this] { liveModel_->hideBanner(); }, *review,
-        [this] { return languageColumnOfItem(currentLanguage_); });
+    buildModels();
     pages_ = std::make_unique<WindowPages>(
-        tabControl_,
-        PageServices{*flashTimer_, *liveModel_, *settingsModel_, *mapFeed_, *commandSender_,
-                     *platform_.urls, messages_, *platform_.dialogs, *platform_.clock,
-                     *cylinderModel_, [this] { return port_.isOpen(); },
-                     [this](int maximum) { setMapAxisMaximum(maximum); }});
+        tabControl_, PageServices{*flashTimer_, *liveModel_, *settingsModel_, *levelThresholds_,
+                                  *mapModel_, *adaptation_, *commandSender_, *platform_.urls,
+                                  [this] { return port_.isOpen(); }});
     wireAdaptation();
-    applyCaptions(this, messages_, MessageTable::Working, CaptionScope::Design);
+    applyCaptions(this, messages_, CaptionScope::Design);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    if (carLibrary_)
+        resize(width(), height() + carLibrary_->strip()->sizeHint().height());
     move(138, 59);
     connectLink();
-
-    connect(&pages_->info(), &InfoPage::flagClicked, this, &TBrivel::LangClick);
+    wireCarLibrary();
 
     FormCreate();
-}
-
-QString TBrivel::languageText(int row) const
-{
-    return messages_.text(row, languageColumnOfItem(currentLanguage_));
 }
 
 TBrivel::~TBrivel()
 {
     // The link tells the panels and pages; it goes while they still exist.
+    linkPresenter_.reset();
     commandSender_.reset();
     link_.reset();
     recordReplay_.reset();
@@ -151,63 +123,31 @@ void TBrivel::buildMenu()
     reset1_ = addItem(fileMenu, "Reset1", QStringLiteral("Reset"));
     setFileItemsAvailable(false);
     nagrywaj1_ = addItem(fileMenu, "Nagrywaj1");
+    // The car library's items show when there is a library.
+    samochody1_ = addItem(fileMenu, "Samochody1");
+    samochody1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    samochody1_->setVisible(options_.library != nullptr);
+    zachowajPunkt1_ = addItem(fileMenu, "ZachowajPunkt1");
+    zachowajPunkt1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    zachowajPunkt1_->setVisible(options_.library != nullptr);
+    zachowajPunkt1_->setEnabled(false);
     QAction* exit1 = addItem(fileMenu, "Exit1", QStringLiteral("Exit"));
-    connect(exit1, &QAction::triggered, this, &TBrivel::Exit1Click);
+    connect(exit1, &QAction::triggered, this, &QWidget::close);
 
     // Its design caption differs from the table's ("Port").
-    portMenu_ = bar->addMenu(QStringLiteral("Porty"));
-    portMenu_->setObjectName(QStringLiteral("PortCOM"));
-    polacz_ = addItem(portMenu_, "polacz");
-    rozlacz1_ = addItem(portMenu_, "rozlacz1");
-    // After the ports and the demo, before "Połącz"; offered only when there
-    // is a replay to play recordings on.
+    QMenu* portMenu = bar->addMenu(QStringLiteral("Porty"));
+    portMenu->setObjectName(QStringLiteral("PortCOM"));
+    // Offered only when there is a replay to play recordings on.
     odtworz1_ = new QAction(this);
     odtworz1_->setObjectName(QStringLiteral("Odtworz1"));
-    portsEnd_ = polacz_;
-    if (options_.replayPort) {
-        portMenu_->insertAction(polacz_, odtworz1_);
-        portsEnd_ = odtworz1_;
-    }
-    for (int i = 1; i <= 30; ++i)
-        addPortItem(QStringLiteral("COM%1").arg(i), QString::number(i));
-    if (!options_.demoPortName.isEmpty())
-        addPortItem(options_.demoPortName, options_.demoPortName);
-    // Adapters come and go while the program runs.
-    connect(portMenu_, &QMenu::aboutToShow, this, &TBrivel::rescanPorts);
-    connect(polacz_, &QAction::triggered, this, &TBrivel::polaczClick);
-    connect(rozlacz1_, &QAction::triggered, this, &TBrivel::rozlacz1Click);
+    portMenu_ =
+        std::make_unique<PortMenu>(portMenu, port_, *platform_.dialogs, options_.demoPortName,
+                                   options_.replayPort ? odtworz1_ : nullptr);
 
     QMenu* languageMenu = bar->addMenu(QString());
     languageMenu->setObjectName(QStringLiteral("Jazyk"));
-    for (const LanguageItem& language : languageItems()) {
-        QAction* item =
-            addItem(languageMenu, language.itemName, QString::fromUtf8(language.caption));
-        item->setCheckable(true);
-        item->setEnabled(language.selectable);
-        item->setChecked(item->objectName() == QLatin1String(DefaultLanguage));
-        languageItems_.append(item);
-        connect(item, &QAction::triggered, this, [this, item] { Check_jazyk(item); });
-    }
-}
-
-QAction* TBrivel::addPortItem(const QString& name, const QString& caption)
-{
-    auto* item = new QAction(caption, this);
-    item->setObjectName(name);
-    item->setCheckable(true);
-    portMenu_->insertAction(portsEnd_, item);
-    connect(item, &QAction::triggered, this, [this, item] { zmien_port_COM(item); });
-    return item;
-}
-
-QList<QAction*> TBrivel::portItems() const
-{
-    QList<QAction*> items;
-    for (QAction* action : portMenu_->actions())
-        if (action != polacz_ && action != rozlacz1_ && action != odtworz1_ &&
-            !action->isSeparator())
-            items.append(action);
-    return items;
+    languages_ = std::make_unique<LanguageSwitcher>(languageMenu, this, messages_, links_,
+                                                    *platform_.settings);
 }
 
 void TBrivel::buildPanel()
@@ -219,8 +159,7 @@ void TBrivel::buildPanel()
 
     leftColumn_ = new LeftColumn(panel1Gora_, *flashTimer_, *liveModel_);
     cylinderButtons_ = new CylinderButtons(panel1Gora_, *flashTimer_, *cylinderModel_);
-    bottomBar_ =
-        new BottomBar(panel1Gora_, *flashTimer_, *liveModel_, [this](bool busy) { setBusy(busy); });
+    bottomBar_ = new BottomBar(panel1Gora_, *flashTimer_, *liveModel_);
 
     tabControl_ = new QTabWidget(panel1Gora_);
     tabControl_->setObjectName(QStringLiteral("tab_control"));
@@ -233,35 +172,100 @@ void TBrivel::buildPanel()
                        "QTabBar::tab:hover { background: #dde8f6; }"));
     tabControl_->setUsesScrollButtons(false);
 
-    faultBanner_ = new FaultBanner(panel1Gora_, *liveModel_, [this] { pages_->show(Page::Error); });
+    faultBanner_ = new FaultBanner(panel1Gora_, *liveModel_);
+}
+
+void TBrivel::buildModels()
+{
+    link_ = std::make_unique<ControllerLink>(port_, *platform_.clock);
+    commandSender_ = std::make_unique<WindowCommandSender>(*link_, *platform_.dialogs, messages_);
+    recordReplay_ = std::make_unique<RecordReplay>(
+        RecordReplay::Parts{*this, *link_, port_, *bottomBar_, *settingsModel_, messages_,
+                            *platform_.clock, *platform_.dialogs},
+        options_.replayPort, options_.recordingFolder, nagrywaj1_, odtworz1_);
+    levelThresholds_ = std::make_unique<LevelThresholdEditor>(*commandSender_, *settingsModel_);
+    fuelEditor_ = std::make_unique<FuelEditor>(
+        *commandSender_, *cylinderModel_, [this] { return port_.isOpen(); },
+        [this] { return liveModel_->snapshot().gasSelected; });
+    SettingsReviewDialog* review = options_.reviewDialog;
+    if (!review) {
+        auto own = std::make_unique<QtSettingsReviewDialog>();
+        own->setParent(this);
+        review = own.get();
+        ownReview_ = std::move(own);
+    }
+    settingsMenu_ = std::make_unique<SettingsMenu>(
+        *platform_.dialogs, *commandSender_, *settingsModel_, *platform_.clock, messages_,
+        [this] { liveModel_->hideBanner(); }, *review);
+    if (options_.library)
+        carLibrary_ = std::make_unique<cars::CarLibraryView>(
+            cars::CarLibraryView::Parts{*this, *options_.library, *commandSender_,
+                                        *platform_.dialogs, messages_, *platform_.clock});
+    mapModel_ = std::make_unique<map::MapPageModel>(*commandSender_);
+    adaptation_ = std::make_unique<map::AdaptationProcedure>(
+        map::AdaptationProcedure::Models{*liveModel_, *settingsModel_, *cylinderModel_,
+                                         mapModel_->map(), messages_},
+        *commandSender_, *platform_.dialogs, *platform_.clock);
 }
 
 void TBrivel::connectLink()
 {
-    // The order in which the disconnect reaches them is the order of its
-    // steps: the indicators blank, the "Plik" items hide, the cylinder
-    // buttons grey; the language is stored after the port settings.
-    link_->addListener(pages_->oscilloscope());
-    link_->addListener(*settingsModel_);
-    link_->addListener(*liveModel_);
-    link_->addListener(*this);
-    link_->addListener(*cylinderButtons_);
-    link_->addListener(*recordReplay_);
+    // Each report reaches its receivers in the order they are connected,
+    // which is the order of the disconnect's steps: the indicators blank,
+    // the "Plik" items hide, the cylinder buttons grey, a replay ends and
+    // puts the fitter's port back; then the presenter shows the link
+    // offline and stores the port settings, and the language after them.
+    ControllerLink* link = link_.get();
+    LiveModel* live = liveModel_.get();
+    RecordReplay* recordReplay = recordReplay_.get();
+    connect(link, &ControllerLink::connecting, &pages_->oscilloscope(),
+            &OscilloscopePage::linkConnecting);
+    connect(link, &ControllerLink::connecting, recordReplay, &RecordReplay::linkConnecting);
+    connect(link, &ControllerLink::settingsImageReceived, settingsModel_.get(),
+            &SettingsModel::settingsImageReceived);
+    connect(link, &ControllerLink::connected, live, &LiveModel::linkConnected);
+    connect(link, &ControllerLink::connected, this, &TBrivel::linkConnected);
+    connect(link, &ControllerLink::connected, recordReplay, &RecordReplay::linkConnected);
+    connect(link, &ControllerLink::liveReplyReceived, live, &LiveModel::liveReplyReceived);
+    connect(link, &ControllerLink::liveReplyReceived, recordReplay,
+            &RecordReplay::liveReplyReceived);
+    connect(link, &ControllerLink::disconnected, live, &LiveModel::linkDisconnected);
+    connect(link, &ControllerLink::disconnected, this, &TBrivel::linkDisconnected);
+    connect(link, &ControllerLink::disconnected, recordReplay, &RecordReplay::linkDisconnected);
+    linkPresenter_ = std::make_unique<LinkPresenter>(
+        *link, LinkPresenter::Controls{bottomBar_, this, panel1Gora_}, port_, *platform_.dialogs,
+        *platform_.settings, messages_);
+    connect(linkPresenter_.get(), &LinkPresenter::portSettingsStored, this,
+            &TBrivel::portSettingsStored);
+
+    PortMenu* ports = portMenu_.get();
+    connect(ports, &PortMenu::connectRequested, link, &ControllerLink::connectToController);
+    // With a car library, "Rozłącz" asks it first whether to keep changed settings.
+    if (!carLibrary_)
+        connect(ports, &PortMenu::disconnectRequested, link,
+                &ControllerLink::disconnectFromController);
+    connect(ports, &PortMenu::portGone, link, &ControllerLink::portFailed);
+    connect(ports, &PortMenu::portsListed, &pages_->panelPetrol(), &PanelPetrolPage::showPorts);
+    connect(recordReplay, &RecordReplay::replayingChanged, commandSender_.get(),
+            &WindowCommandSender::setReplaying);
+
+    connect(languages_.get(), &LanguageSwitcher::languageChanged, this,
+            [this] { pages_->info().setLinks(links_.webAddress(), links_.mailLink()); });
+    connect(&pages_->info(), &InfoPage::flagClicked, languages_.get(),
+            &LanguageSwitcher::LangClick);
+    connect(faultBanner_, &FaultBanner::faultPageRequested, this,
+            [this] { pages_->show(Page::Error); });
 
     connect(cylinderButtons_, &CylinderButtons::buttonClicked, this,
             [this](int k) { fuelEditor_->Cyl_x_ledClick(k); });
     connect(bottomBar_->fuelSwitch(), &TAbBinGControl::clicked, this,
             [this] { fuelEditor_->paliwo_SwitchClick(FuelEditor::Sender::Switch); });
-    connect(odczyt1_, &QAction::triggered, this, &TBrivel::Odczyt1Click);
-    connect(zapis1_, &QAction::triggered, this, &TBrivel::Zapis1Click);
-    connect(reset1_, &QAction::triggered, this, &TBrivel::Reset1Click);
-
-    TAbDBColBitBtn* connectSwitch = bottomBar_->connectSwitch();
-    connect(connectSwitch, &TAbBinGControl::statusChanged, this, [this, connectSwitch] {
-        link_->Polacz_switchStatusChanged(connectSwitch->isChecked()
-                                              ? ControllerLink::SwitchChange::SwitchedOnByUser
-                                              : ControllerLink::SwitchChange::SwitchedOffByUser);
-    });
+    connect(odczyt1_, &QAction::triggered, this,
+            [this] { runFileItem(&SettingsMenu::Odczyt1Click); });
+    connect(zapis1_, &QAction::triggered, this,
+            [this] { runFileItem(&SettingsMenu::Zapis1Click); });
+    connect(reset1_, &QAction::triggered, this,
+            [this] { runFileItem(&SettingsMenu::Reset1Click); });
 }
 
 void TBrivel::wireAdaptation()
@@ -270,39 +274,55 @@ void TBrivel::wireAdaptation()
     // other tabs and the "Plik", "Porty" and "Język" menus do not respond.
     windowLock_ = std::make_unique<WindowLock>(
         panel1Gora_, tabControl_,
-        QList<QMenu*>{findChild<QMenu*>(QStringLiteral("Pliki1")), portMenu_,
+        QList<QMenu*>{findChild<QMenu*>(QStringLiteral("Pliki1")), portMenu_->menu(),
                       findChild<QMenu*>(QStringLiteral("Jazyk"))});
-    AdaptationWindow adaptationWindow;
-    adaptationWindow.cylinderButtonMask = [this] { return cylinderModel_->cylinderButtonMask(); };
-    adaptationWindow.setLocked = [this](bool locked) { windowLock_->setLocked(locked); };
-    adaptationWindow.showReady = [this] { setBusy(false); };
-    adaptationWindow.refusal = [this] { return recordReplay_->refusal(); };
-    pages_->adaptation().setWindow(std::move(adaptationWindow));
+    connect(adaptation_.get(), &map::AdaptationProcedure::lockedChanged, this,
+            [this](bool locked) { windowLock_->setLocked(locked); });
+    // The transfer's end: the window takes input again, no longer grey.
+    connect(adaptation_.get(), &map::AdaptationProcedure::transferEnded, this,
+            [this] { linkPresenter_->setBusy(false); });
+    connect(recordReplay_.get(), &RecordReplay::replayingChanged, adaptation_.get(),
+            &map::AdaptationProcedure::setReplaying);
 }
 
-OscilloscopePage& TBrivel::oscilloscopePage() const
+void TBrivel::wireCarLibrary()
 {
-    return pages_->oscilloscope();
-}
-
-FaultPage& TBrivel::faultPage() const
-{
-    return pages_->faults();
-}
-
-const QByteArray& TBrivel::parameterBlock() const
-{
-    return settingsModel_->parameterBlock();
-}
-
-quint8 TBrivel::cylinderButtonMask() const
-{
-    return cylinderModel_->cylinderButtonMask();
-}
-
-void TBrivel::setMapAxisMaximum(int maximum)
-{
-    pages_->map().setMapAxisMaximum(maximum);
+    if (!carLibrary_)
+        return;
+    // The visit hears each report after the settings model, so the image a
+    // point keeps is the one the pages show.
+    cars::CarVisit* visit = &carLibrary_->visit();
+    cars::CarSession* session = &carLibrary_->session();
+    ControllerLink* link = link_.get();
+    connect(link, &ControllerLink::connecting, visit, &cars::CarVisit::linkConnecting);
+    connect(link, &ControllerLink::settingsImageReceived, visit,
+            &cars::CarVisit::settingsImageReceived);
+    connect(link, &ControllerLink::connected, visit, &cars::CarVisit::linkConnected);
+    connect(link, &ControllerLink::disconnected, visit, &cars::CarVisit::linkDisconnected);
+    connect(commandSender_.get(), &WindowCommandSender::commandQueued, visit,
+            &cars::CarVisit::commandQueued);
+    connect(recordReplay_.get(), &RecordReplay::replayingChanged, visit,
+            &cars::CarVisit::setReplaying);
+    connect(portMenu_.get(), &PortMenu::disconnectRequested, visit,
+            &cars::CarVisit::disconnectRequested);
+    connect(visit, &cars::CarVisit::disconnectNow, link, &ControllerLink::disconnectFromController);
+    connect(visit, &cars::CarVisit::connectedChanged, zachowajPunkt1_, &QAction::setEnabled);
+    connect(zachowajPunkt1_, &QAction::triggered, visit, &cars::CarVisit::keepPointNow);
+    connect(samochody1_, &QAction::triggered, carLibrary_.get(), &cars::CarLibraryView::showCars);
+    connect(adaptation_.get(), &map::AdaptationProcedure::resultReached, session,
+            &cars::CarSession::adaptationFinished);
+    connect(recordReplay_.get(), &RecordReplay::recordingStarted, session,
+            &cars::CarSession::recordingStarted);
+    connect(recordReplay_.get(), &RecordReplay::recordingEnded, session,
+            &cars::CarSession::recordingEnded);
+    connect(carLibrary_.get(), &cars::CarLibraryView::restoreRequested, this,
+            [this](const QByteArray& image) {
+                runHandler(*platform_.dialogs, [this, image] { settingsMenu_->restore(image); });
+            });
+    connect(carLibrary_.get(), &cars::CarLibraryView::replayRequested, recordReplay_.get(),
+            &RecordReplay::playRecording);
+    connect(languages_.get(), &LanguageSwitcher::languageChanged, carLibrary_.get(),
+            &cars::CarLibraryView::showTexts);
 }
 
 void TBrivel::FormCreate()
@@ -315,75 +335,14 @@ void TBrivel::FormCreate()
     if (screenWidth <= 800)
         setWindowState(windowState() | Qt::WindowMaximized);
 
+    // Start-up steps 3 to 12; an error raised here skips the rest of them.
     runHandler(*platform_.dialogs, [this] {
-        restorePorts();
-        restoreSettings();
+        portMenu_->listPortsAtStart();
+        port_.loadSettings(*platform_.settings);
+        portMenu_->checkLoadedPort();
+        languages_->restore();
+        leftColumn_->prepareDial();
     });
-}
-
-void TBrivel::restorePorts()
-{
-    const QStringList present = port_.availablePorts();
-    portList_->update(present);
-    showPorts(present, false);
-    port_.close();
-    if (!portList_->offered().isEmpty())
-        port_.setPortName(portList_->offered().first());
-}
-
-void TBrivel::showPorts(const QStringList& present, bool checkCurrent)
-{
-    QComboBox* portList = pages_->panelPetrol().portList();
-    portList->clear();
-    portList->addItems(present);
-
-    // The menu keeps exactly the ports present, in the order they are
-    // listed, and the emulated controller last.
-    for (QAction* item : portItems())
-        delete item;
-    QStringList names = portList_->offered();
-    if (!options_.demoPortName.isEmpty())
-        names.append(options_.demoPortName);
-    for (const QString& name : names)
-        addPortItem(name, name)->setChecked(checkCurrent && name == port_.portName());
-}
-
-void TBrivel::rescanPorts()
-{
-    QStringList present;
-    try {
-        present = port_.availablePorts();
-    } catch (const PlatformError&) {
-        return;  // the menu stays as it was
-    }
-    const QStringList gone = portList_->update(present);
-    showPorts(present, true);
-    // Pulled without the line noticing it yet.
-    if (port_.isOpen() && gone.contains(port_.portName()))
-        link_->ComPort1Error(PortFault::fromSystem(PortFault::Kind::DeviceGone, ENODEV));
-}
-
-void TBrivel::restoreSettings()
-{
-    port_.loadSettings(*platform_.settings);
-    for (QAction* item : portItems())
-        item->setChecked(item->objectName() == port_.portName());
-
-    SettingsStore& store = *platform_.settings;
-    store.ensureGroup(QStringLiteral("Lang"));
-    const QString stored = store.readString(QStringLiteral("Lang/CurLang"));
-    currentLanguage_ = stored.isEmpty() ? QLatin1String(DefaultLanguage) : stored;
-    // A disabled item ignores the click: a stored "Russian", like any name
-    // that is no item's, leaves the design texts.
-    if (QAction* item = languageAction(currentLanguage_))
-        item->trigger();
-
-    leftColumn_->prepareDial();
-}
-
-void TBrivel::Exit1Click()
-{
-    close();
 }
 
 void TBrivel::closeEvent(QCloseEvent* event)
@@ -400,45 +359,15 @@ void TBrivel::FormClose()
     link_->shutdown();
 }
 
-void TBrivel::zmien_port_COM(QAction* item)
-{
-    runHandler(*platform_.dialogs, [this, item] {
-        port_.close();
-        port_.setPortName(item->objectName());
-        port_.setBaudRate(QStringLiteral("Custom"));
-        for (QAction* other : portItems())
-            other->setChecked(other == item);
-        port_.open();
-        polacz_->trigger();
-    });
-}
-
-void TBrivel::polaczClick()
-{
-    link_->polaczClick(ControllerLink::Sender::User);
-}
-
-void TBrivel::rozlacz1Click()
-{
-    link_->rozlacz1Click();
-}
-
-QString TBrivel::statusText() const
-{
-    return bottomBar_->statusText();
-}
-
-void TBrivel::setBusy(bool busy)
-{
-    setEnabled(!busy);
-    QPalette palette = panel1Gora_->palette();
-    palette.setColor(QPalette::Window, busy ? BusyGrey : buttonFace());
-    panel1Gora_->setPalette(palette);
-}
-
 void TBrivel::linkConnected()
 {
     setFileItemsAvailable(!recordReplay_->replaying());
+}
+
+void TBrivel::linkDisconnected()
+{
+    setFileItemsAvailable(false);
+    cylinderModel_->greyOut();
 }
 
 void TBrivel::setFileItemsAvailable(bool available)
@@ -449,67 +378,18 @@ void TBrivel::setFileItemsAvailable(bool available)
     }
 }
 
-void TBrivel::Odczyt1Click()
+void TBrivel::runFileItem(void (SettingsMenu::*handler)())
 {
-    runHandler(*platform_.dialogs, [this] { settingsMenu_->Odczyt1Click(); });
+    runHandler(*platform_.dialogs, [this, handler] { (settingsMenu_.get()->*handler)(); });
 }
 
-void TBrivel::Zapis1Click()
+void TBrivel::portSettingsStored()
 {
-    runHandler(*platform_.dialogs,
-               [this] { settingsMenu_->Zapis1Click(SettingsMenu::Sender::Menu); });
-}
-
-void TBrivel::Reset1Click()
-{
-    runHandler(*platform_.dialogs, [this] { settingsMenu_->Reset1Click(); });
-}
-
-void TBrivel::saveRequested()
-{
-    settingsMenu_->settingsReadForFile();
-}
-
-void TBrivel::storeLanguage()
-{
-    SettingsStore& store = *platform_.settings;
-    store.ensureGroup(QStringLiteral("Lang"));
-    store.writeString(QStringLiteral("Lang/CurLang"), currentLanguage_);
-    store.flush();
-}
-
-QAction* TBrivel::languageAction(const QString& itemName) const
-{
-    for (QAction* item : languageItems_)
-        if (item->objectName() == itemName)
-            return item;
-    return nullptr;
-}
-
-void TBrivel::Check_jazyk(QAction* item)
-{
-    const std::optional<LanguageItem> language = languageItem(item->objectName());
-    if (!language || !item->isEnabled())
-        return;
-    for (QAction* other : languageItems_)
-        other->setChecked(other == item);
-    currentLanguage_ = item->objectName();
-    const int column = language->column;
-    // The language applies whether or not the store keeps it.
     try {
-        storeLanguage();
-    } catch (const PlatformError&) {
+        languages_->store();
+    } catch (const PlatformError& error) {
+        linkPresenter_->reportError(error.text());
     }
-    messages_.useLanguage(column);
-    applyCaptions(this, messages_, column, CaptionScope::Every);
-    links_.choose(column);
-    pages_->info().setLinks(links_.webAddress(), links_.mailLink());
-}
-
-void TBrivel::LangClick(QObject* flag)
-{
-    if (QAction* item = languageAction(languageItemOfFlag(flag->objectName())))
-        item->trigger();
 }
 
 }  // namespace brivel

@@ -2,18 +2,14 @@
 
 #include "i18n/LinkTable.h"
 #include "i18n/MessageTable.h"
-#include "link/LinkListener.h"
 #include "platform/Platform.h"
 
-#include <QtCore/QByteArray>
-#include <QtCore/QList>
 #include <QtWidgets/QMainWindow>
 
 #include <memory>
 
 class QAction;
 class QFrame;
-class QMenu;
 class QTabWidget;
 
 namespace brivel {
@@ -23,15 +19,15 @@ class ControllerLink;
 class CylinderButtons;
 class CylinderButtonsModel;
 class FaultBanner;
-class FaultPage;
 class FuelEditor;
+class LanguageSwitcher;
+class LevelThresholdEditor;
 class LeftColumn;
+class LinkPresenter;
 class LiveModel;
-class MapLiveFeed;
-class OscilloscopePage;
+class PortMenu;
 class RecordReplay;
 class ReplayPort;
-class PortList;
 class SerialPort;
 class SettingsMenu;
 class SettingsModel;
@@ -40,6 +36,16 @@ class TAbFlashTimer;
 class WindowCommandSender;
 class WindowLock;
 class WindowPages;
+
+namespace cars {
+class CarLibraryView;
+class LibraryService;
+}  // namespace cars
+
+namespace map {
+class AdaptationProcedure;
+class MapPageModel;
+}  // namespace map
 
 // What the window takes from its surroundings beyond the platform.
 struct WindowOptions {
@@ -55,63 +61,34 @@ struct WindowOptions {
     ReplayPort* replayPort = nullptr;
     // Where "Nagrywaj" writes; empty is the user's documents folder.
     QString recordingFolder;
+    // The car library, started; none hides "Samochody" and the car line.
+    // Not owned.
+    cars::LibraryService* library = nullptr;
 };
 
 // The one window of the program: the menus, the tab control and the wiring
 // of the subsystems' models, panels and pages, which build their own controls.
-class TBrivel : public QMainWindow, private LinkListener {
+class TBrivel : public QMainWindow {
     Q_OBJECT
 public:
     TBrivel(const Platform& platform, SerialPort& port, const WindowOptions& options = {},
             QWidget* parent = nullptr);
     ~TBrivel() override;
 
-    // The name of the language menu item chosen last ("PolskiPL", …).
-    QString currentLanguage() const { return currentLanguage_; }
-    // A message-table row in the language chosen last, for texts read when
-    // they are shown.
-    QString languageText(int row) const;
-    SerialPort& comPort1() const { return port_; }
     ControllerLink& link() const { return *link_; }
     const MessageTable& messageTable() const { return messages_; }
-    const LinkTable& linkTable() const { return links_; }
     LiveModel& liveModel() const { return *liveModel_; }
     SettingsModel& settingsModel() const { return *settingsModel_; }
-    MapLiveFeed& mapFeed() const { return *mapFeed_; }
-    WindowPages& pages() const { return *pages_; }
-    LeftColumn& leftColumn() const { return *leftColumn_; }
-    BottomBar& bottomBar() const { return *bottomBar_; }
-    FaultBanner& faultBanner() const { return *faultBanner_; }
-    OscilloscopePage& oscilloscopePage() const;
-    FaultPage& faultPage() const;
-    // The controller's settings image as last read.
-    const QByteArray& parameterBlock() const;
     CylinderButtonsModel& cylinderButtons() const { return *cylinderModel_; }
-    // The mask of the checked cylinder buttons (bit i for `Cyl_i_led`).
-    quint8 cylinderButtonMask() const;
-    // The fuel commands (`paliwo_SwitchClick`, `Cyl_x_ledClick`).
-    FuelEditor& fuelEditor() const { return *fuelEditor_; }
+    WindowPages& pages() const { return *pages_; }
+    BottomBar& bottomBar() const { return *bottomBar_; }
+    PortMenu& portMenu() const { return *portMenu_; }
+    LanguageSwitcher& languages() const { return *languages_; }
     SettingsMenu& settingsMenu() const { return *settingsMenu_; }
     // "Nagrywaj", "Odtwórz…" and their status strip.
     RecordReplay& recordReplay() const { return *recordReplay_; }
-    // The map chart's right axis runs up to `maximum` kPa (126 or 252).
-    void setMapAxisMaximum(int maximum);
-    QString statusText() const;
-
-    // Handlers of the menu.
-    void Exit1Click();
-    void zmien_port_COM(QAction* item);
-    void polaczClick();
-    void rozlacz1Click();
-    void Check_jazyk(QAction* item);
-    // A flag button of the "Info" page: clicks its language item.
-    void LangClick(QObject* flag);
-    void Odczyt1Click();
-    void Zapis1Click();
-    void Reset1Click();
-
-    // The port items of the "Porty" menu, in menu order.
-    QList<QAction*> portItems() const;
+    // The car library's line, windows and visit; null without a library.
+    cars::CarLibraryView* carLibrary() const { return carLibrary_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -119,38 +96,28 @@ protected:
 private:
     void buildMenu();
     void buildPanel();
+    void buildModels();
     void connectLink();
     void wireAdaptation();
+    void wireCarLibrary();
 
     void FormCreate();
     void FormClose();
-    // Start-up steps 3 to 12; an error raised here skips the rest of them.
-    void restorePorts();
-    void restoreSettings();
-    // The "Porty" menu shows the ports present; `checkCurrent` checks the open one.
-    void showPorts(const QStringList& present, bool checkCurrent);
-    // The menu is about to open: the ports are listed again.
-    void rescanPorts();
-    void storeLanguage();
-    // The language item of that name; null for any other name.
-    QAction* languageAction(const QString& itemName) const;
-    void setBusy(bool busy);
     void setFileItemsAvailable(bool available);
+    // A handler of "Plik", run under the default error handler.
+    void runFileItem(void (SettingsMenu::*handler)());
 
-    QAction* addPortItem(const QString& name, const QString& caption);
-
-    // LinkListener: the "Plik" items follow the connection; the disconnect
-    // stores the language after the port settings.
-    // A replay has no settings to read or write.
-    void linkConnected() override;
-    void linkDisconnected() override { setFileItemsAvailable(false); }
-    void portSettingsStored() override { storeLanguage(); }
-    void saveRequested() override;
+    // The "Plik" items follow the connection; a replay has no settings to
+    // read or write.
+    void linkConnected();
+    // The disconnect also greys the cylinder buttons.
+    void linkDisconnected();
+    // The disconnect stores the language after the port settings.
+    void portSettingsStored();
 
     Platform platform_;
     SerialPort& port_;
     WindowOptions options_;
-    QString currentLanguage_ = QStringLiteral("PolskiPL");
     bool closed_ = false;
     MessageTable messages_;
     LinkTable links_;
@@ -158,20 +125,18 @@ private:
     std::unique_ptr<LiveModel> liveModel_;
     std::unique_ptr<SettingsModel> settingsModel_;
     std::unique_ptr<CylinderButtonsModel> cylinderModel_;
-    std::unique_ptr<MapLiveFeed> mapFeed_;
-    std::unique_ptr<PortList> portList_;
+    std::unique_ptr<map::MapPageModel> mapModel_;
+    std::unique_ptr<map::AdaptationProcedure> adaptation_;
 
-    QMenu* portMenu_ = nullptr;
     QAction* odczyt1_ = nullptr;
     QAction* zapis1_ = nullptr;
     QAction* reset1_ = nullptr;
-    QAction* polacz_ = nullptr;
-    QAction* rozlacz1_ = nullptr;
     QAction* nagrywaj1_ = nullptr;
     QAction* odtworz1_ = nullptr;
-    // The item the port items are inserted before.
-    QAction* portsEnd_ = nullptr;
-    QList<QAction*> languageItems_;
+    QAction* samochody1_ = nullptr;
+    QAction* zachowajPunkt1_ = nullptr;
+    std::unique_ptr<PortMenu> portMenu_;
+    std::unique_ptr<LanguageSwitcher> languages_;
 
     QFrame* panel1Gora_ = nullptr;
     QTabWidget* tabControl_ = nullptr;
@@ -184,11 +149,14 @@ private:
 
     // Last: the link goes first, while everything it tells still exists.
     std::unique_ptr<ControllerLink> link_;
+    std::unique_ptr<LinkPresenter> linkPresenter_;
     std::unique_ptr<WindowCommandSender> commandSender_;
+    std::unique_ptr<LevelThresholdEditor> levelThresholds_;
     std::unique_ptr<RecordReplay> recordReplay_;
     std::unique_ptr<FuelEditor> fuelEditor_;
     std::unique_ptr<SettingsMenu> settingsMenu_;
     std::unique_ptr<SettingsReviewDialog> ownReview_;
+    std::unique_ptr<cars::CarLibraryView> carLibrary_;
 };
 
 }  // namespace brivel

@@ -1,33 +1,39 @@
 #include "app/WindowCommandSender.h"
 
+#include "i18n/MessageTable.h"
 #include "platform/Dialogs.h"
-#include "platform/ErrorHandler.h"
 
 namespace brivel {
 
+WindowCommandSender::WindowCommandSender(CommandSender& link, Dialogs& dialogs,
+                                         const MessageTable& messages, QObject* parent)
+    : QObject(parent), link_(link), dialogs_(dialogs), messages_(messages)
+{
+}
+
 void WindowCommandSender::queueCommand(int retries, const QByteArray& command,
                                        const QByteArray& firstFollowUp,
-                                       const QByteArray& secondFollowUp)
+                                       const QByteArray& secondFollowUp, Completion completion)
 {
-    if (const QString reason = refusedBecause(); !reason.isEmpty()) {
-        dialogs_.showMessage(reason);
+    if (replaying_) {
+        dialogs_.showMessage(messages_.text(msg::Row::ReplayRefused));
         return;
     }
-    runHandler(dialogs_,
-               [&] { link_.queueCommand(retries, command, firstFollowUp, secondFollowUp); });
+    emit commandQueued(command);
+    link_.queueCommand(retries, command, firstFollowUp, secondFollowUp, std::move(completion));
 }
 
 void WindowCommandSender::enterBusyState()
 {
     // The settings image that would end the busy state never comes.
-    if (!refusedBecause().isEmpty())
+    if (replaying_)
         return;
     link_.enterBusyState();
 }
 
 void WindowCommandSender::setSlowPolling(bool slow)
 {
-    if (slow && !refusedBecause().isEmpty())
+    if (slow && replaying_)
         return;
     link_.setSlowPolling(slow);
 }

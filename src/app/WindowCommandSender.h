@@ -2,41 +2,45 @@
 
 #include "link/CommandSender.h"
 
+#include <QtCore/QObject>
 #include <QtCore/QString>
-
-#include <functional>
 
 namespace brivel {
 
 class Dialogs;
+class MessageTable;
 
-// How the window's pages send: through the link, under the default error
-// handler, so that an error raised by a disconnect that spent the retries is
-// shown and the page's handler goes on.
-class WindowCommandSender final : public CommandSender {
+// How the window's pages send: through the link, unless a replay plays.
+// While one plays, a command is not queued but the reason shown, and no
+// transfer makes the window wait for an answer that never comes.
+class WindowCommandSender final : public QObject, public CommandSender {
+    Q_OBJECT
 public:
-    // Why nothing may be sent just now (a replay plays), or an empty text.
-    using Refusal = std::function<QString()>;
-
-    WindowCommandSender(CommandSender& link, Dialogs& dialogs) : link_(link), dialogs_(dialogs) {}
-
-    // While the refusal gives a reason, a command is not queued but the
-    // reason shown, and no transfer makes the window wait for its answer.
-    void setRefusal(Refusal refusal) { refusal_ = std::move(refusal); }
+    // None of the references is owned.
+    WindowCommandSender(CommandSender& link, Dialogs& dialogs, const MessageTable& messages,
+                        QObject* parent = nullptr);
 
     void queueCommand(int retries, const QByteArray& command,
                       const QByteArray& firstFollowUp = QByteArray(),
-                      const QByteArray& secondFollowUp = QByteArray()) override;
+                      const QByteArray& secondFollowUp = QByteArray(),
+                      Completion completion = Completion()) override;
     bool commandPending() const override { return link_.commandPending(); }
     void enterBusyState() override;
     void setSlowPolling(bool slow) override;
 
-private:
-    QString refusedBecause() const { return refusal_ ? refusal_() : QString(); }
+    // A replay began or ended.
+    void setReplaying(bool replaying) { replaying_ = replaying; }
 
+signals:
+    // A command goes to the controller (its code byte first), told before
+    // it is queued.
+    void commandQueued(const QByteArray& command);
+
+private:
     CommandSender& link_;
     Dialogs& dialogs_;
-    Refusal refusal_;
+    const MessageTable& messages_;
+    bool replaying_ = false;
 };
 
 }  // namespace brivel

@@ -44,18 +44,13 @@ WindowPages::WindowPages(QTabWidget* tabs, const PageServices& services) : tabs_
 
     settingsPages_ = std::make_unique<SettingsPages>(
         widget(Page::PanelPetrol), widget(Page::PanelGaz), widget(Page::Przelacznik),
-        SettingsPageServices{services.flashTimer, services.live, services.settings, services.sender,
-                             services.cylinders, services.messages, services.portOpen,
-                             services.setMapAxisMaximum});
-    // The map follows the settings decoder's other controls, and the
-    // adaptation works on the map page's map.
-    map_ = new MapPage(widget(Page::Mapa), services.flashTimer, services.map, services.settings,
-                       services.sender);
-    adaptation_ = new AdaptationPage(
-        widget(Page::Adaptacja),
-        AdaptationServices{services.live, services.settings, map_->injectionMap(),
-                           services.messages, services.sender, services.dialogs, services.clock,
-                           services.map});
+        SettingsPageServices{services.flashTimer, services.live, services.settings,
+                             services.levelThresholds, services.sender, services.portOpen});
+    // The map follows the live frames and the settings model's images and
+    // engine type.
+    map_ = new MapPage(widget(Page::Mapa), services.flashTimer, services.map, services.live,
+                       services.settings);
+    adaptation_ = new AdaptationPage(widget(Page::Adaptacja), services.adaptation);
     diagnostics_ =
         new DiagnosticsPage(widget(Page::Diagnostyka), services.flashTimer, services.live);
     faults_ = new FaultPage(widget(Page::Error), services.live, services.settings, services.sender);

@@ -13,18 +13,14 @@ class QWidget;
 namespace brivel {
 
 class AdaptationPage;
-class Clock;
 class CommandSender;
-class CylinderButtonsModel;
-class Dialogs;
 class DiagnosticsPage;
 class FaultPage;
 class HelpPage;
 class InfoPage;
+class LevelThresholdEditor;
 class LiveModel;
-class MapLiveFeed;
 class MapPage;
-class MessageTable;
 class OscilloscopePage;
 class PanelGazPage;
 class PanelPetrolPage;
@@ -34,22 +30,24 @@ class SettingsPages;
 class TAbFlashTimer;
 class UrlOpener;
 
-// What the pages are built on. None of it is owned; all must outlive the pages.
+namespace map {
+class AdaptationProcedure;
+class MapPageModel;
+}  // namespace map
+
+// What the pages are built on: the models they show and the services they
+// use. None of it is owned; all must outlive the pages.
 struct PageServices {
     TAbFlashTimer& flashTimer;
     LiveModel& live;
     SettingsModel& settings;
-    MapLiveFeed& map;
+    LevelThresholdEditor& levelThresholds;
+    map::MapPageModel& map;
+    map::AdaptationProcedure& adaptation;
     CommandSender& sender;
     UrlOpener& urls;
-    const MessageTable& messages;
-    Dialogs& dialogs;
-    Clock& clock;
-    CylinderButtonsModel& cylinders;
     // Whether the serial port is open.
     std::function<bool()> portOpen;
-    // The map chart's right axis runs up to this (126 or 252 kPa).
-    std::function<void(int)> setMapAxisMaximum;
 };
 
 // The ten pages of the tab control, built in tab order, each by its own
@@ -71,7 +69,6 @@ public:
     FaultPage& faults() const { return *faults_; }
     OscilloscopePage& oscilloscope() const { return *oscilloscope_; }
     PrzelacznikPage& przelacznik() const;
-    SettingsPages& settingsPages() const { return *settingsPages_; }
     HelpPage& help() const { return *help_; }
     InfoPage& info() const { return *info_; }
 

@@ -35,6 +35,14 @@ struct CarLine {
     std::optional<Car> car;  // LastVisit, Chosen
     QList<Car> offered;      // OlderVisit, SeveralCars
 
+    // The fitter has not said which car it is yet (none matched, an older
+    // visit, several cars, no library): records wait for the choice.
+    bool awaitsChoice() const
+    {
+        return state == State::Unknown || state == State::OlderVisit ||
+               state == State::SeveralCars || state == State::NoLibrary;
+    }
+
     bool operator==(const CarLine& o) const
     {
         return state == o.state && car == o.car && offered == o.offered;
@@ -67,6 +75,7 @@ public:
     // to keep them first.
     bool changedSinceLastPoint() const { return changed_; }
     const LibraryStatus& libraryStatus() const;
+    bool awaitsChoice() const { return line_.awaitsChoice(); }
 
 public slots:
     // A connect attempt begins: a new visit, of a car not known yet.

@@ -1,6 +1,6 @@
 #include "cars/CarTexts.h"
 
-#include "i18n/AddedMessages.h"
+#include "i18n/MessageRows.h"
 
 #include <QtCore/QStringList>
 
@@ -8,7 +8,7 @@ namespace brivel::cars::text {
 
 namespace {
 
-QString row(const MessageLookup& text, int r)
+QString row(const MessageLookup& text, msg::Row r)
 {
     return text ? text(r) : QString();
 }
@@ -27,19 +27,19 @@ QString reason(PointReason reason, const MessageLookup& text)
 {
     switch (reason) {
         case PointReason::Connect:
-            return row(text, msg::PointByConnect);
+            return row(text, msg::Row::PointByConnect);
         case PointReason::FileLoad:
-            return row(text, msg::PointByFileLoad);
+            return row(text, msg::Row::PointByFileLoad);
         case PointReason::FactoryReset:
-            return row(text, msg::PointByFactoryReset);
+            return row(text, msg::Row::PointByFactoryReset);
         case PointReason::Adaptation:
-            return row(text, msg::PointByAdaptation);
+            return row(text, msg::Row::PointByAdaptation);
         case PointReason::Manual:
-            return row(text, msg::PointByManual);
+            return row(text, msg::Row::PointByManual);
         case PointReason::DisconnectKeep:
-            return row(text, msg::PointByDisconnectKeep);
+            return row(text, msg::Row::PointByDisconnectKeep);
         case PointReason::ImportedFile:
-            return row(text, msg::PointByImportedFile);
+            return row(text, msg::Row::PointByImportedFile);
     }
     return QString();
 }
@@ -62,19 +62,20 @@ QString carLine(const CarLine& line, const MessageLookup& text)
         case S::NoCar:
             return QString();
         case S::Waiting:
-            return row(text, msg::CarLineWaiting);
+            return row(text, msg::Row::CarLineWaiting);
         case S::LastVisit:
-            return row(text, msg::CarLineLastVisit).arg(line.car ? carLabel(*line.car) : QString());
+            return row(text, msg::Row::CarLineLastVisit)
+                .arg(line.car ? carLabel(*line.car) : QString());
         case S::Chosen:
             return line.car ? carLabel(*line.car) : QString();
         case S::Unknown:
-            return row(text, msg::CarLineUnknown);
+            return row(text, msg::Row::CarLineUnknown);
         case S::OlderVisit:
-            return row(text, msg::CarLineOlderVisit).arg(labels(line.offered));
+            return row(text, msg::Row::CarLineOlderVisit).arg(labels(line.offered));
         case S::SeveralCars:
-            return row(text, msg::CarLineSeveralCars).arg(labels(line.offered));
+            return row(text, msg::Row::CarLineSeveralCars).arg(labels(line.offered));
         case S::NoLibrary:
-            return row(text, msg::CarLineNoLibrary);
+            return row(text, msg::Row::CarLineNoLibrary);
     }
     return QString();
 }
@@ -87,34 +88,34 @@ QString statusLine(const LibraryStatus& status, const MessageLookup& text)
         case Problem::Missing:
             break;
         case Problem::DriverMissing:
-            line = row(text, msg::LibraryDriverMissing).arg(status.detail);
+            line = row(text, msg::Row::LibraryDriverMissing).arg(status.detail);
             break;
         case Problem::Unreachable:
-            line = row(text, msg::LibraryUnreachable).arg(status.place, status.detail);
+            line = row(text, msg::Row::LibraryUnreachable).arg(status.place, status.detail);
             break;
         case Problem::CannotOpen:
-            line = row(text, msg::LibraryCannotOpen).arg(status.place, status.detail);
+            line = row(text, msg::Row::LibraryCannotOpen).arg(status.place, status.detail);
             break;
         case Problem::Damaged:
-            line = row(text, msg::LibraryDamaged).arg(status.place, status.detail);
+            line = row(text, msg::Row::LibraryDamaged).arg(status.place, status.detail);
             break;
         case Problem::Locked:
-            line = row(text, msg::LibraryLocked).arg(status.place);
+            line = row(text, msg::Row::LibraryLocked).arg(status.place);
             break;
         case Problem::NewerSchema:
-            line = row(text, msg::LibraryNewer).arg(status.place).arg(status.schemaVersion);
+            line = row(text, msg::Row::LibraryNewer).arg(status.place).arg(status.schemaVersion);
             break;
         case Problem::CannotWrite:
-            line = row(text, msg::LibraryCannotWrite).arg(status.place, status.detail);
+            line = row(text, msg::Row::LibraryCannotWrite).arg(status.place, status.detail);
             break;
     }
     QStringList parts;
     if (!line.isEmpty())
         parts << line;
     if (status.waiting > 0)
-        parts << row(text, msg::LibraryWaiting).arg(status.waiting);
+        parts << row(text, msg::Row::LibraryWaiting).arg(status.waiting);
     if (status.unsaved > 0)
-        parts << row(text, msg::LibraryUnsaved).arg(status.unsaved);
+        parts << row(text, msg::Row::LibraryUnsaved).arg(status.unsaved);
     return parts.join(QStringLiteral(" – "));
 }
 

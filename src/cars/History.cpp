@@ -1,7 +1,7 @@
 #include "cars/History.h"
 
 #include "cars/CarTexts.h"
-#include "i18n/AddedMessages.h"
+#include "i18n/MessageRows.h"
 #include "settings/FieldText.h"
 #include "settings/ParameterBlock.h"
 #include "settings/SettingsFileIo.h"
@@ -19,7 +19,7 @@ using settings::ParameterBlock;
 
 const QString Arrow = QStringLiteral(" → ");
 
-QString row(const MessageLookup& text, int r)
+QString row(const MessageLookup& text, msg::Row r)
 {
     return text ? text(r) : QString();
 }
@@ -68,14 +68,14 @@ QString pointSummary(const RestorePoint* before, const RestorePoint& point,
                      const MessageLookup& text, const QLocale& locale, int shown)
 {
     if (!before)
-        return row(text, msg::FirstPoint);
+        return row(text, msg::Row::FirstPoint);
     const ParameterBlock a(before->image);
     const ParameterBlock b(point.image);
     QStringList changes;
     const QString fa = settings::fieldtext::firmwareVersion(a);
     const QString fb = settings::fieldtext::firmwareVersion(b);
     if (fa != fb)
-        changes << change(row(text, msg::Firmware), fa, fb);
+        changes << change(row(text, msg::Row::Firmware), fa, fb);
     if (a.span(Field::ActiveGasCylinders) != b.span(Field::ActiveGasCylinders))
         changes << change(settings::fieldtext::name(Field::ActiveGasCylinders, text),
                           settings::fieldtext::value(Field::ActiveGasCylinders, a, text, locale),
@@ -86,7 +86,7 @@ QString pointSummary(const RestorePoint* before, const RestorePoint& point,
             changes << l.name + QStringLiteral(" (") + l.detail + QLatin1Char(')');
         else if (l.difference.field == Field::InjectionMap)
             changes << l.name + QLatin1Char(' ') +
-                           row(text, msg::MapPointsChanged)
+                           row(text, msg::Row::MapPointsChanged)
                                .arg(l.difference.count)
                                .arg(settings::MapEntries);
         else
@@ -97,11 +97,11 @@ QString pointSummary(const RestorePoint* before, const RestorePoint& point,
                           settings::fieldtext::value(Field::FaultMemory, a, text, locale),
                           settings::fieldtext::value(Field::FaultMemory, b, text, locale));
     if (changes.isEmpty())
-        return row(text, msg::NoSettingChanged);
+        return row(text, msg::Row::NoSettingChanged);
     if (changes.size() > shown) {
         const int more = static_cast<int>(changes.size()) - shown;
         changes = changes.mid(0, shown);
-        changes << row(text, msg::MoreChanges).arg(more);
+        changes << row(text, msg::Row::MoreChanges).arg(more);
     }
     return changes.join(QStringLiteral(", "));
 }
@@ -116,20 +116,21 @@ QList<TimelineEntry> timeline(const CarHistory& h, const MessageLookup& text, co
         before = &p;
     }
     for (const FaultSnapshot& f : h.faults)
-        entries.append({TimelineEntry::Kind::Faults, f.id, f.time,
-                        row(text, f.moment == FaultMoment::AtConnect ? msg::FaultsKeptAtConnect
-                                                                     : msg::FaultsKeptBeforeClear),
-                        oneLine(settings::storedFaultText(ParameterBlock(f.image), text))});
+        entries.append(
+            {TimelineEntry::Kind::Faults, f.id, f.time,
+             row(text, f.moment == FaultMoment::AtConnect ? msg::Row::FaultsKeptAtConnect
+                                                          : msg::Row::FaultsKeptBeforeClear),
+             oneLine(settings::storedFaultText(ParameterBlock(f.image), text))});
     for (const AdaptationEntry& a : h.adaptations) {
         QString title =
-            row(text, msg::AdaptationKept).arg(locale.toString(a.multiplier / 100.0, 'f', 2));
+            row(text, msg::Row::AdaptationKept).arg(locale.toString(a.multiplier / 100.0, 'f', 2));
         if (!a.written)
-            title += QStringLiteral(", ") + row(text, msg::AdaptationNotWritten);
+            title += QStringLiteral(", ") + row(text, msg::Row::AdaptationNotWritten);
         entries.append({TimelineEntry::Kind::Adaptation, a.id, a.time, title, oneLine(a.text)});
     }
     for (const RecordingEntry& r : h.recordings)
         entries.append({TimelineEntry::Kind::Recording, r.id, r.start,
-                        row(text, msg::RecordingKept).arg(cars::text::duration(r.lengthMs)),
+                        row(text, msg::Row::RecordingKept).arg(cars::text::duration(r.lengthMs)),
                         r.path});
     std::stable_sort(entries.begin(), entries.end(),
                      [](const TimelineEntry& x, const TimelineEntry& y) {
@@ -151,9 +152,11 @@ settings::review::Content comparison(const RestorePoint& a, const RestorePoint& 
 {
     settings::review::Content c =
         settings::review::content(ParameterBlock(a.image), ParameterBlock(b.image), text, locale);
-    // Nothing is written from a comparison.
+    // Nothing is written from a comparison, and both points are the car's
+    // own: no warning that a file may be another car's.
     c.intro.clear();
     c.send.clear();
+    c.warning.clear();
     c.columns[1] = pointLabel(a, text, locale);
     c.columns[2] = pointLabel(b, text, locale);
     return c;

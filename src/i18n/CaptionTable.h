@@ -1,10 +1,12 @@
 #pragma once
 
+#include "i18n/MessageRows.h"
+
 #include <vector>
 
 namespace brivel {
 
-// Where each caption row (21–123) of the message table goes: the object that
+// Where each caption row of the message table goes: the object that
 // shows it and the property it sets. A row may reach several targets, some of
 // them with a suffix (the captions derived from the "Gaz" and "Petrol"
 // buttons); the rows that nothing shows are listed apart, each with its
@@ -27,15 +29,15 @@ enum class CaptionProperty {
 // Whether the target's control exists and what it shows before any language
 // is chosen.
 enum class CaptionState {
-    // The control shows the row's working text from the start.
+    // The control shows the row's initial text from the start.
     Applied,
     // The control is built with a design text of its own, which a chosen
-    // language replaces; mostly it differs from the row's working text.
+    // language replaces; mostly it differs from the row's initial text.
     DesignText,
 };
 
 struct CaptionTarget {
-    int row;
+    msg::Row row;
     const char* objectName;
     CaptionProperty property;
     int item = 0;  // the combo-box item; 0 otherwise
@@ -49,7 +51,7 @@ const std::vector<CaptionTarget>& captionTargets();
 
 // A caption row that no control of the window shows.
 struct UnappliedCaption {
-    int row;
+    msg::Row row;
     const char* reason;
 };
 

@@ -1,17 +1,8 @@
 #include "i18n/LanguageColumns.h"
 
-#include "i18n/Languages.h"
 #include "i18n/MessageTable.h"
 
 namespace brivel {
-
-int languageColumnOfItem(const QString& itemName)
-{
-    // A language that cannot be chosen (the placeholder column) is never
-    // applied: the working column still holds the built-in texts.
-    const std::optional<LanguageItem> item = languageItem(itemName);
-    return item && item->selectable ? item->column : MessageTable::Working;
-}
 
 std::optional<int> languageColumnOfCode(const QString& code)
 {

@@ -32,12 +32,11 @@ QString LinkTable::mailLink(int column) const
     return isColumn(column) ? mail_[column] : QString();
 }
 
-bool LinkTable::choose(int column)
+bool LinkTable::setLanguage(int column)
 {
-    if (!isColumn(column) || column == MessageTable::Working)
+    if (!isColumn(column) || column == MessageTable::Initial)
         return false;
-    web_[MessageTable::Working] = web_[column];
-    mail_[MessageTable::Working] = mail_[column];
+    language_ = column;
     return true;
 }
 

@@ -9,8 +9,8 @@
 namespace brivel {
 
 // The maker's web address and mail link of the "Info" page, one entry per
-// message-table column. Entry 0 is the working entry the page shows and opens;
-// choosing a language copies that language's entries into it.
+// message-table column. Like the message table it keeps the language chosen
+// last and answers in it; before any is chosen, the initial entries.
 class LinkTable {
 public:
     LinkTable();
@@ -19,17 +19,18 @@ public:
     QString webAddress(int column) const;
     QString mailLink(int column) const;
 
-    // The working entries.
-    QString webAddress() const { return web_[MessageTable::Working]; }
-    QString mailLink() const { return mail_[MessageTable::Working]; }
+    // The entries in the language chosen last: what the page shows and opens.
+    QString webAddress() const { return web_[language_]; }
+    QString mailLink() const { return mail_[language_]; }
 
-    // Copies a language column (1-5) into entry 0. Any other column is
-    // refused and changes nothing.
-    bool choose(int column);
+    // Chooses a language column (1-5). Any other column is refused and
+    // changes nothing.
+    bool setLanguage(int column);
 
 private:
     std::array<QString, MessageTable::Columns> web_;
     std::array<QString, MessageTable::Columns> mail_;
+    int language_ = MessageTable::Initial;
 };
 
 }  // namespace brivel

@@ -19,13 +19,13 @@ struct MakerDetails {
     static constexpr const char* MailAddress = "info@kvos.example";
     static constexpr const char* MailLink = "mailto:info@kvos.example";
 
-    // The page of the site in a table language. The working column gives the Polish page,
-    // as the working column starts out Polish; a column without a page of its own
+    // The page of the site in a table language. The initial column gives the Polish page,
+    // as the initial texts are Polish; a column without a page of its own
     // (Russian, or any other number) gives the home page.
     static constexpr const char* webAddress(int column)
     {
         switch (column) {
-            case MessageTable::Working:
+            case MessageTable::Initial:
             case MessageTable::Polish:
                 return "https://www.kvos.example/pl/";
             case MessageTable::German:

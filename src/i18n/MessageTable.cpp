@@ -6,60 +6,36 @@ namespace brivel {
 
 MessageTable::MessageTable()
 {
-    for (int row = 0; row < Rows; ++row) {
+    for (int i = 0; i < Rows; ++i) {
+        const messagedata::RowTexts& row = messagedata::initialRows[i];
         for (int column = 0; column < Columns; ++column) {
-            texts_[indexOf(row, column)] =
-                QString::fromUtf8(messagedata::initialRows[row].columns[column]);
+            texts_[indexOf(row.row, column)] = QString::fromUtf8(row.columns[column]);
         }
     }
 }
 
-bool MessageTable::contains(int row, int column)
+bool MessageTable::contains(msg::Row row, int column)
 {
-    return row >= 0 && row < Rows && column >= 0 && column < Columns;
+    return msg::number(row) >= 0 && msg::number(row) < Rows && column >= 0 && column < Columns;
 }
 
-const QString& MessageTable::text(int row, int column) const
+const QString& MessageTable::text(msg::Row row, int column) const
 {
     static const QString outside;
     return contains(row, column) ? texts_[indexOf(row, column)] : outside;
 }
 
-QString MessageTable::message(int row) const
+const QString& MessageTable::text(msg::Row row) const
 {
-    return text(row, Working);
+    return text(row, language_);
 }
 
-bool MessageTable::isRuntimeRow(int row)
+bool MessageTable::setLanguage(int column)
 {
-    if (row >= 0 && row <= LastRuntimeRow)
-        return true;
-    for (int added : AddedRuntimeRows)
-        if (row == added)
-            return true;
-    return false;
-}
-
-bool MessageTable::setWorking(int row, const QString& text)
-{
-    if (!isWritable(row)) {
+    if (column == Initial || !contains(msg::Row{}, column)) {
         return false;
     }
-    texts_[indexOf(row, Working)] = text;
-    return true;
-}
-
-bool MessageTable::useLanguage(int column)
-{
-    if (column == Working || !contains(0, column)) {
-        return false;
-    }
-    for (int row = 0; row <= LastRuntimeRow; ++row) {
-        setWorking(row, text(row, column));
-    }
-    for (int row : AddedRuntimeRows) {
-        setWorking(row, text(row, column));
-    }
+    language_ = column;
     return true;
 }
 

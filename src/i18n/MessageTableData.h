@@ -5,13 +5,13 @@
 namespace brivel::messagedata {
 
 // The built-in texts of one MessageTable row, UTF-8, in column order
-// (working, German, English, Polish, Russian, Czech).
-struct Row {
-    int number;  // the row's own number, checked against its place in the table
+// (initial, German, English, Polish, Russian, Czech).
+struct RowTexts {
+    msg::Row row;  // the row, checked against its place in the table
     const char* columns[MessageTable::Columns];
 };
 
-// MessageTable::Rows entries, row 0 first.
-extern const Row initialRows[];
+// MessageTable::Rows entries, in row order.
+extern const RowTexts initialRows[];
 
 }  // namespace brivel::messagedata

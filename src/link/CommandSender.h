@@ -2,6 +2,8 @@
 
 #include <QtCore/QByteArray>
 
+#include <functional>
+
 namespace brivel {
 
 // How a feature asks the controller to do something: the link frames the
@@ -13,14 +15,25 @@ public:
     static constexpr int RetriesForEditors = 5;
     static constexpr int RetriesForMapSteps = 7;
 
+    // Runs once, when the settings image that a queued read asked for has
+    // been shown.
+    using Completion = std::function<void()>;
+
     virtual ~CommandSender() = default;
 
     // `command` is the code byte followed by its payload, unframed; so are the
     // follow-ups, which go out one after the other once the command has been
     // acknowledged. An empty follow-up leaves its slot as it was.
+    //
+    // A settings read (0x66 0x00) may carry a completion instead of a second
+    // follow-up. It waits in that follow-up's place: it runs once the next
+    // settings image has been shown, and is dropped unrun when it comes up
+    // to be sent, which is what happens when another command replaced the
+    // read before the read went out.
     virtual void queueCommand(int retries, const QByteArray& command,
                               const QByteArray& firstFollowUp = QByteArray(),
-                              const QByteArray& secondFollowUp = QByteArray()) = 0;
+                              const QByteArray& secondFollowUp = QByteArray(),
+                              Completion completion = Completion()) = 0;
 
     // A queued command still waits for its acknowledgement.
     virtual bool commandPending() const = 0;

@@ -3,31 +3,18 @@
 #include "link/Commands.h"
 #include "link/Frames.h"
 #include "link/LineCoding.h"
-#include "i18n/MessageTable.h"
-#include "link/LinkListener.h"
-#include "link/LinkStatusView.h"
 #include "link/SerialPort.h"
 #include "platform/Clock.h"
-#include "platform/Dialogs.h"
-#include "platform/ErrorHandler.h"
 #include "platform/PlatformError.h"
 
-#include <algorithm>
+#include <exception>
 
 namespace brivel {
 
 namespace {
 
 const QString InitErrorText = QStringLiteral("Init Error");
-const QString RetriesSpentText = QStringLiteral("Time out - Error1");
 const QString CustomRate = QStringLiteral("Custom");
-const QString SwitchConnectingText = QStringLiteral("COM x");
-const QString SwitchOnSuffix = QStringLiteral(" - ON");
-constexpr int IntervalMask = 0x3FF;
-// No length field can announce more; a buffer past it stays overrun and can
-// never complete, so nothing is lost by not growing it further.
-constexpr int MaxReceiveBuffer = 0xFFFF + 1;
-constexpr int BitsPerByte = 10;
 
 bool isSettingsCode(int code)
 {
@@ -36,159 +23,94 @@ bool isSettingsCode(int code)
 
 }  // namespace
 
-// Messages raised while a handler runs are shown once it has finished: a
-// modal box keeps dispatching receive events and ticks, and those must find
-// the state the handler was going to leave, not a half-done one.
-class ControllerLink::HandlerScope {
-public:
-    explicit HandlerScope(ControllerLink& link) : link_(link) { ++link_.handlerDepth_; }
-    ~HandlerScope() { --link_.handlerDepth_; }
-    HandlerScope(const HandlerScope&) = delete;
-    HandlerScope& operator=(const HandlerScope&) = delete;
-
-private:
-    ControllerLink& link_;
-};
-
-ControllerLink::ControllerLink(SerialPort& port, Clock& clock, Dialogs& dialogs,
-                               SettingsStore& settings, const MessageTable& messages,
-                               LinkStatusView& status, PauseFunction pause)
-    : port_(port),
+ControllerLink::ControllerLink(SerialPort& port, Clock& clock, PauseFunction pause, QObject* parent)
+    : QObject(parent),
+      port_(port),
       clock_(clock),
-      dialogs_(dialogs),
-      settings_(settings),
-      messages_(messages),
-      status_(status),
       pause_(std::move(pause)),
-      Timer_Count(clock.createTimer()),
-      Timer_Czekaj_na_odczyt(clock.createTimer()),
+      countTimer_(clock.createTimer()),
+      replyTimer_(clock.createTimer()),
       replyDeadline_(clock.createTimer())
 {
     if (!pause_)
         pause_ = [this](int ms) { port_.pauseLine(ms); };
-    Timer_Count->setSingleShot(false);
-    Timer_Count->setInterval(CountIntervalMs);
-    Timer_Count->setCallback([this] { Timer_CountTimer(); });
-    Timer_Czekaj_na_odczyt->setSingleShot(false);
-    Timer_Czekaj_na_odczyt->setInterval(ReplyTimeoutMs);
-    Timer_Czekaj_na_odczyt->setCallback([this] { Timer_Czekaj_na_odczytTimer(); });
+    countTimer_->setSingleShot(false);
+    countTimer_->setInterval(CountIntervalMs);
+    countTimer_->setCallback([this] { handle([this] { countTick(); }); });
+    replyTimer_->setSingleShot(false);
+    replyTimer_->setInterval(ReplyTimeoutMs);
+    replyTimer_->setCallback([this] { handle([this] { replyTimeout(); }); });
     replyDeadline_->setSingleShot(true);
     // Ends the reply like the reply time-out does.
-    replyDeadline_->setCallback([this] { Timer_Czekaj_na_odczytTimer(); });
-    port_.setReceiveHandler([this](int count) { ComPort1RxChar(count); });
-    port_.setFaultHandler([this](const PortFault& fault) { ComPort1Error(fault); });
+    replyDeadline_->setCallback([this] { handle([this] { replyTimeout(); }); });
+    port_.setReceiveHandler([this](int count) { bytesReady(count); });
+    port_.setFaultHandler([this](const PortFault& fault) { portFailed(fault); });
 }
 
 ControllerLink::~ControllerLink()
 {
     port_.setReceiveHandler(nullptr);
     port_.setFaultHandler(nullptr);
-    Timer_Count->stop();
-    Timer_Czekaj_na_odczyt->stop();
+    countTimer_->stop();
+    replyTimer_->stop();
     replyDeadline_->stop();
 }
 
-int ControllerLink::ReplyDeadlineMs(std::optional<int> length)
+// An error raised while an event is handled skips the rest of the handling,
+// as the default error handler does, and is reported instead of shown.
+template <typename Body>
+void ControllerLink::handle(Body&& body)
 {
-    if (!length || *length <= 0)
-        return MaxReplyMs;
-    const qint64 lineMs =
-        (static_cast<qint64>(*length) * BitsPerByte * 1000 + LineRate - 1) / LineRate;
-    return static_cast<int>(std::min<qint64>(MaxReplyMs, ReplyTimeoutMs + 2 * lineMs));
-}
-
-void ControllerLink::addListener(LinkListener& listener)
-{
-    listeners_.push_back(&listener);
-}
-
-template <typename Event>
-void ControllerLink::tell(Event event)
-{
-    for (LinkListener* listener : listeners_)
-        event(*listener);
-}
-
-void ControllerLink::handle(const std::function<void()>& body)
-{
-    runHandler(dialogs_, [&] {
-        HandlerScope scope(*this);
+    ++handlerDepth_;
+    try {
         body();
-    });
-    showPendingMessages();
-}
-
-void ControllerLink::showPendingMessages()
-{
-    if (handlerDepth_ > 0)
-        return;
-    while (!pendingMessages_.empty()) {
-        const QString text = pendingMessages_.front();
-        pendingMessages_.erase(pendingMessages_.begin());
-        dialogs_.showMessage(text);
+    } catch (const PlatformError& error) {
+        emit errorRaised(error.text());
+    } catch (const std::exception& error) {
+        emit errorRaised(QString::fromLocal8Bit(error.what()));
     }
+    if (--handlerDepth_ == 0)
+        emit settled();
 }
 
-void ControllerLink::polaczClick(Sender sender)
+void ControllerLink::connectToController()
 {
-    handle([&] { connectLink(sender); });
+    handle([this] { startHandshake(false, DisconnectReason::Kind::NoHandshake); });
 }
 
-void ControllerLink::rozlacz1Click()
+void ControllerLink::disconnectFromController()
 {
-    handle([&] { disconnectLink(); });
+    handle([this] { disconnectLink(DisconnectReason::Kind::User); });
 }
 
-void ControllerLink::ComPort1RxChar(int count)
+void ControllerLink::bytesReady(int count)
 {
-    handle([&] { receive(count); });
+    handle([this, count] { receive(count); });
 }
 
-void ControllerLink::ComPort1Error(const PortFault& fault)
+void ControllerLink::portFailed(const PortFault& fault)
 {
-    handle([&] { portFault(fault); });
-}
-
-void ControllerLink::Timer_CountTimer()
-{
-    handle([&] { countTick(); });
-}
-
-void ControllerLink::Timer_Czekaj_na_odczytTimer()
-{
-    handle([&] { replyTimeout(); });
-}
-
-void ControllerLink::Polacz_switchStatusChanged(SwitchChange change)
-{
-    handle([&] { switchChanged(change); });
+    handle([this, &fault] { portFault(fault); });
 }
 
 void ControllerLink::shutdown()
 {
-    handle([&] {
-        Timer_Czekaj_na_odczyt->stop();
-        Timer_Count->stop();
+    handle([this] {
+        replyTimer_->stop();
+        countTimer_->stop();
         port_.close();
-        disconnectLink();
+        disconnectLink(DisconnectReason::Kind::Shutdown);
     });
 }
 
-void ControllerLink::QueueCommand(const QByteArray& command, const QByteArray& firstFollowUp,
-                                  const QByteArray& secondFollowUp)
-{
-    {
-        HandlerScope scope(*this);
-        queueCommand(command, firstFollowUp, secondFollowUp);
-    }
-    showPendingMessages();
-}
-
 void ControllerLink::queueCommand(int retries, const QByteArray& command,
-                                  const QByteArray& firstFollowUp, const QByteArray& secondFollowUp)
+                                  const QByteArray& firstFollowUp, const QByteArray& secondFollowUp,
+                                  Completion completion)
 {
-    setCommandRetries(retries);
-    QueueCommand(command, firstFollowUp, secondFollowUp);
+    handle([&] {
+        follow(
+            queue_.queue(retries, command, firstFollowUp, secondFollowUp, std::move(completion)));
+    });
 }
 
 void ControllerLink::enterBusyState()
@@ -198,88 +120,75 @@ void ControllerLink::enterBusyState()
 
 void ControllerLink::setSlowPolling(bool slow)
 {
-    const int interval = Timer_Count->interval();
-    Timer_Count->setInterval(slow ? interval | LongTransferBit : interval & IntervalMask);
+    setLongTransfer(slow);
 }
 
-bool ControllerLink::isBusy() const
+bool ControllerLink::versionShown() const
 {
-    return (Timer_Count->interval() & LongTransferBit) != 0;
+    return versionShown_ || (port_.playsRecording() && recordingVersionShown_);
 }
 
-void ControllerLink::connectLink(Sender sender)
+void ControllerLink::startHandshake(bool retry, DisconnectReason::Kind whenAttemptsRunOut)
 {
-    if (sender == Sender::None) {
-        --ConnectAttempts;
+    if (retry) {
+        --connectAttempts_;
         port_.clearError();
     } else {
-        ConnectAttempts = ConnectAttemptsPerConnect;
+        connectAttempts_ = ConnectAttemptsPerConnect;
     }
     useLineRate();
-    ExpectedLength = 0;
-    ReceiveBuffer.clear();
-    if (ConnectAttempts <= 0) {
-        disconnectLink();
+    reply_.clear();
+    if (connectAttempts_ <= 0) {
+        disconnectLink(whenAttemptsRunOut);
         return;
     }
+    // Another port: whatever recording played has ended.
+    if (!port_.playsRecording())
+        recordingVersionShown_ = false;
     port_.open();
     state_ = LinkState::W_s_0;
-    Timer_Count->stop();
+    countTimer_->stop();
     replyDeadline_->stop();
-    Timer_Czekaj_na_odczyt->start();
-    tell([](LinkListener& l) { l.linkConnecting(); });
+    replyTimer_->start();
+    emit connecting();
     enterBusy();
     send(ConnectFrame());
 }
 
-void ControllerLink::disconnectLink()
+void ControllerLink::disconnectLink(const DisconnectReason& reason)
 {
     port_.close();
     state_ = LinkState::Disconnected;
-    CurrentCode = -1;
-    for (QByteArray& slot : CommandQueue)
-        slot.clear();
-    CommandRetries = 0;
-    Timer_Czekaj_na_odczyt->stop();
-    Timer_Count->stop();
+    queue_.clear();
+    replyTimer_->stop();
+    countTimer_->stop();
     replyDeadline_->stop();
-    showSwitch(false);
-    ReceiveBuffer.clear();
-    tell([](LinkListener& l) { l.linkDisconnected(); });
-    status_.setOnline(false);
-    port_.storeSettings(settings_);
-    tell([](LinkListener& l) { l.portSettingsStored(); });
-    status_.setBusy(false);
+    reply_.clear();
+    recordingVersionShown_ = false;
+    emit disconnected(reason);
 }
 
-bool ControllerLink::queueCommand(const QByteArray& command, const QByteArray& firstFollowUp,
-                                  const QByteArray& secondFollowUp)
+// What the link does about a command's outcome; false once it has let go.
+bool ControllerLink::follow(CommandQueue::Outcome outcome)
 {
-    // A command needs a code byte, and the save marker is an instruction to
-    // the link, not something the controller could make sense of.
-    if (command.isEmpty() || command == SaveMarker)
-        return true;
-    const QByteArray frame = FrameCommand(command);
-    // A budget nobody set would count below zero and repeat an unanswered
-    // command for ever; it gets the usual one instead.
-    if (CommandRetries <= 0)
-        CommandRetries = RetriesForEditors;
-    --CommandRetries;
-    Timer_Count->stop();
-    if (CommandRetries == 0) {
-        disconnectLink();
-        pendingMessages_.push_back(RetriesSpentText);
-        return false;
+    switch (outcome) {
+        case CommandQueue::Outcome::Idle:
+        case CommandQueue::Outcome::Acknowledged:
+            return true;
+        case CommandQueue::Outcome::Queued:
+        case CommandQueue::Outcome::Repeated:
+            // The command goes out at the next tick, whatever the link was
+            // doing; bytes of a reply still arriving are dropped until then.
+            countTimer_->stop();
+            state_ = LinkState::Count;
+            replyDeadline_->stop();
+            countTimer_->start();
+            return true;
+        case CommandQueue::Outcome::Spent:
+            countTimer_->stop();
+            disconnectLink(DisconnectReason::Kind::RetriesSpent);
+            return false;
     }
-    if (!firstFollowUp.isEmpty())
-        CommandQueue[1] = firstFollowUp;
-    if (!secondFollowUp.isEmpty())
-        CommandQueue[2] = secondFollowUp;
-    CommandQueue[0] = frame;
-    CurrentCode = static_cast<quint8>(frame[1]);
-    state_ = LinkState::Count;
-    replyDeadline_->stop();
-    Timer_Count->start();
     return true;
 }
 
@@ -290,8 +199,7 @@ void ControllerLink::receive(int count)
     const QByteArray piece = DecodeLine(port_.read(count));
     if (piece.isEmpty())
         return;
-    ExpectedLength = 0;
-    Timer_Czekaj_na_odczyt->stop();
+    replyTimer_->stop();
     switch (state_) {
         case LinkState::W_s_0:
             receiveConnectFirstPiece(piece);
@@ -315,169 +223,138 @@ void ControllerLink::receive(int count)
 void ControllerLink::receiveConnectFirstPiece(const QByteArray& piece)
 {
     if (static_cast<quint8>(piece[0]) != FrameLead) {
-        connectLink(Sender::None);
+        startHandshake(true, DisconnectReason::Kind::NoHandshake);
         return;
     }
-    appendPiece(piece);
+    reply_.append(piece);
     state_ = LinkState::W_s_count;
     // The connect reply is only checked for completion from its second
     // piece on; a controller always hands the settings image over in parts.
-    Timer_Czekaj_na_odczyt->start();
+    replyTimer_->start();
     startReplyDeadline();
 }
 
 void ControllerLink::receiveConnectPiece(const QByteArray& piece)
 {
-    appendPiece(piece);
-    if (const auto length = ReplyLength(ReceiveBuffer))
-        ExpectedLength = *length;
-    if (ReceiveBuffer.size() != ExpectedLength) {
-        Timer_Czekaj_na_odczyt->start();
+    reply_.append(piece);
+    if (!reply_.isWhole()) {
+        replyTimer_->start();
         updateReplyDeadline();
         return;
     }
     replyDeadline_->stop();
     // The version is checked once per run, at the first accepted handshake.
-    if (!versionShown_) {
-        const auto version = VersionText(ReceiveBuffer);
+    if (!versionShown()) {
+        const auto version = VersionText(reply_.bytes());
         if (!version || *version != AcceptedVersion) {
-            disconnectLink();
+            disconnectLink(DisconnectReason::Kind::VersionRefused);
             return;
         }
-        status_.setStatusText(StatusVersionText(ReceiveBuffer));
-        versionShown_ = true;
+        (port_.playsRecording() ? recordingVersionShown_ : versionShown_) = true;
+        emit versionAccepted(StatusVersionText(reply_.bytes()));
     }
     state_ = LinkState::T_C_start;
-    Timer_Count->start();
+    countTimer_->start();
 }
 
 void ControllerLink::receiveFirstPiece(const QByteArray& piece)
 {
-    Timer_Count->stop();
+    countTimer_->stop();
     if (static_cast<quint8>(piece[0]) != FrameLead)
-        pendingMessages_.push_back(InitErrorText);
-    ExpectedLength = PieceLengthField(piece);
-    appendPiece(piece);
+        emit notice(InitErrorText);
+    reply_.appendFirst(piece);
     state_ = LinkState::Read_count_1;
-    Timer_Czekaj_na_odczyt->start();
+    replyTimer_->start();
     startReplyDeadline();
-    if (ReceiveBuffer.size() == ExpectedLength) {
-        Timer_Czekaj_na_odczyt->stop();
+    if (reply_.isWhole()) {
+        replyTimer_->stop();
         replyDeadline_->stop();
         state_ = LinkState::Count;
-        if (acknowledge())
-            Timer_Count->start();
+        if (follow(queue_.acknowledge(reply_.bytes())))
+            countTimer_->start();
     }
 }
 
 void ControllerLink::receivePiece(const QByteArray& piece)
 {
-    Timer_Count->stop();
-    appendPiece(piece);
-    if (const auto length = ReplyLength(ReceiveBuffer))
-        ExpectedLength = *length;
-    Timer_Czekaj_na_odczyt->start();
-    if (ReceiveBuffer.size() == ExpectedLength) {
+    countTimer_->stop();
+    reply_.append(piece);
+    replyTimer_->start();
+    if (reply_.isWhole()) {
         replyDeadline_->stop();
         state_ = LinkState::Count;
-        if (acknowledge())
-            Timer_Count->start();
-        Timer_Czekaj_na_odczyt->stop();
+        if (follow(queue_.acknowledge(reply_.bytes())))
+            countTimer_->start();
+        replyTimer_->stop();
         return;
     }
     updateReplyDeadline();
 }
 
-bool ControllerLink::acknowledge()
-{
-    QByteArray& slot0 = CommandQueue[0];
-    if (slot0.isEmpty())
-        return true;
-    const auto echo = ReplyEcho(ReceiveBuffer);
-    if (echo && *echo == static_cast<quint8>(slot0[1])) {
-        CommandRetries = 0;
-        slot0.clear();
-        return true;
-    }
-    const QByteArray command = slot0.mid(1, slot0.size() - 2);
-    return queueCommand(command, QByteArray(), QByteArray());
-}
-
 void ControllerLink::countTick()
 {
-    if (CommandQueue[0].isEmpty() && state_ == LinkState::Count && isSettingsCode(CurrentCode)) {
+    const bool pending = queue_.commandPending();
+    if (!pending && state_ == LinkState::Count && isSettingsCode(queue_.currentCode())) {
         applySettingsReply();
         return;
     }
-    if (CommandQueue[0].isEmpty())
-        CurrentCode = -1;
+    if (!pending)
+        queue_.forgetCurrentCode();
     if (state_ == LinkState::T_C_start) {
         applyConnectReply();
         return;
     }
-    Timer_Count->stop();
+    countTimer_->stop();
     replyDeadline_->stop();
-    if (state_ == LinkState::Count && CommandQueue[0].isEmpty()) {
-        const QByteArray& reply = ReceiveBuffer;
-        tell([&reply](LinkListener& l) { l.liveReplyReceived(reply); });
-    }
-    ExpectedLength = 0;
-    ReceiveBuffer.clear();
+    if (state_ == LinkState::Count && !pending)
+        emit liveReplyReceived(reply_.bytes());
+    reply_.clear();
     state_ = LinkState::Read_count;
-    if (CommandQueue[0].isEmpty() && !CommandQueue[1].isEmpty()) {
-        const QByteArray next = CommandQueue[1];
-        const QByteArray after = CommandQueue[2];
-        CommandQueue[1] = after;
-        CommandQueue[2].clear();
-        if (next != SaveMarker) {
-            CommandRetries = RetriesForFollowUps;
-            queueCommand(next, after, QByteArray());
-            return;
-        }
-        // A save marker that lost its read (the read was replaced before it
-        // went out) has nothing left to save; it is dropped, never sent.
+    if (const auto promoted = queue_.promote(); promoted != CommandQueue::Outcome::Idle) {
+        // The promoted follow-up goes out at the next tick.
+        follow(promoted);
+        return;
     }
-    if (send(CommandQueue[0].isEmpty() ? PollFrame() : CommandQueue[0]))
-        Timer_Czekaj_na_odczyt->start();
+    if (send(queue_.commandPending() ? queue_.pendingFrame() : PollFrame()))
+        replyTimer_->start();
 }
 
 void ControllerLink::applySettingsReply()
 {
     endBusy();
-    const QByteArray block = ReceiveBuffer;
-    tell([&block](LinkListener& l) { l.settingsImageReceived(block); });
-    CurrentCode = -1;
-    // Emptied before the file write: its boxes keep ticks coming, and such a
-    // tick must not hand the settings image to the live decoder.
-    ReceiveBuffer.clear();
-    if (takeSaveMarker())
-        tell([](LinkListener& l) { l.saveRequested(); });
+    const QByteArray block = reply_.bytes();
+    emit settingsImageReceived(block);
+    queue_.forgetCurrentCode();
+    // Emptied before the completion runs: its boxes keep ticks coming, and
+    // such a tick must not hand the settings image to the live decoder.
+    reply_.clear();
+    if (const Completion done = queue_.takeCompletion())
+        done();
 }
 
 void ControllerLink::applyConnectReply()
 {
-    const QByteArray block = ReceiveBuffer;
-    tell([&block](LinkListener& l) { l.settingsImageReceived(block); });
-    ReceiveBuffer.clear();
+    const QByteArray block = reply_.bytes();
+    emit settingsImageReceived(block);
+    reply_.clear();
     state_ = LinkState::Count;
-    switchChanged(SwitchChange::ShownOn);
-    status_.setConnectSwitchOnText(port_.portName() + SwitchOnSuffix);
-    tell([](LinkListener& l) { l.linkConnected(); });
-    status_.setOnline(true);
+    emit connected(port_.portName());
     endBusy();
 }
 
 void ControllerLink::replyTimeout()
 {
-    status_.setBusy(false);
-    Timer_Czekaj_na_odczyt->stop();
+    emit busyChanged(false);
+    replyTimer_->stop();
     replyDeadline_->stop();
-    if (ConnectAttempts > 0 && connecting())
-        connectLink(Sender::None);
-    if (ConnectAttempts < 1 || !connecting()) {
-        disconnectLink();
-        pendingMessages_.push_back(messages_.message(TimeoutMessageRow));
+    if (connectAttempts_ > 0 && handshaking()) {
+        startHandshake(true, DisconnectReason::Kind::ReplyTimedOut);
+        // The last attempt has gone and the link has said why.
+        if (state_ == LinkState::Disconnected)
+            return;
     }
+    if (connectAttempts_ < 1 || !handshaking())
+        disconnectLink(DisconnectReason::Kind::ReplyTimedOut);
 }
 
 void ControllerLink::portFault(const PortFault& fault)
@@ -485,9 +362,7 @@ void ControllerLink::portFault(const PortFault& fault)
     // A fault of a port the link no longer uses has nothing left to end.
     if (state_ == LinkState::Disconnected && !port_.isOpen())
         return;
-    const QString name = port_.portName();
-    disconnectLink();
-    pendingMessages_.push_back(portFaultMessage(fault, name, messages_));
+    disconnectLink(DisconnectReason::portFailed(fault, port_.portName()));
 }
 
 bool ControllerLink::send(const QByteArray& frame)
@@ -500,8 +375,7 @@ bool ControllerLink::send(const QByteArray& frame)
         // the line is gone: nothing would ever answer.
         if (!port_.isOpen())
             throw;
-        disconnectLink();
-        pendingMessages_.push_back(error.text());
+        disconnectLink(DisconnectReason::writeRefused(error.text()));
         return false;
     }
     return true;
@@ -516,9 +390,7 @@ void ControllerLink::startReplyDeadline()
 
 void ControllerLink::updateReplyDeadline()
 {
-    const std::optional<int> length =
-        ExpectedLength > 0 ? std::optional<int>(ExpectedLength) : std::nullopt;
-    const qint64 left = replyStartMs_ + ReplyDeadlineMs(length) - clock_.nowMs();
+    const qint64 left = replyStartMs_ + reply_.deadlineMs() - clock_.nowMs();
     if (left <= 0) {
         // The piece came in after the deadline had passed.
         replyTimeout();
@@ -526,53 +398,6 @@ void ControllerLink::updateReplyDeadline()
     }
     replyDeadline_->setInterval(static_cast<int>(left));
     replyDeadline_->start();
-}
-
-void ControllerLink::switchChanged(SwitchChange change)
-{
-    // The widget reports the link's own changes of what it shows as well.
-    if (showingSwitch_)
-        return;
-    switch (change) {
-        case SwitchChange::ShownOn:
-            showSwitch(true);
-            break;
-        case SwitchChange::SwitchedOnByUser:
-            if (port_.portName().isEmpty())
-                return;
-            status_.setConnectSwitchOnText(SwitchConnectingText);
-            connectLink(Sender::User);
-            break;
-        case SwitchChange::SwitchedOffByUser:
-            if (!port_.portName().isEmpty())
-                disconnectLink();
-            break;
-    }
-}
-
-bool ControllerLink::takeSaveMarker()
-{
-    // The marker travels with the read it belongs to. When an earlier
-    // command's follow-up still waits in slot 1, the image just read is
-    // still the one the user asked to save, so the marker is taken from
-    // either follow-up slot and the follow-up keeps its turn.
-    if (CommandQueue[2] == SaveMarker) {
-        CommandQueue[2].clear();
-        return true;
-    }
-    if (CommandQueue[1] == SaveMarker) {
-        CommandQueue[1] = CommandQueue[2];
-        CommandQueue[2].clear();
-        return true;
-    }
-    return false;
-}
-
-void ControllerLink::appendPiece(const QByteArray& piece)
-{
-    const qsizetype room = MaxReceiveBuffer - ReceiveBuffer.size();
-    if (room > 0)
-        ReceiveBuffer.append(piece.left(room));
 }
 
 void ControllerLink::useLineRate()
@@ -586,24 +411,25 @@ void ControllerLink::useLineRate()
 
 void ControllerLink::enterBusy()
 {
-    status_.setBusy(true);
-    Timer_Count->setInterval(Timer_Count->interval() | LongTransferBit);
+    emit busyChanged(true);
+    setLongTransfer(true);
 }
 
 void ControllerLink::endBusy()
 {
-    status_.setBusy(false);
-    Timer_Count->setInterval(Timer_Count->interval() & IntervalMask);
+    emit busyChanged(false);
+    setLongTransfer(false);
 }
 
-void ControllerLink::showSwitch(bool on)
+void ControllerLink::setLongTransfer(bool on)
 {
-    showingSwitch_ = true;
-    status_.showConnectSwitch(on);
-    showingSwitch_ = false;
+    longTransfer_ = on;
+    // Also when unchanged: a new interval restarts the countdown, and the
+    // exchange has always been timed from here.
+    countTimer_->setInterval(on ? LongTransferIntervalMs : CountIntervalMs);
 }
 
-bool ControllerLink::connecting() const
+bool ControllerLink::handshaking() const
 {
     return state_ == LinkState::W_s_0 || state_ == LinkState::W_s_count;
 }

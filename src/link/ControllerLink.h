@@ -1,147 +1,131 @@
 #pragma once
 
+#include "link/CommandQueue.h"
 #include "link/CommandSender.h"
+#include "link/DisconnectReason.h"
 #include "link/LinkState.h"
 #include "link/PortFault.h"
+#include "link/ReplyAssembler.h"
 #include "link/SendEncoded.h"
 
 #include <QtCore/QByteArray>
+#include <QtCore/QObject>
 #include <QtCore/QString>
 
-#include <array>
-#include <functional>
 #include <memory>
-#include <optional>
-#include <vector>
 
 namespace brivel {
 
 class Clock;
-class Dialogs;
-class LinkListener;
-class LinkStatusView;
-class MessageTable;
 class SerialPort;
-class SettingsStore;
 class Timer;
 
 // The link to the controller: connects with a handshake that also reads the
 // settings and checks the firmware version, polls live data, slips queued
 // commands in between polls, collects every reply from the pieces the port
 // delivers, and disconnects on time-outs. Everything runs on the window
-// thread; the window calls the handlers below from its menu, its connect
-// switch and its shutdown, and features send through CommandSender. What
-// happens is told to the status view and to the listeners.
-class ControllerLink final : public CommandSender {
+// thread, driven by the calls below, the port's events and its own timers;
+// features send through CommandSender. The link shows nothing: it reports
+// what happened through its signals, in the order it happened, and says
+// when it has settled after each event.
+class ControllerLink final : public QObject, public CommandSender {
+    Q_OBJECT
 public:
-    enum class Sender { User, None };
-    // What the connect switch reports: shown on by the link itself (no
-    // sender), or toggled by the user.
-    enum class SwitchChange { ShownOn, SwitchedOnByUser, SwitchedOffByUser };
-
     static constexpr int CountIntervalMs = 240;
-    // Set in the Timer_Count interval while a long transfer runs (1264 ms).
-    static constexpr int LongTransferBit = 0x400;
-    static constexpr int ReplyTimeoutMs = 3000;
-    // A reply that has begun is over within ReplyDeadlineMs of its first
-    // piece, however its pieces trickle in; never later than this.
-    static constexpr int MaxReplyMs = 5000;
+    // The exchange interval while a long transfer runs.
+    static constexpr int LongTransferIntervalMs = 1264;
+    static constexpr int ReplyTimeoutMs = ReplyAssembler::ReplyTimeoutMs;
+    static constexpr int MaxReplyMs = ReplyAssembler::MaxReplyMs;
     static constexpr int ConnectAttemptsPerConnect = 5;
-    // The retry budget of a follow-up when it moves up to slot 0.
-    static constexpr int RetriesForFollowUps = 7;
-    static constexpr int LineRate = 7200;
-    static constexpr int TimeoutMessageRow = 11;
-    // In the second follow-up of a settings read: save the image to the data
-    // file once it has been read. Never sent to the controller.
-    inline static const QByteArray SaveMarker = QByteArrayLiteral("ZAPIS");
+    static constexpr int LineRate = ReplyAssembler::LineRate;
 
-    // None of the references is owned; all must outlive the link. `pause`
-    // rests the line between the pieces of a long command; without one the
-    // port paces its own line. The messages are read from the table's
-    // working column when they are shown.
-    ControllerLink(SerialPort& port, Clock& clock, Dialogs& dialogs, SettingsStore& settings,
-                   const MessageTable& messages, LinkStatusView& status,
-                   PauseFunction pause = PauseFunction());
+    // Neither reference is owned; both must outlive the link. `pause` rests
+    // the line between the pieces of a long command; without one the port
+    // paces its own line.
+    ControllerLink(SerialPort& port, Clock& clock, PauseFunction pause = PauseFunction(),
+                   QObject* parent = nullptr);
     ~ControllerLink() override;
     ControllerLink(const ControllerLink&) = delete;
     ControllerLink& operator=(const ControllerLink&) = delete;
 
-    // "Połącz"; without a sender, the connect retry.
-    void polaczClick(Sender sender = Sender::User);
-    // "Rozłącz": the disconnect sequence.
-    void rozlacz1Click();
-    // The port's receive event.
-    void ComPort1RxChar(int count);
-    // The port's error event: the device failed and its backend closed it.
-    // The link disconnects and names the port and the reason.
-    void ComPort1Error(const PortFault& fault);
-    void Timer_CountTimer();
-    void Timer_Czekaj_na_odczytTimer();
-    void Polacz_switchStatusChanged(SwitchChange change);
-    // The window closes: both timers stop, the port closes and the
-    // disconnect sequence runs once.
+    // A handshake with five attempts.
+    void connectToController();
+    void disconnectFromController();
+    // The port's receive event, with the number of bytes waiting.
+    void bytesReady(int count);
+    // The device failed and its backend closed it: the link lets go.
+    void portFailed(const PortFault& fault);
+    // The window closes: both timers stop, the port closes and the link
+    // lets go once.
     void shutdown();
 
-    // Listeners are told of each event in the order they were added. Not
-    // owned; each must outlive the link.
-    void addListener(LinkListener& listener);
-
-    // CommandSender. Errors of a disconnect that spent the retries are
-    // raised to the caller's handler.
+    // CommandSender.
     void queueCommand(int retries, const QByteArray& command,
                       const QByteArray& firstFollowUp = QByteArray(),
-                      const QByteArray& secondFollowUp = QByteArray()) override;
-    bool commandPending() const override { return !CommandQueue[0].isEmpty(); }
+                      const QByteArray& secondFollowUp = QByteArray(),
+                      Completion completion = Completion()) override;
+    bool commandPending() const override { return queue_.commandPending(); }
     void enterBusyState() override;
     void setSlowPolling(bool slow) override;
 
-    // Callers set the retry budget (transmissions + 1), then queue; a budget
-    // left unset counts as RetriesForEditors. The command is the code byte
-    // and its payload; an empty follow-up leaves its slot as it is. Raises
-    // port and store errors of a disconnect to the caller's handler.
-    void setCommandRetries(int retries) { CommandRetries = retries; }
-    void QueueCommand(const QByteArray& command, const QByteArray& firstFollowUp = QByteArray(),
-                      const QByteArray& secondFollowUp = QByteArray());
-
     LinkState linkState() const { return state_; }
-    const QByteArray& receiveBuffer() const { return ReceiveBuffer; }
-    int expectedLength() const { return ExpectedLength; }
-    int connectAttempts() const { return ConnectAttempts; }
-    int commandRetries() const { return CommandRetries; }
-    const std::array<QByteArray, 3>& commandQueue() const { return CommandQueue; }
-    int currentCode() const { return CurrentCode; }
-    bool isBusy() const;
-    // The first accepted handshake of the run has shown the firmware version;
-    // later handshakes skip the check.
-    bool versionShown() const { return versionShown_; }
-    // The next accepted handshake checks and shows the firmware version as
-    // the run's first does: a replay's handshake stands in for no controller.
-    void forgetVersion() { versionShown_ = false; }
-    const Timer& countTimer() const { return *Timer_Count; }
-    const Timer& replyTimer() const { return *Timer_Czekaj_na_odczyt; }
+    // The reply being collected, or the last whole one until the next tick.
+    const QByteArray& receiveBuffer() const { return reply_.bytes(); }
+    int connectAttempts() const { return connectAttempts_; }
+    const CommandQueue& commandQueue() const { return queue_; }
+    // A long transfer runs: the exchange timer waits LongTransferIntervalMs.
+    bool isBusy() const { return longTransfer_; }
+    // The version of the controller at the other end has been checked and
+    // shown: its next handshake skips the check. A recording played back
+    // stands in for a controller only while it plays, so its handshake
+    // leaves the run's check to the first real controller.
+    bool versionShown() const;
+    const Timer& countTimer() const { return *countTimer_; }
+    const Timer& replyTimer() const { return *replyTimer_; }
     const Timer& replyDeadline() const { return *replyDeadline_; }
 
-    // How long a reply of the given total length may take from its first
-    // piece: the time the line needs for it twice over, plus a whole reply
-    // time-out, at most MaxReplyMs; MaxReplyMs while the length is unknown.
-    static int ReplyDeadlineMs(std::optional<int> length);
+signals:
+    // A handshake begins (the user's connect or a retry).
+    void connecting();
+    // A long transfer or a handshake makes the window wait, or lets it go;
+    // told at each start and end, also when nothing changes.
+    void busyChanged(bool busy);
+    // The first handshake of the run was accepted: the status text naming
+    // the controller's version.
+    void versionAccepted(const QString& statusText);
+    // A settings image arrived: the connect reply, or the reply to a
+    // settings read or a factory reset.
+    void settingsImageReceived(const QByteArray& block);
+    // The handshake has been applied: polling starts.
+    void connected(const QString& portName);
+    // A complete reply to a poll or to an acknowledged command, or an empty
+    // or short buffer that is no frame at all.
+    void liveReplyReceived(const QByteArray& reply);
+    // The link has stopped and let go of the port: the indicators blank.
+    void disconnected(const DisconnectReason& reason);
+    // Something the fitter is told that ends nothing ("Init Error").
+    void notice(const QString& text);
+    // The port raised an error while the link handled an event; the rest of
+    // that handling was skipped.
+    void errorRaised(const QString& text);
+    // The link has finished handling an event (a tick, a piece, a call):
+    // its state stays as it is until the next one. A message about what was
+    // reported is shown now, not earlier: a modal box keeps dispatching
+    // ticks and pieces, which must find the state the handling left.
+    void settled();
 
 private:
-    class HandlerScope;
+    template <typename Body>
+    void handle(Body&& body);
 
-    void handle(const std::function<void()>& body);
-    void showPendingMessages();
-
-    void connectLink(Sender sender);
-    void disconnectLink();
-    bool queueCommand(const QByteArray& command, const QByteArray& firstFollowUp,
-                      const QByteArray& secondFollowUp);
+    void startHandshake(bool retry, DisconnectReason::Kind whenAttemptsRunOut);
+    void disconnectLink(const DisconnectReason& reason);
+    bool follow(CommandQueue::Outcome outcome);
     void receive(int count);
     void receiveConnectFirstPiece(const QByteArray& piece);
     void receiveConnectPiece(const QByteArray& piece);
     void receiveFirstPiece(const QByteArray& piece);
     void receivePiece(const QByteArray& piece);
-    bool acknowledge();
     void countTick();
     void applySettingsReply();
     void applyConnectReply();
@@ -150,43 +134,31 @@ private:
     bool send(const QByteArray& frame);
     void startReplyDeadline();
     void updateReplyDeadline();
-    void switchChanged(SwitchChange change);
 
-    bool takeSaveMarker();
-    void appendPiece(const QByteArray& piece);
     void useLineRate();
     void enterBusy();
     void endBusy();
-    void showSwitch(bool on);
-    bool connecting() const;
-    template <typename Event>
-    void tell(Event event);
+    void setLongTransfer(bool on);
+    bool handshaking() const;
 
     SerialPort& port_;
     Clock& clock_;
-    Dialogs& dialogs_;
-    SettingsStore& settings_;
-    const MessageTable& messages_;
-    LinkStatusView& status_;
-    std::vector<LinkListener*> listeners_;
     PauseFunction pause_;
 
     LinkState state_ = LinkState::Disconnected;
-    QByteArray ReceiveBuffer;
-    int ExpectedLength = 0;
-    int ConnectAttempts = ConnectAttemptsPerConnect;
-    int CommandRetries = 0;
-    std::array<QByteArray, 3> CommandQueue;
-    int CurrentCode = -1;
-    std::unique_ptr<Timer> Timer_Count;
-    std::unique_ptr<Timer> Timer_Czekaj_na_odczyt;
+    ReplyAssembler reply_;
+    CommandQueue queue_;
+    int connectAttempts_ = ConnectAttemptsPerConnect;
+    bool longTransfer_ = false;
+    std::unique_ptr<Timer> countTimer_;
+    std::unique_ptr<Timer> replyTimer_;
     std::unique_ptr<Timer> replyDeadline_;
     qint64 replyStartMs_ = 0;
 
-    bool showingSwitch_ = false;
     bool versionShown_ = false;
+    // Shown by the recording that plays now; forgotten when it ends.
+    bool recordingVersionShown_ = false;
     int handlerDepth_ = 0;
-    std::vector<QString> pendingMessages_;
 };
 
 }  // namespace brivel

@@ -17,12 +17,12 @@ QString portFaultMessage(const PortFault& fault, const QString& portName,
 {
     if (fault.kind == PortFault::Kind::WriteFailed)
         return portErrorText("WriteFile function failed", fault.code);
-    const int row = fault.kind == PortFault::Kind::DeviceGone ? MessageTable::PortGoneRow
-                                                              : MessageTable::PortErrorRow;
+    const msg::Row row =
+        fault.kind == PortFault::Kind::DeviceGone ? msg::Row::PortGone : msg::Row::PortError;
     const QString reason =
         fault.reason.isEmpty() ? QStringLiteral("error %1").arg(fault.code) : fault.reason;
     // Both at once, so that a "%2" in a port's name stays as it is.
-    return messages.message(row).arg(portName, reason);
+    return messages.text(row).arg(portName, reason);
 }
 
 }  // namespace brivel

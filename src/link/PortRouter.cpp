@@ -73,6 +73,11 @@ void PortRouter::pauseLine(int ms)
         active_->pauseLine(ms);
 }
 
+bool PortRouter::playsRecording() const
+{
+    return portName() == alternativeName_ && alternative_->playsRecording();
+}
+
 void PortRouter::openDevice()
 {
     SerialPort* chosen = settings_.port == alternativeName_ ? alternative_.get() : device_.get();

@@ -23,10 +23,10 @@ public:
     int bytesWaiting() const override;
     void write(const QByteArray& bytes) override;
     void pauseLine(int ms) override;
+    // Under the alternative's name, what the alternative is.
+    bool playsRecording() const override;
 
-    const QString& alternativeName() const { return alternativeName_; }
     SerialPort& device() { return *device_; }
-    SerialPort& alternative() { return *alternative_; }
 
 protected:
     void openDevice() override;

@@ -52,6 +52,9 @@ public:
     // The line rests this long after the piece written last, before the next
     // one. A backend that writes at once has nothing to pace and ignores it.
     virtual void pauseLine(int ms) { (void)ms; }
+    // A recording played back answers here, standing in for a controller:
+    // the program has met no controller through it.
+    virtual bool playsRecording() const { return false; }
 
     // The receive event: runs on the window thread with the number of bytes waiting.
     void setReceiveHandler(ReceiveHandler handler) { receiveHandler_ = std::move(handler); }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "link/LinkListener.h"
-
 #include <QtCore/QByteArray>
 #include <QtCore/QFile>
 #include <QtCore/QString>
@@ -19,12 +17,12 @@ class Timer;
 // file once a second on the clock, so recording costs a poll nothing
 // measurable and a crash loses at most the last second. A disconnect ends
 // the recording like a stop: what is buffered is written and the file closed.
-class DriveRecorder final : public LinkListener {
+class DriveRecorder final {
 public:
     static constexpr int FlushIntervalMs = 1000;
 
     explicit DriveRecorder(Clock& clock);
-    ~DriveRecorder() override;
+    ~DriveRecorder();
     DriveRecorder(const DriveRecorder&) = delete;
     DriveRecorder& operator=(const DriveRecorder&) = delete;
 
@@ -48,9 +46,9 @@ public:
     // view can show the elapsed time.
     void setChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
 
-    // LinkListener
-    void liveReplyReceived(const QByteArray& reply) override;
-    void linkDisconnected() override { stop(); }
+    // What the link reports.
+    void liveReplyReceived(const QByteArray& reply);
+    void linkDisconnected() { stop(); }
 
 private:
     bool flush();

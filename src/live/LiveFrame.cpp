@@ -97,18 +97,27 @@ LiveReadings readLiveFrame(const QByteArray& f)
 }
 
 QString currentFaultText(quint8 faultFlags1, quint8 injectorFaults, quint8 faultFlags2,
-                         const std::function<QString(int row)>& message)
+                         const std::function<QString(msg::Row row)>& message)
 {
+    using msg::Row;
+    // The rows of the flags, bit 2 of the first byte first.
+    static constexpr Row flags1Rows[] = {Row::VoltageFault,
+                                         Row::GasPressureHigh,
+                                         Row::GasPressureLow,
+                                         Row::IgnitionVoltageLow,
+                                         Row::PetrolInjectionSignalFault,
+                                         Row::PetrolSystemFault};
+    static constexpr Row flags2Rows[] = {Row::SettingsFault, Row::SupplyVoltageFault};
     static const QString lineEnd = QStringLiteral("\r\n");
     QString text;
     int n = 1;
-    auto addLine = [&](int row) { text += QString::number(n++) + message(row) + lineEnd; };
+    auto addLine = [&](Row row) { text += QString::number(n++) + message(row) + lineEnd; };
     // Flag bits read 0 while their fault is present.
     for (int bit = 2; bit <= 7; ++bit)
         if ((faultFlags1 & (1 << bit)) == 0)
-            addLine(bit - 2);
+            addLine(flags1Rows[bit - 2]);
     if (injectorFaults != 0xFF) {
-        text += QString::number(n++) + message(6);
+        text += QString::number(n++) + message(Row::InjectorFault);
         for (int k = 1; k <= 8; ++k)
             if ((injectorFaults & (1 << (k - 1))) == 0)
                 text += QLatin1Char(' ') + QString::number(k);
@@ -116,7 +125,7 @@ QString currentFaultText(quint8 faultFlags1, quint8 injectorFaults, quint8 fault
     }
     for (int bit = 0; bit <= 1; ++bit)
         if ((faultFlags2 & (1 << bit)) == 0)
-            addLine(7 + bit);
+            addLine(flags2Rows[bit]);
     return text;
 }
 
@@ -135,19 +144,6 @@ void MapSamples::store(const QByteArray& frame)
     put(b_, i + 3, at(frame, 44));
     put(b_, i + 4, at(frame, 46));
     last_ = static_cast<quint8>(i);
-}
-
-void AdaptationRecord::record(const QByteArray& frame)
-{
-    const int i = at(frame, 36);
-    for (int r = 0; r < Rows; ++r)
-        rows_[r][i] = at(frame, SourceOffsets[r]);
-}
-
-void AdaptationRecord::clear()
-{
-    for (auto& row : rows_)
-        row.fill(0);
 }
 
 }  // namespace brivel::live

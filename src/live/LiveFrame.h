@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/MessageRows.h"
+
 #include <QtCore/QByteArray>
 #include <QtCore/QLocale>
 #include <QtCore/QString>
@@ -67,9 +69,9 @@ QString tankVoltageText(quint8 raw, const QLocale& locale);
 constexpr float LambdaLatchVolts = 1.21f;
 
 // The current fault list, one numbered line per fault ending in CR LF, texts
-// taken from `message` (working column of the message table).
+// taken from `message` (the message table's rows in the language chosen last).
 QString currentFaultText(quint8 faultFlags1, quint8 injectorFaults, quint8 faultFlags2,
-                         const std::function<QString(int row)>& message);
+                         const std::function<QString(msg::Row row)>& message);
 
 // The live map samples, filled one frame at a time.
 class MapSamples {
@@ -86,25 +88,6 @@ private:
     std::array<quint8, 256> a_{};
     std::array<quint8, 256> b_{};
     quint8 last_ = 0;
-};
-
-// Raw samples gathered while an adaptation runs: nine rows of 256 samples by
-// sample index, then the average, minimum and maximum of the row.
-class AdaptationRecord {
-public:
-    static constexpr int Rows = 9;
-    static constexpr int RowLength = 259;
-    // The frame offset each row records.
-    static constexpr std::array<int, Rows> SourceOffsets = {24, 26, 6, 28, 33, 32, 22, 55, 21};
-
-    void record(const QByteArray& frame);
-    void clear();
-
-    std::array<quint8, RowLength>& row(int r) { return rows_[r]; }
-    const std::array<quint8, RowLength>& row(int r) const { return rows_[r]; }
-
-private:
-    std::array<std::array<quint8, RowLength>, Rows> rows_{};
 };
 
 }  // namespace brivel::live

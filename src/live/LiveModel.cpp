@@ -2,7 +2,6 @@
 
 #include "i18n/MessageTable.h"
 #include "link/Frames.h"
-#include "live/LiveObserver.h"
 
 #include <QtCore/QLocale>
 
@@ -19,11 +18,9 @@ float latched(float top, float volts)
 
 }  // namespace
 
-LiveModel::LiveModel(const MessageTable& messages) : messages_(messages) {}
-
-void LiveModel::addObserver(LiveObserver& observer)
+LiveModel::LiveModel(const MessageTable& messages, QObject* parent)
+    : QObject(parent), messages_(messages)
 {
-    observers_.push_back(&observer);
 }
 
 void LiveModel::DecodeLiveFrame(const QByteArray& frame)
@@ -71,16 +68,15 @@ bool LiveModel::decode(const QByteArray& frame)
     s.tankVoltageText = live::tankVoltageText(r.tankVoltageByte, QLocale());
 
     s.faultText = live::currentFaultText(r.faultFlags1, r.injectorFaults, r.faultFlags2,
-                                         [this](int row) { return messages_.message(row); });
+                                         [this](msg::Row row) { return messages_.text(row); });
     s.bannerVisible = !s.faultText.isEmpty();
     // The banner blinks on every frame, shown or not.
     s.bannerLightRed = !s.bannerLightRed;
 
     s.sampleIndex = r.sampleIndex;
     s.mapSelector = r.mapSelector;
-    mapSamples_.store(frame);
-    if (adaptationRunning_ && adaptationRunning_())
-        adaptationRecord_.record(frame);
+    s.mapSamples.store(frame);
+    s.frame = frame;
     return true;
 }
 
@@ -134,8 +130,7 @@ void LiveModel::linkDisconnected()
 
 void LiveModel::notify(LiveChanges changes)
 {
-    for (LiveObserver* observer : observers_)
-        observer->liveChanged(snapshot_, changes);
+    emit changed(snapshot_, changes);
 }
 
 }  // namespace brivel

@@ -1,37 +1,26 @@
 #pragma once
 
-#include "link/LinkListener.h"
 #include "live/LiveFrame.h"
 #include "live/LiveSnapshot.h"
 
 #include <QtCore/QByteArray>
-
-#include <functional>
-#include <vector>
+#include <QtCore/QObject>
 
 namespace brivel {
 
-class LiveObserver;
 class MessageTable;
 
 // The live readings of the controller: turns each reply into a snapshot,
-// keeps the map samples and, while an adaptation runs, the adaptation
-// record, and tells its views what changed. The only state of the live
+// the map samples included, and tells its views what changed: each view
+// (the map page and a recording adaptation among them) connects to
+// changed() and renders or keeps its part. The only state of the live
 // indicators; no view is read back.
-class LiveModel final : public LinkListener {
+class LiveModel final : public QObject {
+    Q_OBJECT
 public:
-    // True while an adaptation runs.
-    using AdaptationRunning = std::function<bool()>;
-
-    // The fault texts are read from the table's working column per frame.
-    explicit LiveModel(const MessageTable& messages);
-
-    // Views are told in the order they were added; none is owned.
-    void addObserver(LiveObserver& observer);
-    void setAdaptationRunning(AdaptationRunning running)
-    {
-        adaptationRunning_ = std::move(running);
-    }
+    // The fault texts are read from the table per frame, in the language
+    // chosen last.
+    explicit LiveModel(const MessageTable& messages, QObject* parent = nullptr);
 
     // A reply of the link. Five bytes or fewer, and replies too short to
     // hold a frame, change nothing.
@@ -49,25 +38,25 @@ public:
     void hideBanner();
 
     const LiveSnapshot& snapshot() const { return snapshot_; }
-    live::MapSamples& mapSamples() { return mapSamples_; }
-    const live::MapSamples& mapSamples() const { return mapSamples_; }
-    live::AdaptationRecord& adaptationRecord() { return adaptationRecord_; }
 
-    // LinkListener
-    void linkConnected() override;
-    void liveReplyReceived(const QByteArray& reply) override;
-    void linkDisconnected() override;
+public slots:
+    // What the link reports: the connect starts the reserve flashing, each
+    // reply is decoded, the disconnect blanks.
+    void linkConnected();
+    void liveReplyReceived(const QByteArray& reply);
+    void linkDisconnected();
+
+signals:
+    // After each change, with the parts that changed; views are told in the
+    // order they connected.
+    void changed(const brivel::LiveSnapshot& snapshot, brivel::LiveChanges changes);
 
 private:
     bool decode(const QByteArray& frame);
     void notify(LiveChanges changes);
 
     const MessageTable& messages_;
-    std::vector<LiveObserver*> observers_;
-    AdaptationRunning adaptationRunning_;
     LiveSnapshot snapshot_;
-    live::MapSamples mapSamples_;
-    live::AdaptationRecord adaptationRecord_;
 };
 
 }  // namespace brivel

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "live/LiveFrame.h"
+
+#include <QtCore/QByteArray>
 #include <QtCore/QString>
 #include <QtCore/QtGlobal>
 
@@ -10,7 +13,9 @@ namespace brivel {
 // Everything the live indicators show, as they show it: readings in single
 // precision after the inactive controller's lambda zeroing, the latched
 // lambda range tops, the dial band, the fuel switch, the level LEDs, the
-// tank voltage text and the current faults with their banner.
+// tank voltage text and the current faults with their banner; and what the
+// map chart and the adaptation take from each frame: the map samples
+// gathered so far and the frame itself.
 struct LiveSnapshot {
     static constexpr float LambdaTopUnlatched = 100.0f;
     static constexpr float LambdaTopLatched = 5.0f;
@@ -47,12 +52,16 @@ struct LiveSnapshot {
 
     quint8 sampleIndex = 0;
     quint8 mapSelector = 0;
+    live::MapSamples mapSamples;  // MapSamplesA and B, filled frame by frame
+    // The frame these readings were decoded from, as it came (the filler
+    // frame at a disconnect), for whoever keeps raw samples of it.
+    QByteArray frame;
 };
 
 // What changed with a notification, so that each view touches only its part.
 enum LiveChange : unsigned {
     // A frame was decoded (the filler frame of a disconnect included): every
-    // reading, the level and the map sample.
+    // reading, the level, the map samples and the frame.
     FrameDecoded = 1u << 0,
     FaultsChanged = 1u << 1,
     ReserveChanged = 1u << 2,

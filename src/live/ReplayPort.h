@@ -73,6 +73,7 @@ public:
     QByteArray read(int count) override;
     int bytesWaiting() const override { return static_cast<int>(incoming_.size()); }
     void write(const QByteArray& bytes) override;
+    bool playsRecording() const override { return true; }
 
     // The settings image a recording without one is played with.
     static QByteArray neutralSettingsImage();

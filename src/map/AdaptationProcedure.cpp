@@ -1,12 +1,17 @@
 #include "map/AdaptationProcedure.h"
 
-#include "map/AdaptationHost.h"
+#include "map/InjectionMap.h"
 
+#include "i18n/MessageTable.h"
 #include "link/CommandSender.h"
 #include "link/Commands.h"
 #include "link/Rounding.h"
+#include "live/LiveModel.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "settings/CylinderButtonsModel.h"
+#include "settings/ParameterBlock.h"
+#include "settings/SettingsModel.h"
 
 #include <algorithm>
 
@@ -39,13 +44,21 @@ QByteArray fuelCommand(quint8 fuel, quint8 mask)
 
 }  // namespace
 
-AdaptationProcedure::AdaptationProcedure(AdaptationHost& host, CommandSender& sender,
-                                         Dialogs& dialogs, Clock& clock)
-    : host_(host), sender_(sender), dialogs_(dialogs), timer_(clock.createTimer())
+AdaptationProcedure::AdaptationProcedure(const Models& models, CommandSender& sender,
+                                         Dialogs& dialogs, Clock& clock, QObject* parent)
+    : QObject(parent),
+      live_(models.live),
+      settings_(models.settings),
+      cylinders_(models.cylinders),
+      map_(models.map),
+      messages_(models.messages),
+      sender_(sender),
+      dialogs_(dialogs),
+      timer_(clock.createTimer())
 {
     timer_->setSingleShot(false);
     timer_->setInterval(InitialIntervalMs);
-    timer_->setCallback([this] { Adaptacja_TimerTimer(); });
+    timer_->setCallback([this] { tick(); });
 }
 
 AdaptationProcedure::~AdaptationProcedure()
@@ -68,7 +81,7 @@ void AdaptationProcedure::setProgress(int position)
     if (position == progress_)
         return;
     progress_ = position;
-    host_.showProgress(progressEnabled_, progress_);
+    emit progressChanged(progressEnabled_, progress_);
 }
 
 void AdaptationProcedure::setProgressEnabled(bool enabled)
@@ -76,19 +89,13 @@ void AdaptationProcedure::setProgressEnabled(bool enabled)
     if (enabled == progressEnabled_)
         return;
     progressEnabled_ = enabled;
-    host_.showProgress(progressEnabled_, progress_);
+    emit progressChanged(progressEnabled_, progress_);
 }
 
 void AdaptationProcedure::setInfo(const QString& text)
 {
     info_ = text;
-    host_.showInfo(info_);
-}
-
-void AdaptationProcedure::setLocked(bool locked)
-{
-    locked_ = locked;
-    host_.setWindowLocked(locked);
+    emit infoChanged(info_);
 }
 
 void AdaptationProcedure::queue(const QByteArray& command, const QByteArray& firstFollowUp,
@@ -102,70 +109,91 @@ void AdaptationProcedure::fuel(quint8 fuel, quint8 mask)
     queue(fuelCommand(fuel, mask));
 }
 
-int AdaptationProcedure::average(int row) const
+QString AdaptationProcedure::message(msg::Row row) const
 {
-    return host_.recordRow(row)[Stats::AverageByte];
+    return messages_.text(row);
 }
 
-void AdaptationProcedure::TabSheet3Show()
+int AdaptationProcedure::average(int row) const
+{
+    return record_.row(row)[Stats::AverageByte];
+}
+
+void AdaptationProcedure::pageShown()
 {
     setInfo(QStringLiteral(" "));
 }
 
-void AdaptationProcedure::Button_startClick()
+void AdaptationProcedure::start()
 {
-    // A current fault: the fitter sees the banner and deals with it first.
-    if (host_.faultBannerShown() || running())
-        return;
-    if (host_.engineRpm() < LowestRpm) {
-        dialogs_.showMessage(host_.message(StartEngine));
+    if (replaying_) {
+        dialogs_.showMessage(message(msg::Row::ReplayRefused));
         return;
     }
-    if (host_.reducerTemperature() < LowestReducerTemperature) {
-        dialogs_.showMessage(host_.message(TooCold));
+    const LiveSnapshot& live = live_.snapshot();
+    // A current fault: the fitter sees the banner and deals with it first.
+    if (live.bannerVisible || running())
+        return;
+    if (live.rpm < LowestRpm) {
+        dialogs_.showMessage(message(msg::Row::StartEngine));
+        return;
+    }
+    if (live.reducerTemp < LowestReducerTemperature) {
+        dialogs_.showMessage(message(msg::Row::ReducerTooCold));
         return;
     }
     result_.reset();
     progressEnabled_ = true;
     progress_ = 0;
-    host_.showProgress(progressEnabled_, progress_);
-    setLocked(true);
+    emit progressChanged(progressEnabled_, progress_);
+    emit lockedChanged(true);
     step_ = 0;
     // The first tick comes after whatever interval the last run left.
     timer_->setEnabled(true);
-    for (int r = 0; r < Stats::Rows; ++r)
-        host_.recordRow(r).fill(0);
-    setInfo(host_.message(InProgress));
-    mask_ = host_.activeCylinderMask();
+    record_.clear();
+    recording_ = connect(&live_, &LiveModel::changed, this, &AdaptationProcedure::follow);
+    setInfo(message(msg::Row::AdaptationInProgress));
+    // No image read yet: no cylinder is known to run on gas.
+    const settings::ParameterBlock block(settings_.parameterBlock());
+    mask_ = block.byte(settings::Field::ActiveGasCylinders).value_or(0);
 }
 
-void AdaptationProcedure::stop(bool withSender)
+void AdaptationProcedure::follow(const LiveSnapshot& snapshot, LiveChanges changes)
 {
-    if (withSender)
+    // Every decoded frame, the disconnect's filler frame too, until the run
+    // ends.
+    if (changes & FrameDecoded)
+        record_.record(snapshot.frame);
+}
+
+void AdaptationProcedure::cancel(bool tellController)
+{
+    if (tellController)
         queue(command::make(command::AdaptationStop, {0x00}));
-    setLocked(false);
+    disconnect(recording_);
+    emit lockedChanged(false);
     timer_->stop();
     setProgress(0);
     setProgressEnabled(false);
     // From step 10 on the result lines may already stand; they stay.
     if (step_ < FirstKeptTextStep)
-        setInfo(host_.message(Cancelled));
+        setInfo(message(msg::Row::AdaptationCancelled));
     step_ = Idle;
 }
 
-void AdaptationProcedure::ComputeRecordStatistics()
+void AdaptationProcedure::computeStatistics()
 {
     for (int r = 0; r < Stats::Rows; ++r)
-        Stats::computeRow(host_.recordRow(r));
+        Stats::computeRow(record_.row(r));
 }
 
-bool AdaptationProcedure::check(int value, int lowest, int highest, int question)
+bool AdaptationProcedure::check(int value, int lowest, int highest, msg::Row question)
 {
     // The question is modal but ticks go on being dispatched meanwhile.
     timer_->stop();
     if (value < lowest || value > highest) {
-        if (!dialogs_.confirm(host_.message(question))) {
-            stop(true);
+        if (!dialogs_.confirm(message(question))) {
+            cancel(true);
             return false;
         }
         if (!running())
@@ -184,7 +212,7 @@ void AdaptationProcedure::beginStep(int k, int intervalMs)
 void AdaptationProcedure::reportStatistics(quint8 third, const QByteArray& followUp)
 {
     const int avg2 = average(Stats::PetrolTime);
-    const int min2 = host_.recordRow(Stats::PetrolTime)[Stats::MinimumByte];
+    const int min2 = record_.row(Stats::PetrolTime)[Stats::MinimumByte];
     // With every sample at 255 the minimum is never taken and the spread
     // would come to 256: it is held at the byte's top instead of wrapping.
     const int spread = std::clamp(avg2 + 1 - min2, 0, 255);
@@ -193,9 +221,9 @@ void AdaptationProcedure::reportStatistics(quint8 third, const QByteArray& follo
           followUp);
 }
 
-void AdaptationProcedure::Adaptacja_TimerTimer()
+void AdaptationProcedure::tick()
 {
-    const quint8 buttons = host_.cylinderButtonMask();
+    const quint8 buttons = cylinders_.cylinderButtonMask();
     switch (step_) {
         case 0:
             beginStep(1, ShortDelayMs);
@@ -204,9 +232,9 @@ void AdaptationProcedure::Adaptacja_TimerTimer()
             step_ = 1;
             break;
         case 1:
-            ComputeRecordStatistics();
+            computeStatistics();
             if (!check(average(Stats::Manifold), LowestManifoldKpa, HighestManifoldKpa,
-                       ManifoldQuestion))
+                       msg::Row::ManifoldPressureQuestion))
                 return;
             beginStep(2, LongDelayMs);
             fuel(command::FuelPetrol, buttons);
@@ -219,7 +247,7 @@ void AdaptationProcedure::Adaptacja_TimerTimer()
             break;
         case 3:
             beginStep(4, StepDelayMs);
-            ComputeRecordStatistics();
+            computeStatistics();
             reportStatistics(NoMultiplierYet, fuelCommand(command::FuelGas, FirstCylinderOnly));
             step_ = 4;
             break;
@@ -229,9 +257,9 @@ void AdaptationProcedure::Adaptacja_TimerTimer()
             step_ = 5;
             break;
         case 5:
-            ComputeRecordStatistics();
+            computeStatistics();
             if (!check(average(Stats::GasPressure), LowestGasPressure, HighestGasPressure,
-                       GasPressureQuestion))
+                       msg::Row::GasPressureQuestion))
                 return;
             beginStep(6, StepDelayMs);
             fuel(command::FuelGas, mask_);
@@ -249,7 +277,7 @@ void AdaptationProcedure::Adaptacja_TimerTimer()
             break;
         case 8:
             beginStep(9, StepDelayMs);
-            ComputeRecordStatistics();
+            computeStatistics();
             reportStatistics(static_cast<quint8>(average(Stats::Multiplier)), QByteArray());
             step_ = GasStep;
             break;
@@ -270,7 +298,7 @@ void AdaptationProcedure::Adaptacja_TimerTimer()
             break;
         case 11:
             beginStep(12, StepDelayMs);
-            ComputeRecordStatistics();
+            computeStatistics();
             reportStatistics(static_cast<quint8>(average(Stats::Multiplier)),
                              fuelCommand(command::FuelGas, mask_));
             step_ = 12;
@@ -293,27 +321,30 @@ void AdaptationProcedure::Adaptacja_TimerTimer()
 void AdaptationProcedure::result()
 {
     setProgress(roundToInt(static_cast<double>(ProgressMaximum) * 13 / Steps));
-    ComputeRecordStatistics();
+    computeStatistics();
     AdaptationResult::Input in{average(Stats::GasPressure),
                                average(Stats::PetrolTime),
                                average(Stats::Multiplier),
                                average(Stats::GasTemp),
                                {},
-                               host_.message(Multiplier),
+                               message(msg::Row::AdaptationMultiplier),
                                locale_};
     for (std::size_t i = 0; i < AdaptationResult::FlatProbeEntries.size(); ++i)
-        in.probeValues[i] = host_.mapEntry(AdaptationResult::FlatProbeEntries[i]);
+        in.probeValues[i] = map_.value(AdaptationResult::FlatProbeEntries[i]);
     result_ = AdaptationResult::compute(in);
     const AdaptationResult& r = *result_;
     if (r.raisedForFlatMap())
-        host_.recordRow(Stats::Multiplier)[Stats::AverageByte] =
+        record_.row(Stats::Multiplier)[Stats::AverageByte] =
             static_cast<quint8>(std::min(r.multiplier(), 255));
     info_ += r.infoLines();
-    if (r.verdict() != AdaptationResult::Verdict::Write) {
+    const bool writes = r.verdict() == AdaptationResult::Verdict::Write;
+    emit resultReached(r.base(), r.multiplier(), writes, info_,
+                       writes ? r.mapCommand().mid(1) : QByteArray());
+    if (!writes) {
         // Nothing reaches the controller: it is told the run is off and
         // keeps its map; the fitter reads why under the result lines.
-        stop(true);
-        setInfo(info_ + LineEnd + host_.message(Cancelled));
+        cancel(true);
+        setInfo(info_ + LineEnd + message(msg::Row::AdaptationCancelled));
         return;
     }
     setInfo(info_);
@@ -325,7 +356,7 @@ void AdaptationProcedure::result()
 void AdaptationProcedure::endTransfer()
 {
     beginStep(14, ShortDelayMs);
-    host_.showWindowReady();
+    emit transferEnded();
     sender_.setSlowPolling(true);
     queue(command::make(command::AdaptationEnd, QByteArray(command::MapSize, '\0')),
           command::make(command::ReadSettings, {command::ReadPayload}));
@@ -339,8 +370,8 @@ void AdaptationProcedure::finish()
     setProgress(0);
     timer_->setInterval(InitialIntervalMs);
     timer_->stop();
-    stop(false);
-    setInfo(host_.message(Completed));
+    cancel(false);
+    setInfo(message(msg::Row::AdaptationCompleted));
 }
 
 }  // namespace brivel::map

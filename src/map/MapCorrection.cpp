@@ -1,6 +1,7 @@
 #include "map/MapCorrection.h"
 
 #include "map/InjectionMap.h"
+#include "map/MapPlot.h"
 
 #include "link/CommandSender.h"
 #include "link/Commands.h"
@@ -20,12 +21,13 @@ constexpr int EntryOffset = 2;
 
 double MapCorrection::petrolMsAt(int x)
 {
-    return x * PetrolSpanMs / Width + FirstPetrolMs;
+    return x * PetrolSpanMs / MapPlot::Width + FirstPetrolMs;
 }
 
 int MapCorrection::entryAt(int x)
 {
-    const int e = roundToInt(static_cast<double>(x) * InjectionMap::Entries / Width) + EntryOffset;
+    const int e =
+        roundToInt(static_cast<double>(x) * InjectionMap::Entries / MapPlot::Width) + EntryOffset;
     return std::clamp(e, 1, InjectionMap::Entries);
 }
 
@@ -41,8 +43,8 @@ MapCorrection::MapCorrection(InjectionMap& map, CommandSender& sender) : map_(ma
 {
 }
 
-MapCorrection::Press MapCorrection::PaintBox1MouseDown(Qt::MouseButtons buttons,
-                                                       Qt::KeyboardModifiers modifiers, int x)
+MapCorrection::Press MapCorrection::press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                                          int x)
 {
     // The right button alone clears; with a key held or another button
     // down it is a selection click like any other.
@@ -66,14 +68,9 @@ MapCorrection::Press MapCorrection::PaintBox1MouseDown(Qt::MouseButtons buttons,
     return Press::Ignored;
 }
 
-void MapCorrection::PaintBox1MouseUp()
+void MapCorrection::release()
 {
     spinEnabled_ = (startX_ == 0) == (endX_ == 0);
-}
-
-void MapCorrection::Button3Click()
-{
-    clearRange();
 }
 
 void MapCorrection::clearRange()

@@ -16,18 +16,13 @@ class InjectionMap;
 
 // The fitter's correction of the injection map: a range of petrol times
 // marked with the mouse on the chart's plot area (pixel columns of the
-// selection area laid over it), then raised or lowered a hundredth at a
+// selection area laid over it, MapPlot), then raised or lowered a hundredth at a
 // time with the spin button. A step lays the range out as a tent: the middle
 // entry moves, the entries between it and the two unchanged ends go onto
 // straight lines. Without a range a step moves the whole map. Every step
 // writes the whole map to the controller at once.
 class MapCorrection {
 public:
-    // The selection area over the plot: W = 501 pixel columns.
-    static constexpr int Width = 501;
-    static constexpr int Height = 293;
-    static constexpr int Left = 44;
-    static constexpr int Top = 16;
     // Only the first click of a selection may lie left of this column.
     static constexpr int MinimumColumn = 26;
     // The panel of the spin button, without and with the "X" button.
@@ -64,15 +59,18 @@ public:
     // `map` and `sender` must outlive the correction.
     MapCorrection(InjectionMap& map, CommandSender& sender);
 
-    // A press on the selection area: `buttons` are the mouse buttons down
-    // with the press, `modifiers` the keys held.
-    Press PaintBox1MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x);
+    // A press on the selection area at column x: `buttons` are the mouse
+    // buttons down with the press, `modifiers` the keys held. The right
+    // button alone clears the range; any other press sets or moves an end.
+    Press press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x);
     // The release enables the spin button unless only a start is set.
-    void PaintBox1MouseUp();
-    // The "X" button.
-    void Button3Click();
-    Step AbSpinButton1UpClick() { return step(+1); }
-    Step AbSpinButton1DownClick() { return step(-1); }
+    void release();
+    // No range any more (the "X" button); the spin button's state waits for
+    // the next release.
+    void clearRange();
+    // One hundredth up (+1) or down (-1): the range as a tent, or the whole
+    // map without a range.
+    Step step(int d);
     // Puts a whole map in place and writes it exactly like a step (the
     // undo and redo of steps): dropped while a command waits, refused when
     // an entry would not fit in a byte.
@@ -91,11 +89,9 @@ public:
     bool panelHighlighted() const { return startX_ > 0; }
 
 private:
-    Step step(int d);
     void send();
     bool stepWholeMap(int d);
     bool stepRange(int d);
-    void clearRange();
 
     InjectionMap& map_;
     CommandSender& sender_;

@@ -23,18 +23,24 @@ SeriesSet MapPageModel::loadParameterBlock(const QByteArray& block)
     return redraw();
 }
 
-SeriesSet MapPageModel::PaintBox1MouseDown(Qt::MouseButtons buttons,
-                                           Qt::KeyboardModifiers modifiers, int x)
+SeriesSet MapPageModel::followFrame(const LiveSnapshot& frame)
 {
-    if (correction_.PaintBox1MouseDown(buttons, modifiers, x) == MapCorrection::Press::Ignored)
+    const live::MapSamples& samples = frame.mapSamples;
+    return chart_.UpdateMapChart(frame.mapSelector, frame.petrolTimes[0], frame.manifoldPressure,
+                                 samples.lastSampleIndex(), samples.petrol(), samples.gas());
+}
+
+SeriesSet MapPageModel::press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x)
+{
+    if (correction_.press(buttons, modifiers, x) == MapCorrection::Press::Ignored)
         return 0;
     return chart_.setRangeMarkers(correction_.startMarkerMs(), correction_.endMarkerMs()) |
            redraw();
 }
 
-SeriesSet MapPageModel::Button3Click()
+SeriesSet MapPageModel::clearRange()
 {
-    correction_.Button3Click();
+    correction_.clearRange();
     return chart_.setRangeMarkers(correction_.startMarkerMs(), correction_.endMarkerMs()) |
            redraw();
 }
@@ -44,11 +50,10 @@ SeriesSet MapPageModel::stepped(MapCorrection::Step result)
     return result == MapCorrection::Step::Applied ? redraw() : 0;
 }
 
-SeriesSet MapPageModel::step(int d)
+SeriesSet MapPageModel::stepRange(int d)
 {
     const MapHistory::Values before = MapHistory::valuesOf(map_);
-    const MapCorrection::Step result =
-        d > 0 ? correction_.AbSpinButton1UpClick() : correction_.AbSpinButton1DownClick();
+    const MapCorrection::Step result = correction_.step(d);
     if (result == MapCorrection::Step::Applied)
         history_.stepped(before);
     return stepped(result);
@@ -78,16 +83,11 @@ SeriesSet MapPageModel::redo()
     return stepped(result);
 }
 
-void MapPageModel::BitBtn1Click()
+void MapPageModel::requestCurve(Curve curve)
 {
+    const quint8 selector = curve == Curve::Gas ? GasButtonSelector : PetrolButtonSelector;
     sender_.queueCommand(CommandSender::RetriesForEditors,
-                         command::make(command::MapCurve, {GasButtonSelector}));
-}
-
-void MapPageModel::BitBtn2Click()
-{
-    sender_.queueCommand(CommandSender::RetriesForEditors,
-                         command::make(command::MapCurve, {PetrolButtonSelector}));
+                         command::make(command::MapCurve, {selector}));
 }
 
 }  // namespace brivel::map

@@ -5,6 +5,8 @@
 #include "map/MapCorrection.h"
 #include "map/MapHistory.h"
 
+#include "live/LiveSnapshot.h"
+
 #include <QtCore/QByteArray>
 #include <QtCore/Qt>
 
@@ -16,8 +18,8 @@ namespace brivel::map {
 
 // Everything the "Mapa" page shows and does, without the widgets: the
 // injection map, the range correction and the chart's series, kept in step
-// with each other. The page forwards its events here and replaces the
-// chart series named in each returned set.
+// with each other. The page forwards the fitter's intents here and replaces
+// the chart series named in each returned set.
 class MapPageModel {
 public:
     // The payloads of the curve buttons: which learned curve the controller
@@ -37,11 +39,15 @@ public:
     // leaves map and chart as they were.
     SeriesSet loadParameterBlock(const QByteArray& block);
 
-    SeriesSet PaintBox1MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x);
-    void PaintBox1MouseUp() { correction_.PaintBox1MouseUp(); }
-    SeriesSet Button3Click();
-    SeriesSet AbSpinButton1UpClick() { return step(+1); }
-    SeriesSet AbSpinButton1DownClick() { return step(-1); }
+    // The fitter's marks on the chart (see MapCorrection::press): the
+    // markers and the map's colours follow.
+    SeriesSet press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x);
+    void release() { correction_.release(); }
+    SeriesSet clearRange();
+    // One step up (+1) or down (-1) of the selected range, or of the whole
+    // map without one, written to the controller; the undo history keeps
+    // the map before it.
+    SeriesSet stepRange(int d);
 
     // Undo and redo of the steps (Ctrl+Z, Ctrl+Shift+Z and the page's two
     // buttons): the map before the last step, or the one undo replaced, is
@@ -52,24 +58,19 @@ public:
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }
 
-    // The end of every decoded live frame.
-    SeriesSet UpdateMapChart(quint8 mapSelector, double petrolMs, double manifoldKpa,
-                             quint8 lastSampleIndex,
-                             const MapChartModel::SampleTable& petrolSamples,
-                             const MapChartModel::SampleTable& gasSamples)
-    {
-        return chart_.UpdateMapChart(mapSelector, petrolMs, manifoldKpa, lastSampleIndex,
-                                     petrolSamples, gasSamples);
-    }
+    // The end of every decoded live frame (UpdateMapChart): the cross-hair
+    // at cylinder 1's petrol time and the manifold pressure, and the learned
+    // curves from the frame's map selector and the samples gathered so far.
+    SeriesSet followFrame(const LiveSnapshot& frame);
 
-    // "Gaz" and "Petrol": ask the controller for the gas or the petrol curve.
-    void BitBtn1Click();
-    void BitBtn2Click();
+    // The learned curves the controller can report.
+    enum class Curve { Gas, Petrol };
+    // Asks the controller for the gas or the petrol curve ("Gaz", "Petrol").
+    void requestCurve(Curve curve);
 
 private:
     SeriesSet redraw();
     SeriesSet stepped(MapCorrection::Step result);
-    SeriesSet step(int d);
 
     CommandSender& sender_;
     InjectionMap map_;

@@ -1,6 +1,6 @@
 #include "platform/PortGrabbers.h"
 
-#include "i18n/AddedMessages.h"
+#include "i18n/MessageRows.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
@@ -27,20 +27,20 @@ QStringList runningProcessNames(const QString& procRoot)
 }
 
 QString portGrabberAdvice(PortOpenFailure failure, const QStringList& processes,
-                          const std::function<QString(int row)>& text)
+                          const std::function<QString(msg::Row row)>& text)
 {
     if (!text)
         return QString();
     QStringList advice;
     const bool busy = failure == PortOpenFailure::Busy;
     if (busy && processes.contains(QStringLiteral("ModemManager")))
-        advice.append(text(msg::ModemManagerAdvice));
+        advice.append(text(msg::Row::ModemManagerAdvice));
     // brltty may hold the port, or have unbound the adapter's serial driver
     // so that the port is gone.
     const bool brlttyRuns = processes.contains(QStringLiteral("brltty")) ||
                             processes.contains(QStringLiteral("brltty-udev"));
     if ((busy || failure == PortOpenFailure::NotFound) && brlttyRuns)
-        advice.append(text(msg::BrlttyAdvice));
+        advice.append(text(msg::Row::BrlttyAdvice));
     return advice.join(QLatin1Char('\n'));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/MessageRows.h"
+
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
@@ -26,6 +28,6 @@ QStringList runningProcessNames(const QString& procRoot = QStringLiteral("/proc"
 // `text` (a message-table row's text); one paragraph per program. Empty when
 // neither applies.
 QString portGrabberAdvice(PortOpenFailure failure, const QStringList& processes,
-                          const std::function<QString(int row)>& text);
+                          const std::function<QString(msg::Row row)>& text);
 
 }  // namespace brivel

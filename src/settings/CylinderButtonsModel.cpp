@@ -1,6 +1,14 @@
 #include "settings/CylinderButtonsModel.h"
 
+#include "settings/SettingsModel.h"
+
 namespace brivel {
+
+CylinderButtonsModel::CylinderButtonsModel(const SettingsModel& settings, QObject* parent)
+    : QObject(parent)
+{
+    connect(&settings, &SettingsModel::displayChanged, this, &CylinderButtonsModel::show);
+}
 
 quint8 CylinderButtonsModel::cylinderButtonMask() const
 {
@@ -11,13 +19,12 @@ quint8 CylinderButtonsModel::cylinderButtonMask() const
     return mask;
 }
 
-void CylinderButtonsModel::show(
-    const std::array<settings::SettingsDisplay::CylinderButton, Count>& decoded)
+void CylinderButtonsModel::show(const settings::SettingsDisplay& decoded)
 {
     using Decoded = settings::SettingsDisplay::OffColour;
-    for (std::size_t k = 0; k < decoded.size(); ++k) {
+    for (std::size_t k = 0; k < buttons_.size(); ++k) {
         Button& button = buttons_[k];
-        const settings::SettingsDisplay::CylinderButton& d = decoded[k];
+        const settings::SettingsDisplay::CylinderButton& d = decoded.cylinders[k];
         if (d.enabled)
             button.enabled = *d.enabled;
         if (d.offColour != Decoded::Unchanged)
@@ -25,7 +32,7 @@ void CylinderButtonsModel::show(
         if (d.checked)
             button.checked = *d.checked;
     }
-    notify();
+    emit buttonsChanged(buttons_);
 }
 
 bool CylinderButtonsModel::toggle(int k)
@@ -34,7 +41,7 @@ bool CylinderButtonsModel::toggle(int k)
         return false;
     Button& button = buttons_[static_cast<std::size_t>(k)];
     button.checked = !button.checked;
-    notify();
+    emit buttonsChanged(buttons_);
     return true;
 }
 
@@ -44,13 +51,7 @@ void CylinderButtonsModel::greyOut()
         button.offColour = OffColour::Grey;
         button.checked = false;
     }
-    notify();
-}
-
-void CylinderButtonsModel::notify()
-{
-    for (const auto& listener : listeners_)
-        listener();
+    emit buttonsChanged(buttons_);
 }
 
 }  // namespace brivel

@@ -2,20 +2,22 @@
 
 #include "settings/SettingsDisplay.h"
 
+#include <QtCore/QObject>
 #include <QtCore/QtGlobal>
 
 #include <array>
-#include <functional>
-#include <vector>
 
 namespace brivel {
 
+class SettingsModel;
+
 // What the eight cylinder buttons `Cyl_0_led` … `Cyl_7_led` show: which
 // cylinders run on gas (checked), which are fitted (enabled) and the colour
-// of an unchecked button. The decoder sets it from the settings image, clicks
-// toggle single cylinders, a disconnect greys every button; the fuel
-// commands take their cylinder mask from here.
-class CylinderButtonsModel {
+// of an unchecked button. Each settings image sets it, clicks toggle single
+// cylinders, a disconnect greys every button; the fuel commands take their
+// cylinder mask from here.
+class CylinderButtonsModel : public QObject {
+    Q_OBJECT
 public:
     static constexpr int Count = 8;
     // An unchecked button of a fitted cylinder is red; grey otherwise, also
@@ -27,30 +29,32 @@ public:
         OffColour offColour = OffColour::Grey;
         bool checked = false;
     };
+    using Buttons = std::array<Button, Count>;
+
+    // Follows every image of `settings`, which must outlive the model.
+    explicit CylinderButtonsModel(const SettingsModel& settings, QObject* parent = nullptr);
 
     const Button& button(int k) const { return buttons_[static_cast<std::size_t>(k)]; }
-    const std::array<Button, Count>& buttons() const { return buttons_; }
+    const Buttons& buttons() const { return buttons_; }
 
     // Bit i set for each checked button `Cyl_i_led`: the mask of the fuel
     // commands and of the adaptation.
     quint8 cylinderButtonMask() const;
 
     // The buttons a decoded settings image gives; what it leaves open stays.
-    void show(const std::array<settings::SettingsDisplay::CylinderButton, Count>& decoded);
+    void show(const settings::SettingsDisplay& decoded);
     // A click on button `k`: it toggles its own cylinder. False, and nothing
     // changes, for a button that is disabled or does not exist.
     bool toggle(int k);
     // The disconnect: every button grey and unchecked.
     void greyOut();
 
-    // Told after every change. Not owned.
-    void addListener(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
+signals:
+    // After every change.
+    void buttonsChanged(const brivel::CylinderButtonsModel::Buttons& buttons);
 
 private:
-    void notify();
-
-    std::array<Button, Count> buttons_{};
-    std::vector<std::function<void()>> listeners_;
+    Buttons buttons_{};
 };
 
 }  // namespace brivel

@@ -5,7 +5,6 @@
 #include "settings/ThresholdText.h"
 
 #include "link/Commands.h"
-#include "link/ControllerLink.h"
 #include "link/Rounding.h"
 
 namespace brivel::settings::editor {
@@ -203,9 +202,7 @@ QueuedCommand writeSettingsRegion(const QByteArray& region)
 
 QueuedCommand readForSave()
 {
-    return {command::make(command::ReadSettings, {command::ReadPayload}),
-            {},
-            ControllerLink::SaveMarker};
+    return {command::make(command::ReadSettings, {command::ReadPayload}), {}, {}};
 }
 
 QueuedCommand factoryReset()

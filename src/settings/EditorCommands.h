@@ -101,9 +101,8 @@ std::optional<QueuedCommand> levelThresholds(const std::array<QString, 4>& boxTe
 // `Odczyt1Click`: the block write with a data file's offsets 21-560, then a
 // read so the window shows what the controller now holds.
 QueuedCommand writeSettingsRegion(const QByteArray& region);
-// `Zapis1Click` and `Odczyt1Click`: a fresh read of the settings; the marker
-// tells the link to call back once it has been shown, to write the file or
-// to review a file against it.
+// `Zapis1Click` and `Odczyt1Click`: a fresh read of the settings, queued
+// with the completion that writes the file or reviews a file against it.
 QueuedCommand readForSave();
 // `Reset1Click` after its confirmation: back to factory settings.
 QueuedCommand factoryReset();

@@ -4,7 +4,7 @@
 #include "settings/ParameterBlockDecoder.h"
 #include "settings/SettingsDisplay.h"
 
-#include "i18n/AddedMessages.h"
+#include "i18n/MessageRows.h"
 
 #include <algorithm>
 
@@ -13,11 +13,16 @@ namespace brivel::settings::fieldtext {
 namespace {
 
 // The message-table rows of the `Sel_cyl` and `Sel_Impuls` items.
-constexpr int FirstCylinderItemRow = 41;
-constexpr int FirstPulseSourceItemRow = 47;
+constexpr msg::Row CylinderItemRows[] = {msg::Row::Cylinders3, msg::Row::Cylinders4,
+                                         msg::Row::Cylinders5, msg::Row::Cylinders6,
+                                         msg::Row::Cylinders8};
+constexpr msg::Row PulseSourceItemRows[] = {
+    msg::Row::SingleCoil,        msg::Row::DoubleCoil,        msg::Row::ImpulseCylinders3,
+    msg::Row::ImpulseCylinders4, msg::Row::ImpulseCylinders5, msg::Row::ImpulseCylinders6,
+    msg::Row::ImpulseCylinders8};
 constexpr int PulseSourceItems = 7;
 
-QString lookup(const MessageLookup& text, int row)
+QString lookup(const MessageLookup& text, msg::Row row)
 {
     return text ? text(row) : QString();
 }
@@ -44,10 +49,10 @@ QString codeText(Field field, quint8 code, const MessageLookup& text)
             const int item = cylinderItemForCode(code);
             return item == SettingsDisplay::NoSelection
                        ? unknownCode(code)
-                       : lookup(text, FirstCylinderItemRow + item).trimmed();
+                       : lookup(text, CylinderItemRows[item]).trimmed();
         }
         case Field::RpmPulseSource:
-            return code < PulseSourceItems ? lookup(text, FirstPulseSourceItemRow + code).trimmed()
+            return code < PulseSourceItems ? lookup(text, PulseSourceItemRows[code]).trimmed()
                                            : unknownCode(code);
         case Field::GasInjectorType: {
             const int item = injectorItemForCode(code);
@@ -79,7 +84,7 @@ QString flagText(Field field, bool set, const MessageLookup& text)
         case Field::FuelIsCng:
             return set ? QStringLiteral("CNG") : QStringLiteral("LPG");
         default:
-            return lookup(text, set ? msg::Yes : msg::No);
+            return lookup(text, set ? msg::Row::Yes : msg::Row::No);
     }
 }
 
@@ -95,7 +100,7 @@ QString tableText(Field field, const ParameterBlock& block, const MessageLookup&
     for (int k = 0; k < FaultEntries; ++k)
         if (block.faultEntry(k) != EmptyFault)
             ++entries;
-    return entries == 0 ? lookup(text, msg::NoneOf) : QString::number(entries);
+    return entries == 0 ? lookup(text, msg::Row::NoneOf) : QString::number(entries);
 }
 
 }  // namespace
@@ -108,9 +113,9 @@ QString absent()
 QString name(Field field, const MessageLookup& text)
 {
     const BlockField& f = blockField(field);
-    if (f.nameRow < 0)
+    if (!f.nameRow)
         return QString::fromUtf8(f.name);
-    QString n = lookup(text, f.nameRow).trimmed();
+    QString n = lookup(text, *f.nameRow).trimmed();
     if (n.contains(QLatin1String("%1")))
         n = n.arg(thresholdNumber(field));
     return n;
@@ -154,7 +159,7 @@ QString value(Field field, const ParameterBlock& block, const MessageLookup& tex
             for (int i = 0; i < 8; ++i)
                 if (*block.byte(field) & (1u << i))
                     cylinders.append(QString::number(i + 1));
-            return cylinders.isEmpty() ? lookup(text, msg::NoneOf)
+            return cylinders.isEmpty() ? lookup(text, msg::Row::NoneOf)
                                        : cylinders.join(QLatin1Char(' '));
         }
         case Encoding::Table:

@@ -2,76 +2,80 @@
 
 #include "settings/EditorCommands.h"
 #include "settings/SettingsDisplay.h"
+#include "settings/SettingsModel.h"
 #include "settings/ThresholdText.h"
 
 namespace brivel {
 
 using namespace settings;
 
-LevelThresholdEditor::LevelThresholdEditor(CommandSender& sender, const QLocale& locale)
-    : sender_(sender), locale_(locale), sensorItem_(SettingsDisplay::NoSelection)
+LevelThresholdEditor::LevelThresholdEditor(CommandSender& sender, const SettingsModel& settings,
+                                           const QLocale& locale, QObject* parent)
+    : QObject(parent), sender_(sender), locale_(locale)
 {
-    texts_.fill(threshold::voltageText(0.0, locale_));
+    state_.texts.fill(threshold::voltageText(0.0, locale_));
+    state_.sensorItem = SettingsDisplay::NoSelection;
+    connect(&settings, &SettingsModel::displayChanged, this, &LevelThresholdEditor::show);
 }
 
-void LevelThresholdEditor::show(const SettingsDisplay& decoded, std::optional<quint8> storedKind)
+void LevelThresholdEditor::show(const SettingsDisplay& decoded)
 {
     if (decoded.Rodz_czuj_LPG)
-        sensorItem_ = *decoded.Rodz_czuj_LPG;
+        state_.sensorItem = *decoded.Rodz_czuj_LPG;
     for (int i = 0; i < Boxes; ++i)
         if (decoded.Ch_U_LPG[i])
-            texts_[i] = *decoded.Ch_U_LPG[i];
-    if (storedKind)
-        storedKind_ = storedKind;
+            state_.texts[i] = *decoded.Ch_U_LPG[i];
+    if (decoded.levelSensorCode)
+        storedKind_ = decoded.levelSensorCode;
     notify();
 }
 
-std::optional<float> LevelThresholdEditor::Ch_U_LPG_X_Enter(int box)
+std::optional<float> LevelThresholdEditor::startBoxEdit(int box)
 {
     if (box < 0 || box >= Boxes)
         return std::nullopt;
-    marked_ = box;
+    state_.markedBox = box;
     notify();
     editor::levelEditStart().queueOn(sender_);
-    const auto volts = threshold::parse(texts_[box], locale_);
+    const auto volts = threshold::parse(state_.texts[box], locale_);
     if (!volts)
         return std::nullopt;
     return static_cast<float>(*volts);
 }
 
-void LevelThresholdEditor::enterSensorSelector()
+void LevelThresholdEditor::startSensorEdit()
 {
     editor::levelEditStart().queueOn(sender_);
 }
 
-void LevelThresholdEditor::Ch_U_LPG_changerValueChange(float value)
+void LevelThresholdEditor::followSlider(float volts)
 {
-    if (!marked_)
+    if (!state_.markedBox)
         return;
-    texts_[*marked_] = threshold::sliderText(value, locale_);
+    state_.texts[*state_.markedBox] = threshold::sliderText(volts, locale_);
     notify();
 }
 
-void LevelThresholdEditor::Ch_U_LPG_X_Change()
+void LevelThresholdEditor::commitThresholds()
 {
     sendThresholds();
-    Ch_U_LPG_X_Exit();
+    endEdit();
 }
 
-void LevelThresholdEditor::Ch_U_LPG_X_Change(int sensorItem)
+void LevelThresholdEditor::chooseSensorKind(int item)
 {
-    sensorItem_ = sensorItem;
-    if (const auto presets = threshold::presetTexts(sensorItem, locale_))
-        texts_ = *presets;
+    state_.sensorItem = item;
+    if (const auto presets = threshold::presetTexts(item, locale_))
+        state_.texts = *presets;
     notify();
-    Ch_U_LPG_X_Change();
+    commitThresholds();
 }
 
-void LevelThresholdEditor::Ch_U_LPG_X_Exit()
+void LevelThresholdEditor::endEdit()
 {
-    if (!marked_)
+    if (!state_.markedBox)
         return;
-    marked_.reset();
+    state_.markedBox.reset();
     notify();
 }
 
@@ -79,17 +83,16 @@ void LevelThresholdEditor::sendThresholds()
 {
     // Without a sensor kind to send, or with a box that holds no number,
     // there is no command that says what the fitter sees.
-    const auto code = editor::levelSensorCode(sensorItem_, storedKind_);
+    const auto code = editor::levelSensorCode(state_.sensorItem, storedKind_);
     if (!code)
         return;
-    if (const auto command = editor::levelThresholds(texts_, *code, locale_))
+    if (const auto command = editor::levelThresholds(state_.texts, *code, locale_))
         command->queueOn(sender_);
 }
 
 void LevelThresholdEditor::notify()
 {
-    for (const auto& listener : listeners_)
-        listener();
+    emit stateChanged(state_);
 }
 
 }  // namespace brivel

@@ -1,16 +1,16 @@
 #pragma once
 
 #include <QtCore/QLocale>
+#include <QtCore/QObject>
 #include <QtCore/QString>
 
 #include <array>
-#include <functional>
 #include <optional>
-#include <vector>
 
 namespace brivel {
 
 class CommandSender;
+class SettingsModel;
 namespace settings {
 struct SettingsDisplay;
 }
@@ -22,41 +22,52 @@ struct SettingsDisplay;
 // the slider edits. An edit starts when a box or the sensor selector takes
 // the focus (0x31 0x01) and ends with every threshold and the sensor code
 // (0x0D …, then 0x31 0x00).
-class LevelThresholdEditor {
+class LevelThresholdEditor : public QObject {
+    Q_OBJECT
 public:
     static constexpr int Boxes = 4;
 
-    explicit LevelThresholdEditor(CommandSender& sender, const QLocale& locale = QLocale());
+    // What the level-sensor controls show.
+    struct State {
+        std::array<QString, Boxes> texts;
+        // The box the slider edits (0-3), none outside an edit.
+        std::optional<int> markedBox;
+        // The selected sensor kind, SettingsDisplay::NoSelection for none.
+        int sensorItem;
+    };
 
-    const std::array<QString, Boxes>& texts() const { return texts_; }
-    // The box the slider edits (0-3), none outside an edit.
-    std::optional<int> markedBox() const { return marked_; }
-    // The selected sensor kind, SettingsDisplay::NoSelection for none.
-    int sensorItem() const { return sensorItem_; }
+    // Follows every image of `settings`; both must outlive the editor.
+    LevelThresholdEditor(CommandSender& sender, const SettingsModel& settings,
+                         const QLocale& locale = QLocale(), QObject* parent = nullptr);
 
-    // What a decoded settings image shows; `storedKind` is the image's sensor
-    // code, sent again while the selector shows none.
-    void show(const settings::SettingsDisplay& decoded, std::optional<quint8> storedKind);
+    const State& state() const { return state_; }
+    const std::array<QString, Boxes>& texts() const { return state_.texts; }
+    std::optional<int> markedBox() const { return state_.markedBox; }
+    int sensorItem() const { return state_.sensorItem; }
 
-    // `Ch_U_LPG_X_Enter` for box `box` (0-3): marks it and starts the edit.
-    // Returns the box's voltage for the slider to take.
-    std::optional<float> Ch_U_LPG_X_Enter(int box);
-    // `Ch_U_LPG_X_Enter` for the sensor selector: the edit starts, no box is
-    // marked.
-    void enterSensorSelector();
-    // `Ch_U_LPG_changerValueChange`: the marked box follows the slider.
-    void Ch_U_LPG_changerValueChange(float value);
-    // `Ch_U_LPG_X_Change` for a committed slider value: the thresholds go
-    // out and the edit ends.
-    void Ch_U_LPG_X_Change();
-    // `Ch_U_LPG_X_Change` for a sensor kind chosen: its preset voltages, then
-    // as above.
-    void Ch_U_LPG_X_Change(int sensorItem);
-    // `Ch_U_LPG_X_Exit`: the edit ends; nothing is sent.
-    void Ch_U_LPG_X_Exit();
+    // What a decoded settings image shows; its sensor code is sent again
+    // while the selector shows none.
+    void show(const settings::SettingsDisplay& decoded);
 
-    // Told after every change of what the controls show. Not owned.
-    void addListener(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
+    // Threshold box `box` (0-3) takes the focus: it is marked and the edit
+    // starts. Returns the box's voltage for the slider to take.
+    std::optional<float> startBoxEdit(int box);
+    // The sensor selector takes the focus: the edit starts, no box is marked.
+    void startSensorEdit();
+    // The slider moved: the marked box follows.
+    void followSlider(float volts);
+    // The fitter committed the slider: the thresholds go out and the edit
+    // ends.
+    void commitThresholds();
+    // The fitter chose a sensor kind: its preset voltages, then as above.
+    void chooseSensorKind(int item);
+    // The focus left the slider or the selector: the edit ends; nothing is
+    // sent.
+    void endEdit();
+
+signals:
+    // After every change of what the controls show.
+    void stateChanged(const brivel::LevelThresholdEditor::State& state);
 
 private:
     void sendThresholds();
@@ -64,11 +75,8 @@ private:
 
     CommandSender& sender_;
     QLocale locale_;
-    std::array<QString, Boxes> texts_;
-    std::optional<int> marked_;
-    int sensorItem_;
+    State state_;
     std::optional<quint8> storedKind_;
-    std::vector<std::function<void()>> listeners_;
 };
 
 }  // namespace brivel

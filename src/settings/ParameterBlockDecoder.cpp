@@ -131,7 +131,8 @@ SettingsDisplay decodeParameterBlock(const ParameterBlock& block, const MessageL
     d.T_przel_to_LPG = sliderValue(block, Field::SwitchOverTime);
     d.T_CYL_seqence = sliderValue(block, Field::CylinderSequenceDelay);
 
-    if (const auto kind = block.byte(Field::LevelSensorKind))
+    d.levelSensorCode = block.byte(Field::LevelSensorKind);
+    if (const auto kind = d.levelSensorCode)
         d.Rodz_czuj_LPG = *kind == LevelSensorRising    ? 0
                           : *kind == LevelSensorFalling ? 1
                                                         : Display::NoSelection;

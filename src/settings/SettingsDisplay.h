@@ -54,6 +54,10 @@ struct SettingsDisplay {
     std::optional<int> Rodz_czuj_LPG;
     // `Ch_U_LPG_1` ... `Ch_U_LPG_4`.
     std::array<std::optional<QString>, 4> Ch_U_LPG;
+    // The image's level-sensor code as stored, also one that `Rodz_czuj_LPG`
+    // has no item for: the thresholds are sent with it while the selector
+    // shows none.
+    std::optional<quint8> levelSensorCode;
 
     // `Register_errors_memo`: always rebuilt.
     QString Register_errors_memo;

@@ -8,8 +8,6 @@
 #include "settings/SettingsModel.h"
 #include "settings/SettingsReviewDialog.h"
 
-#include "i18n/AddedMessages.h"
-
 #include <QtCore/QLocale>
 
 namespace brivel {
@@ -21,22 +19,20 @@ const QString SettingsMenu::OpenFilter = QStringLiteral("*.kvs  data file (*.kvs
 
 SettingsMenu::SettingsMenu(Dialogs& dialogs, CommandSender& sender, const SettingsModel& settings,
                            const Clock& clock, const MessageTable& messages,
-                           std::function<void()> hideBanner, SettingsReviewDialog& review,
-                           std::function<int()> languageColumn)
+                           std::function<void()> hideBanner, SettingsReviewDialog& review)
     : dialogs_(dialogs),
       sender_(sender),
       settings_(settings),
       clock_(clock),
       messages_(messages),
       hideBanner_(std::move(hideBanner)),
-      review_(review),
-      languageColumn_(std::move(languageColumn))
+      review_(review)
 {
 }
 
 void SettingsMenu::Reset1Click()
 {
-    if (!dialogs_.confirm(messages_.message(ResetQuestionRow)))
+    if (!dialogs_.confirm(messages_.text(msg::Row::ResetQuestion)))
         return;
     if (hideBanner_)
         hideBanner_();
@@ -44,23 +40,25 @@ void SettingsMenu::Reset1Click()
     editor::factoryReset().queueOn(sender_);
 }
 
-void SettingsMenu::Zapis1Click(Sender sender)
+void SettingsMenu::Zapis1Click()
 {
-    if (sender == Sender::Menu) {
-        const QString chosen = dialogs_.saveFileName(SaveFilter, QStringLiteral("kvs"));
-        if (chosen.isEmpty())
-            return;
-        // Nothing is written yet: the file gets the settings read next.
-        saveFileName_ = datafile::fileNameFor(chosen);
-        loadPending_.reset();
-        sender_.enterBusyState();
-        editor::readForSave().queueOn(sender_);
+    const QString chosen = dialogs_.saveFileName(SaveFilter, QStringLiteral("kvs"));
+    if (chosen.isEmpty())
         return;
-    }
-    if (saveFileName_.isEmpty())
-        return;
-    const QString path = saveFileName_;
-    saveFileName_.clear();
+    // Nothing is written yet: the file gets the settings read next.
+    readSettingsThen([this, path = datafile::fileNameFor(chosen)] { writeFile(path); });
+}
+
+void SettingsMenu::readSettingsThen(CommandSender::Completion completion)
+{
+    sender_.enterBusyState();
+    const editor::QueuedCommand read = editor::readForSave();
+    sender_.queueCommand(read.retries, read.command, read.firstFollowUp, read.secondFollowUp,
+                         std::move(completion));
+}
+
+void SettingsMenu::writeFile(const QString& path)
+{
     const int seconds = clock_.localDateTime().time().second();
     const QString error = datafile::save(path, settings_.parameterBlock(), seconds);
     if (!error.isEmpty())
@@ -82,32 +80,26 @@ void SettingsMenu::Odczyt1Click()
             dialogs_.showError(loaded.error);
         return;
     }
-    saveFileName_.clear();
-    loadPending_ = loaded.contents;
-    sender_.enterBusyState();
-    editor::readForSave().queueOn(sender_);
+    readSettingsThen([this, file = *loaded.contents] { reviewAndSend(file); });
 }
 
-void SettingsMenu::settingsReadForFile()
+void SettingsMenu::restore(const QByteArray& image)
 {
-    if (!loadPending_) {
-        Zapis1Click(Sender::None);
+    // The image travels as a file would: the review compares the same bytes.
+    const auto contents = datafile::decode(datafile::encode(image, 0));
+    if (!contents)
         return;
-    }
-    const datafile::Contents file = *loadPending_;
-    loadPending_.reset();
-    reviewAndSend(file);
+    readSettingsThen([this, file = *contents] { reviewAndSend(file); });
 }
 
 void SettingsMenu::reviewAndSend(const datafile::Contents& loaded)
 {
-    const int column = languageColumn_ ? languageColumn_() : MessageTable::Working;
-    const MessageLookup text = [this, column](int row) { return messages_.text(row, column); };
+    const MessageLookup text = [this](msg::Row row) { return messages_.text(row); };
     const ParameterBlock controller(settings_.parameterBlock());
     const ParameterBlock file(loaded.image());
     const review::Content content = review::content(controller, file, text, QLocale());
     if (content.lines.empty()) {
-        dialogs_.showMessage(text(msg::NothingDiffers));
+        dialogs_.showMessage(text(msg::Row::NothingDiffers));
         return;
     }
     const auto ticked = review_.review(content);

@@ -2,15 +2,14 @@
 
 #include <QtCore/QString>
 
+#include "link/CommandSender.h"
 #include "settings/SettingsFile.h"
 
 #include <functional>
-#include <optional>
 
 namespace brivel {
 
 class Clock;
-class CommandSender;
 class Dialogs;
 class MessageTable;
 class SettingsModel;
@@ -22,39 +21,31 @@ class SettingsReviewDialog;
 // until the settings image that answers it has been shown.
 class SettingsMenu {
 public:
-    // Who calls `Zapis1Click`: the menu item (first step: choose the file and
-    // read the settings), or the link once that read has been shown (second
-    // step: write the file).
-    enum class Sender { Menu, None };
-
     // The filters of the two file dialogs.
     static const QString SaveFilter;
     static const QString OpenFilter;
-    static constexpr int ResetQuestionRow = 10;
 
     // `hideBanner` hides the fault banner; `review` shows what a file would
-    // change before "Odczyt" sends it; `languageColumn` gives the message
-    // table's column of the language chosen last, which the review's texts
-    // are read in when shown (the working column when it is not given).
-    // None of the references is owned.
+    // change before "Odczyt" sends it. The texts are read from `messages`
+    // when shown, in the language chosen last. None of the references is
+    // owned.
     SettingsMenu(Dialogs& dialogs, CommandSender& sender, const SettingsModel& settings,
                  const Clock& clock, const MessageTable& messages, std::function<void()> hideBanner,
-                 SettingsReviewDialog& review, std::function<int()> languageColumn = {});
+                 SettingsReviewDialog& review);
 
     void Reset1Click();
-    void Zapis1Click(Sender sender);
+    // Chooses the file, then reads the controller's settings: the file gets
+    // the image that answers, once it has been shown.
+    void Zapis1Click();
     // Reads and checks a file, then reads the controller's settings afresh:
     // the image the program holds may be older than single changes made
-    // since. The review follows once that read has been shown.
-    void Odczyt1Click();
-    // The link has shown the settings read for a file (the read queued with
-    // the marker): a save writes its file, a load shows what the file would
-    // change and sends the block write with what the fitter keeps; nothing
+    // since. Once that read has been shown, the review shows what the file
+    // would change and the block write sends what the fitter keeps; nothing
     // when nothing differs or the fitter cancels.
-    void settingsReadForFile();
-
-    // The file the save in progress writes to; empty when none is.
-    const QString& saveFileName() const { return saveFileName_; }
+    void Odczyt1Click();
+    // Writes settings kept earlier (a car's restore point) the way "Odczyt"
+    // writes a file: a fresh read, the review, then what the fitter keeps.
+    void restore(const QByteArray& image);
 
 private:
     Dialogs& dialogs_;
@@ -64,13 +55,13 @@ private:
     const MessageTable& messages_;
     std::function<void()> hideBanner_;
     SettingsReviewDialog& review_;
-    std::function<int()> languageColumn_;
-    void reviewAndSend(const settings::datafile::Contents& file);
 
-    QString saveFileName_;
-    // The file a load in progress writes once the controller's settings
-    // have been read; only the latest save or load waits for that read.
-    std::optional<settings::datafile::Contents> loadPending_;
+    // A fresh read of the settings, with what follows once it has been
+    // shown. The queue keeps the completion of the latest read only, so
+    // only the latest save or load acts on the image.
+    void readSettingsThen(CommandSender::Completion completion);
+    void writeFile(const QString& path);
+    void reviewAndSend(const settings::datafile::Contents& file);
 };
 
 }  // namespace brivel

@@ -1,19 +1,30 @@
 #include "settings/SettingsModel.h"
 
-#include "settings/SettingsObserver.h"
+#include "i18n/MessageTable.h"
+#include "settings/ParameterBlockDecoder.h"
+
+#include <QtCore/QLocale>
 
 namespace brivel {
 
-void SettingsModel::addObserver(SettingsObserver& observer)
+SettingsModel::SettingsModel(const MessageTable& messages, QObject* parent)
+    : QObject(parent), messages_(messages)
 {
-    observers_.push_back(&observer);
 }
 
 void SettingsModel::setParameterBlock(const QByteArray& block)
 {
     parameterBlock_ = block;
-    ++revision_;
-    notify();
+    // Decimal texts follow the system's separator; fault texts the language
+    // chosen now.
+    display_ = settings::decodeParameterBlock(
+        block, [this](msg::Row row) { return messages_.text(row); }, QLocale());
+    storedFaultText_ = display_.Register_errors_memo;
+    emit displayChanged(display_);
+    if (display_.mapAxisMaximum)
+        emit mapAxisMaximumChanged(*display_.mapAxisMaximum);
+    emit storedFaultTextChanged(storedFaultText_);
+    emit parameterBlockChanged(parameterBlock_);
 }
 
 void SettingsModel::editParameterBlock(const std::function<void(settings::ParameterBlock&)>& edit)
@@ -23,16 +34,15 @@ void SettingsModel::editParameterBlock(const std::function<void(settings::Parame
     setParameterBlock(block.bytes());
 }
 
-void SettingsModel::setStoredFaultText(const QString& text)
+void SettingsModel::clearStoredFaultText()
 {
-    storedFaultText_ = text;
-    notify();
+    storedFaultText_.clear();
+    emit storedFaultTextChanged(storedFaultText_);
 }
 
-void SettingsModel::notify()
+void SettingsModel::chooseEngineType(int item)
 {
-    for (SettingsObserver* observer : observers_)
-        observer->settingsChanged(*this);
+    emit mapAxisMaximumChanged(settings::mapAxisMaximumFor(item));
 }
 
 }  // namespace brivel

@@ -2,7 +2,7 @@
 
 #include "settings/FieldText.h"
 
-#include "i18n/AddedMessages.h"
+#include "i18n/MessageRows.h"
 
 namespace brivel::settings::review {
 
@@ -84,7 +84,7 @@ void takeBits(QByteArray& payload, int offset, quint8 bits, const ParameterBlock
     b = static_cast<char>((static_cast<quint8>(b) & ~bits) | (*f & bits));
 }
 
-QString text(const MessageLookup& lookup, int row)
+QString text(const MessageLookup& lookup, msg::Row row)
 {
     return lookup ? lookup(row) : QString();
 }
@@ -161,14 +161,14 @@ std::vector<Line> describe(const std::vector<Difference>& differences,
     for (const Difference& d : differences) {
         Line line{d, {}, {}, {}, {}};
         if (d.isOtherData()) {
-            line.name = text(lookup, msg::OtherData);
-            line.detail = text(lookup, msg::BytesDiffer).arg(d.count);
+            line.name = text(lookup, msg::Row::OtherData);
+            line.detail = text(lookup, msg::Row::BytesDiffer).arg(d.count);
         } else {
             line.name = fieldtext::name(*d.field, lookup);
             line.controller = fieldtext::value(*d.field, controller, lookup, locale);
             line.file = fieldtext::value(*d.field, file, lookup, locale);
             if (d.field == Field::InjectionMap)
-                line.detail = text(lookup, msg::MapPointsDiffer).arg(d.count).arg(MapEntries);
+                line.detail = text(lookup, msg::Row::MapPointsDiffer).arg(d.count).arg(MapEntries);
         }
         lines.push_back(line);
     }
@@ -179,15 +179,15 @@ Content content(const ParameterBlock& controller, const ParameterBlock& file,
                 const MessageLookup& lookup, const QLocale& locale)
 {
     Content c;
-    c.title = text(lookup, msg::ReviewTitle);
-    c.intro = text(lookup, msg::ReviewIntro);
-    c.columns = {text(lookup, msg::ColumnSetting), text(lookup, msg::ColumnController),
-                 text(lookup, msg::ColumnFile)};
-    c.send = text(lookup, msg::Send);
-    c.cancel = text(lookup, msg::Cancel);
+    c.title = text(lookup, msg::Row::ReviewTitle);
+    c.intro = text(lookup, msg::Row::ReviewIntro);
+    c.columns = {text(lookup, msg::Row::ColumnSetting), text(lookup, msg::Row::ColumnController),
+                 text(lookup, msg::Row::ColumnFile)};
+    c.send = text(lookup, msg::Row::Send);
+    c.cancel = text(lookup, msg::Row::Cancel);
     const std::vector<Difference> found = differences(controller, file);
     if (warrantsWarning(found))
-        c.warning = text(lookup, msg::ReviewWarning);
+        c.warning = text(lookup, msg::Row::ReviewWarning);
     c.lines = describe(found, controller, file, lookup, locale);
     for (const Difference& d : found)
         if (d.field == Field::InjectionMap) {

@@ -5,24 +5,27 @@ namespace brivel::settings {
 namespace {
 
 constexpr quint8 InjectorFault = 0x00;
-constexpr int InjectorFaultRow = 6;
 
-QString messageText(const MessageLookup& message, int row)
+QString messageText(const MessageLookup& message, msg::Row row)
 {
     return message ? message(row) : QString();
 }
 
 }  // namespace
 
-int storedFaultMessageRow(quint8 code)
+std::optional<msg::Row> storedFaultMessageRow(quint8 code)
 {
+    using msg::Row;
     // Rows of the codes 0x01-0x08, in code order.
-    static constexpr int rows[] = {9, 0, 1, 2, 3, 4, 5, 8};
+    static constexpr Row rows[] = {Row::GasInjectionTooLong, Row::VoltageFault,
+                                   Row::GasPressureHigh,     Row::GasPressureLow,
+                                   Row::IgnitionVoltageLow,  Row::PetrolInjectionSignalFault,
+                                   Row::PetrolSystemFault,   Row::SupplyVoltageFault};
     if (code == InjectorFault)
-        return InjectorFaultRow;
+        return Row::InjectorFault;
     if (code >= 0x01 && code <= 0x08)
         return rows[code - 1];
-    return -1;
+    return std::nullopt;
 }
 
 QString storedFaultText(const ParameterBlock& block, const MessageLookup& message)
@@ -34,7 +37,7 @@ QString storedFaultText(const ParameterBlock& block, const MessageLookup& messag
     for (int k = 0; k < FaultEntries; ++k) {
         if (block.faultEntry(k) == InjectorFault) {
             ++k;
-            text += QString::number(n++) + messageText(message, InjectorFaultRow);
+            text += QString::number(n++) + messageText(message, msg::Row::InjectorFault);
             for (int bit = 0; bit < 8; ++bit)
                 if (mask & (1u << bit))
                     text += QLatin1Char(' ') + QString::number(bit + 1);
@@ -44,7 +47,7 @@ QString storedFaultText(const ParameterBlock& block, const MessageLookup& messag
         const quint8 code = block.faultEntry(k);
         if (code >= 0x01 && code <= 0x08)
             text +=
-                QString::number(n++) + messageText(message, storedFaultMessageRow(code)) + lineEnd;
+                QString::number(n++) + messageText(message, *storedFaultMessageRow(code)) + lineEnd;
         if (code != EmptyFault)
             text += QString::number(code) + lineEnd;
     }

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "i18n/MessageRows.h"
 #include "settings/ParameterBlock.h"
 
 #include <QtCore/QString>
 
 #include <functional>
+#include <optional>
 
 namespace brivel::settings {
 
-// The working text of a message-table row.
-using MessageLookup = std::function<QString(int row)>;
+// A message-table row's text in the language chosen last.
+using MessageLookup = std::function<QString(msg::Row row)>;
 
 // The stored-fault list as the "Error" page shows it: lines ended by CR LF.
 // Codes 0x01-0x08 get a numbered line with their message; every entry but
@@ -23,8 +25,8 @@ using MessageLookup = std::function<QString(int row)>;
 // image without the mask lists no cylinders.
 QString storedFaultText(const ParameterBlock& block, const MessageLookup& message);
 
-// The message-table row of a stored fault code's text, or -1 for a code
+// The message-table row of a stored fault code's text; nothing for a code
 // that has none (0x09-0xFF).
-int storedFaultMessageRow(quint8 code);
+std::optional<msg::Row> storedFaultMessageRow(quint8 code);
 
 }  // namespace brivel::settings

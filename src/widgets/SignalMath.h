@@ -9,12 +9,6 @@
 // the scale. Pure functions, so the rules can be checked without widgets.
 namespace brivel::signalmath {
 
-// Round to nearest, ties to even, independent of the FPU rounding mode.
-double roundHalfEven(double x);
-
-// The same, clamped into the int range; NaN gives 0.
-int roundToInt(double x);
-
 struct Range {
     int digitalFrom = 0;
     int digitalTo = 1000;

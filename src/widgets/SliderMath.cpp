@@ -1,5 +1,7 @@
 #include "widgets/SliderMath.h"
 
+#include "platform/Rounding.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -59,9 +61,8 @@ int digitAtTrackOffset(const Range& range, double offset, double trackLength)
     if (trackLength <= 0)
         return range.digitalFrom;
     const double clamped = std::clamp(offset, 0.0, trackLength);
-    return clampDigit(range,
-                      qint64(signalmath::roundToInt(range.digitalSpan() / trackLength * clamped)) +
-                          range.digitalFrom);
+    return clampDigit(
+        range, qint64(roundToInt(range.digitalSpan() / trackLength * clamped)) + range.digitalFrom);
 }
 
 bool inGripBand(double gripCentreOffset, double offset, int buttonSize)

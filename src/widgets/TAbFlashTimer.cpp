@@ -81,11 +81,6 @@ void TAbFlashTimer::unregister(Client* client)
     updateRunning();
 }
 
-bool TAbFlashTimer::isRegistered(const Client* client) const
-{
-    return client && find(client) != nullptr;
-}
-
 int TAbFlashTimer::registeredCount() const
 {
     return int(std::count_if(entries_.begin(), entries_.end(),

@@ -60,7 +60,6 @@ public:
     void registerInterval(Client* client, int intervalMs, int firstDelayMs = -1);
     void unregister(Client* client);
 
-    bool isRegistered(const Client* client) const;
     int registeredCount() const;
     bool isRunning() const;
 

@@ -1,13 +1,11 @@
 #include "widgets/TrendMath.h"
 
-#include "widgets/SignalMath.h"
+#include "platform/Rounding.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace brivel::trendmath {
-
-using signalmath::roundToInt;
 
 TimeBase timeBase(int plotWidth, int timeScaleMinutes)
 {

@@ -1,5 +1,8 @@
 #include "TestOutput.h"
 #include "WindowFixture.h"
+#include "app/PortMenu.h"
+#include "app/WindowPages.h"
+#include "app/ui/BottomBar.h"
 #include "link/ControllerLink.h"
 #include "link/PortRouter.h"
 #include "live/ui/FaultMemo.h"
@@ -67,7 +70,7 @@ TEST_F(DemoControllerTest, DemoStaysLastWhenThePortsChangeAndIsNeverTakenForAPul
     device.presentPorts = {"ttyACM0"};
     emit menu->aboutToShow();
     QStringList names;
-    for (QAction* item : window->portItems())
+    for (QAction* item : window->portMenu().portItems())
         names << item->objectName();
     EXPECT_EQ(names, QStringList({"ttyACM0", "Demo"}));
     EXPECT_TRUE(control<QAction>("Demo")->isChecked());
@@ -78,7 +81,7 @@ TEST_F(DemoControllerTest, DemoStaysLastWhenThePortsChangeAndIsNeverTakenForAPul
 TEST_F(DemoControllerTest, DemoIsOfferedAfterThePortsAndConnects)
 {
     QStringList names;
-    for (QAction* item : window->portItems())
+    for (QAction* item : window->portMenu().portItems())
         names << item->objectName();
     EXPECT_EQ(names, QStringList({"ttyS0", "Demo"}));
 
@@ -90,7 +93,7 @@ TEST_F(DemoControllerTest, DemoIsOfferedAfterThePortsAndConnects)
     clock.advance(3000);
 
     EXPECT_TRUE(dialogs.shown().empty()) << dialogs.messages().join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(window->statusText(), QStringLiteral(" BRIVEL ver. 3.07.07"));
+    EXPECT_EQ(window->bottomBar().statusText(), QStringLiteral(" BRIVEL ver. 3.07.07"));
     auto* online = control<QLabel>("StaticText1");
     EXPECT_EQ(online->text(), QStringLiteral("online"));
     EXPECT_EQ(online->palette().color(QPalette::Window), QColor(0, 128, 0));
@@ -101,7 +104,7 @@ TEST_F(DemoControllerTest, DemoIsOfferedAfterThePortsAndConnects)
     EXPECT_TRUE(window->isEnabled());
     EXPECT_NE(control<QWidget>("Panel1Gora")->palette().color(QPalette::Window),
               QColor(0x80, 0x80, 0x80));
-    EXPECT_EQ(window->parameterBlock().size(), 602);
+    EXPECT_EQ(window->settingsModel().parameterBlock().size(), 602);
     // Polling: the live read-outs show the running engine.
     EXPECT_GT(control<TAbValueInd>("RPM_Edit")->value(), 0);
     EXPECT_GT(control<TAbValueInd>("BATERY_vpp")->value(), 10);
@@ -118,7 +121,7 @@ TEST_F(DemoControllerTest, AFaultOfTheControllerShowsTheBannerAndTheFaultLines)
     emulator->live().setCurrentFault(sim::CurrentFault::Settings);
     clock.advance(1000);
 
-    FaultMemo* memo = window->faultPage().actualErrors();
+    FaultMemo* memo = window->pages().faults().actualErrors();
     EXPECT_EQ(memo->text(), QStringLiteral("1 - Cisnienie gazu za niskie\r\n"
                                            "2 - Błąd wtryskiwacza :  2\r\n"
                                            "3 - Złe ustawienia\r\n"));
@@ -136,9 +139,9 @@ TEST_F(DemoControllerTest, AFaultOfTheControllerShowsTheBannerAndTheFaultLines)
 
 TEST_F(DemoControllerTest, ResetOnTheErrorPageSendsTheClearCommand)
 {
+    emulator->settings().setFaultMemory(QByteArray(1, '\x08'));
     connectDemo();
-    FaultPage& page = window->faultPage();
-    window->settingsModel().setStoredFaultText(QStringLiteral("1 - Błąd zasilania\r\n"));
+    FaultPage& page = window->pages().faults();
     EXPECT_FALSE(page.registeredErrors()->text().isEmpty());
     QTest::mouseClick(page.resetButton(), Qt::LeftButton);
     EXPECT_TRUE(page.registeredErrors()->text().isEmpty());
@@ -155,7 +158,7 @@ TEST_F(DemoControllerTest, DisconnectBlanksTheIndicatorsAndKeepsTheFaultList)
     connectDemo();
     emulator->live().setCurrentFault(sim::CurrentFault::Settings);
     clock.advance(1000);
-    FaultMemo* memo = window->faultPage().actualErrors();
+    FaultMemo* memo = window->pages().faults().actualErrors();
     ASSERT_EQ(memo->text(), QStringLiteral("1 - Złe ustawienia\r\n"));
     control<QAction>("rozlacz1")->trigger();
     EXPECT_EQ(memo->text(), QStringLiteral("1 - Złe ustawienia\r\n"));
@@ -169,7 +172,7 @@ TEST_F(DemoControllerTest, DisconnectBlanksTheIndicatorsAndKeepsTheFaultList)
 
 TEST_F(DemoControllerTest, EveryConnectUnchecksTheLambdaOscilloscopeModes)
 {
-    OscilloscopePage& page = window->oscilloscopePage();
+    OscilloscopePage& page = window->pages().oscilloscope();
     page.RPM_LAMBDA2Click();
     connectDemo();
     EXPECT_FALSE(page.modeButton(live::OscilloscopeMode::RpmLambda2)->isChecked());
@@ -222,7 +225,7 @@ TEST_F(DemoControllerTest, ChoosingTheOpenPortAgainReopensItAndShakesHandsAgain)
 TEST_F(DemoControllerTest, ScreenshotWhileConnected)
 {
     window->show();
-    window->oscilloscopePage().OSC_PETROL_LPGClick();
+    window->pages().oscilloscope().OSC_PETROL_LPGClick();
     connectDemo();
     clock.advance(30000);
     const QString out = test::testOutputDir(QStringLiteral("screens"));

@@ -13,6 +13,7 @@
 #include "live/ui/OscilloscopePage.h"
 #include "settings/ui/CylinderButtons.h"
 #include "settings/CylinderButtonsModel.h"
+#include "settings/LevelThresholdEditor.h"
 #include "settings/SettingsModel.h"
 #include "settings/ui/SettingsPages.h"
 #include "sim/SettingsImage.h"
@@ -88,14 +89,15 @@ TEST_F(InstrumentRender, RpmDialWithAndWithoutSectorBand)
 
 TEST_F(InstrumentRender, CylinderButtonsAndConnectSwitch)
 {
-    CylinderButtonsModel state;
+    SettingsModel settings{messages};
+    CylinderButtonsModel state{settings};
     CylinderButtons cylinders(&panel, flashTimer, state);
     for (int k = 0; k < CylinderButtons::Count; ++k)
         if (k % 3 != 2)
             state.toggle(k);
     save(cylinders.group(), QStringLiteral("cylinder_buttons"), 10);
 
-    BottomBar bar(&panel, flashTimer, model, {});
+    BottomBar bar(&panel, flashTimer, model);
     save(bar.connectSwitch(), QStringLiteral("connect_switch_off"), 4);
     bar.showConnectSwitch(true);
     save(bar.connectSwitch(), QStringLiteral("connect_switch_on"), 4);
@@ -119,9 +121,9 @@ TEST_F(InstrumentRender, OscilloscopeTrend)
 
 TEST_F(InstrumentRender, SettingsPagesAsTheWindowBuildsThem)
 {
-    SettingsModel settings;
-    CylinderButtonsModel cylinders;
+    SettingsModel settings{messages};
     test::RecordingCommandSender sender;
+    LevelThresholdEditor thresholds(sender, settings);
     std::array<QWidget*, 3> sheets{};
     for (QWidget*& sheet : sheets) {
         sheet = new QWidget(&panel);
@@ -129,9 +131,8 @@ TEST_F(InstrumentRender, SettingsPagesAsTheWindowBuildsThem)
     }
     SettingsPages pages(
         sheets[0], sheets[1], sheets[2],
-        SettingsPageServices{
-            flashTimer, model, settings, sender, cylinders, messages, [] { return true; }, {}});
-    applyCaptions(&panel, messages, MessageTable::Working, CaptionScope::Design);
+        SettingsPageServices{flashTimer, model, settings, thresholds, sender, [] { return true; }});
+    applyCaptions(&panel, messages, CaptionScope::Design);
     sim::SettingsImage image;
     image.set(sim::SettingsImage::EngineFlags, 0x8A);
     settings.setParameterBlock(image.reply(0x66));

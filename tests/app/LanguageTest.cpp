@@ -4,6 +4,7 @@
 #include "Bytes.h"
 #include "TestOutput.h"
 #include "WindowFixture.h"
+#include "app/LanguageSwitcher.h"
 #include "app/ui/InfoPage.h"
 #include "app/WindowPages.h"
 #include "i18n/CaptionTable.h"
@@ -95,7 +96,7 @@ protected:
                 {"Polacz_switch", control<TAbColBitBtn>("Polacz_switch")->textOff()},
                 {"Benzyna_1", control<QLabel>("Benzyna_1")->text()},
                 {"PaintBox1", control<QWidget>("PaintBox1")->toolTip()},
-                {"row 0", window->messageTable().message(0)}};
+                {"row 0", window->messageTable().text(msg::Row::VoltageFault)}};
     }
 
     std::unique_ptr<PortRouter> router;
@@ -118,7 +119,7 @@ void PrintTo(const FaultLines& lines, std::ostream* out)
 
 class FaultLinesTest : public LanguageTest, public ::testing::WithParamInterface<FaultLines> {
 protected:
-    // From the working texts the table starts with.
+    // From the initial texts the table starts with.
     void SetUp() override
     {
         store.writeString(QStringLiteral("Lang/CurLang"), QStringLiteral("Russian"));
@@ -182,7 +183,7 @@ TEST_P(EachLanguageTest, SelectorsKeepTheirItemAndNothingIsSent)
     for (const auto& [name, index] : selected)
         EXPECT_EQ(control<QComboBox>(name.c_str())->currentIndex(), index) << name;
     EXPECT_EQ(control<QComboBox>("Sel_cyl")->itemText(1),
-              window->messageTable().text(42, GetParam().column));
+              window->messageTable().text(msg::Row::Cylinders4, GetParam().column));
     EXPECT_EQ(commandsReceived(), commands);
 }
 
@@ -194,7 +195,8 @@ TEST_P(EachLanguageTest, ARunTimeMessageShownAfterTheSwitchIsInTheNewLanguage)
     dialogs.defaultAnswer = false;
     control<QAction>("Reset1")->trigger();
     ASSERT_FALSE(dialogs.shown().empty());
-    EXPECT_EQ(dialogs.shown().back().text, window->messageTable().text(10, GetParam().column));
+    EXPECT_EQ(dialogs.shown().back().text,
+              window->messageTable().text(msg::Row::ResetQuestion, GetParam().column));
 }
 
 TEST_P(EachLanguageTest, TheInfoLinksOpenTheLanguagesPageAndTheMakersMail)
@@ -213,8 +215,9 @@ TEST_P(EachLanguageTest, AFlagChoosesItsLanguageLikeTheMenu)
 {
     QTest::mouseClick(control<QWidget>((std::string("G") + GetParam().item).c_str()),
                       Qt::LeftButton);
-    EXPECT_EQ(window->currentLanguage(), QLatin1String(GetParam().item));
-    EXPECT_EQ(window->messageTable().message(0), window->messageTable().text(0, GetParam().column));
+    EXPECT_EQ(window->languages().current(), QLatin1String(GetParam().item));
+    EXPECT_EQ(window->messageTable().text(msg::Row::VoltageFault),
+              window->messageTable().text(msg::Row::VoltageFault, GetParam().column));
     for (QAction* item : control<QMenu>("Jazyk")->actions())
         EXPECT_EQ(item->isChecked(), item->objectName() == QLatin1String(GetParam().item));
     EXPECT_EQ(store.readString(QStringLiteral("Lang/CurLang")), QLatin1String(GetParam().item));
@@ -225,7 +228,7 @@ TEST_P(EachLanguageTest, TheChoiceIsRestoredAtTheNextStart)
     choose(GetParam());
     const std::map<std::string, QString> chosen = designTexts();
     openWindow();
-    EXPECT_EQ(window->currentLanguage(), QLatin1String(GetParam().item));
+    EXPECT_EQ(window->languages().current(), QLatin1String(GetParam().item));
     EXPECT_TRUE(control<QAction>(GetParam().item)->isChecked());
     EXPECT_EQ(designTexts(), chosen);
     EXPECT_EQ(control<QLabel>("KVOS_Linl_label")->text(),
@@ -245,10 +248,10 @@ TEST_F(LanguageTest, RussianCanBeChosenNeitherByItsItemNorByItsFlag)
 
     QTest::mouseClick(control<QWidget>("GRussian"), Qt::LeftButton);
     russian->trigger();
-    window->LangClick(control<QWidget>("GRussian"));
-    window->Check_jazyk(russian);
+    window->languages().LangClick(control<QWidget>("GRussian"));
+    window->languages().Check_jazyk(russian);
 
-    EXPECT_EQ(window->currentLanguage(), QStringLiteral("AngielskiGB"));
+    EXPECT_EQ(window->languages().current(), QStringLiteral("AngielskiGB"));
     EXPECT_TRUE(control<QAction>("AngielskiGB")->isChecked());
     EXPECT_FALSE(russian->isChecked());
     EXPECT_EQ(designTexts(), english);
@@ -260,7 +263,7 @@ TEST_F(LanguageTest, AStoreThatCannotBeWrittenIsNotReportedAndTheLanguageApplies
     store.failWrites = true;
     choose(Czech);
     EXPECT_TRUE(dialogs.shown().empty());
-    EXPECT_EQ(window->currentLanguage(), QStringLiteral("Ceski"));
+    EXPECT_EQ(window->languages().current(), QStringLiteral("Ceski"));
     EXPECT_EQ(control<QGroupBox>("GroupBox25")->title(), QStringLiteral("Počet válců"));
 }
 
@@ -279,10 +282,10 @@ TEST_P(StoredNameTest, AStoredNameOfNoSelectableItemLeavesTheDesignTexts)
         {"PortCOM", QStringLiteral("Porty")},
         {"Polacz_switch", QStringLiteral("Połącz")},
         {"Benzyna_1", QStringLiteral("Benzyna 1")},
-        {"PaintBox1", window->messageTable().text(69, MessageTable::Working)},
+        {"PaintBox1", window->messageTable().text(msg::Row::MapHint, MessageTable::Initial)},
         {"row 0", QStringLiteral(" - Błąd napięcia")}};
     EXPECT_EQ(designTexts(), design);
-    EXPECT_EQ(window->currentLanguage(), QString::fromUtf8(GetParam()));
+    EXPECT_EQ(window->languages().current(), QString::fromUtf8(GetParam()));
     for (QAction* item : control<QMenu>("Jazyk")->actions())
         EXPECT_EQ(item->isChecked(), item->objectName() == QStringLiteral("PolskiPL"));
 }

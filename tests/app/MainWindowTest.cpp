@@ -2,6 +2,8 @@
 #include "TestPlatform.h"
 #include "TestSerialPort.h"
 #include "VirtualClock.h"
+#include "app/PortMenu.h"
+#include "app/LanguageSwitcher.h"
 #include "app/TBrivel.h"
 #include "link/ControllerLink.h"
 #include "widgets/ui/TAb270Meter.h"
@@ -179,14 +181,14 @@ TEST_F(MainWindowTest, FirstRunStartsInPolishAndCreatesTheLanguageKey)
     port.presentPorts = {"ttyS0", "ttyUSB0"};
     open();
     EXPECT_TRUE(dialogs.shown().empty());
-    EXPECT_EQ(window->currentLanguage(), QStringLiteral("PolskiPL"));
+    EXPECT_EQ(window->languages().current(), QStringLiteral("PolskiPL"));
     EXPECT_TRUE(store.hasGroup(QStringLiteral("Lang")));
     auto* dial = window->findChild<TAb270Meter*>(QStringLiteral("RPM_zegar"));
     EXPECT_EQ(dial->sectorSettings()->offset(), 300);
     EXPECT_EQ(dial->arrowSettings()->shape(), 6);
     EXPECT_EQ(port.portName(), QString());  // applied as stored, even when empty
     EXPECT_EQ(port.settings().baudRate, QStringLiteral("9600"));
-    for (QAction* item : window->portItems())
+    for (QAction* item : window->portMenu().portItems())
         EXPECT_FALSE(item->isChecked());
 }
 
@@ -234,7 +236,7 @@ TEST_F(MainWindowTest, StoredSettingsAreRestoredWithTheirPortCheckedAndLanguageC
     EXPECT_EQ(port.settings().effectiveBaudRate(), 7200);
     EXPECT_TRUE(action("ttyUSB0")->isChecked());
     EXPECT_FALSE(action("ttyS0")->isChecked());
-    EXPECT_EQ(window->currentLanguage(), QStringLiteral("Ceski"));
+    EXPECT_EQ(window->languages().current(), QStringLiteral("Ceski"));
     EXPECT_TRUE(action("Ceski")->isChecked());
     EXPECT_FALSE(action("PolskiPL")->isChecked());
 }
@@ -245,7 +247,7 @@ TEST_F(MainWindowTest, StoredRussianLeavesThePolishTextsAndTheCheckMarks)
     open();
     EXPECT_TRUE(action("PolskiPL")->isChecked());
     EXPECT_FALSE(action("Russian")->isChecked());
-    EXPECT_EQ(window->currentLanguage(), QStringLiteral("Russian"));
+    EXPECT_EQ(window->languages().current(), QStringLiteral("Russian"));
 }
 
 TEST_F(MainWindowTest, AFailedSettingsLoadSkipsTheLaterStartUpSteps)
@@ -261,7 +263,7 @@ TEST_F(MainWindowTest, AFailedSettingsLoadSkipsTheLaterStartUpSteps)
     EXPECT_EQ(dial->sectorSettings()->offset(), 0);
     EXPECT_FALSE(action("ttyS0")->isChecked());
     EXPECT_TRUE(action("PolskiPL")->isChecked());
-    EXPECT_EQ(window->currentLanguage(), QStringLiteral("PolskiPL"));
+    EXPECT_EQ(window->languages().current(), QStringLiteral("PolskiPL"));
 }
 
 TEST_F(MainWindowTest, AnUnlistablePortSetKeepsTheThirtyItemsAndLoadsNothing)
@@ -272,7 +274,7 @@ TEST_F(MainWindowTest, AnUnlistablePortSetKeepsTheThirtyItemsAndLoadsNothing)
     open();
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages()[0].startsWith(QStringLiteral("Registry error")));
-    const QList<QAction*> items = window->portItems();
+    const QList<QAction*> items = window->portMenu().portItems();
     ASSERT_EQ(items.size(), 30);
     EXPECT_EQ(items.first()->text(), QStringLiteral("1"));
     EXPECT_EQ(items.last()->objectName(), QStringLiteral("COM30"));
@@ -329,7 +331,7 @@ TEST_F(MainWindowTest, FlagButtonsChooseTheLanguage)
     open();
     QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("GNiemieckiDE")), Qt::LeftButton);
     EXPECT_TRUE(action("NiemieckiDE")->isChecked());
-    EXPECT_EQ(window->currentLanguage(), QStringLiteral("NiemieckiDE"));
+    EXPECT_EQ(window->languages().current(), QStringLiteral("NiemieckiDE"));
     QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("GRussian")), Qt::LeftButton);
-    EXPECT_EQ(window->currentLanguage(), QStringLiteral("NiemieckiDE"));
+    EXPECT_EQ(window->languages().current(), QStringLiteral("NiemieckiDE"));
 }

@@ -3,6 +3,7 @@
 #include "ReplyFrames.h"
 #include "TestOutput.h"
 #include "WindowFixture.h"
+#include "settings/SettingsModel.h"
 #include "app/ui/BottomBar.h"
 #include "app/RecordReplay.h"
 #include "app/ui/ReplayBar.h"
@@ -13,7 +14,6 @@
 #include "live/DriveRecordFormat.h"
 #include "live/DriveRecording.h"
 #include "live/LiveModel.h"
-#include "live/LiveObserver.h"
 #include "live/ReplayPort.h"
 #include "settings/FuelEditor.h"
 #include "settings/SettingsMenu.h"
@@ -67,8 +67,8 @@ qsizetype firstDifference(const QStringList& a, const QStringList& b, qsizetype 
     return -1;
 }
 
-struct ReadingLog : LiveObserver {
-    void liveChanged(const LiveSnapshot& s, LiveChanges changes) override
+struct ReadingLog {
+    void follow(const LiveSnapshot& s, LiveChanges changes)
     {
         if (on && (changes & FrameDecoded))
             readings << describe(s);
@@ -100,7 +100,8 @@ protected:
         options.replayPort = replayPort;
         options.recordingFolder = folder.path();
         open(*router, options);
-        window->liveModel().addObserver(log);
+        QObject::connect(&window->liveModel(), &LiveModel::changed,
+                         [this](const LiveSnapshot& s, LiveChanges c) { log.follow(s, c); });
     }
 
     void connectDemo()
@@ -153,14 +154,14 @@ TEST_F(ReplayWindowTest, TenMinutesOfTheDemoDriveReplayAsTheSameReadings)
     const auto file = DriveRecording::load(path);
     ASSERT_TRUE(file.has_value());
     EXPECT_EQ(file->frameCount(), recorded.size());
-    EXPECT_EQ(file->settingsImage(), window->parameterBlock());
+    EXPECT_EQ(file->settingsImage(), window->settingsModel().parameterBlock());
 
     const int written = static_cast<int>(serial->writes.size());
     const int received = static_cast<int>(emulator->receivedFrames().size());
     log.readings.clear();
     log.on = true;
     replay(path);
-    EXPECT_EQ(window->statusText(), QStringLiteral("REPLAY ") + QFileInfo(path).fileName());
+    EXPECT_EQ(window->bottomBar().statusText(), QStringLiteral("REPLAY ") + QFileInfo(path).fileName());
     EXPECT_EQ(control<TAbDBColBitBtn>("Polacz_switch")->textOn(), QStringLiteral("REPLAY - ON"));
     EXPECT_TRUE(bar()->isVisibleTo(window.get()));
     EXPECT_FALSE(control<QAction>("Nagrywaj1")->isEnabled()) << "a replay is not recorded";
@@ -249,7 +250,7 @@ TEST_F(ReplayWindowTest, SettingsCommandsAreRefusedWithAMessageAndNeverSent)
 {
     const QString path = recordDemo(20'000);
     replay(path);
-    const QString refused = window->messageTable().message(RecordReplay::RefusedRow);
+    const QString refused = window->messageTable().text(msg::Row::ReplayRefused);
     EXPECT_EQ(refused, QStringLiteral("Odtwarzanie nagrania: polecenia nie są wysyłane do "
                                       "sterownika."));
     // A replay has no settings to read, write or reset.
@@ -268,7 +269,7 @@ TEST_F(ReplayWindowTest, SettingsCommandsAreRefusedWithAMessageAndNeverSent)
     // A settings read that was refused leaves the window usable.
     dialogs.clear();
     dialogs.saveAnswers.push_back(folder.filePath(QStringLiteral("settings.kvs")));
-    window->settingsMenu().Zapis1Click(SettingsMenu::Sender::Menu);
+    window->settingsMenu().Zapis1Click();
     EXPECT_EQ(dialogs.messages(), QStringList{refused});
     EXPECT_TRUE(window->isEnabled());
     EXPECT_FALSE(window->link().isBusy());
@@ -293,7 +294,7 @@ TEST_F(ReplayWindowTest, EndingTheReplayGivesTheWindowBackAsItWas)
     const int height = window->height();
     EXPECT_FALSE(window->statusBar()->isVisibleTo(window.get()));
     const QString path = recordDemo(5000);
-    const QString version = window->statusText();
+    const QString version = window->bottomBar().statusText();
     EXPECT_EQ(version, QStringLiteral(" BRIVEL ver. 3.07.07"));
 
     replay(path);
@@ -304,8 +305,8 @@ TEST_F(ReplayWindowTest, EndingTheReplayGivesTheWindowBackAsItWas)
     EXPECT_FALSE(window->recordReplay().replaying());
     EXPECT_FALSE(window->statusBar()->isVisibleTo(window.get()));
     EXPECT_EQ(window->height(), height);
-    EXPECT_EQ(window->statusText(), version);
-    EXPECT_EQ(window->comPort1().portName(), sim::DemoPortName);
+    EXPECT_EQ(window->bottomBar().statusText(), version);
+    EXPECT_EQ(router->portName(), sim::DemoPortName);
     EXPECT_EQ(store.readString(QStringLiteral("ComPort1/Port")), sim::DemoPortName)
         << "the replay is never stored as the port";
     EXPECT_TRUE(dialogs.messages().isEmpty())
@@ -327,9 +328,9 @@ TEST_F(ReplayWindowTest, AReplayFirstLeavesTheControllersVersionCheckToTheContro
     EXPECT_TRUE(window->link().versionShown());
     control<QAction>("rozlacz1")->trigger();
     EXPECT_FALSE(window->link().versionShown());
-    EXPECT_EQ(window->statusText(), InitialStatusText);
+    EXPECT_EQ(window->bottomBar().statusText(), InitialStatusText);
     connectDemo();
-    EXPECT_EQ(window->statusText(), QStringLiteral(" BRIVEL ver. 3.07.07"));
+    EXPECT_EQ(window->bottomBar().statusText(), QStringLiteral(" BRIVEL ver. 3.07.07"));
 }
 
 TEST_F(ReplayWindowTest, AFileThatIsNoRecordingIsRefusedAndNothingChanges)
@@ -344,9 +345,9 @@ TEST_F(ReplayWindowTest, AFileThatIsNoRecordingIsRefusedAndNothingChanges)
     replay(path);
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages().first().startsWith(
-        window->messageTable().message(RecordReplay::NotARecordingRow)));
+        window->messageTable().text(msg::Row::NotARecording)));
     EXPECT_FALSE(window->recordReplay().replaying());
-    EXPECT_EQ(window->comPort1().portName(), sim::DemoPortName);
+    EXPECT_EQ(router->portName(), sim::DemoPortName);
     EXPECT_EQ(window->link().linkState(), LinkState::Count) << "the controller stays connected";
 }
 
@@ -395,7 +396,7 @@ TEST_F(ReplayWindowTest, ADiskThatFillsDuringARecordingEndsItWithOneMessage)
     QApplication::processEvents();
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_EQ(dialogs.messages().first(),
-              window->messageTable().message(RecordReplay::CannotWriteRow) + QLatin1Char('\n') +
+              window->messageTable().text(msg::Row::RecordingCannotWrite) + QLatin1Char('\n') +
                   QDir::toNativeSeparators(path));
     EXPECT_TRUE(DriveRecording::load(path).has_value());
 }
@@ -415,7 +416,7 @@ TEST_F(ReplayWindowTest, ARecordingThatCannotStartSaysWhereAndStaysOff)
     EXPECT_FALSE(control<QAction>("Nagrywaj1")->isChecked());
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_EQ(dialogs.messages().first(),
-              window->messageTable().message(RecordReplay::CannotWriteRow) + QLatin1Char('\n') +
+              window->messageTable().text(msg::Row::RecordingCannotWrite) + QLatin1Char('\n') +
                   QDir::toNativeSeparators(options.recordingFolder));
 }
 
@@ -429,7 +430,9 @@ TEST_F(ReplayWindowTest, Screenshots)
     for (int column : {int(MessageTable::Polish), int(MessageTable::English)}) {
         const QString language =
             column == MessageTable::Polish ? QStringLiteral("pl") : QStringLiteral("en");
-        applyCaptions(window.get(), window->messageTable(), column, CaptionScope::Every);
+        MessageTable inLanguage;
+        inLanguage.setLanguage(column);
+        applyCaptions(window.get(), inLanguage, CaptionScope::Every);
 
         connectDemo();
         control<QAction>("Nagrywaj1")->trigger();
@@ -445,7 +448,7 @@ TEST_F(ReplayWindowTest, Screenshots)
         // The recording's name is too long for the status panel: it is cut
         // in the middle there and shown whole as the tool tip.
         auto* status = control<QLabel>("StatusBar1Panel0");
-        EXPECT_EQ(status->toolTip(), window->statusText());
+        EXPECT_EQ(status->toolTip(), window->bottomBar().statusText());
         // The map chart's cross-hair and learned curves follow the drive too.
         window->pages().show(Page::Mapa);
         clock.advance(2000);

@@ -12,6 +12,7 @@
 #include "live/ui/LevelGauge.h"
 #include "live/LiveModel.h"
 #include "settings/CylinderButtonsModel.h"
+#include "settings/LevelThresholdEditor.h"
 #include "settings/ui/PanelGazPage.h"
 #include "settings/ui/PanelPetrolPage.h"
 #include "settings/ui/PrzelacznikPage.h"
@@ -19,6 +20,7 @@
 #include "settings/ui/SettingsPages.h"
 #include "sim/SettingsImage.h"
 #include "widgets/TAbFlashTimer.h"
+#include "widgets/TSignalSettings.h"
 #include "widgets/ui/TAbHSlider.h"
 #include "widgets/ui/TAbVSlider.h"
 #include "widgets/ui/TAbValueInd.h"
@@ -26,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <QtCore/QRandomGenerator>
+#include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QCheckBox>
@@ -65,14 +68,17 @@ public:
             sheet = new QWidget;
             tabs->addTab(sheet, QString());
         }
+        // The threshold editor reads and writes in the locale it is made in.
+        thresholds = std::make_unique<LevelThresholdEditor>(sender, settings);
         pages = std::make_unique<SettingsPages>(
             sheets[0], sheets[1], sheets[2],
-            SettingsPageServices{flashTimer, live, settings, sender, cylinders, messages,
-                                 [this] { return portOpen; },
-                                 [this](int maximum) {
-                                     axis.append({maximum, int(sender.queued.size())});
-                                 }});
-        applyCaptions(&window, messages, MessageTable::Working, CaptionScope::Design);
+            SettingsPageServices{flashTimer, live, settings, *thresholds, sender,
+                                 [this] { return portOpen; }});
+        QObject::connect(&settings, &SettingsModel::mapAxisMaximumChanged, &window,
+                         [this](int maximum) {
+                             axis.append({maximum, int(sender.queued.size())});
+                         });
+        applyCaptions(&window, messages, CaptionScope::Design);
         window.show();
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -111,9 +117,10 @@ public:
     TAbFlashTimer flashTimer{clock};
     MessageTable messages;
     LiveModel live{messages};
-    SettingsModel settings;
-    CylinderButtonsModel cylinders;
+    SettingsModel settings{messages};
+    CylinderButtonsModel cylinders{settings};
     test::RecordingCommandSender sender;
+    std::unique_ptr<LevelThresholdEditor> thresholds;
     bool portOpen = true;
     // Each right-axis maximum set, with the number of commands queued before.
     QList<std::pair<int, int>> axis;
@@ -214,6 +221,25 @@ TEST_F(SettingsPagesTest, AnImageReachesEveryControl)
     EXPECT_EQ(petrol().pulseSource()->currentIndex(), -1);
     EXPECT_EQ(przelacznik().sensorKind()->currentIndex(), -1);
     EXPECT_FALSE(petrol().positiveInjectors()->isChecked());
+}
+
+TEST_F(SettingsPagesTest, EachImageReachesEachObserverOnce)
+{
+    showImage(image({{34, 0}, {35, 40}, {45, 8}, {20, 0x01}}));
+    QSignalSpy display(&settings, &SettingsModel::displayChanged);
+    QSignalSpy faults(&settings, &SettingsModel::storedFaultTextChanged);
+    QSignalSpy buttons(&cylinders, &CylinderButtonsModel::buttonsChanged);
+    QSignalSpy levels(thresholds.get(), &LevelThresholdEditor::stateChanged);
+    QSignalSpy engine(petrol().engineType(), &QComboBox::currentIndexChanged);
+    QSignalSpy injector(gaz().injectorType(), &QComboBox::currentIndexChanged);
+    QSignalSpy temperature(przelacznik().slider(Slider::Temp_LPG_changer),
+                           &TAbAnalogCControl::valueChanged);
+    settings.setParameterBlock(image({{34, 0x08}, {35, 60}, {45, 9}, {20, 0x03}, {561, 0x02}}));
+    for (const QSignalSpy* spy :
+         {&display, &faults, &buttons, &levels, &engine, &injector, &temperature})
+        EXPECT_EQ(spy->count(), 1) << spy->signal().toStdString();
+    EXPECT_EQ(axis, (QList<std::pair<int, int>>{{252, 0}}));
+    EXPECT_TRUE(sender.queued.isEmpty());
 }
 
 TEST_F(SettingsPagesTest, TheEngineTypeOfAnImageSetsTheMapAxis)
@@ -408,11 +434,98 @@ INSTANTIATE_TEST_SUITE_P(
                      QTest::mouseClick(s, Qt::LeftButton, {}, s->gripCentreFor(s->digit()));
                  },
                  {{bytes({0x0F, 0x32})}}},
+        // A new image moves the slider; the fitter's step from there is what
+        // goes out, the value the commit carries.
+        EditCase{"TheFittersStepFromAValueAnImageSet",
+                 2,
+                 {{35, 40}},
+                 [](T& f) {
+                     f.settings.setParameterBlock(image({{35, 60}}));
+                     T::pressKeys(f.przelacznik().slider(Slider::Temp_LPG_changer), Qt::Key_Left,
+                                  2);
+                 },
+                 {{bytes({0x0F, 0x3A})}}},
         EditCase{"PetrolAtFirstMinimum",
                  2,
                  {{558, 0}},
                  [](T& f) { clickBox(f.przelacznik().petrolAtFirstMinimum()); },
-                 {{bytes({0x2E, 0x01})}}}),
+                 {{bytes({0x2E, 0x01})}}},
+        EditCase{"PetrolAtFirstMinimumByKey",
+                 2,
+                 {{558, 1}},
+                 [](T& f) {
+                     f.przelacznik().petrolAtFirstMinimum()->setFocus(Qt::TabFocusReason);
+                     QTest::keyClick(f.przelacznik().petrolAtFirstMinimum(), Qt::Key_Space);
+                 },
+                 {{bytes({0x2E, 0x00})}}}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+// --- Controls set by the program -------------------------------------------
+
+struct ControlCase {
+    const char* name;
+    std::function<QWidget*(SettingsPagesTest&)> control;
+};
+
+class SetByTheProgram : public SettingsPagesTest,
+                        public ::testing::WithParamInterface<ControlCase> {};
+
+// Whatever the program sets, however it sets it, and whatever the fitter
+// did with the page before: nothing goes to the controller.
+TEST_P(SetByTheProgram, SendsNothing)
+{
+    showImage(image());
+    QWidget* control = GetParam().control(*this);
+    for (QWidget* sheet : sheets)
+        if (sheet->isAncestorOf(control))
+            onPage(tabs->indexOf(sheet));
+    if (auto* box = qobject_cast<QCheckBox*>(control)) {
+        box->setChecked(!box->isChecked());
+        box->toggle();
+        box->setCheckState(Qt::PartiallyChecked);
+    } else if (auto* selector = qobject_cast<QComboBox*>(control)) {
+        for (int i = -1; i < selector->count(); ++i)
+            selector->setCurrentIndex(i);
+        selector->setCurrentText(selector->itemText(0));
+    } else if (auto* slider = qobject_cast<TAbAnalogCControl*>(control)) {
+        slider->setDigit(slider->digit() + 3);
+        slider->setValue(slider->signalSettings()->valueTo());
+        slider->setValue(slider->signalSettings()->valueFrom());
+    } else {
+        FAIL() << "no way to set " << control->objectName().toStdString();
+    }
+    EXPECT_TRUE(sender.queued.isEmpty()) << sender.queued.first().command.toHex().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, SetByTheProgram,
+    ::testing::Values(
+        ControlCase{"Check_Injector_plus", [](T& f) { return f.petrol().positiveInjectors(); }},
+        ControlCase{"Check_by_first", [](T& f) { return f.przelacznik().petrolAtFirstMinimum(); }},
+        ControlCase{"Sel_cyl", [](T& f) { return f.petrol().cylinderCount(); }},
+        ControlCase{"Sel_Impuls", [](T& f) { return f.petrol().pulseSource(); }},
+        ControlCase{"Sel_RPM_signal", [](T& f) { return f.petrol().rpmSignal(); }},
+        ControlCase{"Sel_Typ_silnika", [](T& f) { return f.petrol().engineType(); }},
+        ControlCase{"Sel_Typ_wtrysku", [](T& f) { return f.gaz().injectorType(); }},
+        ControlCase{"P1_MAP_changer", [](T& f) { return f.gaz().pressureSensor(); }},
+        ControlCase{"T_RED_changer", [](T& f) { return f.gaz().reducerTempSensor(); }},
+        ControlCase{"T_GAZ_changer", [](T& f) { return f.gaz().gasTempSensor(); }},
+        ControlCase{"Rodz_czuj_LPG", [](T& f) { return f.przelacznik().sensorKind(); }},
+        ControlCase{"P_pracy_changer", [](T& f) { return f.gaz().workingPressure(); }},
+        ControlCase{"P_min_changer", [](T& f) { return f.gaz().minimumPressure(); }},
+        ControlCase{"Temp_LPG_changer",
+                    [](T& f) { return f.przelacznik().slider(Slider::Temp_LPG_changer); }},
+        ControlCase{"RPM_Prog_przel",
+                    [](T& f) { return f.przelacznik().slider(Slider::RPM_Prog_przel); }},
+        ControlCase{"T_przel_to_LPG",
+                    [](T& f) { return f.przelacznik().slider(Slider::T_przel_to_LPG); }},
+        ControlCase{"T_CYL_seqence",
+                    [](T& f) { return f.przelacznik().slider(Slider::T_CYL_seqence); }},
+        ControlCase{"T_zwloki_changer",
+                    [](T& f) { return f.przelacznik().slider(Slider::T_zwloki_changer); }},
+        ControlCase{"RPM_Max_To_Petrol",
+                    [](T& f) { return f.przelacznik().slider(Slider::RPM_Max_To_Petrol); }},
+        ControlCase{"Ch_U_LPG_changer", [](T& f) { return f.przelacznik().thresholdSlider(); }}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(SettingsPagesTest, TurboMovesTheMapAxisBeforeItsCommandIsQueued)

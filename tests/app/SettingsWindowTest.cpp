@@ -8,6 +8,8 @@
 #include "app/WindowPages.h"
 #include "link/ControllerLink.h"
 #include "link/PortRouter.h"
+#include "live/ui/FaultMemo.h"
+#include "live/ui/FaultPage.h"
 #include "live/ui/LevelGauge.h"
 #include "platform/qt/QtDialogs.h"
 #include "settings/CylinderButtonsModel.h"
@@ -29,6 +31,7 @@
 #include <QtCore/QTemporaryDir>
 #include <QtCore/QTimer>
 #include <QtGui/QAction>
+#include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QCheckBox>
@@ -162,13 +165,38 @@ TEST_F(SettingsWindowTest, AChangeOnEachPageReachesTheControllerAndIsReadBack)
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
+TEST_F(SettingsWindowTest, EachSettingsImageReachesEachObserverOnce)
+{
+    emulator->settings().setFaultMemory(QByteArray(1, '\x03'));
+    SettingsModel& settings = window->settingsModel();
+    QSignalSpy display(&settings, &SettingsModel::displayChanged);
+    QSignalSpy axis(&settings, &SettingsModel::mapAxisMaximumChanged);
+    QSignalSpy faults(&settings, &SettingsModel::storedFaultTextChanged);
+    QSignalSpy images(&settings, &SettingsModel::parameterBlockChanged);
+    QSignalSpy buttons(&window->cylinderButtons(), &CylinderButtonsModel::buttonsChanged);
+    const auto counts = [&] {
+        return QList<qsizetype>{display.count(), axis.count(), faults.count(), images.count(),
+                          buttons.count()};
+    };
+    connectDemo();
+    EXPECT_EQ(counts(), (QList<qsizetype>{1, 1, 1, 1, 1}));
+    EXPECT_EQ(window->pages().faults().registeredErrors()->text(),
+              QStringLiteral("1 - Cisnienie gazu za wysokie\r\n3\r\n"));
+
+    // The disconnect greys the buttons and leaves the image alone.
+    control<QAction>("rozlacz1")->trigger();
+    EXPECT_EQ(counts(), (QList<qsizetype>{1, 1, 1, 1, 2}));
+    connectDemo();
+    EXPECT_EQ(counts(), (QList<qsizetype>{2, 2, 2, 2, 3}));
+}
+
 TEST_F(SettingsWindowTest, CylinderButtonsAndTheFuelSwitchSendTheCheckedCylinders)
 {
     connectDemo();
     // Four cylinders, all on gas from the factory; the engine runs on petrol.
-    ASSERT_EQ(window->cylinderButtonMask(), 0x0F);
+    ASSERT_EQ(window->cylinderButtons().cylinderButtonMask(), 0x0F);
     QTest::mouseClick(control<QWidget>("Cyl_1_led"), Qt::LeftButton);
-    EXPECT_EQ(window->cylinderButtonMask(), 0x0D);
+    EXPECT_EQ(window->cylinderButtons().cylinderButtonMask(), 0x0D);
     clock.advance(1000);
     EXPECT_TRUE(received(0x03).isEmpty());  // on petrol the mask waits
 
@@ -177,7 +205,7 @@ TEST_F(SettingsWindowTest, CylinderButtonsAndTheFuelSwitchSendTheCheckedCylinder
     EXPECT_EQ(received(0x03), QList<QByteArray>{bytes({0x03, 0x03, 0x0D})});
     // A disconnect greys and clears the buttons.
     control<QAction>("rozlacz1")->trigger();
-    EXPECT_EQ(window->cylinderButtonMask(), 0x00);
+    EXPECT_EQ(window->cylinderButtons().cylinderButtonMask(), 0x00);
 }
 
 TEST_F(SettingsWindowTest, FactoryResetAnsweredNoSendsNothing)
@@ -304,8 +332,8 @@ TEST_F(SettingsWindowTest, TheReviewWritesOnlyTheTickedFieldsAndTheWindowShowsTh
     EXPECT_EQ(review.shown.size(), 2u);
     EXPECT_EQ(received(0x1A).size(), 1);
     EXPECT_TRUE(window->isEnabled());
-    EXPECT_EQ(dialogs.messages(),
-              QStringList{window->messageTable().text(msg::NothingDiffers, MessageTable::Polish)});
+    EXPECT_EQ(dialogs.messages(), QStringList{window->messageTable().text(msg::Row::NothingDiffers,
+                                                                          MessageTable::Polish)});
 }
 
 // The review window itself: its rows, checkboxes and buttons, the ticks it
@@ -329,7 +357,8 @@ TEST_F(SettingsWindowTest, TheReviewWindowListsTheDifferencesWithTicksAndAMapPlo
           std::tuple{int(MessageTable::English), QLocale(QLocale::English), "review-en.png"}}) {
         const settings::review::Content content = settings::review::content(
             controller, file,
-            [&, col = column](int row) { return window->messageTable().text(row, col); }, locale);
+            [&, col = column](msg::Row row) { return window->messageTable().text(row, col); },
+            locale);
         SettingsReviewWindow dialog(content, window.get());
         dialog.show();
         QApplication::processEvents();
@@ -470,9 +499,12 @@ TEST_F(SettingsWindowTest, EveryCaptionOfTheSettingsPagesFitsInEveryLanguage)
     window->show();
     const char* sheets[] = {"TabSheet1", "TabSheet2", "TabSheet9"};
     for (int column :
-         {int(MessageTable::Working), int(MessageTable::German), int(MessageTable::English),
+         {int(MessageTable::Initial), int(MessageTable::German), int(MessageTable::English),
           int(MessageTable::Polish), int(MessageTable::Czech)}) {
-        applyCaptions(window.get(), window->messageTable(), column, CaptionScope::Every);
+        // The initial texts are those of a table no language has been chosen for.
+        MessageTable inLanguage;
+        inLanguage.setLanguage(column);
+        applyCaptions(window.get(), inLanguage, CaptionScope::Every);
         for (const char* name : sheets) {
             auto* sheet = control<QWidget>(name);
             for (QLabel* label : sheet->findChildren<QLabel*>()) {

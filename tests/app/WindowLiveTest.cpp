@@ -1,5 +1,6 @@
 #include "ReplyFrames.h"
 #include "WindowFixture.h"
+#include "app/WindowPages.h"
 #include "app/ui/BottomBar.h"
 #include "live/ui/FaultMemo.h"
 #include "live/ui/FaultPage.h"
@@ -41,6 +42,6 @@ TEST_F(WindowLiveTest, AFrameReachesTheWindowsControls)
     EXPECT_TRUE(fuel->isChecked());
     EXPECT_EQ(fuel->colorOn(), QColor(0, 255, 0));
     // In the Polish chosen at start.
-    EXPECT_EQ(window->faultPage().actualErrors()->text(), QStringLiteral("1 - Błąd zasilania\r\n"));
+    EXPECT_EQ(window->pages().faults().actualErrors()->text(), QStringLiteral("1 - Błąd zasilania\r\n"));
     EXPECT_FALSE(control<QWidget>("Error_Led")->isHidden());
 }

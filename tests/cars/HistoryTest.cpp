@@ -22,7 +22,7 @@ namespace {
 settings::MessageLookup language(int column)
 {
     static const MessageTable table;
-    return [column](int row) { return table.text(row, column); };
+    return [column](msg::Row row) { return table.text(row, column); };
 }
 
 const QLocale C = QLocale::c();

@@ -82,7 +82,7 @@ void LibraryTest::bringBack()
 settings::MessageLookup english()
 {
     static const MessageTable table;
-    return [](int row) { return table.text(row, MessageTable::English); };
+    return [](msg::Row row) { return table.text(row, MessageTable::English); };
 }
 
 QByteArray carImage(int workingPressure, const QByteArray& faults, int cylinderCode)

@@ -1,6 +1,8 @@
 #include "i18n/CaptionTable.h"
 #include "i18n/MessageTable.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -9,63 +11,83 @@
 #include <string>
 
 using namespace brivel;
+using msg::Row;
 
 TEST(CaptionTable, EveryCaptionRowHasATargetOrAReasonWhyNothingShowsIt)
 {
     std::set<int> shownNowhere;
     for (const UnappliedCaption& row : unappliedCaptions()) {
         EXPECT_GT(std::strlen(row.reason), 0u) << row.row;
-        EXPECT_TRUE(shownNowhere.insert(row.row).second) << row.row;
+        EXPECT_TRUE(shownNowhere.insert(msg::number(row.row)).second) << row.row;
     }
     EXPECT_EQ(shownNowhere,
               (std::set<int>{24, 26, 27, 31, 85, 86, 95, 107, 108, 109, 110, 111, 120}));
+    // The run-time messages (rows 0-20) are no captions.
     std::set<int> routed;
-    int previous = MessageTable::LastRuntimeRow;
+    int previous = msg::number(Row::AdaptationCancelled) + 1;
     for (const CaptionTarget& target : captionTargets()) {
-        EXPECT_GE(target.row, previous) << "rows in order";
-        previous = target.row;
-        routed.insert(target.row);
-        EXPECT_EQ(shownNowhere.count(target.row), 0u) << target.row;
+        EXPECT_GE(msg::number(target.row), previous) << "rows in order";
+        previous = msg::number(target.row);
+        routed.insert(previous);
+        EXPECT_EQ(shownNowhere.count(previous), 0u) << target.row;
     }
-    for (int row = MessageTable::LastRuntimeRow + 1; row < msg::FirstAdded; ++row)
+    for (int row = 21; row < msg::number(msg::FirstAdded); ++row)
         EXPECT_TRUE(routed.count(row) || shownNowhere.count(row)) << row;
     // Of the added rows only these are captions of controls; the rest are
     // read when their dialog or message is shown.
-    const std::set<int> addedCaptions = {msg::MapUndo,        msg::MapRedo,
-                                         msg::RecordItem,     msg::ReplayItem,
-                                         msg::ReplayPlayHint, msg::ReplaySliderHint};
-    for (int row = msg::FirstAdded; row < MessageTable::Rows; ++row)
-        EXPECT_EQ(routed.count(row), addedCaptions.count(row)) << row;
+    const std::set<Row> addedCaptions = {
+        Row::MapUndo,        Row::MapRedo,          Row::RecordItem, Row::ReplayItem,
+        Row::ReplayPlayHint, Row::ReplaySliderHint, Row::CarsItem,   Row::KeepPointItem};
+    for (int row = msg::number(msg::FirstAdded); row < MessageTable::Rows; ++row)
+        EXPECT_EQ(routed.count(row), addedCaptions.count(Row(row))) << row;
 }
 
 // The captions of the left column and the "Diagnostyka" page follow the map
 // page's "Gaz" and "Petrol" buttons.
 TEST(CaptionTable, DerivedCaptionsAreTheButtonsCaptionsWithTheirSuffix)
 {
-    std::map<std::string, std::pair<int, std::string>> derived;
+    std::map<std::string, std::pair<Row, std::string>> derived;
     for (const CaptionTarget& target : captionTargets())
-        if (target.row == 78 || target.row == 79)
+        if (target.row == Row::Gas || target.row == Row::Petrol)
             derived[target.objectName] = {target.row, target.suffix};
-    const std::map<std::string, std::pair<int, std::string>> expected = {
-        {"BitBtn1", {78, ""}},     {"Gaz_0", {78, ""}},       {"Gaz_1", {78, ""}},
-        {"Gaz_2", {78, ""}},       {"Gaz_1A", {78, " [ms]"}}, {"BitBtn2", {79, ""}},
-        {"Benzyna_1", {79, " 1"}}, {"Benzyna_2", {79, " 2"}}, {"Benzyna_3", {79, " 3"}},
-        {"Benzyna_4", {79, " 4"}}, {"Benzyna_5", {79, " 5"}}, {"Benzyna_6", {79, " 6"}},
-        {"Benzyna_7", {79, " 7"}}, {"Benzyna_8", {79, " 8"}}, {"Benzyna_1A", {79, " [ms]"}},
+    const Row gas = Row::Gas;
+    const Row petrol = Row::Petrol;
+    const std::map<std::string, std::pair<Row, std::string>> expected = {
+        {"BitBtn1", {gas, ""}},
+        {"Gaz_0", {gas, ""}},
+        {"Gaz_1", {gas, ""}},
+        {"Gaz_2", {gas, ""}},
+        {"Gaz_1A", {gas, " [ms]"}},
+        {"BitBtn2", {petrol, ""}},
+        {"Benzyna_1", {petrol, " 1"}},
+        {"Benzyna_2", {petrol, " 2"}},
+        {"Benzyna_3", {petrol, " 3"}},
+        {"Benzyna_4", {petrol, " 4"}},
+        {"Benzyna_5", {petrol, " 5"}},
+        {"Benzyna_6", {petrol, " 6"}},
+        {"Benzyna_7", {petrol, " 7"}},
+        {"Benzyna_8", {petrol, " 8"}},
+        {"Benzyna_1A", {petrol, " [ms]"}},
     };
     EXPECT_EQ(derived, expected);
 }
 
 TEST(CaptionTable, RowsWithTwoTargetsAndComboItemsAreAllThere)
 {
-    int sliderRows = 0;
+    std::multiset<Row> sliderRows;
     std::set<int> impulseItems;
     for (const CaptionTarget& target : captionTargets()) {
-        if (target.row >= 99 && target.row <= 103 && target.row != 100)
-            ++sliderRows;
+        if (target.row == Row::PressureErrorTime || target.row == Row::SwitchOverTemperature ||
+            target.row == Row::SwitchOverTime || target.row == Row::CylinderSequence)
+            sliderRows.insert(target.row);
         if (QLatin1String(target.objectName) == QLatin1String("Sel_Impuls"))
             impulseItems.insert(target.item);
     }
-    EXPECT_EQ(sliderRows, 8);  // a Name2 and a label for each of 99, 101, 102, 103
+    // A Name2 and a label for each.
+    EXPECT_EQ(sliderRows,
+              (std::multiset<Row>{Row::PressureErrorTime, Row::PressureErrorTime,
+                                  Row::SwitchOverTemperature, Row::SwitchOverTemperature,
+                                  Row::SwitchOverTime, Row::SwitchOverTime, Row::CylinderSequence,
+                                  Row::CylinderSequence}));
     EXPECT_EQ(impulseItems, (std::set<int>{0, 1, 2, 3, 4, 5, 6}));
 }

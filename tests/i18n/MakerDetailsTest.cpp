@@ -39,7 +39,7 @@ TEST_P(WebAddressTest, WebAddress_IsAValidPageOfTheMakersSite)
 
 INSTANTIATE_TEST_SUITE_P(MakerDetails, WebAddressTest, ::testing::Range(-1, 7));
 
-TEST(MakerDetails, WebAddress_HasOnePagePerLanguageAndPolishForTheWorkingColumn)
+TEST(MakerDetails, WebAddress_HasOnePagePerLanguageAndPolishForTheInitialColumn)
 {
     std::set<QString> pages;
     for (int column :
@@ -48,7 +48,7 @@ TEST(MakerDetails, WebAddress_HasOnePagePerLanguageAndPolishForTheWorkingColumn)
     }
     EXPECT_EQ(pages.size(), 4u);
     EXPECT_EQ(pages.count(str(MakerDetails::HomePage)), 0u);
-    EXPECT_STREQ(MakerDetails::webAddress(MessageTable::Working),
+    EXPECT_STREQ(MakerDetails::webAddress(MessageTable::Initial),
                  MakerDetails::webAddress(MessageTable::Polish));
     EXPECT_STREQ(MakerDetails::webAddress(MessageTable::Russian), MakerDetails::HomePage);
 }

@@ -1,4 +1,5 @@
 #include "i18n/LanguageColumns.h"
+#include "i18n/Languages.h"
 #include "i18n/MakerDetails.h"
 #include "i18n/MessageTable.h"
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 using namespace brivel;
+using msg::Row;
 
 namespace {
 
@@ -21,12 +23,18 @@ using Cell = std::pair<int, int>;
 const std::vector<int> kLanguageColumns = {MessageTable::German, MessageTable::English,
                                            MessageTable::Polish, MessageTable::Czech};
 
+// The cell of a row given by its number: for checks of the table's numbering and contents.
+const QString& cell(const MessageTable& table, int row, int column)
+{
+    return table.text(Row(row), column);
+}
+
 std::vector<QString> allTexts(const MessageTable& table)
 {
     std::vector<QString> texts;
     for (int row = 0; row < MessageTable::Rows; ++row) {
         for (int column = 0; column < MessageTable::Columns; ++column) {
-            texts.push_back(table.text(row, column));
+            texts.push_back(cell(table, row, column));
         }
     }
     return texts;
@@ -43,28 +51,33 @@ protected:
 
 TEST_F(MessageTableTest, Dimensions_Are124RowsAndTheAddedOnesBy6Columns)
 {
-    EXPECT_EQ(msg::FirstAdded, 124);
-    EXPECT_EQ(MessageTable::Rows, msg::EndOfAdded);
-    EXPECT_EQ(MessageTable::HelpRow, 123);
+    EXPECT_EQ(msg::number(msg::FirstAdded), 124);
+    EXPECT_EQ(MessageTable::Rows, msg::RowCount);
+    EXPECT_EQ(msg::number(Row::Help), 123);
     EXPECT_EQ(MessageTable::Columns, 6);
-    EXPECT_EQ(MessageTable::Working, 0);
+    EXPECT_EQ(MessageTable::Initial, 0);
     EXPECT_EQ(MessageTable::German, 1);
     EXPECT_EQ(MessageTable::English, 2);
     EXPECT_EQ(MessageTable::Polish, 3);
     EXPECT_EQ(MessageTable::Russian, 4);
     EXPECT_EQ(MessageTable::Czech, 5);
     // The last cell of the table is reachable and the one after it is not.
-    EXPECT_FALSE(table.text(MessageTable::Rows - 1, MessageTable::Czech).isEmpty());
-    EXPECT_TRUE(table.text(MessageTable::Rows, MessageTable::Working).isEmpty());
+    EXPECT_FALSE(cell(table, MessageTable::Rows - 1, MessageTable::Czech).isEmpty());
+    EXPECT_TRUE(cell(table, MessageTable::Rows, MessageTable::Initial).isEmpty());
 }
 
 class OutsideCellTest : public ::testing::TestWithParam<Cell> {};
 
 TEST_P(OutsideCellTest, Read_GivesEmptyText)
 {
-    const MessageTable table;
+    MessageTable table;
     const auto [row, column] = GetParam();
-    EXPECT_TRUE(table.text(row, column).isEmpty());
+    EXPECT_TRUE(cell(table, row, column).isEmpty());
+    // Nor does a row outside the table read as anything in a chosen language.
+    ASSERT_TRUE(table.setLanguage(MessageTable::English));
+    if (row < 0 || row >= MessageTable::Rows) {
+        EXPECT_TRUE(table.text(Row(row)).isEmpty());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(MessageTable, OutsideCellTest,
@@ -78,7 +91,7 @@ TEST_F(MessageTableTest, EmptyCells_AreExactlyRow34Columns0To3Row69Columns1To3Ro
     std::set<Cell> empty;
     for (int row = 0; row < MessageTable::Rows; ++row) {
         for (int column = 0; column < MessageTable::Columns; ++column) {
-            if (table.text(row, column).isEmpty()) {
+            if (cell(table, row, column).isEmpty()) {
                 empty.insert({row, column});
             }
         }
@@ -89,8 +102,8 @@ TEST_F(MessageTableTest, EmptyCells_AreExactlyRow34Columns0To3Row69Columns1To3Ro
 TEST_F(MessageTableTest, RussianColumn_IsPlaceholderInEveryRowButTheHelpText)
 {
     for (int row = 0; row < MessageTable::Rows; ++row) {
-        const QString expected = row == MessageTable::HelpRow ? QString() : QStringLiteral("Ru");
-        EXPECT_EQ(table.text(row, MessageTable::Russian), expected) << "row " << row;
+        const QString expected = Row(row) == Row::Help ? QString() : QStringLiteral("Ru");
+        EXPECT_EQ(cell(table, row, MessageTable::Russian), expected) << "row " << row;
     }
 }
 
@@ -98,13 +111,13 @@ TEST_F(MessageTableTest, Texts_AreCleanUtf8WithoutControlCharacters)
 {
     for (int row = 0; row < MessageTable::Rows; ++row) {
         for (int column = 0; column < MessageTable::Columns; ++column) {
-            const QString& text = table.text(row, column);
+            const QString& text = cell(table, row, column);
             // U+FFFD marks bytes that were no UTF-8; "Ã" is the typical trace of UTF-8 read
             // as Latin-1. None of the table's languages needs either.
             EXPECT_FALSE(text.contains(QChar::ReplacementCharacter)) << row << "/" << column;
             EXPECT_FALSE(text.contains(QChar(0x00C3))) << row << "/" << column;
             for (const QChar ch : text) {
-                const bool lineBreakInHelp = row == MessageTable::HelpRow && ch == u'\n';
+                const bool lineBreakInHelp = Row(row) == Row::Help && ch == u'\n';
                 EXPECT_TRUE(ch.isPrint() || lineBreakInHelp)
                     << "row " << row << " column " << column << " char " << ch.unicode();
             }
@@ -112,66 +125,68 @@ TEST_F(MessageTableTest, Texts_AreCleanUtf8WithoutControlCharacters)
     }
 }
 
-// ---- Working column and Polish column ----------------------------------------------------
+// ---- Initial texts and Polish column -----------------------------------------------------
 
-TEST_F(MessageTableTest, WorkingColumn_StartsWithItsOwnPolishTextNotThePolishColumn)
+TEST_F(MessageTableTest, InitialTexts_AreTheirOwnPolishNotThePolishColumn)
 {
-    EXPECT_EQ(table.text(0, MessageTable::Working), QStringLiteral(" - Błąd napięcia"));
-    EXPECT_EQ(table.text(0, MessageTable::Polish), QStringLiteral(" - Błąd zasilania"));
-    EXPECT_EQ(table.message(0), QStringLiteral(" - Błąd napięcia"));
+    EXPECT_EQ(table.text(Row::VoltageFault, MessageTable::Initial),
+              QStringLiteral(" - Błąd napięcia"));
+    EXPECT_EQ(table.text(Row::VoltageFault, MessageTable::Polish),
+              QStringLiteral(" - Błąd zasilania"));
+    EXPECT_EQ(table.text(Row::VoltageFault), QStringLiteral(" - Błąd napięcia"));
 }
 
 TEST_F(MessageTableTest, RuntimeMessages_DifferFromPolishColumnOnlyWhereTheyAreWordedApart)
 {
     const std::set<int> expected = {0, 3, 4, 10, 11, 14, 18, 20};
     std::set<int> differing;
-    for (int row = 0; row <= MessageTable::LastRuntimeRow; ++row) {
-        if (table.text(row, MessageTable::Working) != table.text(row, MessageTable::Polish)) {
+    for (int row = 0; row <= msg::number(Row::AdaptationCancelled); ++row) {
+        if (cell(table, row, MessageTable::Initial) != cell(table, row, MessageTable::Polish)) {
             differing.insert(row);
         }
     }
     EXPECT_EQ(differing, expected);
 }
 
-TEST_F(MessageTableTest, Captions_HaveThePolishTextInTheWorkingColumn)
+TEST_F(MessageTableTest, Captions_HaveThePolishTextAsTheirInitialText)
 {
-    for (int row = MessageTable::LastRuntimeRow + 1; row < MessageTable::Rows; ++row) {
-        if (row == 69) {
-            continue;  // the map hint: Polish in the working column, empty in column 3
+    for (int row = msg::number(Row::Battery); row < MessageTable::Rows; ++row) {
+        if (Row(row) == Row::MapHint) {
+            continue;  // Polish in the initial texts, empty in column 3
         }
-        EXPECT_EQ(table.text(row, MessageTable::Working), table.text(row, MessageTable::Polish))
+        EXPECT_EQ(cell(table, row, MessageTable::Initial), cell(table, row, MessageTable::Polish))
             << "row " << row;
     }
-    EXPECT_FALSE(table.text(69, MessageTable::Working).isEmpty());
+    EXPECT_FALSE(table.text(Row::MapHint, MessageTable::Initial).isEmpty());
 }
 
 TEST_F(MessageTableTest, FaultTexts_BeginWithDashInAllButCzech)
 {
     const QString dash = QStringLiteral(" - ");
-    for (int row = 0; row <= 9; ++row) {
-        for (int column : {MessageTable::Working, MessageTable::German, MessageTable::English,
+    for (int row = 0; row <= msg::number(Row::GasInjectionTooLong); ++row) {
+        for (int column : {MessageTable::Initial, MessageTable::German, MessageTable::English,
                            MessageTable::Polish}) {
-            EXPECT_TRUE(table.text(row, column).startsWith(dash))
+            EXPECT_TRUE(cell(table, row, column).startsWith(dash))
                 << "row " << row << " column " << column;
         }
-        EXPECT_FALSE(table.text(row, MessageTable::Czech).startsWith(u'-')) << "row " << row;
-        EXPECT_FALSE(table.text(row, MessageTable::Czech).startsWith(u' ')) << "row " << row;
+        EXPECT_FALSE(cell(table, row, MessageTable::Czech).startsWith(u'-')) << "row " << row;
+        EXPECT_FALSE(cell(table, row, MessageTable::Czech).startsWith(u' ')) << "row " << row;
     }
-    // Row 10 is a prompt, no longer a fault line.
-    EXPECT_FALSE(table.text(10, MessageTable::English).startsWith(dash));
+    // The reset question is a prompt, no longer a fault line.
+    EXPECT_FALSE(table.text(Row::ResetQuestion, MessageTable::English).startsWith(dash));
 }
 
 // ---- Exact texts -------------------------------------------------------------------------
 
 struct ExactText {
-    int row;
+    Row row;
     int column;
     const char* text;
 };
 
 void PrintTo(const ExactText& c, std::ostream* os)
 {
-    *os << "row " << c.row << " column " << c.column;
+    *os << c.row << " column " << c.column;
 }
 
 class ExactTextTest : public ::testing::TestWithParam<ExactText> {};
@@ -186,31 +201,36 @@ TEST_P(ExactTextTest, Cell_HoldsTheTextByteForByte)
 INSTANTIATE_TEST_SUITE_P(
     MessageTable, ExactTextTest,
     ::testing::Values(
-        // Working column: run-time texts with their trailing spaces, captions.
-        ExactText{6, MessageTable::Working, " - Błąd wtryskiwacza : "},
-        ExactText{11, MessageTable::Working, "Time out - błąd w transmisji (Brak Strownika) "},
-        ExactText{18, MessageTable::Working, "Wyliczono mnożnik = "},
-        ExactText{69, MessageTable::Working,
+        // Initial texts: run-time texts with their trailing spaces, captions.
+        ExactText{Row::InjectorFault, MessageTable::Initial, " - Błąd wtryskiwacza : "},
+        ExactText{Row::ReplyTimeout, MessageTable::Initial,
+                  "Time out - błąd w transmisji (Brak Strownika) "},
+        ExactText{Row::AdaptationMultiplier, MessageTable::Initial, "Wyliczono mnożnik = "},
+        ExactText{Row::MapHint, MessageTable::Initial,
                   "Zmiana korekcji-zaznacz obszar zmian na wykresie i przesuń strzałkami góra/dół"},
         // German.
-        ExactText{6, MessageTable::German, " - Einspritz Fehler :"},
-        ExactText{11, MessageTable::German, "Kein Steuergerät Gefunden"},
-        ExactText{17, MessageTable::German, "Bitte Warten Kalibrierung läuft .."},
+        ExactText{Row::InjectorFault, MessageTable::German, " - Einspritz Fehler :"},
+        ExactText{Row::ReplyTimeout, MessageTable::German, "Kein Steuergerät Gefunden"},
+        ExactText{Row::AdaptationInProgress, MessageTable::German,
+                  "Bitte Warten Kalibrierung läuft .."},
         // English keys, including their odd spellings and the en dash.
-        ExactText{0, MessageTable::English, " - Voltage error"},
-        ExactText{21, MessageTable::English, "Batery  "},
-        ExactText{66, MessageTable::English, "START – calibration begins"},
-        ExactText{111, MessageTable::English, "Interface KVOS Used POrt"},
+        ExactText{Row::VoltageFault, MessageTable::English, " - Voltage error"},
+        ExactText{Row::Battery, MessageTable::English, "Batery  "},
+        ExactText{Row::AdaptationStart, MessageTable::English, "START – calibration begins"},
+        ExactText{Row::ObdInterfacePort, MessageTable::English, "Interface KVOS Used POrt"},
         // Polish.
-        ExactText{14, MessageTable::Polish, "Błędna wartość P MAP  - dalej ?"},
-        ExactText{22, MessageTable::Polish, "Napięcie  "},
-        ExactText{84, MessageTable::Polish, "Temp Gaz / Red [°C]"},
-        ExactText{116, MessageTable::Polish, "Połącz"},
+        ExactText{Row::ManifoldPressureQuestion, MessageTable::Polish,
+                  "Błędna wartość P MAP  - dalej ?"},
+        ExactText{Row::Voltage, MessageTable::Polish, "Napięcie  "},
+        ExactText{Row::Temperatures, MessageTable::Polish, "Temp Gaz / Red [°C]"},
+        ExactText{Row::ConnectItem, MessageTable::Polish, "Połącz"},
         // Czech.
-        ExactText{11, MessageTable::Czech, "Nepřipojená (chybí) řídící jednotka plynu"},
-        ExactText{16, MessageTable::Czech, "Teplota je nízká, čekejte až bude 60 st."},
-        ExactText{34, MessageTable::Czech, "Počet válců"},
-        ExactText{69, MessageTable::Czech, "Cz"}));
+        ExactText{Row::ReplyTimeout, MessageTable::Czech,
+                  "Nepřipojená (chybí) řídící jednotka plynu"},
+        ExactText{Row::ReducerTooCold, MessageTable::Czech,
+                  "Teplota je nízká, čekejte až bude 60 st."},
+        ExactText{Row::CylindersGroup, MessageTable::Czech, "Počet válců"},
+        ExactText{Row::MapHint, MessageTable::Czech, "Cz"}));
 
 // ---- Translated captions -----------------------------------------------------------------
 
@@ -251,9 +271,9 @@ TEST_P(TranslatedCaptionTest, Captions_KeepTheFormatOfTheEnglishKey)
 {
     const MessageTable table;
     const int column = GetParam();
-    for (int row = MessageTable::LastRuntimeRow + 1; row < MessageTable::HelpRow; ++row) {
-        const QString& key = table.text(row, MessageTable::English);
-        const QString& caption = table.text(row, column);
+    for (int row = msg::number(Row::Battery); row < msg::number(Row::Help); ++row) {
+        const QString& key = cell(table, row, MessageTable::English);
+        const QString& caption = cell(table, row, column);
         if (key.isEmpty()) {
             continue;
         }
@@ -274,7 +294,7 @@ class HelpTextTest : public ::testing::TestWithParam<int> {};
 TEST_P(HelpTextTest, HelpText_ListsTheDiscContentsAndTheWebSite)
 {
     const MessageTable table;
-    const QString& help = table.text(MessageTable::HelpRow, GetParam());
+    const QString& help = table.text(Row::Help, GetParam());
     const QStringList lines = help.split(u'\n');
     EXPECT_EQ(lines.value(0), QStringLiteral("MENU CD:"));
     // The heading and the five items: program, manual, diagram, nozzle tool, downloads.
@@ -285,7 +305,7 @@ TEST_P(HelpTextTest, HelpText_ListsTheDiscContentsAndTheWebSite)
 }
 
 INSTANTIATE_TEST_SUITE_P(MessageTable, HelpTextTest,
-                         ::testing::Values(MessageTable::Working, MessageTable::German,
+                         ::testing::Values(MessageTable::Initial, MessageTable::German,
                                            MessageTable::English, MessageTable::Polish,
                                            MessageTable::Czech));
 
@@ -293,87 +313,102 @@ TEST_F(MessageTableTest, HelpText_IsWrittenInEachLanguageAndStartsPolish)
 {
     std::set<QString> distinct;
     for (int column : kLanguageColumns) {
-        distinct.insert(table.text(MessageTable::HelpRow, column));
+        distinct.insert(table.text(Row::Help, column));
     }
     EXPECT_EQ(distinct.size(), kLanguageColumns.size());
-    EXPECT_EQ(table.text(MessageTable::HelpRow, MessageTable::Working),
-              table.text(MessageTable::HelpRow, MessageTable::Polish));
+    EXPECT_EQ(table.text(Row::Help, MessageTable::Initial),
+              table.text(Row::Help, MessageTable::Polish));
 }
 
-// ---- Writing the working column ----------------------------------------------------------
+// ---- Text in the chosen language --------------------------------------------------------
 
-class WritableRowTest : public ::testing::TestWithParam<int> {};
-
-TEST_P(WritableRowTest, SetWorking_ChangesOnlyColumn0OfThatRow)
+TEST_F(MessageTableTest, BeforeAnyLanguageIsChosen_EveryRowAnswersItsInitialText)
 {
-    MessageTable table;
-    const int row = GetParam();
-    std::vector<QString> expected = allTexts(table);
-    const QString english = table.text(row, MessageTable::English);
-    expected[row * MessageTable::Columns] = english;
-
-    EXPECT_TRUE(MessageTable::isWritable(row));
-    EXPECT_TRUE(table.setWorking(row, english));
-
-    EXPECT_EQ(allTexts(table), expected);
-    EXPECT_EQ(table.message(row), english);
-    EXPECT_NE(MessageTable().message(row), english) << "a new table starts from its constants";
+    EXPECT_EQ(table.language(), MessageTable::Initial);
+    for (int row = 0; row < MessageTable::Rows; ++row)
+        EXPECT_EQ(table.text(Row(row)), cell(table, row, MessageTable::Initial)) << "row " << row;
 }
 
-INSTANTIATE_TEST_SUITE_P(MessageTable, WritableRowTest,
-                         ::testing::Values(0, 11, 20, msg::ReplayRefused, msg::RecordingsFilter,
-                                           MessageTable::PortGoneRow, MessageTable::PortErrorRow));
+class ChosenLanguageTest : public ::testing::TestWithParam<int> {};
 
-class RefusedRowTest : public ::testing::TestWithParam<int> {};
-
-TEST_P(RefusedRowTest, SetWorking_IsRefusedAndLeavesTheTableAlone)
-{
-    MessageTable table;
-    const int row = GetParam();
-    const std::vector<QString> before = allTexts(table);
-
-    EXPECT_FALSE(MessageTable::isWritable(row));
-    EXPECT_FALSE(table.setWorking(row, QStringLiteral("overwritten")));
-
-    EXPECT_EQ(allTexts(table), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(MessageTable, RefusedRowTest,
-                         ::testing::Values(21, 34, 69, 122, MessageTable::HelpRow, -1, 124,
-                                           msg::ReplayPlayHint, MessageTable::Rows));
-
-class LanguageCopyTest : public ::testing::TestWithParam<int> {};
-
-// What the language switch does: copy a language into the working column of every run-time
-// row, the late ones included.
-TEST_P(LanguageCopyTest, CopyingALanguage_MakesMessagesReadInThatLanguage)
+// Run-time messages, captions and the rows added later all answer in the language chosen
+// last; the texts themselves never change.
+TEST_P(ChosenLanguageTest, EveryRowAnswersInTheChosenLanguage)
 {
     MessageTable table;
     const int column = GetParam();
-    std::vector<int> runtimeRows;
-    for (int row = 0; row < MessageTable::Rows; ++row) {
-        if (MessageTable::isRuntimeRow(row)) {
-            runtimeRows.push_back(row);
-            ASSERT_TRUE(table.setWorking(row, table.text(row, column)));
-        }
-    }
-    EXPECT_EQ(runtimeRows.size(),
-              MessageTable::LastRuntimeRow + 1 + MessageTable::AddedRuntimeRows.size());
-    for (int row : runtimeRows) {
-        EXPECT_EQ(table.message(row), table.text(row, column)) << "row " << row;
-    }
-    // Captions keep their Polish working text.
-    EXPECT_EQ(table.message(116), QStringLiteral("Połącz"));
+    const std::vector<QString> before = allTexts(table);
+
+    ASSERT_TRUE(table.setLanguage(column));
+
+    EXPECT_EQ(table.language(), column);
+    for (int row = 0; row < MessageTable::Rows; ++row)
+        EXPECT_EQ(table.text(Row(row)), cell(table, row, column)) << "row " << row;
+    EXPECT_EQ(allTexts(table), before);
+    EXPECT_EQ(MessageTable().text(Row::VoltageFault), QStringLiteral(" - Błąd napięcia"))
+        << "each table has a language of its own; a new one starts from its initial texts";
 }
 
-INSTANTIATE_TEST_SUITE_P(MessageTable, LanguageCopyTest, ::testing::ValuesIn(kLanguageColumns));
+INSTANTIATE_TEST_SUITE_P(MessageTable, ChosenLanguageTest, ::testing::ValuesIn(kLanguageColumns));
 
-TEST_F(MessageTableTest, EnglishAndCzechFaultLines_DifferInTheDash)
+struct EnglishText {
+    Row row;
+    const char* text;
+};
+
+void PrintTo(const EnglishText& c, std::ostream* os)
 {
-    ASSERT_TRUE(table.setWorking(8, table.text(8, MessageTable::English)));
-    EXPECT_EQ(QStringLiteral("1") + table.message(8), QStringLiteral("1 - Voltage error"));
-    ASSERT_TRUE(table.setWorking(8, table.text(8, MessageTable::Czech)));
-    EXPECT_EQ(table.message(8), QStringLiteral("Chyba napájení"));
+    *os << c.row;
+}
+
+class EnglishTextTest : public ::testing::TestWithParam<EnglishText> {};
+
+// One row of each kind, read the way the program reads it.
+TEST_P(EnglishTextTest, AfterChoosingEnglish_TheRowReadsInEnglish)
+{
+    MessageTable table;
+    const EnglishText& c = GetParam();
+    EXPECT_NE(table.text(c.row), QString::fromUtf8(c.text));
+    ASSERT_TRUE(table.setLanguage(MessageTable::English));
+    EXPECT_EQ(table.text(c.row), QString::fromUtf8(c.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MessageTable, EnglishTextTest,
+    ::testing::Values(
+        // A classic run-time message, a classic caption.
+        EnglishText{Row::ReplyTimeout, "No LPG Controller"},
+        EnglishText{Row::ConnectItem, "Connect"},
+        // Added rows: run-time messages, a dialog's text, a caption, a hint.
+        EnglishText{Row::PortGone, "Port %1 was disconnected (%2) - connection lost"},
+        EnglishText{Row::RecordingsFilter, "Drive recordings"},
+        EnglishText{Row::ReviewTitle, "Settings from the file"},
+        EnglishText{Row::RecordItem, "Record"}, EnglishText{Row::ReplayPlayHint, "Play / pause"}));
+
+// A switch changes what every later read answers; Polish is the Polish column, no longer the
+// initial texts.
+TEST_F(MessageTableTest, ASwitch_ChangesWhatTheNextReadAnswers)
+{
+    ASSERT_TRUE(table.setLanguage(MessageTable::English));
+    EXPECT_EQ(QStringLiteral("1") + table.text(Row::SupplyVoltageFault),
+              QStringLiteral("1 - Voltage error"));
+    ASSERT_TRUE(table.setLanguage(MessageTable::Czech));
+    EXPECT_EQ(table.text(Row::SupplyVoltageFault), QStringLiteral("Chyba napájení"));
+    ASSERT_TRUE(table.setLanguage(MessageTable::Polish));
+    EXPECT_EQ(table.text(Row::VoltageFault), QStringLiteral(" - Błąd zasilania"));
+    EXPECT_TRUE(table.text(Row::MapHint).isEmpty());
+}
+
+TEST_F(MessageTableTest, SetLanguage_RefusesTheInitialColumnAndColumnsOutsideTheTable)
+{
+    ASSERT_TRUE(table.setLanguage(MessageTable::English));
+    const std::vector<QString> before = allTexts(table);
+    for (int column : {int(MessageTable::Initial), -1, MessageTable::Columns}) {
+        EXPECT_FALSE(table.setLanguage(column)) << column;
+        EXPECT_EQ(table.language(), MessageTable::English) << column;
+        EXPECT_EQ(table.text(Row::ReplyTimeout), QStringLiteral("No LPG Controller")) << column;
+    }
+    EXPECT_EQ(allTexts(table), before);
 }
 
 // ---- Rows added after the classic table --------------------------------------------------
@@ -381,33 +416,35 @@ TEST_F(MessageTableTest, EnglishAndCzechFaultLines_DifferInTheDash)
 TEST_F(MessageTableTest, AddedRows_KeepTheClassicRowsInPlaceAndSpeakEveryLanguage)
 {
     // The classic table ends with the help text, right before the first added row.
-    EXPECT_TRUE(table.text(MessageTable::HelpRow, MessageTable::English).startsWith("MENU CD:"));
-    EXPECT_EQ(table.text(msg::ReviewTitle, MessageTable::English),
+    EXPECT_TRUE(table.text(Row::Help, MessageTable::English).startsWith("MENU CD:"));
+    EXPECT_EQ(msg::number(Row::Help) + 1, msg::number(msg::FirstAdded));
+    EXPECT_EQ(table.text(Row::ReviewTitle, MessageTable::English),
               QStringLiteral("Settings from the file"));
-    EXPECT_EQ(table.text(msg::Firmware, MessageTable::Czech), QStringLiteral("Verze firmwaru"));
-    for (int row = msg::FirstAdded; row < MessageTable::Rows; ++row) {
+    EXPECT_EQ(table.text(Row::Firmware, MessageTable::Czech), QStringLiteral("Verze firmwaru"));
+    for (int row = msg::number(msg::FirstAdded); row < MessageTable::Rows; ++row) {
         std::set<QString> texts;
         for (int column : kLanguageColumns)
-            texts.insert(table.text(row, column));
+            texts.insert(cell(table, row, column));
         // Words that every language writes alike are few; no row is left untranslated.
         EXPECT_GE(texts.size(), 3u) << "row " << row;
         // A template keeps its placeholders in every language.
         for (const char* mark : {"%1", "%2"}) {
-            const bool inEnglish = table.text(row, MessageTable::English).contains(mark);
+            const bool inEnglish = cell(table, row, MessageTable::English).contains(mark);
             for (int column : kLanguageColumns)
-                EXPECT_EQ(table.text(row, column).contains(mark), inEnglish) << row << ' ' << mark;
+                EXPECT_EQ(cell(table, row, column).contains(mark), inEnglish) << row << ' ' << mark;
         }
     }
 }
 
 TEST(LanguageColumns, MenuItemsAndCodesNameTheirColumns)
 {
-    EXPECT_EQ(languageColumnOfItem(QStringLiteral("NiemieckiDE")), MessageTable::German);
-    EXPECT_EQ(languageColumnOfItem(QStringLiteral("AngielskiGB")), MessageTable::English);
-    EXPECT_EQ(languageColumnOfItem(QStringLiteral("PolskiPL")), MessageTable::Polish);
-    EXPECT_EQ(languageColumnOfItem(QStringLiteral("Ceski")), MessageTable::Czech);
-    EXPECT_EQ(languageColumnOfItem(QStringLiteral("Russian")), MessageTable::Working);
-    EXPECT_EQ(languageColumnOfItem(QStringLiteral("Klingon")), MessageTable::Working);
+    EXPECT_EQ(languageItem(QStringLiteral("NiemieckiDE"))->column, MessageTable::German);
+    EXPECT_EQ(languageItem(QStringLiteral("AngielskiGB"))->column, MessageTable::English);
+    EXPECT_EQ(languageItem(QStringLiteral("PolskiPL"))->column, MessageTable::Polish);
+    EXPECT_EQ(languageItem(QStringLiteral("Ceski"))->column, MessageTable::Czech);
+    // Russian is never applied, nor is a name that is no item's: the initial texts stay.
+    EXPECT_FALSE(languageItem(QStringLiteral("Russian"))->selectable);
+    EXPECT_FALSE(languageItem(QStringLiteral("Klingon")));
     EXPECT_EQ(languageColumnOfCode(QStringLiteral("DE")), MessageTable::German);
     EXPECT_EQ(languageColumnOfCode(QStringLiteral("en")), MessageTable::English);
     EXPECT_EQ(languageColumnOfCode(QStringLiteral("pl")), MessageTable::Polish);
@@ -417,23 +454,10 @@ TEST(LanguageColumns, MenuItemsAndCodesNameTheirColumns)
     EXPECT_FALSE(languageColumnOfCode(QString()));
 }
 
-TEST_F(MessageTableTest, RowKinds_SplitTheClassicTableIntoRuntimeAndCaptionRows)
-{
-    for (int row = -1; row < msg::FirstAdded; ++row) {
-        EXPECT_NE(MessageTable::isRuntimeRow(row), MessageTable::isCaptionRow(row) || row < 0)
-            << "row " << row;
-        EXPECT_EQ(MessageTable::isCaptionRow(row), row >= 21 && row <= MessageTable::HelpRow)
-            << "row " << row;
-    }
-    for (int row : MessageTable::AddedRuntimeRows)
-        EXPECT_TRUE(MessageTable::isRuntimeRow(row) && !MessageTable::isCaptionRow(row)) << row;
-    EXPECT_FALSE(MessageTable::isRuntimeRow(MessageTable::Rows));
-}
-
 TEST_F(MessageTableTest, PortFaultRows_NameThePortAndTheReasonInEveryLanguage)
 {
-    for (int row : {MessageTable::PortGoneRow, MessageTable::PortErrorRow}) {
-        EXPECT_EQ(table.text(row, MessageTable::Working), table.text(row, MessageTable::Polish));
+    for (Row row : {Row::PortGone, Row::PortError}) {
+        EXPECT_EQ(table.text(row, MessageTable::Initial), table.text(row, MessageTable::Polish));
         for (int column : kLanguageColumns) {
             const QString text = table.text(row, column);
             EXPECT_EQ(text.count(QStringLiteral("%1")), 1) << row << "/" << column;
@@ -443,6 +467,6 @@ TEST_F(MessageTableTest, PortFaultRows_NameThePortAndTheReasonInEveryLanguage)
             EXPECT_TRUE(filled.contains(QStringLiteral("EIO"))) << row << "/" << column;
         }
     }
-    EXPECT_NE(table.text(MessageTable::PortGoneRow, MessageTable::English),
-              table.text(MessageTable::PortErrorRow, MessageTable::English));
+    EXPECT_NE(table.text(Row::PortGone, MessageTable::English),
+              table.text(Row::PortError, MessageTable::English));
 }

@@ -14,8 +14,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QtTest/QSignalSpy>
+
 #include <optional>
 #include <tuple>
+#include <vector>
 
 using namespace brivel;
 using namespace brivel::test;
@@ -23,7 +26,7 @@ using namespace brivel::test;
 namespace {
 
 const QString Message11 = QStringLiteral("Time out - błąd w transmisji (Brak Strownika) ");
-constexpr int LongTick = ControllerLink::CountIntervalMs | ControllerLink::LongTransferBit;
+constexpr int LongTick = ControllerLink::LongTransferIntervalMs;
 
 class ControllerLinkTest : public ::testing::Test {
 protected:
@@ -32,7 +35,6 @@ protected:
         port.setPortName(QStringLiteral("COM3"));
         port.setBaudRate(QStringLiteral("Custom"));
         port.setCustomBaudRate(7200);
-        link.addListener(events);
     }
 
     // The controller hands a reply over in pieces, cut at the given offsets.
@@ -53,7 +55,7 @@ protected:
     // it; the first poll goes out 240 ms later.
     void connectAndApply()
     {
-        link.polaczClick();
+        link.connectToController();
         answer(settingsReply(), {300});
         clock.advance(LongTick);
         ASSERT_EQ(link.linkState(), LinkState::Count);
@@ -84,25 +86,24 @@ protected:
     VirtualClock clock;
     TestSerialPort port;
     ScriptedDialogs dialogs;
-    MemorySettingsStore store;
     MessageTable messages;
     QStringList calls;
-    RecordingStatusView status{calls};
-    RecordingLinkListener events{calls};
     int pauses = 0;
-    ControllerLink link{port, clock, dialogs, store, messages, status, [this](int) { ++pauses; }};
+    ControllerLink link{port, clock, [this](int) { ++pauses; }};
+    // Shows the boxes the window would, once the link has settled.
+    RecordingLink events{link, calls, dialogs, messages};
 };
 
 // ---- Handshake ----
 
 TEST_F(ControllerLinkTest, Connect_SilentControllerGetsFiveAttemptsThenMessage11)
 {
-    link.polaczClick();
+    link.connectToController();
     EXPECT_TRUE(port.isOpen());
-    EXPECT_TRUE(status.busy);
+    EXPECT_TRUE(events.busy);
     EXPECT_TRUE(link.isBusy());
     EXPECT_EQ(link.countTimer().interval(), 1264);
-    EXPECT_EQ(countCalls(calls, QStringLiteral("linkConnecting")), 1);
+    EXPECT_EQ(countCalls(calls, QStringLiteral("connecting")), 1);
     EXPECT_EQ(sent(), QList<QByteArray>{ConnectFrame()});
 
     for (int attempt = 1; attempt < 5; ++attempt) {
@@ -110,7 +111,7 @@ TEST_F(ControllerLinkTest, Connect_SilentControllerGetsFiveAttemptsThenMessage11
         EXPECT_EQ(sent(), QList<QByteArray>{ConnectFrame()}) << attempt;
         EXPECT_EQ(link.connectAttempts(), 5 - attempt);
         EXPECT_EQ(link.linkState(), LinkState::W_s_0);
-        EXPECT_TRUE(status.busy);
+        EXPECT_TRUE(events.busy);
     }
     EXPECT_EQ(port.clearErrorCalls, 4);
     EXPECT_TRUE(dialogs.messages().isEmpty());
@@ -123,14 +124,16 @@ TEST_F(ControllerLinkTest, Connect_SilentControllerGetsFiveAttemptsThenMessage11
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
     EXPECT_TRUE(sent().isEmpty());
     EXPECT_FALSE(port.isOpen());
-    EXPECT_FALSE(status.busy);
-    EXPECT_FALSE(status.online);
+    EXPECT_FALSE(events.busy);
+    EXPECT_FALSE(events.connected);
     EXPECT_EQ(clock.activeTimers(), 0);
+    ASSERT_EQ(events.disconnects.size(), 1u) << "the last attempt says why, once";
+    EXPECT_EQ(events.disconnects[0].kind, DisconnectReason::Kind::ReplyTimedOut);
 }
 
 TEST_F(ControllerLinkTest, Connect_TwoPieceReplyIsAppliedAtThe1264msTickAndPolled240msLater)
 {
-    link.polaczClick();
+    link.connectToController();
     port.takeWritten();
     const QByteArray reply = settingsReply();
     clock.advance(100);
@@ -139,7 +142,7 @@ TEST_F(ControllerLinkTest, Connect_TwoPieceReplyIsAppliedAtThe1264msTickAndPolle
     clock.advance(100);
     port.feed(controllerLine(reply.mid(300)));
     EXPECT_EQ(link.linkState(), LinkState::T_C_start);
-    EXPECT_EQ(status.text, QStringLiteral(" BRIVEL ver. 3.07.07"));
+    EXPECT_EQ(events.statusText, QStringLiteral(" BRIVEL ver. 3.07.07"));
 
     clock.advance(1263);
     EXPECT_TRUE(events.settingsImages.isEmpty());
@@ -147,12 +150,9 @@ TEST_F(ControllerLinkTest, Connect_TwoPieceReplyIsAppliedAtThe1264msTickAndPolle
     ASSERT_EQ(events.settingsImages, QList<QByteArray>{reply});
     EXPECT_EQ(link.linkState(), LinkState::Count);
     EXPECT_TRUE(link.receiveBuffer().isEmpty());
-    EXPECT_TRUE(status.online);
     EXPECT_TRUE(events.connected);
-    EXPECT_TRUE(status.switchOn);
-    EXPECT_EQ(status.switchOnText, QStringLiteral("COM3 - ON"));
-    EXPECT_TRUE(events.connected);
-    EXPECT_FALSE(status.busy);
+    EXPECT_EQ(events.portName, QStringLiteral("COM3"));
+    EXPECT_FALSE(events.busy);
     EXPECT_FALSE(link.isBusy());
     EXPECT_TRUE(sent().isEmpty());
 
@@ -166,7 +166,7 @@ TEST_F(ControllerLinkTest, Connect_TwoPieceReplyIsAppliedAtThe1264msTickAndPolle
 
 TEST_F(ControllerLinkTest, Connect_ReplyInOnePieceIsNotRecognisedAndTheTimeOutRetries)
 {
-    link.polaczClick();
+    link.connectToController();
     port.takeWritten();
     answer(settingsReply());
     EXPECT_EQ(link.linkState(), LinkState::W_s_count);
@@ -182,7 +182,7 @@ TEST_F(ControllerLinkTest, Connect_ReplyInOnePieceIsNotRecognisedAndTheTimeOutRe
 
 TEST_F(ControllerLinkTest, Connect_FirstPieceWithoutLeadRetriesAtOnceAndGivesUpSilently)
 {
-    link.polaczClick();
+    link.connectToController();
     port.takeWritten();
     for (int attempt = 1; attempt < 5; ++attempt) {
         answer(bytes({0x00, 0x02, 0x5A}));
@@ -193,6 +193,8 @@ TEST_F(ControllerLinkTest, Connect_FirstPieceWithoutLeadRetriesAtOnceAndGivesUpS
     EXPECT_TRUE(sent().isEmpty());
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
     EXPECT_TRUE(dialogs.messages().isEmpty());
+    ASSERT_EQ(events.disconnects.size(), 1u);
+    EXPECT_EQ(events.disconnects[0].kind, DisconnectReason::Kind::NoHandshake);
 }
 
 struct VersionCase {
@@ -206,21 +208,22 @@ class ConnectVersion : public ControllerLinkTest,
 
 TEST_P(ConnectVersion, OnlyVersion377IsAccepted)
 {
-    link.polaczClick();
+    link.connectToController();
     const QByteArray& reply = GetParam().reply;
     answer(reply, {static_cast<int>(reply.size() / 2)});
     clock.advance(LongTick);
     if (GetParam().accepted) {
         EXPECT_EQ(link.linkState(), LinkState::Count);
         EXPECT_EQ(events.settingsImages.size(), 1);
-        EXPECT_EQ(status.text, QStringLiteral(" BRIVEL ver. 3.07.07"));
+        EXPECT_EQ(events.statusText, QStringLiteral(" BRIVEL ver. 3.07.07"));
         EXPECT_TRUE(link.versionShown());
     } else {
         EXPECT_EQ(link.linkState(), LinkState::Disconnected);
         EXPECT_TRUE(events.settingsImages.isEmpty());
-        EXPECT_TRUE(status.text.isEmpty());
+        EXPECT_TRUE(events.statusText.isEmpty());
         EXPECT_FALSE(link.versionShown());
-        EXPECT_EQ(events.sessionsStored, 1);
+        ASSERT_EQ(events.disconnects.size(), 1u);
+        EXPECT_EQ(events.disconnects[0].kind, DisconnectReason::Kind::VersionRefused);
         EXPECT_FALSE(port.isOpen());
     }
     EXPECT_TRUE(dialogs.messages().isEmpty());
@@ -239,22 +242,74 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ControllerLinkTest, Connect_AfterTheFirstAcceptedHandshakeTheVersionIsNotCheckedAgain)
 {
     connectAndApply();
-    link.rozlacz1Click();
-    link.polaczClick();
+    link.disconnectFromController();
+    link.connectToController();
     answer(settingsReply(0x66, 3, 7, 6), {100});
     clock.advance(LongTick);
     EXPECT_EQ(link.linkState(), LinkState::Count);
-    EXPECT_EQ(status.text, QStringLiteral(" BRIVEL ver. 3.07.07"));
+    EXPECT_EQ(events.statusText, QStringLiteral(" BRIVEL ver. 3.07.07"));
+}
+
+// A recording played back stands in for a controller only while it plays:
+// its handshake shows the version the first time, like a controller's, but
+// leaves the run's check to the first real controller.
+struct RecordingCase {
+    const char* name;
+    std::vector<bool> recordingAtEachConnect;
+    std::vector<bool> versionShownAtEach;
+    bool reconnectWithoutDisconnect;
+};
+
+class VersionOfARecording : public ControllerLinkTest,
+                            public ::testing::WithParamInterface<RecordingCase> {};
+
+TEST_P(VersionOfARecording, IsShownWhileItPlaysAndNeverCountsForTheRun)
+{
+    const RecordingCase& c = GetParam();
+    for (std::size_t i = 0; i < c.recordingAtEachConnect.size(); ++i) {
+        port.recording = c.recordingAtEachConnect[i];
+        events.statusText.clear();
+        link.connectToController();
+        answer(settingsReply(), {300});
+        clock.advance(LongTick);
+        ASSERT_EQ(link.linkState(), LinkState::Count) << i;
+        EXPECT_EQ(!events.statusText.isEmpty(), c.versionShownAtEach[i]) << i;
+        EXPECT_TRUE(link.versionShown()) << i;
+        if (!c.reconnectWithoutDisconnect)
+            link.disconnectFromController();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ControllerLink, VersionOfARecording,
+    ::testing::Values(
+        RecordingCase{"RecordingThenController", {true, false}, {true, true}, false},
+        RecordingCase{"ControllerThenRecording", {false, true, false}, {true, false, false}, false},
+        RecordingCase{"RecordingReconnectedWhilePlaying", {true, true}, {true, false}, true},
+        RecordingCase{"RecordingThenAnotherRecording", {true, true}, {true, true}, false},
+        // Connecting to another port ends the recording without a disconnect.
+        RecordingCase{
+            "RecordingThenControllerWithoutDisconnect", {true, false}, {true, true}, true}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST_F(ControllerLinkTest, Connect_ReportsInTheOrderTheWindowShowsThem)
+{
+    link.connectToController();
+    answer(settingsReply(), {300});
+    clock.advance(LongTick);
+    EXPECT_EQ(calls,
+              QStringList({"connecting", "busy(true)", "versionAccepted( BRIVEL ver. 3.07.07)",
+                           "settingsImageReceived(602)", "connected(COM3)", "busy(false)"}));
 }
 
 TEST_F(ControllerLinkTest, Connect_PortThatCannotBeOpenedShowsTheOpenErrorAndChangesNothing)
 {
     port.failNextOpen = true;
-    link.polaczClick();
+    link.connectToController();
     EXPECT_EQ(dialogs.messages(),
               QStringList{QStringLiteral("Unable to open com port (win error code: 2)")});
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
-    EXPECT_FALSE(status.busy);
+    EXPECT_FALSE(events.busy);
     EXPECT_TRUE(port.writes.isEmpty());
     EXPECT_EQ(clock.activeTimers(), 0);
 }
@@ -262,7 +317,7 @@ TEST_F(ControllerLinkTest, Connect_PortThatCannotBeOpenedShowsTheOpenErrorAndCha
 TEST_F(ControllerLinkTest, Connect_RunsTheLineAt7200EvenWhenAStandardRateWasStored)
 {
     port.setBaudRate(QStringLiteral("9600"));
-    link.polaczClick();
+    link.connectToController();
     EXPECT_TRUE(port.settings().isCustomRate());
     EXPECT_EQ(port.settings().effectiveBaudRate(), 7200);
 }
@@ -356,7 +411,7 @@ TEST_F(ControllerLinkTest, Polling_AReceiveEventWithNothingToReadLeavesTheTimeOu
 {
     connectAndApply();
     clock.advance(240);
-    link.ComPort1RxChar(5);
+    link.bytesReady(5);
     EXPECT_TRUE(link.replyTimer().isActive());
     EXPECT_EQ(link.linkState(), LinkState::Read_count);
 }
@@ -366,30 +421,30 @@ TEST_F(ControllerLinkTest, Polling_AReceiveEventWithNothingToReadLeavesTheTimeOu
 TEST_F(ControllerLinkTest, Queue_CommandIsAcknowledgedAndItsFollowUpsGoOutInOrder)
 {
     connectAndApply();
-    link.setCommandRetries(ControllerLink::RetriesForEditors);
-    link.QueueCommand(bytes({0x0E, 0x03}), bytes({0x24, 0x09}), bytes({0x30, 0x2D}));
-    EXPECT_EQ(link.commandQueue()[0], FrameCommand(bytes({0x0E, 0x03})));
-    EXPECT_EQ(link.commandQueue()[1], bytes({0x24, 0x09}));
-    EXPECT_EQ(link.commandQueue()[2], bytes({0x30, 0x2D}));
-    EXPECT_EQ(link.currentCode(), 0x0E);
-    EXPECT_EQ(link.commandRetries(), 4);
+    link.queueCommand(ControllerLink::RetriesForEditors, bytes({0x0E, 0x03}), bytes({0x24, 0x09}),
+                      bytes({0x30, 0x2D}));
+    EXPECT_EQ(link.commandQueue().pendingFrame(), FrameCommand(bytes({0x0E, 0x03})));
+    EXPECT_EQ(link.commandQueue().followUp(1), bytes({0x24, 0x09}));
+    EXPECT_EQ(link.commandQueue().followUp(2), bytes({0x30, 0x2D}));
+    EXPECT_EQ(link.commandQueue().currentCode(), 0x0E);
+    EXPECT_EQ(link.commandQueue().retriesLeft(), 4);
 
     clock.advance(240);
     EXPECT_EQ(sent(), QList<QByteArray>{FrameCommand(bytes({0x0E, 0x03}))});
     const QByteArray reply = liveReply(0x0E);
     answer(reply, {10});
     EXPECT_FALSE(link.commandPending());
-    EXPECT_EQ(link.commandRetries(), 0);
+    EXPECT_EQ(link.commandQueue().retriesLeft(), 0);
 
     // The tick decodes the acknowledged reply and promotes the next follow-up
     // without sending anything.
     clock.advance(240);
     EXPECT_EQ(events.liveReplies.last(), reply);
     EXPECT_TRUE(sent().isEmpty());
-    EXPECT_EQ(link.commandQueue()[0], FrameCommand(bytes({0x24, 0x09})));
-    EXPECT_EQ(link.commandQueue()[1], bytes({0x30, 0x2D}));
-    EXPECT_TRUE(link.commandQueue()[2].isEmpty());
-    EXPECT_EQ(link.commandRetries(), 6);
+    EXPECT_EQ(link.commandQueue().pendingFrame(), FrameCommand(bytes({0x24, 0x09})));
+    EXPECT_EQ(link.commandQueue().followUp(1), bytes({0x30, 0x2D}));
+    EXPECT_TRUE(link.commandQueue().followUp(2).isEmpty());
+    EXPECT_EQ(link.commandQueue().retriesLeft(), 6);
 
     clock.advance(240);
     EXPECT_EQ(sent(), QList<QByteArray>{FrameCommand(bytes({0x24, 0x09}))});
@@ -403,22 +458,20 @@ TEST_F(ControllerLinkTest, Queue_WrongEchoRepeatsTheCommandUntilTimeOutError1)
     connectAndApply();
     LinkState stateWhileShown = LinkState::Count;
     dialogs.whileOpen = [&](const ScriptedDialogs::Shown&) { stateWhileShown = link.linkState(); };
-    link.setCommandRetries(ControllerLink::RetriesForEditors);
-    link.QueueCommand(bytes({0x1B, 0x01}));
+    link.queueCommand(ControllerLink::RetriesForEditors, bytes({0x1B, 0x01}));
     EXPECT_EQ(runUntilPoll(0x55), (QList<int>{0x1B, 0x1B, 0x1B, 0x1B}));
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Time out - Error1")});
     EXPECT_EQ(stateWhileShown, LinkState::Disconnected);
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
-    EXPECT_EQ(link.commandRetries(), 0);
+    EXPECT_EQ(link.commandQueue().retriesLeft(), 0);
     EXPECT_FALSE(link.commandPending());
 }
 
 TEST_F(ControllerLinkTest, Queue_TheTimeOutBoxDispatchingAConnectLeavesTheNewHandshakeAlone)
 {
     connectAndApply();
-    dialogs.whileOpen = [&](const ScriptedDialogs::Shown&) { link.polaczClick(); };
-    link.setCommandRetries(2);
-    link.QueueCommand(bytes({0x1B, 0x01}));
+    dialogs.whileOpen = [&](const ScriptedDialogs::Shown&) { link.connectToController(); };
+    link.queueCommand(2, bytes({0x1B, 0x01}));
     clock.advance(240);
     sent();
     answer(liveReply(0x55));
@@ -431,7 +484,7 @@ TEST_F(ControllerLinkTest, Queue_TheTimeOutBoxDispatchingAConnectLeavesTheNewHan
 TEST_F(ControllerLinkTest, Queue_WithoutABudgetSetTheUsualBudgetBoundsTheRepeats)
 {
     connectAndApply();
-    link.QueueCommand(bytes({0x1B, 0x01}));
+    link.queueCommand(0, bytes({0x1B, 0x01}));
     EXPECT_EQ(runUntilPoll(0x55), (QList<int>{0x1B, 0x1B, 0x1B, 0x1B}));
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Time out - Error1")});
 }
@@ -439,30 +492,26 @@ TEST_F(ControllerLinkTest, Queue_WithoutABudgetSetTheUsualBudgetBoundsTheRepeats
 TEST_F(ControllerLinkTest, Queue_ASecondCommandBeforeTheTickReplacesTheFirst)
 {
     connectAndApply();
-    link.setCommandRetries(5);
-    link.QueueCommand(bytes({0x0F, 0x28}));
-    link.setCommandRetries(5);
-    link.QueueCommand(bytes({0x09, 0x0F}));
+    link.queueCommand(5, bytes({0x0F, 0x28}));
+    link.queueCommand(5, bytes({0x09, 0x0F}));
     EXPECT_EQ(runUntilPoll(), (QList<int>{0x09, 0x55}));
 }
 
 TEST_F(ControllerLinkTest, Queue_ReplyTooShortToCarryAnEchoCountsAsNoEcho)
 {
     connectAndApply();
-    link.setCommandRetries(5);
-    link.QueueCommand(bytes({0x0F, 0x28}));
+    link.queueCommand(5, bytes({0x0F, 0x28}));
     clock.advance(240);
     sent();
     answer(bytes({0xAA, 0x00, 0x03}));
     EXPECT_TRUE(link.commandPending());
-    EXPECT_EQ(link.commandRetries(), 3);
+    EXPECT_EQ(link.commandQueue().retriesLeft(), 3);
     EXPECT_EQ(link.linkState(), LinkState::Count);
 }
 
 TEST_F(ControllerLinkTest, Queue_CommandWhilePortClosedFailsToWriteAndGoesOutAfterTheNextHandshake)
 {
-    link.setCommandRetries(5);
-    link.QueueCommand(bytes({0x1B, 0x01}));
+    link.queueCommand(5, bytes({0x1B, 0x01}));
     clock.advance(240);
     EXPECT_EQ(dialogs.messages(),
               QStringList{QStringLiteral("WriteFile function failed (win error code: 9)")});
@@ -470,20 +519,19 @@ TEST_F(ControllerLinkTest, Queue_CommandWhilePortClosedFailsToWriteAndGoesOutAft
     EXPECT_TRUE(link.commandPending());
     EXPECT_EQ(clock.activeTimers(), 0);
 
-    link.polaczClick();
+    link.connectToController();
     answer(settingsReply(), {300});
     clock.advance(LongTick);
     port.takeWritten();
     EXPECT_EQ(runUntilPoll(), (QList<int>{0x1B, 0x55}));
 }
 
-// ---- Settings reads and the save marker ----
+// ---- Settings reads and their completions ----
 
 struct SettingsReadCase {
     const char* name;
     QByteArray command;
-    QByteArray secondFollowUp;
-    int filesWritten;
+    bool withCompletion;
 };
 
 class SettingsRead : public ControllerLinkTest,
@@ -493,172 +541,138 @@ TEST_P(SettingsRead, ReplyIsDecodedAsSettingsAtTheLongTickAndEndsTheBusyState)
 {
     connectAndApply();
     const SettingsReadCase& c = GetParam();
-    bool bufferEmptyWhileWriting = false;
-    events.onSaveRequested = [&] { bufferEmptyWhileWriting = link.receiveBuffer().isEmpty(); };
-    link.setCommandRetries(5);
+    int completions = 0;
+    bool bufferEmptyWhileCompleting = false;
+    bool busyWhileCompleting = true;
+    CommandSender::Completion done;
+    if (c.withCompletion) {
+        done = [&] {
+            ++completions;
+            bufferEmptyWhileCompleting = link.receiveBuffer().isEmpty();
+            busyWhileCompleting = events.busy;
+        };
+    }
     link.enterBusyState();
-    link.QueueCommand(c.command, QByteArray(), c.secondFollowUp);
+    link.queueCommand(5, c.command, QByteArray(), QByteArray(), done);
     clock.advance(LongTick);
     ASSERT_EQ(sent(), QList<QByteArray>{FrameCommand(c.command)});
     const QByteArray reply = settingsReply(static_cast<quint8>(c.command[0]));
     answer(reply, {200, 400});
     clock.advance(LongTick - 1);
     EXPECT_EQ(events.settingsImages.size(), 1);
-    EXPECT_TRUE(status.busy);
+    EXPECT_TRUE(events.busy);
+    EXPECT_EQ(completions, 0);
     clock.advance(1);
     ASSERT_EQ(events.settingsImages.size(), 2);
     EXPECT_EQ(events.settingsImages.last(), reply);
-    EXPECT_FALSE(status.busy);
+    EXPECT_FALSE(events.busy);
     EXPECT_FALSE(link.isBusy());
-    EXPECT_EQ(events.saves, c.filesWritten);
-    EXPECT_TRUE(c.filesWritten == 0 || bufferEmptyWhileWriting);
-    EXPECT_EQ(link.currentCode(), -1);
-    EXPECT_TRUE(link.commandQueue()[2].isEmpty());
+    EXPECT_EQ(completions, c.withCompletion ? 1 : 0);
+    if (c.withCompletion) {
+        // Its boxes keep ticks coming: none of them may take the image for
+        // a live frame, and the window takes input again.
+        EXPECT_TRUE(bufferEmptyWhileCompleting);
+        EXPECT_FALSE(busyWhileCompleting);
+    }
+    EXPECT_EQ(link.commandQueue().currentCode(), -1);
+    EXPECT_FALSE(link.commandQueue().holdsCompletion());
     EXPECT_EQ(runUntilPoll(), QList<int>{0x55});
     EXPECT_FALSE(events.liveReplies.contains(reply));
+    EXPECT_EQ(completions, c.withCompletion ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     ControllerLink, SettingsRead,
-    ::testing::Values(SettingsReadCase{"SaveToFile", bytes({0x66, 0x00}),
-                                       ControllerLink::SaveMarker, 1},
-                      SettingsReadCase{"PlainRead", bytes({0x66, 0x00}), QByteArray(), 0},
-                      SettingsReadCase{"FactoryReset", bytes({0x26}), QByteArray(), 0}),
+    ::testing::Values(SettingsReadCase{"SaveToFile", bytes({0x66, 0x00}), true},
+                      SettingsReadCase{"PlainRead", bytes({0x66, 0x00}), false},
+                      SettingsReadCase{"FactoryReset", bytes({0x26}), false}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST_F(ControllerLinkTest, SaveMarker_WithAnEarlierFollowUpWaitingIsSavedAndNeverSent)
+TEST_F(ControllerLinkTest, Completion_WithAnEarlierFollowUpWaitingRunsAndIsNeverSent)
 {
     connectAndApply();
-    link.setCommandRetries(5);
-    link.QueueCommand(bytes({0x0E, 0x03}), bytes({0x24, 0x09}), bytes({0x30, 0x2D}));
+    link.queueCommand(5, bytes({0x0E, 0x03}), bytes({0x24, 0x09}), bytes({0x30, 0x2D}));
     clock.advance(240);
     sent();
     answer(liveReply(0x0E));
     // The user saves before the follow-ups have gone out.
-    link.setCommandRetries(5);
+    int saves = 0;
     link.enterBusyState();
-    link.QueueCommand(bytes({0x66, 0x00}), QByteArray(), ControllerLink::SaveMarker);
+    link.queueCommand(5, bytes({0x66, 0x00}), QByteArray(), QByteArray(), [&saves] { ++saves; });
     clock.advance(LongTick);
     ASSERT_EQ(sent(), QList<QByteArray>{FrameCommand(bytes({0x66, 0x00}))});
     answer(settingsReply(0x66), {300});
     clock.advance(LongTick);
-    EXPECT_EQ(events.saves, 1);
-    EXPECT_EQ(link.commandQueue()[1], bytes({0x24, 0x09}));
-    const QList<int> codes = runUntilPoll();
-    EXPECT_EQ(codes, (QList<int>{0x24, 0x55}));
-    EXPECT_FALSE(codes.contains('Z'));
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(link.commandQueue().followUp(1), bytes({0x24, 0x09}));
+    // The read took the second follow-up's place, as it always has.
+    EXPECT_EQ(runUntilPoll(), (QList<int>{0x24, 0x55}));
 }
 
-TEST_F(ControllerLinkTest, SaveMarker_WhoseReadWasReplacedIsDroppedAndNeverSent)
+TEST_F(ControllerLinkTest, Completion_WhoseReadWasReplacedIsDroppedUnrun)
 {
     connectAndApply();
-    link.setCommandRetries(5);
-    link.QueueCommand(bytes({0x66, 0x00}), QByteArray(), ControllerLink::SaveMarker);
-    link.setCommandRetries(5);
-    link.QueueCommand(bytes({0x0E, 0x03}), bytes({0x24, 0x09}));
+    int saves = 0;
+    link.queueCommand(5, bytes({0x66, 0x00}), QByteArray(), QByteArray(), [&saves] { ++saves; });
+    link.queueCommand(5, bytes({0x0E, 0x03}), bytes({0x24, 0x09}));
     const QList<int> codes = runUntilPoll();
     EXPECT_EQ(codes, (QList<int>{0x0E, 0x24, 0x55}));
-    EXPECT_EQ(events.saves, 0);
+    EXPECT_EQ(saves, 0);
     EXPECT_FALSE(link.commandPending());
-    EXPECT_TRUE(link.commandQueue()[1].isEmpty());
-    EXPECT_TRUE(link.commandQueue()[2].isEmpty());
+    EXPECT_FALSE(link.commandQueue().holdsCompletion());
+    EXPECT_TRUE(link.commandQueue().followUp(1).isEmpty());
+    EXPECT_TRUE(link.commandQueue().followUp(2).isEmpty());
 }
 
-TEST_F(ControllerLinkTest, SaveMarker_AsACommandIsRefused)
+TEST_F(ControllerLinkTest, Completion_IsDroppedUnrunByADisconnect)
 {
     connectAndApply();
-    link.setCommandRetries(5);
-    link.QueueCommand(ControllerLink::SaveMarker);
+    int saves = 0;
+    link.queueCommand(5, bytes({0x66, 0x00}), QByteArray(), QByteArray(), [&saves] { ++saves; });
+    link.disconnectFromController();
+    connectAndApply();
+    link.queueCommand(5, bytes({0x66, 0x00}));
+    clock.advance(240);
+    ASSERT_EQ(sent(), QList<QByteArray>{FrameCommand(bytes({0x66, 0x00}))});
+    answer(settingsReply(0x66), {300});
+    clock.advance(240);
+    EXPECT_EQ(events.settingsImages.size(), 3);
+    EXPECT_EQ(saves, 0);
+}
+
+TEST_F(ControllerLinkTest, Queue_ACommandWithoutACodeByteQueuesNothing)
+{
+    connectAndApply();
+    link.queueCommand(5, QByteArray());
     EXPECT_FALSE(link.commandPending());
     EXPECT_EQ(runUntilPoll(), QList<int>{0x55});
 }
 
-// ---- Disconnect and the connect switch ----
+// ---- Disconnect ----
 
-TEST_F(ControllerLinkTest, Disconnect_TellsTheListenersThenStoresThePortSettingsThenTheSession)
+TEST_F(ControllerLinkTest, Disconnect_LetsGoOfThePortAndSaysWhy)
 {
     connectAndApply();
-    link.rozlacz1Click();
+    link.disconnectFromController();
 
-    EXPECT_EQ(calls, QStringList({"showConnectSwitch(false)", "linkDisconnected",
-                                  "setOnline(false)", "portSettingsStored", "setBusy(false)"}));
-    EXPECT_FALSE(status.online);
+    EXPECT_EQ(calls, QStringList{"disconnected(User)"});
+    EXPECT_FALSE(events.connected);
     EXPECT_FALSE(port.isOpen());
-    EXPECT_EQ(store.values().value("ComPort1/Port").toString(), QStringLiteral("COM3"));
-    EXPECT_EQ(store.values().value("ComPort1/BaudRate").toString(), QStringLiteral("Custom"));
-    EXPECT_EQ(store.values().value("ComPort1/CustomBaudRate").toInt(), 7200);
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
-    EXPECT_EQ(link.currentCode(), -1);
+    EXPECT_EQ(link.commandQueue().currentCode(), -1);
     EXPECT_TRUE(link.receiveBuffer().isEmpty());
     EXPECT_EQ(clock.activeTimers(), 0);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
-TEST_F(ControllerLinkTest, Disconnect_ShutdownStopsTheLinkAndStoresOnce)
+TEST_F(ControllerLinkTest, Disconnect_ShutdownStopsTheLinkAndLetsGoOnce)
 {
     connectAndApply();
     link.shutdown();
-    EXPECT_EQ(events.sessionsStored, 1);
+    ASSERT_EQ(events.disconnects.size(), 1u);
+    EXPECT_EQ(events.disconnects[0].kind, DisconnectReason::Kind::Shutdown);
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(clock.activeTimers(), 0);
-}
-
-TEST_F(ControllerLinkTest, Disconnect_StoreFailureIsShownAndSkipsTheRest)
-{
-    connectAndApply();
-    store.failWrites = true;
-    link.rozlacz1Click();
-    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Failed to store settings")});
-    EXPECT_EQ(events.sessionsStored, 0);
-    EXPECT_EQ(link.linkState(), LinkState::Disconnected);
-}
-
-struct SwitchCase {
-    const char* name;
-    QString portName;
-    ControllerLink::SwitchChange change;
-    bool connects;
-};
-
-class ConnectSwitch : public ControllerLinkTest,
-                      public ::testing::WithParamInterface<SwitchCase> {};
-
-TEST_P(ConnectSwitch, UserTogglesConnectOnlyWithAPortName)
-{
-    port.setPortName(GetParam().portName);
-    link.Polacz_switchStatusChanged(GetParam().change);
-    if (GetParam().connects) {
-        EXPECT_EQ(status.switchOnText, QStringLiteral("COM x"));
-        EXPECT_EQ(sent(), QList<QByteArray>{ConnectFrame()});
-        EXPECT_EQ(link.linkState(), LinkState::W_s_0);
-    } else {
-        EXPECT_TRUE(calls.isEmpty());
-        EXPECT_TRUE(port.writes.isEmpty());
-        EXPECT_EQ(link.linkState(), LinkState::Disconnected);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ControllerLink, ConnectSwitch,
-    ::testing::Values(
-        SwitchCase{"OnWithPort", "COM3", ControllerLink::SwitchChange::SwitchedOnByUser, true},
-        SwitchCase{"OnWithoutPort", "", ControllerLink::SwitchChange::SwitchedOnByUser, false},
-        SwitchCase{"OffWithoutPort", "", ControllerLink::SwitchChange::SwitchedOffByUser, false}),
-    [](const auto& p) { return std::string(p.param.name); });
-
-TEST_F(ControllerLinkTest, ConnectSwitch_TheLinksOwnChangesNeverConnectOrDisconnectAgain)
-{
-    status.onShowConnectSwitch = [&](bool on) {
-        link.Polacz_switchStatusChanged(on ? ControllerLink::SwitchChange::SwitchedOnByUser
-                                           : ControllerLink::SwitchChange::SwitchedOffByUser);
-    };
-    connectAndApply();
-    EXPECT_TRUE(status.switchOn);
-    EXPECT_EQ(runUntilPoll(), QList<int>{0x55});
-    link.Polacz_switchStatusChanged(ControllerLink::SwitchChange::SwitchedOffByUser);
-    EXPECT_FALSE(status.switchOn);
-    EXPECT_EQ(events.sessionsStored, 1);
-    EXPECT_EQ(link.linkState(), LinkState::Disconnected);
-    EXPECT_TRUE(port.takeWritten().isEmpty());
 }
 
 // ---- The port fails under the link ----
@@ -681,8 +695,8 @@ TEST_P(PortFaultWhile, DisconnectsAtOnceAndNamesThePortAndTheReason)
         answer(liveReply().left(20));
         ASSERT_EQ(link.linkState(), LinkState::Read_count_1);
     } else {
-        link.polaczClick();
-        ASSERT_TRUE(status.busy);
+        link.connectToController();
+        ASSERT_TRUE(events.busy);
     }
     port.takeWritten();
     LinkState stateWhileShown = LinkState::Count;
@@ -693,9 +707,10 @@ TEST_P(PortFaultWhile, DisconnectsAtOnceAndNamesThePortAndTheReason)
     EXPECT_EQ(stateWhileShown, LinkState::Disconnected);
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
     EXPECT_FALSE(port.isOpen());
-    EXPECT_FALSE(status.busy);
-    EXPECT_FALSE(status.online);
-    EXPECT_EQ(events.sessionsStored, 1);
+    EXPECT_FALSE(events.busy);
+    EXPECT_FALSE(events.connected);
+    ASSERT_EQ(events.disconnects.size(), 1u);
+    EXPECT_EQ(events.disconnects[0].kind, DisconnectReason::Kind::PortFailed);
     EXPECT_EQ(clock.activeTimers(), 0);
     // Nothing is retried on a port that is gone.
     clock.advance(20000);
@@ -730,7 +745,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ControllerLinkTest, PortFault_OfAPortTheLinkNoLongerUsesChangesNothing)
 {
     connectAndApply();
-    link.rozlacz1Click();
+    link.disconnectFromController();
     calls.clear();
     port.fail({PortFault::Kind::DeviceGone, 19, QStringLiteral("No such device")});
     EXPECT_TRUE(dialogs.messages().isEmpty());
@@ -740,10 +755,10 @@ TEST_F(ControllerLinkTest, PortFault_OfAPortTheLinkNoLongerUsesChangesNothing)
 TEST_F(ControllerLinkTest, PortFault_TheMessageFollowsTheLanguage)
 {
     MessageTable english;
-    for (int row : {MessageTable::PortGoneRow, MessageTable::PortErrorRow})
-        english.setWorking(row, english.text(row, MessageTable::English));
-    ControllerLink other{port, clock, dialogs, store, english, status, [](int) {}};
-    other.polaczClick();
+    english.setLanguage(MessageTable::English);
+    ControllerLink other{port, clock, [](int) {}};
+    RecordingLink otherEvents{other, calls, dialogs, english};
+    other.connectToController();
     port.fail({PortFault::Kind::DeviceGone, 5, QStringLiteral("Input/output error")});
     EXPECT_EQ(dialogs.messages(),
               QStringList{QStringLiteral(
@@ -763,18 +778,6 @@ TEST_F(ControllerLinkTest, WriteRefusedOnAnOpenPort_EndsTheConnectionWithTheWrit
 }
 
 // ---- A reply that has begun ends within its deadline ----
-
-TEST(ControllerLinkDeadline, GrowsWithTheAnnouncedLengthUpToAFewSeconds)
-{
-    struct Case {
-        std::optional<int> length;
-        int ms;
-    };
-    // A whole reply time-out, plus twice the line's time for the reply.
-    for (const Case& c : {Case{std::nullopt, 5000}, Case{0, 5000}, Case{1, 3004}, Case{57, 3160},
-                          Case{602, 4674}, Case{720, 5000}, Case{0xFFFF, 5000}})
-        EXPECT_EQ(ControllerLink::ReplyDeadlineMs(c.length), c.ms) << c.length.value_or(-1);
-}
 
 // A line that hands over a byte now and then, never quite letting the reply
 // time-out run out.
@@ -828,11 +831,11 @@ TEST_P(TricklingLine, WhileConnecting_TheWindowIsFreeAgainWithinTheBound)
 {
     constexpr qint64 Bound = ControllerLink::ConnectAttemptsPerConnect *
                              (ControllerLink::ReplyTimeoutMs + ControllerLink::MaxReplyMs);
-    link.polaczClick();
+    link.connectToController();
     const qint64 took = trickle(GetParam().second, 2900, 2 * Bound);
     EXPECT_LT(took, Bound);
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
-    EXPECT_FALSE(status.busy);
+    EXPECT_FALSE(events.busy);
     EXPECT_EQ(dialogs.messages().filter(Message11).size(), 1);
     EXPECT_EQ(clock.activeTimers(), 0);
 }
@@ -868,8 +871,7 @@ TEST_F(ControllerLinkTest, Deadline_ASlowButSteadyReplyStillCompletes)
 TEST_F(ControllerLinkTest, SendEncoded_LongCommandsPauseAfterEachFullPiece)
 {
     connectAndApply();
-    link.setCommandRetries(5);
-    link.QueueCommand(QByteArray(1, '\x1A') + QByteArray(540, '\x00'));
+    link.queueCommand(5, QByteArray(1, '\x1A') + QByteArray(540, '\x00'));
     const qsizetype before = port.writes.size();
     clock.advance(240);
     EXPECT_EQ(port.writes.size() - before, 7);
@@ -884,25 +886,88 @@ TEST(ControllerLinkSender, QueuesWithTheGivenBudgetAndSlowsPollingWithoutTheBusy
 {
     VirtualClock clock;
     TestSerialPort port;
-    ScriptedDialogs dialogs;
-    MemorySettingsStore store;
-    MessageTable messages;
     QStringList calls;
-    RecordingStatusView status{calls};
-    ControllerLink link{port, clock, dialogs, store, messages, status, [](int) {}};
+    ControllerLink link{port, clock, [](int) {}};
+    RecordingLink events{link, calls};
     CommandSender& sender = link;
 
     sender.queueCommand(CommandSender::RetriesForMapSteps, command::make(0x10, {0x00}),
                         command::make(0x66, {0x00}));
     EXPECT_TRUE(sender.commandPending());
-    EXPECT_EQ(link.commandRetries(), CommandSender::RetriesForMapSteps - 1);
-    EXPECT_EQ(link.commandQueue()[1], command::make(0x66, {0x00}));
+    EXPECT_EQ(link.commandQueue().retriesLeft(), CommandSender::RetriesForMapSteps - 1);
+    EXPECT_EQ(link.commandQueue().followUp(1), command::make(0x66, {0x00}));
 
     sender.setSlowPolling(true);
     EXPECT_EQ(link.countTimer().interval(), LongTick);
     EXPECT_TRUE(link.isBusy());
-    EXPECT_FALSE(status.busy);
+    EXPECT_FALSE(events.busy);
     EXPECT_TRUE(calls.isEmpty());
     sender.setSlowPolling(false);
     EXPECT_EQ(link.countTimer().interval(), ControllerLink::CountIntervalMs);
+    EXPECT_FALSE(link.isBusy());
+
+    sender.enterBusyState();
+    EXPECT_EQ(link.countTimer().interval(), LongTick);
+    EXPECT_TRUE(link.isBusy());
+    EXPECT_EQ(calls, QStringList{"busy(true)"});
+}
+
+// ---- Settling ----
+
+TEST_F(ControllerLinkTest, Settled_OnceAfterEachEventWithWhatItReportedFinal)
+{
+    QSignalSpy settled(&link, &ControllerLink::settled);
+    LinkState stateAtSettle = LinkState::Count;
+    QObject::connect(&link, &ControllerLink::settled, &link,
+                     [&] { stateAtSettle = link.linkState(); });
+    // A receiver that calls the link back from inside a report does not
+    // settle it early: the outer event is still being handled.
+    int settledInside = -1;
+    QObject::connect(&link, &ControllerLink::disconnected, &link, [&] {
+        link.queueCommand(5, QByteArray());
+        settledInside = static_cast<int>(settled.count());
+    });
+    connectAndApply();
+    // The connect, two pieces and the tick that applies them.
+    EXPECT_EQ(settled.count(), 4);
+    settled.clear();
+
+    link.queueCommand(2, bytes({0x1B, 0x01}));
+    EXPECT_EQ(settled.count(), 1);
+    clock.advance(240);
+    EXPECT_EQ(settled.count(), 2);
+    answer(liveReply(0x55));
+    EXPECT_EQ(settled.count(), 3);
+    EXPECT_EQ(settledInside, 2);
+    EXPECT_EQ(stateAtSettle, LinkState::Disconnected);
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Time out - Error1")});
+}
+
+// ---- What the fitter is told of a disconnect ----
+
+TEST(DisconnectMessage, NamesWhatWentWrongAndNothingForWhatWasMeant)
+{
+    using Kind = DisconnectReason::Kind;
+    const MessageTable messages;
+    const PortFault gone{PortFault::Kind::DeviceGone, 19, QStringLiteral("No such device")};
+    struct Case {
+        DisconnectReason reason;
+        QString message;
+    };
+    const Case cases[] = {
+        {Kind::User, QString()},
+        {Kind::Shutdown, QString()},
+        {Kind::VersionRefused, QString()},
+        {Kind::NoHandshake, QString()},
+        {Kind::ReplyTimedOut, Message11},
+        {Kind::RetriesSpent, QStringLiteral("Time out - Error1")},
+        {DisconnectReason::portFailed(gone, QStringLiteral("COM7")),
+         QStringLiteral("Port COM7 został odłączony (No such device) - połączenie przerwane")},
+        {DisconnectReason::writeRefused(QStringLiteral("WriteFile function failed (win error "
+                                                       "code: 5)")),
+         QStringLiteral("WriteFile function failed (win error code: 5)")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(disconnectMessage(c.reason, messages), c.message)
+            << kindName(c.reason.kind).toStdString();
 }

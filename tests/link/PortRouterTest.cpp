@@ -52,6 +52,18 @@ TEST_F(PortRouterTest, TheAlternativeNameOpensTheAlternativeWithTheSameLineSetti
     EXPECT_THROW(router->write("x"), PlatformError);
 }
 
+TEST_F(PortRouterTest, PlaysARecordingOnlyUnderTheAlternativesNameWhenTheAlternativeDoes)
+{
+    demo->recording = true;
+    device->recording = true;
+    router->setPortName(QStringLiteral("ttyUSB0"));
+    EXPECT_FALSE(router->playsRecording()) << "a device is a controller's line";
+    router->setPortName(QStringLiteral("Demo"));
+    EXPECT_TRUE(router->playsRecording()) << "also before it opens";
+    demo->recording = false;
+    EXPECT_FALSE(router->playsRecording());
+}
+
 TEST_F(PortRouterTest, AnyOtherNameIsTheDeviceAndRenamingMovesAnOpenPort)
 {
     router->setPortName(QStringLiteral("ttyUSB0"));

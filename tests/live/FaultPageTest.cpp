@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
@@ -22,7 +23,7 @@ class FaultPageTest : public ::testing::Test {
 protected:
     MessageTable messages;
     LiveModel live{messages};
-    SettingsModel settings;
+    SettingsModel settings{messages};
     test::RecordingCommandSender sender;
     QWidget window;
     FaultPage page{&window, live, settings, sender};
@@ -33,9 +34,11 @@ protected:
 TEST_F(FaultPageTest, ResetQueuesTheClearCommandAndEmptiesBothListsAtOnce)
 {
     live.DecodeLiveFrame(test::liveFrame({{48, 0xFE}}));
-    settings.setStoredFaultText(QStringLiteral("1 - Błąd zasilania\r\n2\r\n"));
+    QByteArray image(602, '\xFF');
+    image[561] = 0x08;
+    settings.setParameterBlock(image);
     EXPECT_EQ(page.actualErrors()->toPlainText(), QStringLiteral("1 - Złe ustawienia"));
-    EXPECT_EQ(page.registeredErrors()->text(), QStringLiteral("1 - Błąd zasilania\r\n2\r\n"));
+    EXPECT_EQ(page.registeredErrors()->text(), QStringLiteral("1 - Błąd zasilania\r\n8\r\n"));
 
     QTest::mouseClick(page.resetButton(), Qt::LeftButton);
 
@@ -58,8 +61,8 @@ TEST(FaultBanner, ShowsWhileFaultsExistBlinksAndLeadsToTheFaultPage)
     MessageTable messages;
     LiveModel live{messages};
     QWidget window;
-    int shown = 0;
-    FaultBanner banner(&window, live, [&] { ++shown; });
+    FaultBanner banner(&window, live);
+    QSignalSpy faultPageRequested(&banner, &FaultBanner::faultPageRequested);
     QLabel* label = banner.label();
     EXPECT_TRUE(label->isHidden());
     EXPECT_EQ(label->palette().color(QPalette::Window), FaultBanner::Red);
@@ -71,7 +74,7 @@ TEST(FaultBanner, ShowsWhileFaultsExistBlinksAndLeadsToTheFaultPage)
     EXPECT_EQ(label->palette().color(QPalette::Window), FaultBanner::Red);
 
     QTest::mouseClick(label, Qt::LeftButton);
-    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(faultPageRequested.size(), 1);
 
     live.linkDisconnected();
     EXPECT_TRUE(label->isHidden());

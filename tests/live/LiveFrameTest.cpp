@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace brivel::live;
+namespace msg = brivel::msg;
 
 namespace {
 
@@ -13,7 +14,7 @@ QByteArray frame(std::initializer_list<std::pair<int, int>> bytes = {})
     return brivel::test::liveFrame(bytes);
 }
 
-QString polish(int row)
+QString polish(msg::Row row)
 {
     static const char* texts[] = {" - Błąd napięcia",
                                   " - Cisnienie gazu za wysokie",
@@ -24,7 +25,7 @@ QString polish(int row)
                                   " - Błąd wtryskiwacza : ",
                                   " - Złe ustawienia",
                                   " - Błąd zasilania"};
-    return QString::fromUtf8(texts[row]);
+    return QString::fromUtf8(texts[msg::number(row)]);
 }
 
 }  // namespace
@@ -206,15 +207,4 @@ TEST(MapSamples, StoresNearTheEndStayInsideTheTables)
     samples.store(frame({{36, 252}, {42, 21}, {44, 22}, {46, 23}}));
     EXPECT_EQ(samples.gas()[254], 21);
     EXPECT_EQ(samples.gas()[255], 22);
-}
-
-TEST(AdaptationRecord, RecordsTheRawBytesOfEachRowAtTheSampleIndex)
-{
-    AdaptationRecord record;
-    record.record(frame(
-        {{36, 7}, {24, 1}, {26, 2}, {6, 3}, {28, 4}, {33, 5}, {32, 6}, {22, 7}, {55, 8}, {21, 9}}));
-    for (int r = 0; r < AdaptationRecord::Rows; ++r)
-        EXPECT_EQ(record.row(r)[7], r + 1) << r;
-    record.clear();
-    EXPECT_EQ(record.row(8)[7], 0);
 }

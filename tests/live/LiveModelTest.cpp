@@ -3,9 +3,10 @@
 #include "i18n/MessageTable.h"
 #include "link/Frames.h"
 #include "live/LiveModel.h"
-#include "live/LiveObserver.h"
 
 #include <gtest/gtest.h>
+
+#include <QtTest/QSignalSpy>
 
 #include <functional>
 #include <string>
@@ -27,24 +28,14 @@ QByteArray frame(const Bytes& bytes = {})
     return f;
 }
 
-// Records what the model told, and how often.
-struct RecordingView : LiveObserver {
-    void liveChanged(const LiveSnapshot& s, LiveChanges c) override
-    {
-        last = s;
-        changes.push_back(c);
-    }
-    LiveSnapshot last;
-    std::vector<LiveChanges> changes;
-};
-
 class LiveModelTest : public ::testing::Test {
 protected:
-    LiveModelTest() { model.addObserver(view); }
-
     MessageTable messages;
     LiveModel model{messages};
-    RecordingView view;
+    // What the model told its views, and how often.
+    QSignalSpy told{&model, &LiveModel::changed};
+    LiveChanges lastChanges() const { return told.last().at(1).value<LiveChanges>(); }
+    LiveSnapshot lastTold() const { return told.last().at(0).value<LiveSnapshot>(); }
     const LiveSnapshot& s() const { return model.snapshot(); }
     QStringList faultLines() const
     {
@@ -131,7 +122,7 @@ TEST_F(LiveModelTest, RepliesTooShortForAFrameChangeNothingAndTellNoOne)
         EXPECT_FLOAT_EQ(s().battery, 12.97f) << size;
         EXPECT_FALSE(s().bannerVisible) << size;
     }
-    EXPECT_EQ(view.changes.size(), 1u);
+    EXPECT_EQ(told.size(), 1);
 }
 
 TEST_F(LiveModelTest, LambdaRangeLatchesAt62AndNeverGoesBack)
@@ -214,15 +205,15 @@ TEST_F(LiveModelTest, DisconnectBlanksTheReadingsKeepsTheFaultListAndHidesTheBan
 {
     model.linkConnected();
     EXPECT_TRUE(s().reserveFlashing);
-    EXPECT_EQ(view.changes.back(), LiveChanges(ReserveChanged));
+    EXPECT_EQ(lastChanges(), LiveChanges(ReserveChanged));
     model.DecodeLiveFrame(frame({{21, 30}, {31, 0}, {48, 0xFE}, {36, 9}}));
     const QString shown = s().faultText;
     ASSERT_FALSE(shown.isEmpty());
     ASSERT_TRUE(s().reserveLit);
 
     model.linkDisconnected();
-    EXPECT_EQ(view.changes.size(), 3u);
-    EXPECT_TRUE(view.changes.back() & FrameDecoded);
+    EXPECT_EQ(told.size(), 3);
+    EXPECT_TRUE(lastChanges() & FrameDecoded);
     EXPECT_FLOAT_EQ(s().rpm, 0);
     EXPECT_FLOAT_EQ(s().battery, 0.7f);
     EXPECT_FALSE(s().active);
@@ -232,7 +223,8 @@ TEST_F(LiveModelTest, DisconnectBlanksTheReadingsKeepsTheFaultListAndHidesTheBan
     EXPECT_FALSE(s().reserveLit);
     EXPECT_FALSE(s().reserveFlashing);
     EXPECT_EQ(s().sampleIndex, 0);
-    EXPECT_EQ(model.mapSamples().lastSampleIndex(), 0);
+    EXPECT_EQ(s().mapSamples.lastSampleIndex(), 0);
+    EXPECT_EQ(s().frame, FillerFrame());
 }
 
 TEST_F(LiveModelTest, ClearingTheFaultTextLeavesTheBannerToTheNextFrame)
@@ -241,31 +233,31 @@ TEST_F(LiveModelTest, ClearingTheFaultTextLeavesTheBannerToTheNextFrame)
     model.clearFaultText();
     EXPECT_TRUE(s().faultText.isEmpty());
     EXPECT_TRUE(s().bannerVisible);
-    EXPECT_EQ(view.changes.back(), LiveChanges(FaultsChanged));
+    EXPECT_EQ(lastChanges(), LiveChanges(FaultsChanged));
     model.DecodeLiveFrame(frame({{48, 0xFE}}));
     EXPECT_EQ(faultLines(), QStringList({"1 - Złe ustawienia"}));
 }
 
-TEST_F(LiveModelTest, TheAdaptationRecordFillsOnlyWhileAnAdaptationRuns)
+TEST_F(LiveModelTest, EachFrameToldCarriesItselfTheSelectorAndTheMapSamplesSoFar)
 {
-    bool running = false;
-    model.setAdaptationRunning([&] { return running; });
-    model.DecodeLiveFrame(frame({{36, 7}, {21, 9}}));
-    EXPECT_EQ(model.adaptationRecord().row(8)[7], 0);
-    running = true;
-    model.DecodeLiveFrame(frame({{36, 7}, {21, 9}, {38, 11}, {47, 3}}));
-    EXPECT_EQ(model.adaptationRecord().row(8)[7], 9);
-    EXPECT_EQ(model.mapSamples().petrol()[7], 11);
-    EXPECT_EQ(s().mapSelector, 3);
+    model.DecodeLiveFrame(frame({{36, 7}, {38, 11}, {47, 3}}));
+    const QByteArray second = frame({{36, 9}, {38, 12}, {21, 9}});
+    model.DecodeLiveFrame(second);
+    const LiveSnapshot last = lastTold();
+    EXPECT_EQ(last.frame, second);
+    EXPECT_EQ(last.mapSelector, 0);
+    EXPECT_EQ(last.mapSamples.petrol()[7], 11);
+    EXPECT_EQ(last.mapSamples.petrol()[9], 12);
+    EXPECT_EQ(last.mapSamples.lastSampleIndex(), 9);
 }
 
 TEST_F(LiveModelTest, TheLinksRepliesReachTheDecoder)
 {
     model.liveReplyReceived(QByteArray());
-    EXPECT_TRUE(view.changes.empty());
+    EXPECT_TRUE(told.isEmpty());
     model.liveReplyReceived(frame({{21, 12}}));
     EXPECT_FLOAT_EQ(s().rpm, 1200);
-    EXPECT_EQ(view.last.rpm, s().rpm);
+    EXPECT_EQ(lastTold().rpm, s().rpm);
 }
 
 }  // namespace

@@ -57,7 +57,6 @@ protected:
     ReplayPortTest()
     {
         port.setPortName(ReplayPort::PortName);
-        link.addListener(events);
         events.onLiveReply = [this](const QByteArray& frame) {
             if (live::classify(frame) == live::FrameUse::Decode)
                 arrivals.push_back({clock.nowMs(), numberOf(frame)});
@@ -67,7 +66,7 @@ protected:
     void play(DriveRecording recording)
     {
         port.load(std::move(recording), QStringLiteral("drive.csv"));
-        link.polaczClick();
+        link.connectToController();
         clock.advance(1600);  // the handshake is applied; polling starts
     }
 
@@ -87,12 +86,10 @@ protected:
     test::VirtualClock clock;
     ReplayPort port{clock};
     test::ScriptedDialogs dialogs;
-    test::MemorySettingsStore store;
     MessageTable messages;
     QStringList calls;
-    test::RecordingStatusView status{calls};
-    test::RecordingLinkListener events{calls};
-    ControllerLink link{port, clock, dialogs, store, messages, status, [](int) {}};
+    ControllerLink link{port, clock, [](int) {}};
+    test::RecordingLink events{link, calls, dialogs, messages};
     std::vector<Arrival> arrivals;
 };
 
@@ -103,8 +100,8 @@ TEST_F(ReplayPortTest, HandshakeGetsTheRecordedImageThenEveryFrameAtItsRecordedP
     play(recordingOf(40, 330, test::settingsReply()));
     ASSERT_EQ(events.settingsImages.size(), 1);
     EXPECT_EQ(events.settingsImages[0], test::settingsReply());
-    EXPECT_EQ(status.text, QStringLiteral(" BRIVEL ver. 3.07.07"));
-    EXPECT_TRUE(status.online);
+    EXPECT_EQ(events.statusText, QStringLiteral(" BRIVEL ver. 3.07.07"));
+    EXPECT_TRUE(events.connected);
 
     clock.advance(40 * 330);
     std::vector<int> expected;
@@ -138,7 +135,7 @@ TEST_F(ReplayPortTest, PauseHoldsTheFrameAndPlayGoesOnFromIt)
     for (const auto& arrival : arrivals)
         EXPECT_EQ(arrival.number, held);
     EXPECT_EQ(port.positionMs(), position);
-    EXPECT_TRUE(status.online);
+    EXPECT_TRUE(events.connected);
 
     arrivals.clear();
     port.setPlaying(true);
@@ -163,7 +160,7 @@ TEST_F(ReplayPortTest, FasterSpeedsMoveThroughTheDriveThatManyTimesFaster)
         const std::vector<int> got = numbers();
         for (std::size_t i = 1; i < got.size(); ++i)
             EXPECT_GT((got[i] - got[i - 1] + 256) % 256, 0) << speed << "x at " << i;
-        link.rozlacz1Click();
+        link.disconnectFromController();
     }
 }
 
@@ -197,7 +194,7 @@ TEST_F(ReplayPortTest, AGapInTheRecordingDoesNotRunIntoTheReplyTimeOut)
                       record::frameLine(240, numbered(1)) + record::frameLine(9240, numbered(2));
     play(DriveRecording::parse(text));
     clock.advance(10000);
-    EXPECT_TRUE(status.online);
+    EXPECT_TRUE(events.connected);
     EXPECT_TRUE(dialogs.shown().empty());
     ASSERT_FALSE(arrivals.empty());
     EXPECT_EQ(arrivals.back().number, 2);
@@ -218,7 +215,7 @@ TEST_P(ReplayImageTest, HandshakeUsesTheStoredImageOnlyWhenItIsTheAcceptedFirmwa
     EXPECT_EQ(events.settingsImages[0],
               GetParam().storedIsUsed ? GetParam().stored : ReplayPort::neutralSettingsImage());
     EXPECT_EQ(VersionText(events.settingsImages[0]), AcceptedVersion);
-    EXPECT_TRUE(status.online);
+    EXPECT_TRUE(events.connected);
 }
 
 INSTANTIATE_TEST_SUITE_P(ReplayPort, ReplayImageTest,
@@ -231,8 +228,7 @@ INSTANTIATE_TEST_SUITE_P(ReplayPort, ReplayImageTest,
 TEST_F(ReplayPortTest, CommandsAreNeverAnsweredOrActedOn)
 {
     play(recordingOf(100, 330, test::settingsReply()));
-    link.setCommandRetries(ControllerLink::RetriesForEditors);
-    link.QueueCommand(test::bytes({0x0F, 0x28}));
+    link.queueCommand(ControllerLink::RetriesForEditors, test::bytes({0x0F, 0x28}));
     clock.advance(300);
     EXPECT_EQ(port.refusedCommands(), 1);
     EXPECT_TRUE(link.commandPending()) << "no echo acknowledges it";

@@ -6,13 +6,15 @@
 #include "i18n/MessageTable.h"
 #include "link/CommandSender.h"
 #include "link/ControllerLink.h"
-#include "map/AdaptationHost.h"
+#include "live/LiveModel.h"
 #include "map/AdaptationProcedure.h"
 #include "map/MapPageModel.h"
 #include "map/MapShape.h"
 #include "sim/EmulatorPort.h"
 #include "sim/DemoPort.h"
 #include "sim/SettingsImage.h"
+#include "settings/CylinderButtonsModel.h"
+#include "settings/SettingsModel.h"
 
 #include <gtest/gtest.h>
 
@@ -27,54 +29,18 @@ quint8 at(const QByteArray& frame, int offset)
     return static_cast<quint8>(frame[offset]);
 }
 
-// The window's part, fed by the live frames the link decodes.
-class FrameFedHost final : public AdaptationHost {
-public:
-    explicit FrameFedHost(const InjectionMap& map) : map_(map) {}
-
-    void decode(const QByteArray& frame, bool recording)
-    {
-        if (frame.size() < 57)
-            return;
-        rpm_ = at(frame, 21) * 100.0;
-        reducer_ = static_cast<qint8>(at(frame, 32));
-        if (!recording)
-            return;
-        static const int sources[9] = {24, 26, 6, 28, 33, 32, 22, 55, 21};
-        for (int r = 0; r < 9; ++r)
-            rows_[r][at(frame, 36)] = at(frame, sources[r]);
-    }
-
-    bool faultBannerShown() const override { return false; }
-    double engineRpm() const override { return rpm_; }
-    double reducerTemperature() const override { return reducer_; }
-    quint8 cylinderButtonMask() const override { return 0x0F; }
-    quint8 activeCylinderMask() const override { return 0x0F; }
-    qint32 mapEntry(int k) const override { return map_.value(k); }
-    RecordRow& recordRow(int r) override { return rows_[r]; }
-    QString message(int row) const override { return messages_.message(row); }
-    void showProgress(bool, int) override {}
-    void showInfo(const QString&) override {}
-    void setWindowLocked(bool) override {}
-    void showWindowReady() override {}
-
-private:
-    const InjectionMap& map_;
-    MessageTable messages_;
-    double rpm_ = 0;
-    double reducer_ = 0;
-    std::array<RecordRow, 9> rows_{};
-};
-
 class AdaptationOnEmulatorTest : public ::testing::Test {
 protected:
     AdaptationOnEmulatorTest()
     {
         port.setPortName(sim::DemoPortName);
-        link.addListener(events);
-        events.onLiveReply = [this](const QByteArray& frame) {
-            host.decode(frame, procedure.running());
-        };
+        // The window's models, fed by the link: the live readings the
+        // adaptation checks and records, the settings image it starts from, whose active
+        // cylinders the buttons follow.
+        QObject::connect(&link, &ControllerLink::settingsImageReceived, &settings,
+                         &SettingsModel::settingsImageReceived);
+        QObject::connect(&link, &ControllerLink::liveReplyReceived, &live,
+                         &LiveModel::liveReplyReceived);
     }
 
     sim::ControllerEmulator& controller() { return port.emulator(); }
@@ -85,15 +51,16 @@ protected:
     test::VirtualClock clock;
     sim::EmulatorPort port{clock};
     test::ScriptedDialogs dialogs;
-    test::MemorySettingsStore store;
     MessageTable messages;
     QStringList calls;
-    test::RecordingStatusView status{calls};
-    test::RecordingLinkListener events{calls};
-    ControllerLink link{port, clock, dialogs, store, messages, status, [](int) {}};
+    ControllerLink link{port, clock, [](int) {}};
+    test::RecordingLink events{link, calls, dialogs, messages};
+    LiveModel live{messages};
+    SettingsModel settings{messages};
+    CylinderButtonsModel cylinders{settings};
     MapPageModel page{link};
-    FrameFedHost host{page.map()};
-    AdaptationProcedure procedure{host, link, dialogs, clock};
+    AdaptationProcedure procedure{
+        {live, settings, cylinders, page.map(), messages}, link, dialogs, clock};
 };
 
 }  // namespace
@@ -104,17 +71,17 @@ TEST_F(AdaptationOnEmulatorTest, AWholeRunWritesAMapThatFitsTheEngineAndReadsItB
     // this engine, and a warm idling engine.
     controller().settings().write(sim::SettingsImage::Map, QByteArray(246, char(100)));
     clock.advance(300000);
-    link.polaczClick();
+    link.connectToController();
     clock.advance(2500);
     ASSERT_EQ(events.settingsImages.size(), 1);
     page.loadParameterBlock(events.settingsImages.last());
     EXPECT_EQ(page.map().value(30), 100);
-    link.QueueCommand(bytes({0x03, 0x03, 0x0F}));
+    link.queueCommand(0, bytes({0x03, 0x03, 0x0F}));
     clock.advance(20000);
     EXPECT_GT(controller().engine().fuelCorrection(), 1.2) << "the engine computer makes up";
 
     const int before = controller().receivedFrames().size();
-    procedure.Button_startClick();
+    procedure.start();
     ASSERT_TRUE(procedure.running());
     clock.advance(275000);
     EXPECT_FALSE(procedure.running());
@@ -161,19 +128,19 @@ TEST_F(AdaptationOnEmulatorTest, AWholeRunWritesAMapThatFitsTheEngineAndReadsItB
 
 TEST_F(AdaptationOnEmulatorTest, AStepOfTheMapCorrectionReachesTheControllerAndComesBack)
 {
-    link.polaczClick();
+    link.connectToController();
     clock.advance(2500);
     page.loadParameterBlock(events.settingsImages.last());
     const QByteArray before = controllerMap();
-    page.PaintBox1MouseDown(Qt::LeftButton, Qt::NoModifier, 37);
-    page.PaintBox1MouseUp();
-    page.PaintBox1MouseDown(Qt::LeftButton, Qt::NoModifier, 57);
-    page.PaintBox1MouseUp();
-    page.AbSpinButton1UpClick();
+    page.press(Qt::LeftButton, Qt::NoModifier, 37);
+    page.release();
+    page.press(Qt::LeftButton, Qt::NoModifier, 57);
+    page.release();
+    page.stepRange(+1);
     // Held down: the repeats while the write is under way are dropped.
     for (int i = 0; i < 5; ++i) {
         clock.advance(100);
-        page.AbSpinButton1UpClick();
+        page.stepRange(+1);
     }
     clock.advance(3000);
     const QByteArray after = controllerMap();

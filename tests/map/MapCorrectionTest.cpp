@@ -34,8 +34,8 @@ protected:
     SeriesSet click(int x, Qt::MouseButtons buttons = Qt::LeftButton,
                     Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        const SeriesSet changed = page.PaintBox1MouseDown(buttons, modifiers, x);
-        page.PaintBox1MouseUp();
+        const SeriesSet changed = page.press(buttons, modifiers, x);
+        page.release();
         return changed;
     }
 
@@ -177,12 +177,12 @@ TEST_F(MapCorrectionTest, TheSpinButtonWaitsForAnEndAndForTheNextRelease)
     EXPECT_FALSE(correction().spinEnabled());
     EXPECT_TRUE(correction().panelHighlighted());
     // "X" with only a start: cleared, but still disabled until a release.
-    page.Button3Click();
+    page.clearRange();
     EXPECT_EQ(correction().rangeStartX(), 0);
     EXPECT_FALSE(correction().spinEnabled());
     EXPECT_FALSE(correction().panelHighlighted());
     EXPECT_EQ(correction().panelHeight(), MapCorrection::PanelHeightSpinOnly);
-    page.PaintBox1MouseUp();
+    page.release();
     EXPECT_TRUE(correction().spinEnabled());
     select(40, 100);
     EXPECT_TRUE(correction().spinEnabled());
@@ -193,10 +193,10 @@ TEST_F(MapCorrectionTest, TheSpinButtonWaitsForAnEndAndForTheNextRelease)
 TEST_F(MapCorrectionTest, Start37End57SteppedTwiceBuildsATent)
 {
     select(37, 57);
-    EXPECT_EQ(page.AbSpinButton1UpClick(), seriesBit(MapSeries::Map));
+    EXPECT_EQ(page.stepRange(+1), seriesBit(MapSeries::Map));
     EXPECT_EQ(changedFrom(100),
               (std::map<int, int>{{23, 101}, {24, 101}, {25, 101}, {26, 101}, {27, 101}}));
-    page.AbSpinButton1UpClick();
+    page.stepRange(+1);
     EXPECT_EQ(changedFrom(100),
               (std::map<int, int>{
                   {22, 101}, {23, 101}, {24, 102}, {25, 102}, {26, 102}, {27, 101}, {28, 101}}));
@@ -211,23 +211,23 @@ TEST_F(MapCorrectionTest, Start36End46StepsTheMiddleAndTheSteeperRightFlank)
 {
     // Entries 20 to 25: M = 22, the right flank divided by M - L = 2.
     select(36, 46);
-    page.AbSpinButton1UpClick();
+    page.stepRange(+1);
     EXPECT_EQ(changedFrom(100), (std::map<int, int>{{22, 101}, {23, 101}}));
     // Entry M + 1 keeps level with the peak: 2 / 2 × 2, not 2 / 3 × 2.
-    page.AbSpinButton1UpClick();
+    page.stepRange(+1);
     EXPECT_EQ(changedFrom(100), (std::map<int, int>{{21, 101}, {22, 102}, {23, 102}, {24, 101}}));
 }
 
 TEST_F(MapCorrectionTest, StartAndEndOnOneEntryStepOnlyThatEntry)
 {
     select(26, 27);
-    page.AbSpinButton1DownClick();
+    page.stepRange(-1);
     EXPECT_EQ(changedFrom(100), (std::map<int, int>{{15, 99}}));
 }
 
 TEST_F(MapCorrectionTest, NoRangeMovesTheWholeMapAndSendsAllOfIt)
 {
-    page.AbSpinButton1DownClick();
+    page.stepRange(-1);
     EXPECT_EQ(changedFrom(99).size(), 0u);
     ASSERT_EQ(sender.queued.size(), 1u);
     const auto& q = sender.queued.front();
@@ -242,18 +242,18 @@ TEST_F(MapCorrectionTest, AStepWhileACommandIsPendingIsDropped)
 {
     select(37, 57);
     sender.pending = true;
-    EXPECT_EQ(page.AbSpinButton1UpClick(), 0);
+    EXPECT_EQ(page.stepRange(+1), 0);
     EXPECT_TRUE(changedFrom(100).empty());
     EXPECT_TRUE(sender.queued.isEmpty());
     sender.pending = false;
-    page.AbSpinButton1UpClick();
+    page.stepRange(+1);
     EXPECT_EQ(sender.queued.size(), 1);
 }
 
 TEST_F(MapCorrectionTest, AStepWithOnlyAStartChangesAndSendsNothing)
 {
     click(40);
-    EXPECT_EQ(page.AbSpinButton1UpClick(), 0);
+    EXPECT_EQ(page.stepRange(+1), 0);
     EXPECT_TRUE(changedFrom(100).empty());
     EXPECT_TRUE(sender.queued.isEmpty());
 }
@@ -274,14 +274,11 @@ TEST_P(ByteLimit, AStepPastTheByteIsRefusedAndNothingIsSent)
     page.loadParameterBlock(blockWithFlatMap(c.flat));
     if (c.startX)
         select(c.startX, c.endX);
-    auto step = [&](int d) {
-        return d > 0 ? page.AbSpinButton1UpClick() : page.AbSpinButton1DownClick();
-    };
-    EXPECT_EQ(step(c.d), 0);
+    EXPECT_EQ(page.stepRange(c.d), 0);
     EXPECT_TRUE(sender.queued.isEmpty());
     EXPECT_TRUE(changedFrom(c.flat).empty());
     // The step away from the limit still goes.
-    EXPECT_EQ(step(-c.d), seriesBit(MapSeries::Map));
+    EXPECT_EQ(page.stepRange(-c.d), seriesBit(MapSeries::Map));
     EXPECT_EQ(sender.queued.size(), 1);
 }
 
@@ -297,7 +294,7 @@ TEST_F(MapCorrectionTest, ATentCanClimbToTheTopByteAndStopThere)
 {
     select(37, 57);
     for (int i = 0; i < 200; ++i)
-        page.AbSpinButton1UpClick();
+        page.stepRange(+1);
     EXPECT_EQ(map().value(25), 255);
     EXPECT_EQ(sender.queued.size(), 155);
     EXPECT_EQ(sender.queued.back().command.mid(1), map().bytes());
@@ -306,7 +303,7 @@ TEST_F(MapCorrectionTest, ATentCanClimbToTheTopByteAndStopThere)
 TEST_F(MapCorrectionTest, ARangeEndInTheLastColumnsStopsAtEntry246)
 {
     select(400, 500);
-    page.AbSpinButton1UpClick();
+    page.stepRange(+1);
     // L = 198, R = 246, M = 222.
     const auto changed = changedFrom(100);
     ASSERT_FALSE(changed.empty());

@@ -42,9 +42,9 @@ protected:
 TEST_F(MapHistoryTest, TwoStepsUndoneWriteTheMapsBeforeThemAndRedoWritesThemAgain)
 {
     const QByteArray original = mapNow();
-    model.AbSpinButton1UpClick();
+    model.stepRange(+1);
     const QByteArray afterFirst = mapNow();
-    model.AbSpinButton1UpClick();
+    model.stepRange(+1);
     const QByteArray afterSecond = mapNow();
     ASSERT_EQ(sender.queued.size(), 2);
     EXPECT_TRUE(model.canUndo());
@@ -76,7 +76,7 @@ TEST_F(MapHistoryTest, TwoStepsUndoneWriteTheMapsBeforeThemAndRedoWritesThemAgai
 
 TEST_F(MapHistoryTest, UndoWhileACommandWaitsIsDroppedAndKeepsItsStep)
 {
-    model.AbSpinButton1DownClick();
+    model.stepRange(-1);
     sender.pending = true;
     model.undo();
     EXPECT_EQ(sender.queued.size(), 1);
@@ -89,11 +89,11 @@ TEST_F(MapHistoryTest, UndoWhileACommandWaitsIsDroppedAndKeepsItsStep)
 
 TEST_F(MapHistoryTest, ANewStepForgetsTheRedoAndANewImageForgetsEverything)
 {
-    model.AbSpinButton1UpClick();
-    model.AbSpinButton1UpClick();
+    model.stepRange(+1);
+    model.stepRange(+1);
     model.undo();
     ASSERT_TRUE(model.canRedo());
-    model.AbSpinButton1DownClick();
+    model.stepRange(-1);
     EXPECT_FALSE(model.canRedo());
     EXPECT_TRUE(model.canUndo());
 
@@ -102,10 +102,10 @@ TEST_F(MapHistoryTest, ANewStepForgetsTheRedoAndANewImageForgetsEverything)
     EXPECT_FALSE(model.canRedo());
     // Dropped and refused steps leave no step behind.
     sender.pending = true;
-    model.AbSpinButton1UpClick();
+    model.stepRange(+1);
     sender.pending = false;
     model.loadParameterBlock(imageWithMap(255, 255));
-    model.AbSpinButton1UpClick();
+    model.stepRange(+1);
     EXPECT_FALSE(model.canUndo());
 }
 

@@ -74,9 +74,9 @@ protected:
 
     void connectController()
     {
-        window->polaczClick();
+        window->findChild<QAction*>(QStringLiteral("polacz"))->trigger();
         clock.advance(3000);
-        ASSERT_EQ(window->parameterBlock().size(), sim::SettingsImage::Size);
+        ASSERT_EQ(window->settingsModel().parameterBlock().size(), sim::SettingsImage::Size);
     }
 
     sim::ControllerEmulator& controller() { return emulatorPort->emulator(); }
@@ -344,7 +344,7 @@ TEST_F(MapWindowTest, AWholeAdaptationRunsFromStartToTheMapReadBackOnTheChart)
     clock.advance(20000);
     connectController();
     // What the settings decoder shows: the cylinders that run on gas.
-    const quint8 mask = at(window->parameterBlock(), sim::SettingsImage::CylinderMask);
+    const quint8 mask = at(window->settingsModel().parameterBlock(), sim::SettingsImage::CylinderMask);
     ASSERT_NE(mask, 0);
     // The cylinder buttons of the left column, as the settings decoder sets them.
     auto* buttons = window->findChild<QWidget*>(QStringLiteral("aaa"));

@@ -1,3 +1,5 @@
+#include "ReplyFrames.h"
+#include "map/AdaptationRecord.h"
 #include "map/RecordStatistics.h"
 
 #include <gtest/gtest.h>
@@ -42,3 +44,14 @@ INSTANTIATE_TEST_SUITE_P(
                       StatsCase{"All255KeepsTheMinimum", {255, 255}, 7, 255, 7, 255},
                       StatsCase{"FullRow", std::vector<int>(256, 12), 0, 12, 12, 12}),
     [](const auto& p) { return std::string(p.param.name); });
+
+TEST(AdaptationRecord, RecordsTheRawBytesOfEachRowAtTheSampleIndex)
+{
+    AdaptationRecord record;
+    record.record(brivel::test::liveFrame(
+        {{36, 7}, {24, 1}, {26, 2}, {6, 3}, {28, 4}, {33, 5}, {32, 6}, {22, 7}, {55, 8}, {21, 9}}));
+    for (int r = 0; r < AdaptationRecord::Rows; ++r)
+        EXPECT_EQ(record.row(r)[7], r + 1) << r;
+    record.clear();
+    EXPECT_EQ(record.row(8)[7], 0);
+}

@@ -1,5 +1,5 @@
 #include "QtPrinters.h"
-#include "i18n/AddedMessages.h"
+#include "i18n/MessageRows.h"
 #include "platform/PortGrabbers.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ struct AdviceCase {
     const char* name;
     PortOpenFailure failure;
     QStringList processes;
-    std::vector<int> rows;
+    std::vector<msg::Row> rows;
 };
 
 class PortGrabberAdvice : public ::testing::TestWithParam<AdviceCase> {};
@@ -25,10 +25,11 @@ TEST_P(PortGrabberAdvice, NamesTheProgramsThatCanHoldThePort)
 {
     const AdviceCase& c = GetParam();
     QStringList expected;
-    for (int row : c.rows)
-        expected << QStringLiteral("row %1").arg(row);
-    EXPECT_EQ(portGrabberAdvice(c.failure, c.processes,
-                                [](int row) { return QStringLiteral("row %1").arg(row); }),
+    for (msg::Row row : c.rows)
+        expected << QStringLiteral("row %1").arg(msg::number(row));
+    EXPECT_EQ(portGrabberAdvice(
+                  c.failure, c.processes,
+                  [](msg::Row row) { return QStringLiteral("row %1").arg(msg::number(row)); }),
               expected.join(QLatin1Char('\n')));
 }
 
@@ -42,18 +43,20 @@ INSTANTIATE_TEST_SUITE_P(
         AdviceCase{"BusyModemManager",
                    PortOpenFailure::Busy,
                    Desktop + QStringList{QStringLiteral("ModemManager")},
-                   {msg::ModemManagerAdvice}},
-        AdviceCase{
-            "BusyBrltty", PortOpenFailure::Busy, {QStringLiteral("brltty")}, {msg::BrlttyAdvice}},
+                   {msg::Row::ModemManagerAdvice}},
+        AdviceCase{"BusyBrltty",
+                   PortOpenFailure::Busy,
+                   {QStringLiteral("brltty")},
+                   {msg::Row::BrlttyAdvice}},
         AdviceCase{"BusyBoth",
                    PortOpenFailure::Busy,
                    {QStringLiteral("brltty-udev"), QStringLiteral("ModemManager")},
-                   {msg::ModemManagerAdvice, msg::BrlttyAdvice}},
+                   {msg::Row::ModemManagerAdvice, msg::Row::BrlttyAdvice}},
         // brltty takes the adapter away; ModemManager never does.
         AdviceCase{"GoneBrltty",
                    PortOpenFailure::NotFound,
                    {QStringLiteral("brltty"), QStringLiteral("ModemManager")},
-                   {msg::BrlttyAdvice}},
+                   {msg::Row::BrlttyAdvice}},
         AdviceCase{"DeniedIsAboutTheUser",
                    PortOpenFailure::Denied,
                    {QStringLiteral("brltty"), QStringLiteral("ModemManager")},

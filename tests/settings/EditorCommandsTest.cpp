@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         EditorCase{"LevelEditStarts", [] { return levelEditStart(); }, queued(bytes({0x31, 0x01}))},
         EditorCase{"FactoryReset", [] { return factoryReset(); }, queued(bytes({0x26}))},
         EditorCase{"ReadForSave", [] { return readForSave(); },
-                   queued(bytes({0x66, 0x00}), {}, QByteArray("ZAPIS"))}),
+                   queued(bytes({0x66, 0x00}), {}, {})}),
     [](const auto& p) { return std::string(p.param.name); });
 
 struct LevelCase {

@@ -1,8 +1,10 @@
 #include "Bytes.h"
 #include "QtPrinters.h"
 #include "RecordingCommandSender.h"
+#include "i18n/MessageTable.h"
 #include "settings/CylinderButtonsModel.h"
 #include "settings/FuelEditor.h"
+#include "settings/SettingsModel.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +31,9 @@ protected:
     }
 
     test::RecordingCommandSender sender;
-    CylinderButtonsModel cylinders;
+    MessageTable messages;
+    SettingsModel settings{messages};
+    CylinderButtonsModel cylinders{settings};
     bool portOpen = true;
     bool onGas = false;
 };

@@ -24,7 +24,7 @@ SettingsDisplay decode(const QByteArray& block, const QLocale& locale = English)
 {
     static const MessageTable table;
     return decodeParameterBlock(
-        block, [](int row) { return table.message(row); }, locale);
+        block, [](msg::Row row) { return table.text(row); }, locale);
 }
 
 // Enabled state and off-colour of the eight cylinder buttons, as one string:

@@ -7,6 +7,7 @@
 #include <random>
 
 using namespace brivel::settings;
+namespace msg = brivel::msg;
 
 namespace {
 
@@ -24,7 +25,7 @@ TEST(Robustness, DecoderTakesImagesOfEveryLengthUpToAWholeOne)
 {
     std::mt19937 rng(7);
     const QLocale locale(QLocale::Polish, QLocale::Poland);
-    const MessageLookup message = [](int row) { return QString::number(row); };
+    const MessageLookup message = [](msg::Row row) { return QString::number(msg::number(row)); };
     for (int size = 0; size <= BlockSize + 2; ++size) {
         const SettingsDisplay d = decodeParameterBlock(randomBytes(rng, size), message, locale);
         EXPECT_EQ(d.injectionMap.has_value(), size >= 313) << size;

@@ -6,7 +6,6 @@
 #include "TestPlatform.h"
 #include "VirtualClock.h"
 #include "i18n/MessageTable.h"
-#include "link/ControllerLink.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsMenu.h"
 #include "settings/SettingsModel.h"
@@ -16,6 +15,8 @@
 
 #include <QtCore/QFile>
 #include <QtCore/QTemporaryDir>
+
+#include <utility>
 
 using namespace brivel;
 using namespace brivel::settings;
@@ -47,11 +48,21 @@ protected:
 
     QString path(const QString& name) const { return dir.filePath(name); }
 
+    // The link has shown the image the latest read asked for: it runs that
+    // read's completion, once.
+    void settingsRead()
+    {
+        ASSERT_FALSE(sender.queued.isEmpty());
+        ASSERT_TRUE(sender.queued.last().completion);
+        const CommandSender::Completion done = std::exchange(sender.queued.last().completion, {});
+        done();
+    }
+
     test::ScriptedDialogs dialogs;
     test::RecordingCommandSender sender;
     test::VirtualClock clock;
     MessageTable messages;
-    SettingsModel settings;
+    SettingsModel settings{messages};
     int bannersHidden = 0;
     test::ScriptedReviewDialog review;
     SettingsMenu menu{dialogs, sender, settings, clock, messages, [this] { ++bannersHidden; },
@@ -89,29 +100,25 @@ TEST_F(SettingsMenuTest, ResetAnsweredYesHidesTheBannerAndRestoresTheFactorySett
 TEST_F(SettingsMenuTest, SaveReadsTheSettingsFirstAndWritesTheImageThatAnswers)
 {
     dialogs.saveAnswers = {path("abc")};
-    menu.Zapis1Click(SettingsMenu::Sender::Menu);
+    menu.Zapis1Click();
     EXPECT_EQ(dialogs.shown()[0].text, QStringLiteral("*.kvs data file (*.kvs)"));
-    EXPECT_EQ(menu.saveFileName(), path("abc.kvs"));
     EXPECT_EQ(sender.busyEntered, 1);
     ASSERT_EQ(sender.queued.size(), 1);
+    EXPECT_EQ(sender.queued[0].retries, 5);
     EXPECT_EQ(sender.queued[0].command, bytes({0x66, 0x00}));
     EXPECT_TRUE(sender.queued[0].firstFollowUp.isEmpty());
-    EXPECT_EQ(sender.queued[0].secondFollowUp, ControllerLink::SaveMarker);
+    EXPECT_TRUE(sender.queued[0].secondFollowUp.isEmpty());
     EXPECT_FALSE(QFile::exists(path("abc.kvs")));
 
     settings.setParameterBlock(block);
-    menu.Zapis1Click(SettingsMenu::Sender::None);
+    settingsRead();
     EXPECT_EQ(readFile(path("abc.kvs")), datafile::encode(block, 37));
     EXPECT_EQ(dialogs.messages(), QStringList());
-    // The name served its save: a second read writes nothing.
-    EXPECT_TRUE(menu.saveFileName().isEmpty());
 }
 
-TEST_F(SettingsMenuTest, CancelledOrUnaskedSavesWriteNothing)
+TEST_F(SettingsMenuTest, CancelledSavesWriteNothing)
 {
-    menu.Zapis1Click(SettingsMenu::Sender::Menu);
-    settings.setParameterBlock(block);
-    menu.Zapis1Click(SettingsMenu::Sender::None);
+    menu.Zapis1Click();
     EXPECT_TRUE(sender.queued.isEmpty());
     EXPECT_EQ(sender.busyEntered, 0);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
@@ -120,9 +127,9 @@ TEST_F(SettingsMenuTest, CancelledOrUnaskedSavesWriteNothing)
 TEST_F(SettingsMenuTest, ASaveThatCannotWriteShowsTheSystemsMessage)
 {
     dialogs.saveAnswers = {path("missing/abc.kvs")};
-    menu.Zapis1Click(SettingsMenu::Sender::Menu);
+    menu.Zapis1Click();
     settings.setParameterBlock(block);
-    menu.Zapis1Click(SettingsMenu::Sender::None);
+    settingsRead();
     ASSERT_EQ(dialogs.shown().size(), 2u);
     EXPECT_EQ(dialogs.shown()[1].kind, Kind::Error);
     EXPECT_FALSE(dialogs.shown()[1].text.isEmpty());
@@ -138,19 +145,19 @@ TEST_F(SettingsMenuTest, LoadWritesTheSettingsRegionThenReadsItBack)
     EXPECT_EQ(sender.busyEntered, 1);
     ASSERT_EQ(sender.queued.size(), 1);
     EXPECT_EQ(sender.queued[0].command, bytes({0x66, 0x00}));
-    EXPECT_EQ(sender.queued[0].secondFollowUp, ControllerLink::SaveMarker);
+    EXPECT_TRUE(sender.queued[0].secondFollowUp.isEmpty());
     EXPECT_TRUE(review.shown.empty());
 
-    menu.settingsReadForFile();
+    settingsRead();
     EXPECT_EQ(review.shown.size(), 1u);
     EXPECT_EQ(sender.busyEntered, 2);
     ASSERT_EQ(sender.queued.size(), 2);
     EXPECT_EQ(sender.queued[1].command, QByteArray(1, '\x1A') + block.mid(21, 540));
     EXPECT_EQ(sender.queued[1].firstFollowUp, bytes({0x66, 0x00}));
     EXPECT_EQ(sender.queued[1].retries, 5);
-    // The read is answered once: nothing is written twice, no file is saved.
-    menu.settingsReadForFile();
-    EXPECT_EQ(sender.queued.size(), 2);
+    // The read that follows the block write only shows the result: nothing
+    // is written twice, no file is saved.
+    EXPECT_FALSE(sender.queued[1].completion);
     EXPECT_EQ(review.shown.size(), 1u);
 }
 
@@ -168,7 +175,7 @@ TEST_F(SettingsMenuTest, LoadShowsTheReviewAndSendsOnlyTheTickedFields)
         return std::optional<std::vector<bool>>(ticked);
     };
     menu.Odczyt1Click();
-    menu.settingsReadForFile();
+    settingsRead();
     ASSERT_EQ(review.shown.size(), 1u);
     EXPECT_FALSE(review.shown[0].warning.isEmpty());
     ASSERT_EQ(review.shown[0].lines.size(), 2u);
@@ -186,16 +193,17 @@ TEST_F(SettingsMenuTest, OnlyTheLatestOfASaveAndALoadTakesTheRead)
     dialogs.openAnswers = {path("car.kvs")};
     menu.Odczyt1Click();
     dialogs.saveAnswers = {path("saved")};
-    menu.Zapis1Click(SettingsMenu::Sender::Menu);
-    menu.settingsReadForFile();
+    menu.Zapis1Click();
+    // The queue keeps the latest read's completion only.
+    settingsRead();
     EXPECT_TRUE(review.shown.empty());
     EXPECT_EQ(readFile(path("saved.kvs")).size(), 1219);
 
     dialogs.saveAnswers = {path("other")};
-    menu.Zapis1Click(SettingsMenu::Sender::Menu);
+    menu.Zapis1Click();
     dialogs.openAnswers = {path("car.kvs")};
     menu.Odczyt1Click();
-    menu.settingsReadForFile();
+    settingsRead();
     EXPECT_EQ(review.shown.size(), 1u);
     EXPECT_FALSE(QFile::exists(path("other.kvs")));
 }
@@ -207,7 +215,7 @@ TEST_F(SettingsMenuTest, LoadCancelledOrWithNothingDifferentSendsNothing)
     review.answer = [](const review::Content&) { return std::optional<std::vector<bool>>(); };
     dialogs.openAnswers = {path("car.kvs")};
     menu.Odczyt1Click();
-    menu.settingsReadForFile();
+    settingsRead();
     EXPECT_EQ(review.shown.size(), 1u);
 
     // The same settings in the controller, whatever its fault memory holds.
@@ -217,11 +225,12 @@ TEST_F(SettingsMenuTest, LoadCancelledOrWithNothingDifferentSendsNothing)
     dialogs.clear();
     dialogs.openAnswers = {path("car.kvs")};
     menu.Odczyt1Click();
-    menu.settingsReadForFile();
+    settingsRead();
     EXPECT_EQ(review.shown.size(), 1u);
     ASSERT_EQ(dialogs.shown().size(), 2u);
     EXPECT_EQ(dialogs.shown()[1].kind, Kind::Message);
-    EXPECT_EQ(dialogs.shown()[1].text, messages.text(msg::NothingDiffers, MessageTable::Working));
+    EXPECT_EQ(dialogs.shown()[1].text,
+              messages.text(msg::Row::NothingDiffers, MessageTable::Initial));
     // Only the two reads went out, never a block write.
     EXPECT_EQ(sender.commands(), (QList<QByteArray>{bytes({0x66, 0x00}), bytes({0x66, 0x00})}));
 }
@@ -259,20 +268,6 @@ TEST_F(SettingsMenuTest, LoadOfAMissingFileShowsTheSystemsMessage)
     ASSERT_EQ(dialogs.shown().size(), 2u);
     EXPECT_EQ(dialogs.shown()[1].kind, Kind::Error);
     EXPECT_TRUE(sender.queued.isEmpty());
-}
-
-TEST(SettingsModelRevisions, EveryImageAndEditIsNewEvenWithTheSameBytes)
-{
-    SettingsModel model;
-    const QByteArray block = test::settingsBlock({{22, 1}});
-    model.setParameterBlock(block);
-    model.setParameterBlock(block);
-    EXPECT_EQ(model.revision(), 2);
-    model.setStoredFaultText(QStringLiteral("1\r\n"));
-    EXPECT_EQ(model.revision(), 2);
-    model.editParameterBlock([](ParameterBlock& b) { b.patch(22, 5); });
-    EXPECT_EQ(model.revision(), 3);
-    EXPECT_EQ(static_cast<quint8>(model.parameterBlock()[22]), 5);
 }
 
 }  // namespace

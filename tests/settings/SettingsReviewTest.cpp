@@ -159,7 +159,7 @@ TEST(SettingsReview, LinesSpeakTheFittersWordsInTheChosenLanguage)
     const QLocale polish(QLocale::Polish);
     const Content pl = content(
         ParameterBlock(c), ParameterBlock(f),
-        [&](int row) { return table.text(row, MessageTable::Polish); }, polish);
+        [&](msg::Row row) { return table.text(row, MessageTable::Polish); }, polish);
     ASSERT_EQ(pl.lines.size(), 5u);
     auto shown = [](const Line& l) {
         return QStringList{l.name, l.controller, l.file, l.detail}.join(QLatin1Char('|'));
@@ -178,7 +178,7 @@ TEST(SettingsReview, LinesSpeakTheFittersWordsInTheChosenLanguage)
 
     const Content en = content(
         ParameterBlock(c), ParameterBlock(f),
-        [&](int row) { return table.text(row, MessageTable::English); }, QLocale::c());
+        [&](msg::Row row) { return table.text(row, MessageTable::English); }, QLocale::c());
     EXPECT_EQ(shown(en.lines[1]), QStringLiteral("Level sensor, threshold 2|0.71 V|1.49 V|"));
     EXPECT_EQ(en.lines[4].detail, QStringLiteral("2 of 246 points differ"));
     EXPECT_EQ(en.columns[1], QStringLiteral("Controller"));

@@ -13,11 +13,11 @@ using brivel::test::settingsBlock;
 
 namespace {
 
-// The Polish texts of the working column before any language is chosen.
-QString message(int row)
+// The Polish texts before any language is chosen.
+QString message(msg::Row row)
 {
     static const MessageTable table;
-    return table.message(row);
+    return table.text(row);
 }
 
 struct FaultCase {

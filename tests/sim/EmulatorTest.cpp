@@ -308,8 +308,9 @@ TEST_F(EmulatorTest, Settings_StoredFaultsReadBackAsGiven)
     EXPECT_EQ(image.mid(561, 3), bytes({0x03, 0x00, 0x07}));
     for (int i = 564; i <= 600; ++i)
         EXPECT_EQ(at(image, i), 0xFF) << i;
-    EXPECT_EQ(settings::storedFaultText(settings::ParameterBlock(image),
-                                        [](int row) { return QStringLiteral(" m%1").arg(row); }),
+    EXPECT_EQ(settings::storedFaultText(
+                  settings::ParameterBlock(image),
+                  [](msg::Row row) { return QStringLiteral(" m%1").arg(msg::number(row)); }),
               QStringLiteral("1 m1\r\n3\r\n2 m6 1 2 3 4\r\n3 m5\r\n7\r\n"));
     // More than forty entries: the memory keeps the first forty.
     emulator.settings().setFaultMemory(QByteArray(50, '\x2A'));

@@ -94,21 +94,18 @@ TEST(KvosSim, RealPortConnectsAndPollsOverAPseudoTerminal)
     QtSerialPort port;
     port.setPortName(path);
     ScriptedDialogs dialogs;
-    MemorySettingsStore store;
     MessageTable messages;
     QStringList calls;
-    RecordingStatusView status{calls};
-    RecordingLinkListener events{calls};
-    ControllerLink link(port, clock, dialogs, store, messages, status);
-    link.addListener(events);
+    ControllerLink link(port, clock);
+    RecordingLink events{link, calls, dialogs, messages};
 
-    link.polaczClick();
+    link.connectToController();
     // The 602-byte image takes about 0.85 s on the line, then 1.26 s to apply.
     ASSERT_TRUE(waitFor([&] { return !events.settingsImages.isEmpty(); }, 10000))
         << dialogs.messages().join(QStringLiteral(" | ")).toStdString();
     EXPECT_EQ(events.settingsImages[0].size(), 602);
-    EXPECT_EQ(status.text, QStringLiteral(" BRIVEL ver. 3.07.07"));
-    EXPECT_TRUE(status.online);
+    EXPECT_EQ(events.statusText, QStringLiteral(" BRIVEL ver. 3.07.07"));
+    EXPECT_TRUE(events.connected);
 
     auto fullFrames = [&] {
         int n = 0;
@@ -119,16 +116,14 @@ TEST(KvosSim, RealPortConnectsAndPollsOverAPseudoTerminal)
     ASSERT_TRUE(waitFor([&] { return fullFrames() >= 3; }, 10000));
 
     // A setting goes out between polls and comes back in the next read.
-    link.setCommandRetries(ControllerLink::RetriesForEditors);
-    link.QueueCommand(QByteArray("\x0F\x28", 2));
+    link.queueCommand(ControllerLink::RetriesForEditors, QByteArray("\x0F\x28", 2));
     ASSERT_TRUE(waitFor([&] { return !link.commandPending(); }, 5000));
-    link.setCommandRetries(ControllerLink::RetriesForEditors);
     link.enterBusyState();
-    link.QueueCommand(QByteArray("\x66\x00", 2));
+    link.queueCommand(ControllerLink::RetriesForEditors, QByteArray("\x66\x00", 2));
     ASSERT_TRUE(waitFor([&] { return events.settingsImages.size() >= 2; }, 10000));
     EXPECT_EQ(static_cast<quint8>(events.settingsImages[1][35]), 0x28);
 
-    link.rozlacz1Click();
+    link.disconnectFromController();
     EXPECT_FALSE(port.isOpen());
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join(" | ").toStdString();
 }
@@ -144,14 +139,11 @@ TEST(KvosSim, PullingTheLineMidPollDisconnectsAtOnceNamingThePort)
     QtSerialPort port;
     port.setPortName(path);
     ScriptedDialogs dialogs;
-    MemorySettingsStore store;
     MessageTable messages;
     QStringList calls;
-    RecordingStatusView status{calls};
-    RecordingLinkListener events{calls};
-    ControllerLink link(port, clock, dialogs, store, messages, status);
-    link.addListener(events);
-    link.polaczClick();
+    ControllerLink link(port, clock);
+    RecordingLink events{link, calls, dialogs, messages};
+    link.connectToController();
     ASSERT_TRUE(waitFor([&] { return events.liveReplies.size() >= 3; }, 10000));
 
     sim.stop();
@@ -164,7 +156,7 @@ TEST(KvosSim, PullingTheLineMidPollDisconnectsAtOnceNamingThePort)
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages()[0].startsWith(QStringLiteral("Port ") + path))
         << dialogs.messages()[0].toStdString();
-    EXPECT_FALSE(status.online);
+    EXPECT_FALSE(events.connected);
 }
 
 TEST(KvosSim, EngineOptionsShowInTheLiveFrames)
@@ -177,14 +169,11 @@ TEST(KvosSim, EngineOptionsShowInTheLiveFrames)
     QtSerialPort port;
     port.setPortName(path);
     ScriptedDialogs dialogs;
-    MemorySettingsStore store;
     MessageTable messages;
     QStringList calls;
-    RecordingStatusView status{calls};
-    RecordingLinkListener events{calls};
-    ControllerLink link(port, clock, dialogs, store, messages, status);
-    link.addListener(events);
-    link.polaczClick();
+    ControllerLink link(port, clock);
+    RecordingLink events{link, calls, dialogs, messages};
+    link.connectToController();
     auto pollReply = [&]() -> QByteArray {
         for (const QByteArray& frame : events.liveReplies)
             if (frame.size() == 57 && static_cast<quint8>(frame[3]) == 0x55)
@@ -196,7 +185,7 @@ TEST(KvosSim, EngineOptionsShowInTheLiveFrames)
     EXPECT_EQ(static_cast<quint8>(frame[35]), 0xFD);
     EXPECT_EQ(static_cast<quint8>(frame[31]), 1);
     EXPECT_EQ(frame[4] & 1, 1);
-    link.rozlacz1Click();
+    link.disconnectFromController();
 }
 
 TEST(KvosSim, UnknownProfileEndsWithAMessage)
@@ -223,14 +212,11 @@ TEST(KvosSim, StartsFromASettingsFile)
     QtSerialPort port;
     port.setPortName(path);
     ScriptedDialogs dialogs;
-    MemorySettingsStore store;
     MessageTable messages;
     QStringList calls;
-    RecordingStatusView status{calls};
-    RecordingLinkListener events{calls};
-    ControllerLink link(port, clock, dialogs, store, messages, status);
-    link.addListener(events);
-    link.polaczClick();
+    ControllerLink link(port, clock);
+    RecordingLink events{link, calls, dialogs, messages};
+    link.connectToController();
     ASSERT_TRUE(waitFor([&] { return !events.settingsImages.isEmpty(); }, 10000));
     const QByteArray image = events.settingsImages[0];
     ASSERT_EQ(image.size(), 602);
@@ -238,7 +224,7 @@ TEST(KvosSim, StartsFromASettingsFile)
     EXPECT_EQ(static_cast<quint8>(image[20]), 0xFF);
     EXPECT_EQ(static_cast<quint8>(image[36]), 0x7D);
     EXPECT_EQ(static_cast<quint8>(image[561]), 0x03);
-    link.rozlacz1Click();
+    link.disconnectFromController();
 }
 
 TEST(KvosSim, DamagedSettingsFileEndsWithAMessage)

@@ -25,33 +25,27 @@ const QString Message11 = QStringLiteral("Time out - błąd w transmisji (Brak S
 // The link against the emulated controller, both in virtual time.
 class LinkOnEmulatorTest : public ::testing::Test {
 protected:
-    LinkOnEmulatorTest()
-    {
-        port.setPortName(DemoPortName);
-        link.addListener(events);
-    }
+    LinkOnEmulatorTest() { port.setPortName(DemoPortName); }
 
     ControllerEmulator& controller() { return port.emulator(); }
 
     VirtualClock clock;
     EmulatorPort port{clock};
     ScriptedDialogs dialogs;
-    MemorySettingsStore store;
     MessageTable messages;
     QStringList calls;
-    RecordingStatusView status{calls};
-    RecordingLinkListener events{calls};
-    ControllerLink link{port, clock, dialogs, store, messages, status, [](int) {}};
+    ControllerLink link{port, clock, [](int) {}};
+    RecordingLink events{link, calls, dialogs, messages};
 };
 
 TEST_F(LinkOnEmulatorTest, ConnectsThenPollsPacedByTheReplies)
 {
-    link.polaczClick();
+    link.connectToController();
     clock.advance(2500);
     ASSERT_EQ(events.settingsImages.size(), 1);
     EXPECT_EQ(events.settingsImages[0].size(), 602);
-    EXPECT_EQ(status.text, QStringLiteral(" BRIVEL ver. 3.07.07"));
-    EXPECT_TRUE(status.online);
+    EXPECT_EQ(events.statusText, QStringLiteral(" BRIVEL ver. 3.07.07"));
+    EXPECT_TRUE(events.connected);
 
     const int framesBefore = static_cast<int>(events.liveReplies.size());
     clock.advance(10000);
@@ -65,24 +59,26 @@ TEST_F(LinkOnEmulatorTest, ConnectsThenPollsPacedByTheReplies)
 
 TEST_F(LinkOnEmulatorTest, QueuedSettingReachesTheControllerAndComesBackInTheNextRead)
 {
-    link.polaczClick();
+    link.connectToController();
     clock.advance(2500);
-    link.setCommandRetries(ControllerLink::RetriesForEditors);
-    link.QueueCommand(bytes({0x0F, 0x28}));
+    link.queueCommand(ControllerLink::RetriesForEditors, bytes({0x0F, 0x28}));
     clock.advance(1000);
     EXPECT_EQ(controller().settings().at(35), 0x28);
     EXPECT_FALSE(link.commandPending());
 
-    link.setCommandRetries(ControllerLink::RetriesForEditors);
+    int saves = 0;
     link.enterBusyState();
-    link.QueueCommand(bytes({0x66, 0x00}), QByteArray(), ControllerLink::SaveMarker);
+    link.queueCommand(ControllerLink::RetriesForEditors, bytes({0x66, 0x00}), QByteArray(),
+                      QByteArray(), [&saves] { ++saves; });
     clock.advance(4000);
     ASSERT_EQ(events.settingsImages.size(), 2);
     EXPECT_EQ(static_cast<quint8>(events.settingsImages[1][35]), 0x28);
-    EXPECT_EQ(events.saves, 1);
-    EXPECT_FALSE(status.busy);
+    EXPECT_EQ(saves, 1);
+    EXPECT_FALSE(events.busy);
+    // The controller heard the setting, the reads and the polls, nothing else.
     for (const QByteArray& frame : controller().receivedFrames())
-        EXPECT_FALSE(frame.contains("ZAPIS"));
+        EXPECT_TRUE(frame[1] == 0x0F || frame[1] == 0x66 || frame[1] == 0x55)
+            << frame.toHex().toStdString();
 }
 
 struct FaultOutcome {
@@ -100,15 +96,14 @@ TEST_P(LinkMeetsFault, EndsDisconnectedWithTheRightMessage)
 {
     const FaultOutcome& c = GetParam();
     if (c.queueCommand) {
-        link.polaczClick();
+        link.connectToController();
         clock.advance(2500);
         ASSERT_EQ(link.linkState(), LinkState::Count) << "connects before the fault";
         controller().setFault(c.fault);
-        link.setCommandRetries(ControllerLink::RetriesForEditors);
-        link.QueueCommand(bytes({0x1B, 0x01}));
+        link.queueCommand(ControllerLink::RetriesForEditors, bytes({0x1B, 0x01}));
     } else {
         controller().setFault(c.fault);
-        link.polaczClick();
+        link.connectToController();
     }
     const qint64 start = clock.nowMs();
     while (link.linkState() != LinkState::Disconnected && clock.nowMs() - start < 30000)
@@ -139,9 +134,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(LinkOnEmulatorTest, APulledAdapterEndsTheConnectionAtOnceAndConnectsAgainOncePluggedIn)
 {
-    link.polaczClick();
+    link.connectToController();
     clock.advance(2500);
-    ASSERT_TRUE(status.online);
+    ASSERT_TRUE(events.connected);
     clock.advance(130);
     port.unplug();
     EXPECT_EQ(link.linkState(), LinkState::Disconnected);
@@ -151,14 +146,14 @@ TEST_F(LinkOnEmulatorTest, APulledAdapterEndsTheConnectionAtOnceAndConnectsAgain
     EXPECT_TRUE(port.availablePorts().isEmpty());
 
     dialogs.clear();
-    link.polaczClick();
+    link.connectToController();
     EXPECT_EQ(dialogs.messages(),
               QStringList{QStringLiteral("Unable to open com port (win error code: 2)")});
     port.plugIn();
     dialogs.clear();
-    link.polaczClick();
+    link.connectToController();
     clock.advance(2500);
-    EXPECT_TRUE(status.online);
+    EXPECT_TRUE(events.connected);
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
@@ -172,16 +167,15 @@ TEST(DemoPort, TheRoutedPortReachesTheEmulatorUnderTheNameDemo)
     MemorySettingsStore store;
     MessageTable messages;
     QStringList calls;
-    RecordingStatusView status{calls};
-    RecordingLinkListener events{calls};
-    ControllerLink link(*port, clock, dialogs, store, messages, status, [](int) {});
-    link.addListener(events);
-    link.polaczClick();
+    ControllerLink link(*port, clock, [](int) {});
+    RecordingLink events{link, calls, dialogs, messages};
+    link.connectToController();
     clock.advance(3000);
-    EXPECT_TRUE(status.online);
+    EXPECT_TRUE(events.connected);
     EXPECT_EQ(events.settingsImages.size(), 1);
-    EXPECT_EQ(status.switchOnText, QStringLiteral("Demo - ON"));
-    link.rozlacz1Click();
+    EXPECT_EQ(events.portName, DemoPortName);
+    link.disconnectFromController();
+    port->storeSettings(store);
     EXPECT_EQ(store.values().value("ComPort1/Port").toString(), DemoPortName);
 }
 

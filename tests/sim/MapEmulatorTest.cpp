@@ -233,11 +233,10 @@ TEST(DemoMap, TheMapPageComesAliveWithinAMinute)
     std::unique_ptr<SerialPort> port = makeDemoPort(clock);
     port->setPortName(DemoPortName);
     test::ScriptedDialogs dialogs;
-    test::MemorySettingsStore store;
     MessageTable messages;
     QStringList calls;
-    test::RecordingStatusView status{calls};
-    test::RecordingLinkListener events{calls};
+    ControllerLink link{*port, clock, [](int) {}};
+    test::RecordingLink events{link, calls, dialogs, messages};
     QByteArray lastFrame;
     SampleTables tables;
     std::set<int> petrolTenths;
@@ -260,9 +259,7 @@ TEST(DemoMap, TheMapPageComesAliveWithinAMinute)
             gasCellsAtFirstWindow = tables.filledGasCells();
         }
     };
-    ControllerLink link{*port, clock, dialogs, store, messages, status, [](int) {}};
-    link.addListener(events);
-    link.polaczClick();
+    link.connectToController();
     clock.advance(60000);
 
     EXPECT_GE(windows, 1) << "the curves are renewed within the first minute";

@@ -3,8 +3,6 @@
 #include "VirtualClock.h"
 #include "i18n/MessageTable.h"
 #include "link/ControllerLink.h"
-#include "link/LinkListener.h"
-#include "link/LinkStatusView.h"
 #include "sim/DemoPort.h"
 #include "sim/EmulatorPort.h"
 
@@ -30,19 +28,22 @@ double soakHours()
     return ok && value > 0 ? value : 1.0;
 }
 
-// What a day of polling leaves behind must not grow with it: the status and
-// the events are kept as counts only.
-class CountingView final : public LinkStatusView, public LinkListener {
+// What a day of polling leaves behind must not grow with it: what the link
+// reports is kept as counts and flags only.
+class CountingView final : public QObject {
 public:
-    void setBusy(bool on) override { busy = on; }
-    void setStatusText(const QString&) override {}
-    void setOnline(bool on) override { online = on; }
-    void showConnectSwitch(bool) override {}
-    void setConnectSwitchOnText(const QString&) override {}
-    void liveReplyReceived(const QByteArray& reply) override
+    explicit CountingView(ControllerLink& link)
     {
-        if (reply.size() == 57)
-            ++frames;
+        connect(&link, &ControllerLink::busyChanged, this, [this](bool on) { busy = on; });
+        connect(&link, &ControllerLink::connected, this, [this] { online = true; });
+        connect(&link, &ControllerLink::disconnected, this, [this] {
+            online = false;
+            busy = false;
+        });
+        connect(&link, &ControllerLink::liveReplyReceived, this, [this](const QByteArray& reply) {
+            if (reply.size() == 57)
+                ++frames;
+        });
     }
 
     bool busy = false;
@@ -61,11 +62,7 @@ const char* faultName(Fault fault)
 
 class LinkSoak : public ::testing::Test {
 protected:
-    LinkSoak()
-    {
-        port.setPortName(DemoPortName);
-        link.addListener(view);
-    }
+    LinkSoak() { port.setPortName(DemoPortName); }
 
     bool polling() const
     {
@@ -101,7 +98,7 @@ protected:
     bool reconnect()
     {
         port.plugIn();
-        link.polaczClick();
+        link.connectToController();
         for (int i = 0; i < 100 && !polling(); ++i)
             clock.advance(100);
         clock.advance(1000);
@@ -110,11 +107,8 @@ protected:
 
     VirtualClock clock;
     EmulatorPort port{clock};
-    ScriptedDialogs dialogs;
-    MemorySettingsStore store;
-    MessageTable messages;
-    CountingView view;
-    ControllerLink link{port, clock, dialogs, store, messages, view, [](int) {}};
+    ControllerLink link{port, clock, [](int) {}};
+    CountingView view{link};
 };
 
 // Hours of polling against the emulator with its faults switched on at
@@ -158,7 +152,7 @@ TEST_F(LinkSoak, PollsThroughRandomFaultsAndAlwaysReconnects)
                 port.unplug();
                 break;
             case Fault::Reconnect:
-                link.rozlacz1Click();
+                link.disconnectFromController();
                 break;
             case Fault::Count:
                 break;
@@ -174,7 +168,6 @@ TEST_F(LinkSoak, PollsThroughRandomFaultsAndAlwaysReconnects)
             ++disconnects;
             ASSERT_TRUE(reconnect()) << "after " << faultName(fault) << " at " << clock.nowMs();
         }
-        dialogs.clear();
     }
     std::string summary;
     for (int f = 0; f < static_cast<int>(Fault::Count); ++f)

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "i18n/MessageRows.h"
+
 #include <QtCore/QByteArray>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
 #include <ostream>
 
-// Readable failure messages for Qt values in GoogleTest.
+// Readable failure messages for Qt values and message rows in GoogleTest.
 inline void PrintTo(const QString& text, std::ostream* os)
 {
     *os << '"' << text.toStdString() << '"';
@@ -24,3 +26,12 @@ inline void PrintTo(const QByteArray& bytes, std::ostream* os)
 {
     *os << bytes.toHex(' ').toUpper().toStdString();
 }
+
+namespace brivel::msg {
+
+inline std::ostream& operator<<(std::ostream& os, Row row)
+{
+    return os << "row " << number(row);
+}
+
+}  // namespace brivel::msg

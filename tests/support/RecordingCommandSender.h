@@ -14,12 +14,14 @@ public:
         QByteArray command;
         QByteArray firstFollowUp;
         QByteArray secondFollowUp;
+        // What a settings read runs once its image has been shown.
+        Completion completion;
     };
 
     void queueCommand(int retries, const QByteArray& command, const QByteArray& firstFollowUp,
-                      const QByteArray& secondFollowUp) override
+                      const QByteArray& secondFollowUp, Completion completion) override
     {
-        queued.append({retries, command, firstFollowUp, secondFollowUp});
+        queued.append({retries, command, firstFollowUp, secondFollowUp, std::move(completion)});
     }
     bool commandPending() const override { return pending; }
     void enterBusyState() override { ++busyEntered; }

@@ -16,6 +16,7 @@ public:
     QByteArray read(int count) override;
     int bytesWaiting() const override { return static_cast<int>(incoming_.size()); }
     void write(const QByteArray& bytes) override;
+    bool playsRecording() const override { return recording; }
 
     // Bytes arrive and the receive event runs at once.
     void feed(const QByteArray& bytes);
@@ -25,6 +26,8 @@ public:
     void fail(const PortFault& fault);
 
     QStringList presentPorts;
+    // A recording plays at the other end instead of a controller.
+    bool recording = false;
     bool failListing = false;
     bool failNextOpen = false;
     bool failNextWrite = false;

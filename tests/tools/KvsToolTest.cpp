@@ -189,7 +189,8 @@ TEST_F(KvsToolTest, DiffListsWhatDiffersAndExitsLikeDiff)
     EXPECT_EQ(r.out, QStringLiteral("Active Inj. LPG: 1 2 3 4 -> 1 2 3 4 5 6\n"
                                     "No. of Cylinders: 4 cyl. -> 6 cyl.\n"
                                     "Temperature: 35 °C -> 50 °C\n"
-                                    "Map: 1.10 – 1.40 -> 0.99 – 1.40 (1 of 246 points differ)\n"))
+                                    "Map: 1.10 – 1.40 -> 0.99 – 1.40 (1 of 246 points differ)\n"
+                                    "  Map entries 6: largest change -29.3 % at entry 6\n"))
         << r.out.toStdString();
 
     const Result json = kvsRun(
@@ -201,6 +202,58 @@ TEST_F(KvsToolTest, DiffListsWhatDiffersAndExitsLikeDiff)
     ASSERT_EQ(items.size(), 4);
     EXPECT_EQ(items[1][QStringLiteral("key")].toString(), QStringLiteral("cylinder_count"));
     EXPECT_EQ(items[1][QStringLiteral("b")].toString(), QStringLiteral("6 cyl."));
+}
+
+TEST_F(KvsToolTest, DiffSaysWhichMapEntriesDifferAndTheLargestChange)
+{
+    // Entries are numbered from 1; entry k is at Image::Map + k - 1.
+    Image before = car;
+    Image after = car;
+    for (int entry = 1; entry <= 246; ++entry)
+        before.set(Image::Map + entry - 1, 100);
+    for (int entry = 1; entry <= 246; ++entry)
+        after.set(Image::Map + entry - 1, entry >= 12 && entry <= 40   ? 105
+                                          : entry >= 77 && entry <= 80 ? 90
+                                                                       : 100);
+    after.set(Image::Map + 31 - 1, 114);
+    save("before.kvs", before.reply(0x66));
+    save("after.kvs", after.reply(0x66));
+
+    const struct {
+        const char* lang;
+        const char* line;
+    } languages[] = {
+        {"en", "  Map entries 12–40, 77–80: largest change +14.0 % at entry 31\n"},
+        {"de", "  Kennfeldeinträge 12–40, 77–80: größte Änderung +14,0 % bei Eintrag 31\n"},
+        {"pl", "  Punkty mapy 12–40, 77–80: największa zmiana +14,0% w punkcie 31\n"},
+        {"cz", "  Body mapy 12–40, 77–80: největší změna +14,0 % v bodě 31\n"},
+    };
+    for (const auto& l : languages) {
+        const Result r = kvsRun({QStringLiteral("diff"), QStringLiteral("--lang"),
+                                 QLatin1String(l.lang), path("before.kvs"), path("after.kvs")});
+        EXPECT_EQ(r.code, 1);
+        EXPECT_TRUE(r.out.endsWith(QString::fromUtf8(l.line))) << l.lang << '\n'
+                                                               << r.out.toStdString();
+    }
+
+    const Result json = kvsRun(
+        {QStringLiteral("diff"), QStringLiteral("--json"), path("before.kvs"), path("after.kvs")});
+    EXPECT_EQ(json.code, 1);
+    const QJsonArray items = QJsonDocument::fromJson(json.out.toUtf8())
+                                 .object()[QStringLiteral("differences")]
+                                 .toArray();
+    ASSERT_EQ(items.size(), 1);
+    const QJsonObject map = items[0].toObject();
+    EXPECT_EQ(map[QStringLiteral("key")].toString(), QStringLiteral("injection_map"));
+    EXPECT_EQ(
+        map[QStringLiteral("entries")].toArray(),
+        (QJsonArray{QJsonObject{{QStringLiteral("first"), 12}, {QStringLiteral("last"), 40}},
+                    QJsonObject{{QStringLiteral("first"), 77}, {QStringLiteral("last"), 80}}}));
+    EXPECT_EQ(map[QStringLiteral("largest_change")].toObject(),
+              (QJsonObject{{QStringLiteral("entry"), 31},
+                           {QStringLiteral("a"), 100},
+                           {QStringLiteral("b"), 114},
+                           {QStringLiteral("percent"), 14.0}}));
 }
 
 TEST(KvsTool, AWrongCommandLineShowsTheUsageWithExitCode2)

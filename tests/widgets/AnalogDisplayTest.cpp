@@ -34,13 +34,14 @@ TEST_F(AnalogDisplay, SameValueTwiceRepaintsOnce)
     TAbValueInd* w = readOut();
     showParent();
     PaintCounter paints(w);
-    QSignalSpy changes(w, &TAbValueInd::valueChange);
+    QSignalSpy changes(w, &TAbValueInd::valueChanged);
     w->setValue(12.3f);
     processEvents();
     w->setValue(12.3f);
     processEvents();
     EXPECT_EQ(paints.count(), 1);
-    EXPECT_EQ(changes.count(), 1);
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_EQ(changes.at(0).at(0).toFloat(), 12.3f);
 }
 
 TEST_F(AnalogDisplay, ReadOutRepaintsOnlyItsValueBoxAndOnlyForNewText)

@@ -86,7 +86,11 @@ TEST_F(OnOff, StatusChangedFollowsEveryRealChangeOfCheckedOrFlashing)
     w->setFlashing(true);
     w->setFlashing(false);
     w->setChecked(false);
-    EXPECT_EQ(status.count(), 4);
+    // Each carries the checked state after it.
+    QList<bool> checked;
+    for (const QList<QVariant>& told : status)
+        checked.append(told.at(0).toBool());
+    EXPECT_EQ(checked, (QList<bool>{true, true, true, false}));
 }
 
 TEST_F(OnOff, LedRepaintsOnlyForARealChange)
@@ -117,7 +121,8 @@ TEST_F(OnOff, StatusWordMirrorsTheCheckedBit)
     w->setMode(TAbBinGControl::mRadioButton);
     w->setChecked(true);  // a radio button's word is its bit alone
     EXPECT_EQ(w->statusInt(), 0x008u);
-    EXPECT_EQ(words.count(), 3);
+    ASSERT_EQ(words.count(), 3);
+    EXPECT_EQ(words.at(2).at(0).value<quint32>(), 0x008u);
 }
 
 TEST_F(OnOff, GroupMembersShareTheirStatusWord)
@@ -167,6 +172,8 @@ struct ModeCase {
     bool initially;
     bool afterPress;
     bool afterRelease;
+    // Each change the user's press and release made, in order.
+    QList<bool> byUser;
 };
 
 class MouseModes : public OnOff, public ::testing::WithParamInterface<ModeCase> {};
@@ -180,6 +187,7 @@ TEST_P(MouseModes, PressAndReleaseWithTheClickInEveryMode)
     w->setChecked(c.initially);
     showParent();
     QSignalSpy clicks(w, &TAbBinGControl::clicked);
+    QSignalSpy byUser(w, &TAbBinGControl::checkedByUser);
     QTest::mousePress(w, Qt::LeftButton);
     EXPECT_EQ(w->isChecked(), c.afterPress);
     QTest::mouseRelease(w, Qt::LeftButton);
@@ -188,6 +196,13 @@ TEST_P(MouseModes, PressAndReleaseWithTheClickInEveryMode)
     QTest::mouseClick(w, Qt::RightButton);
     EXPECT_EQ(w->isChecked(), c.afterRelease);
     EXPECT_EQ(clicks.count(), 1);
+    // The program's changes never look like the user's.
+    w->setChecked(!w->isChecked());
+    w->setStatusInt(w->statusInt() ^ 1u);
+    QList<bool> changes;
+    for (const QList<QVariant>& told : byUser)
+        changes.append(told.at(0).toBool());
+    EXPECT_EQ(changes, c.byUser);
 }
 
 std::string modeCaseName(const ::testing::TestParamInfo<ModeCase>& param)
@@ -197,15 +212,36 @@ std::string modeCaseName(const ::testing::TestParamInfo<ModeCase>& param)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, MouseModes,
-    ::testing::Values(ModeCase{"Button", TAbBinGControl::mButton, false, true, false},
-                      ModeCase{"SwitchOn", TAbBinGControl::mSwitch, false, true, true},
-                      ModeCase{"SwitchOff", TAbBinGControl::mSwitch, true, false, false},
-                      ModeCase{"Radio", TAbBinGControl::mRadioButton, false, true, true},
-                      // The cylinder buttons and the fuel switch: a click
-                      // without a change of state.
-                      ModeCase{"IndicatorOff", TAbBinGControl::mIndicator, false, false, false},
-                      ModeCase{"IndicatorOn", TAbBinGControl::mIndicator, true, true, true}),
+    ::testing::Values(
+        ModeCase{"Button", TAbBinGControl::mButton, false, true, false, {true, false}},
+        ModeCase{"SwitchOn", TAbBinGControl::mSwitch, false, true, true, {true}},
+        ModeCase{"SwitchOff", TAbBinGControl::mSwitch, true, false, false, {false}},
+        ModeCase{"Radio", TAbBinGControl::mRadioButton, false, true, true, {true}},
+        ModeCase{"RadioAlreadyOn", TAbBinGControl::mRadioButton, true, true, true, {}},
+        // The cylinder buttons and the fuel switch: a click without a change
+        // of state.
+        ModeCase{"IndicatorOff", TAbBinGControl::mIndicator, false, false, false, {}},
+        ModeCase{"IndicatorOn", TAbBinGControl::mIndicator, true, true, true, {}}),
     modeCaseName);
+
+TEST_F(OnOff, TheUsersSwitchIsReportedAlsoWhenAListenerSetsItBack)
+{
+    // A connect switch whose connection fails at once is shown off again
+    // while the press is still being handled.
+    auto* w = new TAbColBitBtn(flashTimer, &parent);
+    w->setGeometry(0, 0, 104, 20);
+    w->setMode(TAbBinGControl::mSwitch);
+    showParent();
+    QObject::connect(w, &TAbBinGControl::statusChanged, w, [w](bool checked) {
+        if (checked)
+            w->setChecked(false);
+    });
+    QSignalSpy byUser(w, &TAbBinGControl::checkedByUser);
+    QTest::mouseClick(w, Qt::LeftButton);
+    EXPECT_FALSE(w->isChecked());
+    ASSERT_EQ(byUser.count(), 1);
+    EXPECT_TRUE(byUser.at(0).at(0).toBool());
+}
 
 TEST_F(OnOff, ReleaseOutsideIsNoClick)
 {

@@ -41,7 +41,7 @@ protected:
 TEST_F(Slider, ProgramValuesSnapToTheNearestStep)
 {
     TAbHSlider* s = rpmSlider();
-    QSignalSpy changes(s, &K::valueChange);
+    QSignalSpy changes(s, &K::valueChanged);
     s->setValue(100);
     EXPECT_EQ(s->value(), 300.0f);
     EXPECT_EQ(s->digit(), 0);
@@ -52,7 +52,8 @@ TEST_F(Slider, ProgramValuesSnapToTheNearestStep)
     EXPECT_EQ(s->valueText(), QStringLiteral("965"));
     s->setValue(980);  // the same step: nothing changes
     EXPECT_EQ(s->value(), 965.0f);
-    EXPECT_EQ(changes.count(), 1);  // 100 landed on the step it already had
+    ASSERT_EQ(changes.count(), 1);  // 100 landed on the step it already had
+    EXPECT_EQ(changes.at(0).at(0).toFloat(), 965.0f);
 }
 
 TEST_F(Slider, RangeChangeKeepsTheStepInsideTheNewRange)
@@ -117,14 +118,15 @@ TEST_F(Slider, KeyReleaseReportsTheFinishedChangeOnce)
     TAbHSlider* s = rpmSlider();
     showParent();
     s->setFocus();
-    QSignalSpy finished(s, &K::valueChanged);
+    QSignalSpy finished(s, &K::valueCommitted);
     QTest::keyPress(s, Qt::Key_Right);
     QTest::keyPress(s, Qt::Key_Right, Qt::NoModifier);
     EXPECT_EQ(finished.count(), 0);
     EXPECT_TRUE(s->hasUnreportedChange());
     QTest::keyRelease(s, Qt::Key_Right);
-    EXPECT_EQ(finished.count(), 1);
-    QTest::keyClick(s, Qt::Key_Shift);  // nothing new to report
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.at(0).at(0).toFloat(), 490.0f);  // two steps of 95 above 300
+    QTest::keyClick(s, Qt::Key_Shift);                  // nothing new to report
     EXPECT_EQ(finished.count(), 1);
 }
 
@@ -134,25 +136,48 @@ TEST_F(Slider, ProgramSetValueIsReportedByTheNextRelease)
     // committing it, even without a move.
     TAbVSlider* s = pressureSlider();
     showParent();
-    QSignalSpy finished(s, &K::valueChanged);
+    QSignalSpy finished(s, &K::valueCommitted);
     s->setValue(1.25f);
     EXPECT_EQ(finished.count(), 0);
     QTest::mouseRelease(s, Qt::LeftButton, {}, QPoint(2, 2));
-    EXPECT_EQ(finished.count(), 1);
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_FLOAT_EQ(finished.at(0).at(0).toFloat(), 1.25f);
     QTest::mouseRelease(s, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_EQ(finished.count(), 1);
     s->setValue(1.5f);
     s->setFocus();
     QTest::keyRelease(s, Qt::Key_Tab);
-    EXPECT_EQ(finished.count(), 2);
+    ASSERT_EQ(finished.count(), 2);
+    EXPECT_FLOAT_EQ(finished.at(1).at(0).toFloat(), 1.5f);
+}
+
+TEST_F(Slider, TheCommitCarriesTheValueTheUserLeftNotTheOneTheProgramSet)
+{
+    // The program sets a value, the user moves on from it: what is committed
+    // is where the user let go, taken from the signal, never read back.
+    TAbHSlider* s = rpmSlider();
+    showParent();
+    s->setFocus();
+    QSignalSpy changes(s, &K::valueChanged);
+    QSignalSpy finished(s, &K::valueCommitted);
+    s->setValue(1535);
+    QTest::keyPress(s, Qt::Key_Left);
+    QTest::keyRelease(s, Qt::Key_Left);
+    s->setValue(6000);  // set again by the program after the commit
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.at(0).at(0).toFloat(), 1440.0f);
+    QList<float> values;
+    for (const QList<QVariant>& change : changes)
+        values.append(change.at(0).toFloat());
+    EXPECT_EQ(values, (QList<float>{1535.0f, 1440.0f, 6000.0f}));
 }
 
 TEST_F(Slider, DragFollowsThePointerAndReportsOnRelease)
 {
     TAbHSlider* s = rpmSlider();
     showParent();
-    QSignalSpy changes(s, &K::valueChange);
-    QSignalSpy finished(s, &K::valueChanged);
+    QSignalSpy changes(s, &K::valueChanged);
+    QSignalSpy finished(s, &K::valueCommitted);
     const QPoint from = s->gripCentreFor(0);
     const QPoint middle = s->gripCentreFor(30);
     QTest::mousePress(s, Qt::LeftButton, {}, from);
@@ -163,7 +188,8 @@ TEST_F(Slider, DragFollowsThePointerAndReportsOnRelease)
     QTest::mouseMove(s, QPoint(s->width() + 50, from.y()));
     EXPECT_EQ(s->digit(), 60);
     QTest::mouseRelease(s, Qt::LeftButton, {}, QPoint(s->width() + 50, from.y()));
-    EXPECT_EQ(finished.count(), 1);
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.at(0).at(0).toFloat(), 6000.0f);
     EXPECT_GE(changes.count(), 2);
     EXPECT_FALSE(s->hasUnreportedChange());
 }
@@ -198,13 +224,14 @@ TEST_F(Slider, WheelNotchMovesASmallStepAndCommits)
     TAbHSlider* s = rpmSlider();
     s->setChangeSmall(3);
     showParent();
-    QSignalSpy finished(s, &K::valueChanged);
+    QSignalSpy finished(s, &K::valueCommitted);
     const QPoint at = s->rect().center();
     QWheelEvent away(at, s->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
                      Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(s, &away);
     EXPECT_EQ(s->digit(), 3);
-    EXPECT_EQ(finished.count(), 1);
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.at(0).at(0).toFloat(), 585.0f);
     QWheelEvent half(at, s->mapToGlobal(at), QPoint(), QPoint(0, -60), Qt::NoButton, Qt::NoModifier,
                      Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(s, &half);

@@ -3,7 +3,7 @@
 #include "cars/CarStore.h"
 #include "cars/CarTexts.h"
 #include "cars/History.h"
-#include "i18n/AddedMessages.h"
+#include "i18n/MessageRows.h"
 #include "i18n/LanguageColumns.h"
 #include "i18n/MessageTable.h"
 #include "settings/SettingsFile.h"
@@ -119,9 +119,9 @@ struct Words {
     settings::MessageLookup lookup() const
     {
         const int c = column;
-        return [c](int row) { return table().text(row, c); };
+        return [c](msg::Row row) { return table().text(row, c); };
     }
-    QString text(int row) const { return table().text(row, column); }
+    QString text(msg::Row row) const { return table().text(row, column); }
 };
 
 QJsonObject carJson(const cars::Car& c)
@@ -197,14 +197,15 @@ int listCars(const LibraryOptions& o, CarStore& store, const Words& words, QText
         return Done;
     }
     if (found.isEmpty()) {
-        out << words.text(msg::NoCarsYet) << '\n';
+        out << words.text(msg::Row::NoCarsYet) << '\n';
         return Done;
     }
-    const int columns[] = {msg::CarPlate, msg::CarMake,  msg::CarModel, msg::CarEngine,
-                           msg::CarOwner, msg::CarPhone, msg::CarVin};
+    const msg::Row columns[] = {msg::Row::CarPlate,  msg::Row::CarMake,  msg::Row::CarModel,
+                                msg::Row::CarEngine, msg::Row::CarOwner, msg::Row::CarPhone,
+                                msg::Row::CarVin};
     QList<QStringList> rows;
     QStringList header;
-    for (int c : columns)
+    for (msg::Row c : columns)
         header << words.text(c);
     rows << header;
     for (const cars::Car& c : found)

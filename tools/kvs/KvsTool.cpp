@@ -1,8 +1,8 @@
 #include "KvsTool.h"
+#include "MapChange.h"
 
 #include "KvsLibrary.h"
 
-#include "i18n/AddedMessages.h"
 #include "i18n/LanguageColumns.h"
 #include "i18n/MessageTable.h"
 #include "settings/FieldText.h"
@@ -16,6 +16,9 @@
 #include <QtCore/QJsonObject>
 #include <QtCore/QLocale>
 
+#include <BrivelVersion.h>
+
+#include <algorithm>
 #include <optional>
 
 namespace brivel::kvs {
@@ -25,17 +28,49 @@ namespace {
 using namespace settings;
 
 const char* const Usage =
-    "usage: kvs show [--json] [--lang de|en|pl|cz] FILE\n"
-    "       kvs diff [--json] [--lang de|en|pl|cz] FILE_A FILE_B\n";
+    "Usage: kvs show [--json] [--lang de|en|pl|cz] FILE\n"
+    "       kvs diff [--json] [--lang de|en|pl|cz] FILE_A FILE_B\n"
+    "       kvs cars [--json] [--lang de|en|pl|cz] [SEARCH]\n"
+    "       kvs history [--json] [--lang de|en|pl|cz] PLATE\n"
+    "       kvs export [--json] PLATE [POINT] -o FILE.kvs\n";
+
+const char* const Help =
+    "Reads settings data files (.kvs) without the program or a controller.\n"
+    "\n"
+    "Commands:\n"
+    "  show FILE           the settings in words with their units, the stored\n"
+    "                      faults and the map\n"
+    "  diff FILE_A FILE_B  what differs from A to B, for the map the entries\n"
+    "                      and the largest change in percent; exit code 1 when\n"
+    "                      anything differs, 0 when nothing does\n"
+    "  cars [SEARCH]       the car library's cars, or those whose plate starts\n"
+    "                      with SEARCH or whose details hold it\n"
+    "  history PLATE       the car's timeline, newest first\n"
+    "  export PLATE [POINT] -o FILE.kvs\n"
+    "                      the car's newest point, or the point whose id starts\n"
+    "                      with POINT, as a settings data file\n"
+    "\n"
+    "Options:\n"
+    "  --json              JSON for scripts instead of text\n"
+    "  --lang CODE         the language of names, values and messages:\n"
+    "                      de (German), en (English, the default), pl (Polish),\n"
+    "                      cz (Czech, also cs)\n"
+    "  -h, --help          show this help and exit\n"
+    "  -v, --version       show the version and exit\n"
+    "\n"
+    "The library commands read the [Library] section of Brivel's settings.\n"
+    "A file that cannot be read or is no settings file, a plate or point not\n"
+    "found, a library that cannot be read, and a wrong command line, give a\n"
+    "message on stderr and exit code 2.\n";
 
 constexpr int MapColumns = 10;
-constexpr int MapRow = 67;
-constexpr int StoredFaultsRow = 81;
 
 struct Options {
     QString command;
     QStringList files;
     bool json = false;
+    bool help = false;
+    bool version = false;
     int column = MessageTable::English;
 };
 
@@ -54,9 +89,9 @@ struct Language {
 
     MessageLookup lookup() const
     {
-        return [this](int row) { return table.text(row, column); };
+        return [this](msg::Row row) { return table.text(row, column); };
     }
-    QString text(int row) const { return table.text(row, column); }
+    QString text(msg::Row row) const { return table.text(row, column); }
 };
 
 QLocale localeOf(int column)
@@ -80,6 +115,10 @@ std::optional<Options> parse(const QStringList& args, QTextStream& err)
         const QString& a = args[i];
         if (a == QLatin1String("--json")) {
             o.json = true;
+        } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
+            o.help = true;
+        } else if (a == QLatin1String("-v") || a == QLatin1String("--version")) {
+            o.version = true;
         } else if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
             QString code;
             if (a.contains(QLatin1Char('=')))
@@ -92,8 +131,8 @@ std::optional<Options> parse(const QStringList& args, QTextStream& err)
                 return std::nullopt;
             }
             o.column = *column;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            err << "kvs: unknown option " << a << '\n';
+        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            err << "kvs: unknown option " << a << '\n' << Usage;
             return std::nullopt;
         } else if (o.command.isEmpty()) {
             o.command = a;
@@ -101,6 +140,8 @@ std::optional<Options> parse(const QStringList& args, QTextStream& err)
             o.files << a;
         }
     }
+    if (o.help || o.version)
+        return o;
     const bool show = o.command == QLatin1String("show") && o.files.size() == 1;
     const bool diff = o.command == QLatin1String("diff") && o.files.size() == 2;
     if (!show && !diff) {
@@ -201,8 +242,8 @@ int show(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
     }
 
     out << o.files[0] << '\n';
-    out << lang.text(msg::Firmware) << ": " << fieldtext::firmwareVersion(*image) << "\n\n";
-    out << lang.text(msg::SettingsHeading) << '\n';
+    out << lang.text(msg::Row::Firmware) << ": " << fieldtext::firmwareVersion(*image) << "\n\n";
+    out << lang.text(msg::Row::SettingsHeading) << '\n';
     int width = 0;
     for (Field f : shownFields())
         width = std::max(width, static_cast<int>(fieldtext::name(f, lang.lookup()).size()));
@@ -210,18 +251,18 @@ int show(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
         out << "  " << fieldtext::name(f, lang.lookup()).leftJustified(width + 2) << ' '
             << fieldtext::value(f, *image, lang.lookup(), lang.locale) << '\n';
 
-    out << '\n' << lang.text(StoredFaultsRow).trimmed() << '\n';
+    out << '\n' << lang.text(msg::Row::StoredFaults).trimmed() << '\n';
     if (!holdsFaultMemory(*image)) {
-        out << "  " << lang.text(msg::NoFaultMemory).arg(lastOffset) << '\n';
+        out << "  " << lang.text(msg::Row::NoFaultMemory).arg(lastOffset) << '\n';
     } else {
         const QStringList lines = faultLines(*image, lang);
         if (lines.isEmpty())
-            out << "  " << lang.text(msg::NoneOf) << '\n';
+            out << "  " << lang.text(msg::Row::NoneOf) << '\n';
         for (const QString& line : lines)
             out << "  " << line << '\n';
     }
 
-    out << '\n' << lang.text(MapRow).trimmed() << '\n';
+    out << '\n' << lang.text(msg::Row::MapTab).trimmed() << '\n';
     if (!map) {
         out << "  " << fieldtext::absent() << '\n';
         return Same;
@@ -246,7 +287,32 @@ struct DiffLine {
     QString a;
     QString b;
     QString detail;
+    std::optional<MapChange> map;  // where the maps differ, on the map's line
 };
+
+// "Map entries 12–40, 77–80: largest change +14.0 % at entry 31".
+QString mapChangeText(const MapChange& change, const Language& lang)
+{
+    const QString percent = lang.locale.toString(change.percent, 'f', 1);
+    return lang.text(msg::Row::MapEntriesChanged)
+        .arg(rangesText(change.ranges),
+             change.percent > 0 ? lang.locale.positiveSign() + percent : percent,
+             QString::number(change.entry));
+}
+
+QJsonObject mapChangeJson(const MapChange& change)
+{
+    QJsonArray ranges;
+    for (const EntryRange& r : change.ranges)
+        ranges.append(
+            QJsonObject{{QStringLiteral("first"), r.first}, {QStringLiteral("last"), r.last}});
+    return {{QStringLiteral("entries"), ranges},
+            {QStringLiteral("largest_change"),
+             QJsonObject{{QStringLiteral("entry"), change.entry},
+                         {QStringLiteral("a"), change.a},
+                         {QStringLiteral("b"), change.b},
+                         {QStringLiteral("percent"), change.percent}}}};
+}
 
 // What differs outside the settings region, which a load never writes but
 // a fitter comparing two files wants to see: firmware, cylinders on gas,
@@ -258,7 +324,7 @@ std::vector<DiffLine> outsideDifferences(const ParameterBlock& a, const Paramete
     const QString fa = fieldtext::firmwareVersion(a);
     const QString fb = fieldtext::firmwareVersion(b);
     if (fa != fb)
-        lines.push_back({QStringLiteral("firmware"), lang.text(msg::Firmware), fa, fb, {}});
+        lines.push_back({QStringLiteral("firmware"), lang.text(msg::Row::Firmware), fa, fb, {}, {}});
     for (Field f : {Field::ActiveGasCylinders, Field::FaultMemory}) {
         if (a.span(f) == b.span(f))
             continue;
@@ -266,6 +332,7 @@ std::vector<DiffLine> outsideDifferences(const ParameterBlock& a, const Paramete
                          fieldtext::name(f, lang.lookup()),
                          fieldtext::value(f, a, lang.lookup(), lang.locale),
                          fieldtext::value(f, b, lang.lookup(), lang.locale),
+                         {},
                          {}});
     }
     return lines;
@@ -278,12 +345,17 @@ int diff(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
     if (!a || !b)
         return Trouble;
     std::vector<DiffLine> lines = outsideDifferences(*a, *b, lang);
+    const auto mapA = a->injectionMap();
+    const auto mapB = b->injectionMap();
     for (const review::Line& l :
          review::describe(review::differences(*a, *b), *a, *b, lang.lookup(), lang.locale)) {
         const QString key = l.difference.isOtherData()
                                 ? QStringLiteral("other_data")
                                 : QString::fromUtf8(blockField(*l.difference.field).name);
-        lines.push_back({key, l.name, l.controller, l.file, l.detail});
+        DiffLine line{key, l.name, l.controller, l.file, l.detail, {}};
+        if (l.difference.field == Field::InjectionMap && mapA && mapB)
+            line.map = compareMaps(*mapA, *mapB);
+        lines.push_back(line);
     }
     if (o.json) {
         QJsonArray items;
@@ -295,6 +367,11 @@ int diff(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
             }
             if (!l.detail.isEmpty())
                 item.insert(QStringLiteral("detail"), l.detail);
+            if (l.map) {
+                const QJsonObject where = mapChangeJson(*l.map);
+                for (auto it = where.begin(); it != where.end(); ++it)
+                    item.insert(it.key(), it.value());
+            }
             items.append(item);
         }
         const QJsonObject doc{{QStringLiteral("a"), o.files[0]},
@@ -310,6 +387,8 @@ int diff(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
                 out << (l.a.isEmpty() && l.b.isEmpty() ? " " : " (") << l.detail
                     << (l.a.isEmpty() && l.b.isEmpty() ? "" : ")");
             out << '\n';
+            if (l.map)
+                out << "  " << mapChangeText(*l.map, lang) << '\n';
         }
     }
     return lines.empty() ? Same : Differ;
@@ -319,11 +398,23 @@ int diff(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
 
 int run(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    if (isLibraryCommand(args))
+    const bool asksHelp = std::any_of(args.begin(), args.end(), [](const QString& a) {
+        return a == QLatin1String("-h") || a == QLatin1String("--help") ||
+               a == QLatin1String("-v") || a == QLatin1String("--version");
+    });
+    if (!asksHelp && isLibraryCommand(args))
         return runLibrary(args, cars::readLibraryConfig(cars::userSettingsFile()), out, err);
     const auto options = parse(args, err);
     if (!options)
         return Trouble;
+    if (options->help || options->version) {
+        if (options->help)
+            out << Usage << '\n' << Help;
+        else
+            out << "kvs " << Version << '\n';
+        out.flush();
+        return Same;
+    }
     Language lang;
     lang.column = options->column;
     lang.locale = options->json ? QLocale::c() : localeOf(options->column);

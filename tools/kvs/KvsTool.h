@@ -10,9 +10,11 @@ enum Exit { Same = 0, Differ = 1, Trouble = 2 };
 
 // The `kvs` tool: `kvs show FILE` prints a settings data file's settings in
 // words with their units, its stored faults and its map; `kvs diff A B`
-// prints what differs and exits 1 when anything does. `--json` writes the
-// same for scripts; `--lang de|en|pl|cz` picks the message table's language
-// (English when not given). `args` leaves out the program's name. A file
+// prints what differs (for the map: which entries, and the largest change in
+// percent) and exits 1 when anything does. `--json` writes the same for
+// scripts; `--lang de|en|pl|cz` picks the message table's language (English
+// when not given); `--help` and `--version` answer on `out` with exit code 0.
+// `args` leaves out the program's name. A file
 // that cannot be read or is no settings file is reported on `err` with
 // exit code 2, as is a wrong command line.
 int run(const QStringList& args, QTextStream& out, QTextStream& err);

@@ -6,6 +6,7 @@
 #include "platform/qt/SystemColors.h"
 #include "widgets/ui/FormParts.h"
 #include "widgets/ui/TAbDBColBitBtn.h"
+#include "widgets/ui/TAbDBLED.h"
 #include "widgets/ui/TAbToggleSwitch.h"
 
 #include <QtGui/QPainter>
@@ -56,9 +57,7 @@ private:
     void updateToolTip() { setToolTip(shownText() == text() ? QString() : text()); }
 };
 
-BottomBar::BottomBar(QWidget* panel, TAbFlashTimer& flashTimer, LiveModel& model,
-                     std::function<void(bool)> busy)
-    : QObject(panel), busy_(std::move(busy))
+BottomBar::BottomBar(QWidget* panel, TAbFlashTimer& flashTimer, LiveModel& model) : QObject(panel)
 {
     auto* panel5 = new QFrame(panel);
     panel5->setObjectName(QStringLiteral("Panel5"));
@@ -97,14 +96,13 @@ BottomBar::BottomBar(QWidget* panel, TAbFlashTimer& flashTimer, LiveModel& model
 
     for (int i = 0; i < 4; ++i) {
         const int quarter = 4 - i;
-        TAbDBLED* led =
-            makeLevelLed<TAbDBLED>(flashTimer, panel5, QStringLiteral("Gaz_led_%1g").arg(quarter),
-                                   QStringLiteral("%1/4").arg(quarter));
+        TAbDBLED* led = makeLevelLed(flashTimer, panel5, QStringLiteral("Gaz_led_%1g").arg(quarter),
+                                     QStringLiteral("%1/4").arg(quarter));
         led->move(430 + i * 46, 2);
-        level_[quarter - 1] = led;
+        leds_.level[quarter - 1] = led;
     }
-    reserve_ = makeReserveLed<TAbDBLED>(flashTimer, panel5, QStringLiteral("rezerwa_led_gora"));
-    reserve_->move(616, 2);
+    leds_.reserve = makeReserveLed(flashTimer, panel5, QStringLiteral("rezerwa_led_gora"));
+    leds_.reserve->move(616, 2);
 
     fuel_ = new TAbToggleSwitch(flashTimer, panel5);
     fuel_->setObjectName(QStringLiteral("paliwo_Switch"));
@@ -113,18 +111,12 @@ BottomBar::BottomBar(QWidget* panel, TAbFlashTimer& flashTimer, LiveModel& model
     fuel_->setTextOff(QStringLiteral("PB"));
     fuel_->setGeometry(662, 1, 105, 20);
 
-    model.addObserver(*this);
+    connect(&model, &LiveModel::changed, this, &BottomBar::showLive);
 }
 
 QString BottomBar::statusText() const
 {
     return statusPanel_->text();
-}
-
-void BottomBar::setBusy(bool busy)
-{
-    if (busy_)
-        busy_(busy);
 }
 
 void BottomBar::setStatusText(const QString& text)
@@ -150,14 +142,11 @@ void BottomBar::setConnectSwitchOnText(const QString& text)
     polaczSwitch_->setTextOn(text);
 }
 
-void BottomBar::liveChanged(const LiveSnapshot& s, LiveChanges changes)
+void BottomBar::showLive(const LiveSnapshot& s, LiveChanges changes)
 {
-    if (changes & (FrameDecoded | ReserveChanged))
-        showReserve(reserve_, s.reserveFlashing, s.reserveLit);
+    leds_.show(s, changes);
     if (!(changes & FrameDecoded))
         return;
-    for (int i = 0; i < 4; ++i)
-        level_[i]->setChecked(s.levelLit[i]);
     if (s.active) {
         fuel_->setColorOff(QColor(255, 0, 0));
         fuel_->setColorOn(QColor(0, 255, 0));

@@ -106,7 +106,7 @@ InfoPage::InfoPage(QWidget* page, TAbFlashTimer& flashTimer, UrlOpener& urls)
     webLabel_ = makeLink("KVOS_Linl_label", QString(), 56);
     mailLabel_ = makeLink("Label23", QString::fromUtf8(MakerDetails::MailAddress), 82);
     // Until a language is chosen: the working entries, which start Polish.
-    setLinks(QString::fromUtf8(MakerDetails::webAddress(MessageTable::Working)),
+    setLinks(QString::fromUtf8(MakerDetails::webAddress(MessageTable::Initial)),
              QString::fromUtf8(MakerDetails::MailLink));
 
     const char* flags[] = {"GNiemieckiDE", "GAngielskiGB", "GPolskiPL", "GRussian", "GCeski"};

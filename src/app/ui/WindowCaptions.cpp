@@ -124,7 +124,7 @@ bool apply(QObject* root, QObject* object, const CaptionTarget& target, const QS
 
 }  // namespace
 
-int applyCaptions(QObject* root, const MessageTable& messages, int column, CaptionScope scope)
+int applyCaptions(QObject* root, const MessageTable& messages, CaptionScope scope)
 {
     int missing = 0;
     for (const CaptionTarget& target : captionTargets()) {
@@ -133,7 +133,7 @@ int applyCaptions(QObject* root, const MessageTable& messages, int column, Capti
         QObject* object = root->objectName() == QLatin1String(target.objectName)
                               ? root
                               : root->findChild<QObject*>(QLatin1String(target.objectName));
-        const QString text = messages.text(target.row, column) + QString::fromUtf8(target.suffix);
+        const QString text = messages.text(target.row) + QString::fromUtf8(target.suffix);
         if (!object || !apply(root, object, target, text))
             ++missing;
     }

@@ -45,10 +45,10 @@ DiagnosticsPage::DiagnosticsPage(QWidget* page, TAbFlashTimer& flashTimer, LiveM
     auto* gasCaption = new QLabel(page);
     gasCaption->setObjectName(QStringLiteral("Gaz_1A"));
     gasCaption->setGeometry(17, 313, 200, 16);
-    model.addObserver(*this);
+    connect(&model, &LiveModel::changed, this, &DiagnosticsPage::showLive);
 }
 
-void DiagnosticsPage::liveChanged(const LiveSnapshot& s, LiveChanges changes)
+void DiagnosticsPage::showLive(const LiveSnapshot& s, LiveChanges changes)
 {
     if (!(changes & FrameDecoded))
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "live/LiveObserver.h"
+#include "live/LiveSnapshot.h"
 
 #include <QtCore/QObject>
 
@@ -16,7 +16,7 @@ class TAbVBar;
 
 // The "Diagnostyka" page: the petrol injection time of each cylinder and the
 // gas injection time as LED bar graphs.
-class DiagnosticsPage : public QObject, public LiveObserver {
+class DiagnosticsPage : public QObject {
     Q_OBJECT
 public:
     DiagnosticsPage(QWidget* page, TAbFlashTimer& flashTimer, LiveModel& model);
@@ -24,7 +24,8 @@ public:
     const std::array<TAbVBar*, 8>& petrolBars() const { return petrol_; }
     TAbVBar* gasBar() const { return gas_; }
 
-    void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
+    // Renders the parts of the live snapshot that changed.
+    void showLive(const LiveSnapshot& snapshot, LiveChanges changes);
 
 private:
     std::array<TAbVBar*, 8> petrol_{};

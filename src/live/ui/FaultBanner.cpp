@@ -7,8 +7,7 @@
 
 namespace brivel {
 
-FaultBanner::FaultBanner(QWidget* panel, LiveModel& model, std::function<void()> showFaultPage)
-    : QObject(panel), showFaultPage_(std::move(showFaultPage))
+FaultBanner::FaultBanner(QWidget* panel, LiveModel& model) : QObject(panel)
 {
     errorLed_ = new QLabel(QStringLiteral("*  *  *  E r r o r  *  *  *"), panel);
     errorLed_->setObjectName(QStringLiteral("Error_Led"));
@@ -21,16 +20,10 @@ FaultBanner::FaultBanner(QWidget* panel, LiveModel& model, std::function<void()>
     setBackground(errorLed_, Red);
     errorLed_->hide();
     errorLed_->installEventFilter(this);
-    model.addObserver(*this);
+    connect(&model, &LiveModel::changed, this, &FaultBanner::showLive);
 }
 
-void FaultBanner::Error_LedClick()
-{
-    if (showFaultPage_)
-        showFaultPage_();
-}
-
-void FaultBanner::liveChanged(const LiveSnapshot& s, LiveChanges changes)
+void FaultBanner::showLive(const LiveSnapshot& s, LiveChanges changes)
 {
     if (!(changes & (FrameDecoded | FaultsChanged)))
         return;

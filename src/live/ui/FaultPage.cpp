@@ -53,8 +53,8 @@ FaultPage::FaultPage(QWidget* page, LiveModel& live, SettingsModel& settings, Co
     registered_->setGeometry(8, 254, 570, 208);
     colourText(registered_, QColor(255, 0, 255), QPalette::Text);
 
-    live.addObserver(*this);
-    settings.addObserver(*this);
+    connect(&live, &LiveModel::changed, this, &FaultPage::showLive);
+    connect(&settings, &SettingsModel::storedFaultTextChanged, registered_, &FaultMemo::setText);
 }
 
 void FaultPage::Button2Click()
@@ -67,15 +67,10 @@ void FaultPage::Button2Click()
     settings_.clearStoredFaultText();
 }
 
-void FaultPage::liveChanged(const LiveSnapshot& s, LiveChanges changes)
+void FaultPage::showLive(const LiveSnapshot& s, LiveChanges changes)
 {
     if (changes & FaultsChanged)
         actual_->setText(s.faultText);
-}
-
-void FaultPage::settingsChanged(const SettingsModel& model)
-{
-    registered_->setText(model.storedFaultText());
 }
 
 }  // namespace brivel

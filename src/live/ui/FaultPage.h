@@ -1,7 +1,6 @@
 #pragma once
 
-#include "live/LiveObserver.h"
-#include "settings/SettingsObserver.h"
+#include "live/LiveSnapshot.h"
 
 #include <QtCore/QObject>
 
@@ -18,7 +17,7 @@ class SettingsModel;
 
 // The "Error" page: the current and the stored faults, and the button that
 // clears the controller's fault memory.
-class FaultPage : public QObject, public LiveObserver, public SettingsObserver {
+class FaultPage : public QObject {
     Q_OBJECT
 public:
     FaultPage(QWidget* page, LiveModel& live, SettingsModel& settings, CommandSender& sender);
@@ -26,13 +25,11 @@ public:
     FaultMemo* actualErrors() const { return actual_; }
     FaultMemo* registeredErrors() const { return registered_; }
     QPushButton* resetButton() const { return button2_; }
-    QLabel* actualCaption() const { return label19_; }
-    QLabel* registeredCaption() const { return label18_; }
 
     void Button2Click();
 
-    void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
-    void settingsChanged(const SettingsModel& model) override;
+    // Renders the parts of the live snapshot that changed.
+    void showLive(const LiveSnapshot& snapshot, LiveChanges changes);
 
 private:
     LiveModel& live_;

@@ -112,7 +112,7 @@ LeftColumn::LeftColumn(QWidget* panel, TAbFlashTimer& flashTimer, LiveModel& mod
         addReadout(voltage, 2, QStringLiteral("BATERY_vpp_label"), QStringLiteral("Akumulator"),
                    QStringLiteral("BATERY_vpp"), QStringLiteral("##0.0"), QStringLiteral("V"));
 
-    model.addObserver(*this);
+    connect(&model, &LiveModel::changed, this, &LeftColumn::showLive);
 }
 
 TAbValueInd* LeftColumn::addReadout(QWidget* group, int row, const QString& labelName,
@@ -133,7 +133,7 @@ void LeftColumn::prepareDial()
     rpmDial_->arrowSettings()->setShape(6);
 }
 
-void LeftColumn::liveChanged(const LiveSnapshot& s, LiveChanges changes)
+void LeftColumn::showLive(const LiveSnapshot& s, LiveChanges changes)
 {
     if (!(changes & FrameDecoded))
         return;

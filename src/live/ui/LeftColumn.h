@@ -1,6 +1,6 @@
 #pragma once
 
-#include "live/LiveObserver.h"
+#include "live/LiveSnapshot.h"
 
 #include <QtCore/QObject>
 
@@ -17,7 +17,7 @@ class TAbValueInd;
 
 // The live read-outs down the left of the window: the RPM dial and read-out,
 // the pressures, the injection times, the temperatures and the voltages.
-class LeftColumn : public QObject, public LiveObserver {
+class LeftColumn : public QObject {
     Q_OBJECT
 public:
     // Builds the groups on `panel` and follows `model`.
@@ -29,7 +29,8 @@ public:
     // The start-up step that hides the dial's band and gives it its arrow.
     void prepareDial();
 
-    void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
+    // Renders the parts of the live snapshot that changed.
+    void showLive(const LiveSnapshot& snapshot, LiveChanges changes);
 
     TAb270Meter* rpmDial() const { return rpmDial_; }
     TAbValueInd* rpmReadout() const { return rpmReadout_; }

@@ -1,6 +1,5 @@
 #include "live/ui/LevelGauge.h"
 
-#include "live/ui/LevelLeds.h"
 #include "live/LiveModel.h"
 #include "widgets/ui/FormParts.h"
 
@@ -18,26 +17,21 @@ LevelGauge::LevelGauge(QWidget* page, TAbFlashTimer& flashTimer, LiveModel& mode
     voltage_->setAlignment(Qt::AlignRight);
     voltage_->setGeometry(12, 24, 60, 20);
     for (int quarter = 1; quarter <= 4; ++quarter) {
-        TAbLED* led =
-            makeLevelLed<TAbLED>(flashTimer, group_, QStringLiteral("Gaz_led_%1p").arg(quarter),
-                                 QStringLiteral("%1/4").arg(quarter));
+        TAbLED* led = makeLevelLed(flashTimer, group_, QStringLiteral("Gaz_led_%1p").arg(quarter),
+                                   QStringLiteral("%1/4").arg(quarter));
         led->move(12 + (quarter - 1) * 60, 96);
-        level_[quarter - 1] = led;
+        leds_.level[quarter - 1] = led;
     }
-    reserve_ = makeReserveLed<TAbLED>(flashTimer, group_, QStringLiteral("Rezerwa_led_panel"));
-    reserve_->move(252, 96);
-    model.addObserver(*this);
+    leds_.reserve = makeReserveLed(flashTimer, group_, QStringLiteral("Rezerwa_led_panel"));
+    leds_.reserve->move(252, 96);
+    connect(&model, &LiveModel::changed, this, &LevelGauge::showLive);
 }
 
-void LevelGauge::liveChanged(const LiveSnapshot& s, LiveChanges changes)
+void LevelGauge::showLive(const LiveSnapshot& s, LiveChanges changes)
 {
-    if (changes & (FrameDecoded | ReserveChanged))
-        showReserve(reserve_, s.reserveFlashing, s.reserveLit);
-    if (!(changes & FrameDecoded))
-        return;
-    for (int i = 0; i < 4; ++i)
-        level_[i]->setChecked(s.levelLit[i]);
-    voltage_->setText(s.tankVoltageText);
+    leds_.show(s, changes);
+    if (changes & FrameDecoded)
+        voltage_->setText(s.tankVoltageText);
 }
 
 }  // namespace brivel

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "live/LiveObserver.h"
+#include "live/ui/LevelLeds.h"
+#include "live/LiveSnapshot.h"
 
 #include <QtCore/QObject>
 
@@ -14,27 +15,26 @@ namespace brivel {
 
 class LiveModel;
 class TAbFlashTimer;
-class TAbLED;
 
 // The level-gauge group of the "Przełącznik" page (GroupBox18): the tank
 // sensor voltage, the four level LEDs and the reserve LED.
-class LevelGauge : public QObject, public LiveObserver {
+class LevelGauge : public QObject {
     Q_OBJECT
 public:
     LevelGauge(QWidget* page, TAbFlashTimer& flashTimer, LiveModel& model);
 
     QGroupBox* group() const { return group_; }
     QLineEdit* tankVoltage() const { return voltage_; }
-    const std::array<TAbLED*, 4>& levelLeds() const { return level_; }
-    TAbLED* reserveLed() const { return reserve_; }
+    const std::array<TAbLED*, 4>& levelLeds() const { return leds_.level; }
+    TAbLED* reserveLed() const { return leds_.reserve; }
 
-    void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
+    // Renders the parts of the live snapshot that changed.
+    void showLive(const LiveSnapshot& snapshot, LiveChanges changes);
 
 private:
     QGroupBox* group_ = nullptr;
     QLineEdit* voltage_ = nullptr;
-    std::array<TAbLED*, 4> level_{};
-    TAbLED* reserve_ = nullptr;
+    LevelLeds leds_;
 };
 
 }  // namespace brivel

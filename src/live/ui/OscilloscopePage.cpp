@@ -61,7 +61,7 @@ OscilloscopePage::OscilloscopePage(QWidget* page, TAbFlashTimer& flashTimer, Liv
                 choose(mode);
         });
     }
-    model.addObserver(*this);
+    connect(&model, &LiveModel::changed, this, &OscilloscopePage::showLive);
 }
 
 void OscilloscopePage::choose(live::OscilloscopeMode mode)
@@ -101,7 +101,7 @@ void OscilloscopePage::clearLambdaModes()
     }
 }
 
-void OscilloscopePage::liveChanged(const LiveSnapshot& s, LiveChanges changes)
+void OscilloscopePage::showLive(const LiveSnapshot& s, LiveChanges changes)
 {
     if (!(changes & FrameDecoded) || !chosen_)
         return;

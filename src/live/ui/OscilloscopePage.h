@@ -1,7 +1,6 @@
 #pragma once
 
-#include "link/LinkListener.h"
-#include "live/LiveObserver.h"
+#include "live/LiveSnapshot.h"
 #include "live/OscilloscopeModes.h"
 
 #include <QtCore/QObject>
@@ -22,7 +21,7 @@ class TAbMiniTrend;
 // The "Oscyloskop" page: the two-channel trend and the five buttons that
 // choose which pair of live values it shows. Each decoded frame pushes the
 // chosen pair; with no mode chosen nothing is pushed.
-class OscilloscopePage : public QObject, public LiveObserver, public LinkListener {
+class OscilloscopePage : public QObject {
     Q_OBJECT
 public:
     // The lambda modes take their range tops from the model.
@@ -36,7 +35,6 @@ public:
     {
         return buttons_[static_cast<size_t>(mode)];
     }
-    std::optional<live::OscilloscopeMode> chosenMode() const { return chosen_; }
 
     void OSC_PETROL_LPGClick() { choose(live::OscilloscopeMode::PetrolGas); }
     void OSC_MAP_P1Click() { choose(live::OscilloscopeMode::MapP1); }
@@ -48,8 +46,9 @@ public:
     // the probe's range top afresh.
     void clearLambdaModes();
 
-    void liveChanged(const LiveSnapshot& snapshot, LiveChanges changes) override;
-    void linkConnecting() override { clearLambdaModes(); }
+    // Renders the parts of the live snapshot that changed.
+    void showLive(const LiveSnapshot& snapshot, LiveChanges changes);
+    void linkConnecting() { clearLambdaModes(); }
 
 private:
     void choose(live::OscilloscopeMode mode);

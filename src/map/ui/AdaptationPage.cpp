@@ -1,13 +1,6 @@
 #include "map/ui/AdaptationPage.h"
 
-#include "i18n/MessageTable.h"
-#include "live/LiveModel.h"
 #include "map/AdaptationProcedure.h"
-#include "platform/Dialogs.h"
-#include "map/InjectionMap.h"
-#include "map/MapLiveFeed.h"
-#include "settings/ParameterBlock.h"
-#include "settings/SettingsModel.h"
 #include "widgets/ui/FormParts.h"
 
 #include <QtCore/QEvent>
@@ -41,14 +34,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
 
 }  // namespace
 
-AdaptationPage::AdaptationPage(QWidget* page, const AdaptationServices& s)
-    : QObject(page),
-      page_(page),
-      live_(s.live),
-      settings_(s.settings),
-      map_(s.map),
-      messages_(s.messages),
-      dialogs_(s.dialogs)
+AdaptationPage::AdaptationPage(QWidget* page, map::AdaptationProcedure& procedure)
+    : QObject(page), page_(page), procedure_(procedure)
 {
     groupBox24_ = makeGroup(page, QStringLiteral("GroupBox24"), QString(), GroupPlace);
     info_ = makeLabel(groupBox24_, QStringLiteral("Adaptacja_info"), QString(), InfoPlace);
@@ -73,15 +60,13 @@ AdaptationPage::AdaptationPage(QWidget* page, const AdaptationServices& s)
     label28_ = makeLabel(page, QStringLiteral("Label28"), QString(), Label28Place);
     label28_->setAlignment(Qt::AlignCenter);
 
-    map::AdaptationHost& host = *this;
-    procedure_ = std::make_unique<map::AdaptationProcedure>(host, s.sender, s.dialogs, s.clock);
-    // The procedure is the one owner of the step; the live model records
-    // samples while it runs.
-    s.feed.setAdaptationRunning([this] { return procedure_->running(); });
+    connect(&procedure, &map::AdaptationProcedure::progressChanged, this,
+            &AdaptationPage::showProgress);
+    connect(&procedure, &map::AdaptationProcedure::infoChanged, this, &AdaptationPage::showInfo);
+    connect(&procedure, &map::AdaptationProcedure::lockedChanged, this,
+            &AdaptationPage::showLocked);
     page->installEventFilter(this);
 }
-
-AdaptationPage::~AdaptationPage() = default;
 
 bool AdaptationPage::eventFilter(QObject* watched, QEvent* event)
 {
@@ -93,66 +78,17 @@ bool AdaptationPage::eventFilter(QObject* watched, QEvent* event)
 
 void AdaptationPage::Button_startClick()
 {
-    if (window_.refusal) {
-        const QString why = window_.refusal();
-        if (!why.isEmpty()) {
-            dialogs_.showMessage(why);
-            return;
-        }
-    }
-    procedure_->Button_startClick();
+    procedure_.start();
 }
 
 void AdaptationPage::Button_stopClick()
 {
-    procedure_->Button_stopClick();
+    procedure_.stop();
 }
 
 void AdaptationPage::TabSheet3Show()
 {
-    procedure_->TabSheet3Show();
-}
-
-bool AdaptationPage::faultBannerShown() const
-{
-    return live_.snapshot().bannerVisible;
-}
-
-double AdaptationPage::engineRpm() const
-{
-    return live_.snapshot().rpm;
-}
-
-double AdaptationPage::reducerTemperature() const
-{
-    return live_.snapshot().reducerTemp;
-}
-
-quint8 AdaptationPage::cylinderButtonMask() const
-{
-    return window_.cylinderButtonMask ? window_.cylinderButtonMask() : 0;
-}
-
-quint8 AdaptationPage::activeCylinderMask() const
-{
-    // No image read yet: no cylinder is known to run on gas.
-    const settings::ParameterBlock block(settings_.parameterBlock());
-    return block.byte(settings::Field::ActiveGasCylinders).value_or(0);
-}
-
-qint32 AdaptationPage::mapEntry(int k) const
-{
-    return map_.value(k);
-}
-
-map::RecordRow& AdaptationPage::recordRow(int r)
-{
-    return live_.adaptationRecord().row(r);
-}
-
-QString AdaptationPage::message(int row) const
-{
-    return messages_.message(row);
+    procedure_.pageShown();
 }
 
 void AdaptationPage::showProgress(bool enabled, int position)
@@ -169,17 +105,10 @@ void AdaptationPage::showInfo(const QString& text)
     info_->setText(shown);
 }
 
-void AdaptationPage::setWindowLocked(bool locked)
+void AdaptationPage::showLocked(bool locked)
 {
+    // The rest of the window is the window's to lock.
     start_->setEnabled(!locked);
-    if (window_.setLocked)
-        window_.setLocked(locked);
-}
-
-void AdaptationPage::showWindowReady()
-{
-    if (window_.showReady)
-        window_.showReady();
 }
 
 }  // namespace brivel

@@ -1,6 +1,7 @@
 #include "map/ui/MapChart.h"
 
 #include "map/MapChartModel.h"
+#include "map/MapPlot.h"
 #include "platform/qt/SystemColors.h"
 
 #include <QtCharts/QChart>
@@ -18,7 +19,8 @@ namespace brivel {
 
 using map::MapSeries;
 
-const QRect MapChart::PlotArea(44, 16, 501, 293);
+const QRect MapChart::PlotArea(map::MapPlot::Left, map::MapPlot::Top, map::MapPlot::Width,
+                               map::MapPlot::Height);
 
 namespace {
 

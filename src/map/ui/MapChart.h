@@ -26,7 +26,8 @@ class MapChartModel;
 class MapChart : public QChartView {
     Q_OBJECT
 public:
-    // The plot area inside the chart: the selection area's place and size.
+    // The plot area inside the chart (MapPlot): the selection area's place
+    // and size.
     static const QRect PlotArea;
     static constexpr double BottomFrom = 1.0;
     static constexpr double BottomTo = 25.5;
@@ -36,7 +37,6 @@ public:
     MapChart(const map::MapChartModel& model, QWidget* parent);
 
     QXYSeries* series(map::MapSeries s) const { return series_[static_cast<int>(s)]; }
-    QValueAxis* bottomAxis() const { return bottom_; }
     QValueAxis* leftAxis() const { return left_; }
     QValueAxis* rightAxis() const { return right_; }
 

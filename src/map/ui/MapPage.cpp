@@ -1,7 +1,7 @@
 #include "map/ui/MapPage.h"
 
+#include "live/LiveModel.h"
 #include "map/ui/MapChart.h"
-#include "map/MapLiveFeed.h"
 #include "map/ui/MapPaintBox.h"
 #include "platform/qt/SystemColors.h"
 #include "settings/SettingsModel.h"
@@ -40,9 +40,9 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QRect& at)
 
 }  // namespace
 
-MapPage::MapPage(QWidget* page, TAbFlashTimer& flashTimer, MapLiveFeed& feed,
-                 SettingsModel& settings, CommandSender& sender)
-    : QObject(page), model_(sender)
+MapPage::MapPage(QWidget* page, TAbFlashTimer& flashTimer, map::MapPageModel& model,
+                 LiveModel& live, SettingsModel& settings)
+    : QObject(page), model_(model)
 {
     chart_ = new MapChart(model_.chart(), page);
     chart_->setGeometry(ChartPlace);
@@ -90,8 +90,9 @@ MapPage::MapPage(QWidget* page, TAbFlashTimer& flashTimer, MapLiveFeed& feed,
     connect(redoKey, &QShortcut::activated, this, &MapPage::MapRedoClick);
     showHistory();
 
-    feed.setChartUpdate([this](const MapFrame& frame) { UpdateMapChart(frame); });
-    settings.addObserver(*this);
+    connect(&live, &LiveModel::changed, this, &MapPage::showLive);
+    connect(&settings, &SettingsModel::parameterBlockChanged, this, &MapPage::showParameterBlock);
+    connect(&settings, &SettingsModel::mapAxisMaximumChanged, this, &MapPage::setMapAxisMaximum);
     show(seriesBit(map::MapSeries::Map));
 }
 
@@ -113,40 +114,40 @@ void MapPage::setMapAxisMaximum(int kPa)
     chart_->setRightAxisMaximum(kPa);
 }
 
-void MapPage::UpdateMapChart(const MapFrame& f)
+void MapPage::showLive(const LiveSnapshot& snapshot, LiveChanges changes)
 {
-    show(model_.UpdateMapChart(f.mapSelector, f.petrolMs, f.manifoldKpa, f.lastSampleIndex,
-                               f.petrolSamples, f.gasSamples));
+    if (changes & FrameDecoded)
+        show(model_.followFrame(snapshot));
 }
 
 void MapPage::PaintBox1MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                                  QPoint at)
 {
-    show(model_.PaintBox1MouseDown(buttons, modifiers, at.x()));
+    show(model_.press(buttons, modifiers, at.x()));
     showPanel();
 }
 
 void MapPage::PaintBox1MouseUp()
 {
-    model_.PaintBox1MouseUp();
+    model_.release();
     spin_->setEnabled(model_.correction().spinEnabled());
 }
 
 void MapPage::Button3Click()
 {
-    show(model_.Button3Click());
+    show(model_.clearRange());
     showPanel();
 }
 
 void MapPage::AbSpinButton1UpClick()
 {
-    show(model_.AbSpinButton1UpClick());
+    show(model_.stepRange(+1));
     showHistory();
 }
 
 void MapPage::AbSpinButton1DownClick()
 {
-    show(model_.AbSpinButton1DownClick());
+    show(model_.stepRange(-1));
     showHistory();
 }
 
@@ -168,12 +169,9 @@ void MapPage::showHistory()
     redo_->setEnabled(model_.canRedo());
 }
 
-void MapPage::settingsChanged(const SettingsModel& settings)
+void MapPage::showParameterBlock(const QByteArray& block)
 {
-    if (settings.revision() == imagesTaken_)
-        return;
-    imagesTaken_ = settings.revision();
-    show(model_.loadParameterBlock(settings.parameterBlock()));
+    show(model_.loadParameterBlock(block));
     showHistory();
 }
 

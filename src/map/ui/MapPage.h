@@ -1,7 +1,7 @@
 #pragma once
 
+#include "live/LiveSnapshot.h"
 #include "map/MapPageModel.h"
-#include "settings/SettingsObserver.h"
 
 #include <QtCore/QObject>
 #include <QtCore/QPoint>
@@ -12,27 +12,27 @@ class QWidget;
 
 namespace brivel {
 
-class CommandSender;
+class LiveModel;
 class MapChart;
 class MapPaintBox;
-struct MapFrame;
-class MapLiveFeed;
 class SettingsModel;
 class TAbFlashTimer;
 class TAbSpinButton;
 
 // The "Mapa" page: the map chart with the selection area over its plot, the
 // spin button that steps the selected range, and the "Gaz" and "Petrol"
-// buttons. Everything it shows comes from the page model; the widgets only
+// buttons. Everything it shows comes from the page model, which it hands
+// each decoded live frame and each new settings image; the widgets only
 // forward the fitter's clicks to it.
-class MapPage : public QObject, public SettingsObserver {
+class MapPage : public QObject {
     Q_OBJECT
 public:
-    MapPage(QWidget* page, TAbFlashTimer& flashTimer, MapLiveFeed& feed, SettingsModel& settings,
-            CommandSender& sender);
+    // Shows `model` and follows `live` and `settings`; all must outlive the
+    // page.
+    MapPage(QWidget* page, TAbFlashTimer& flashTimer, map::MapPageModel& model, LiveModel& live,
+            SettingsModel& settings);
 
     const map::MapPageModel& model() const { return model_; }
-    const map::InjectionMap& injectionMap() const { return model_.map(); }
 
     MapChart* chart() const { return chart_; }
     MapPaintBox* paintBox() const { return paintBox_; }
@@ -42,11 +42,10 @@ public:
     QPushButton* undoButton() const { return undo_; }
     QPushButton* redoButton() const { return redo_; }
 
-    // The chart's right axis: 126 kPa, or 252 for a turbo engine.
+    // The chart's right axis: 126 kPa, or 252 for a turbo engine. The
+    // settings model sets it, from each image and from the engine type the
+    // fitter chooses.
     void setMapAxisMaximum(int kPa);
-
-    // The chart's live update, at the end of every decoded frame.
-    void UpdateMapChart(const MapFrame& frame);
 
     void PaintBox1MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint at);
     void PaintBox1MouseUp();
@@ -56,21 +55,19 @@ public:
     // Ctrl+Z and the "Cofnij" button; Ctrl+Shift+Z and "Ponów".
     void MapUndoClick();
     void MapRedoClick();
-    void BitBtn1Click() { model_.BitBtn1Click(); }
-    void BitBtn2Click() { model_.BitBtn2Click(); }
-
-    // A new settings image brings the controller's map.
-    void settingsChanged(const SettingsModel& model) override;
+    void BitBtn1Click() { model_.requestCurve(map::MapPageModel::Curve::Gas); }
+    void BitBtn2Click() { model_.requestCurve(map::MapPageModel::Curve::Petrol); }
 
 private:
+    // The chart's live update, at the end of every decoded frame.
+    void showLive(const LiveSnapshot& snapshot, LiveChanges changes);
     void show(map::SeriesSet changed);
     void showPanel();
     void showHistory();
+    // A new settings image brings the controller's map.
+    void showParameterBlock(const QByteArray& block);
 
-    map::MapPageModel model_;
-    // The settings image last taken the map from; a notification of the
-    // same image (the stored faults cleared) leaves the fitter's map alone.
-    int imagesTaken_ = 0;
+    map::MapPageModel& model_;
     MapChart* chart_ = nullptr;
     MapPaintBox* paintBox_ = nullptr;
     QFrame* panel4_ = nullptr;

@@ -1,6 +1,5 @@
 #include "settings/ui/CylinderButtons.h"
 
-#include "settings/CylinderButtonsModel.h"
 #include "widgets/ui/FormParts.h"
 #include "widgets/ui/TAbColBitBtn.h"
 
@@ -14,8 +13,8 @@ const QColor Red(255, 0, 0);
 }  // namespace
 
 CylinderButtons::CylinderButtons(QWidget* panel, TAbFlashTimer& flashTimer,
-                                 CylinderButtonsModel& model)
-    : QObject(panel), model_(model)
+                                 const CylinderButtonsModel& model)
+    : QObject(panel)
 {
     // Its design caption differs from the table's ("Aktywne inj. Gaz"); it
     // stays until a language is chosen.
@@ -32,19 +31,14 @@ CylinderButtons::CylinderButtons(QWidget* panel, TAbFlashTimer& flashTimer,
         connect(button, &TAbBinGControl::clicked, this, [this, k] { emit buttonClicked(k); });
         buttons_[k] = button;
     }
-    model_.addListener([this] { render(); });
-    render();
+    connect(&model, &CylinderButtonsModel::buttonsChanged, this, &CylinderButtons::render);
+    render(model.buttons());
 }
 
-void CylinderButtons::linkDisconnected()
-{
-    model_.greyOut();
-}
-
-void CylinderButtons::render()
+void CylinderButtons::render(const CylinderButtonsModel::Buttons& buttons)
 {
     for (int k = 0; k < Count; ++k) {
-        const CylinderButtonsModel::Button& state = model_.button(k);
+        const CylinderButtonsModel::Button& state = buttons[k];
         TAbColBitBtn* button = buttons_[k];
         button->setColorOff(state.offColour == CylinderButtonsModel::OffColour::Red ? Red : Grey);
         button->setChecked(state.checked);

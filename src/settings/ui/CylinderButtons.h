@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/LinkListener.h"
+#include "settings/CylinderButtonsModel.h"
 
 #include <QtCore/QObject>
 
@@ -11,34 +11,29 @@ class QWidget;
 
 namespace brivel {
 
-class CylinderButtonsModel;
 class TAbColBitBtn;
 class TAbFlashTimer;
 
 // The group "aaa" of the left column: Cyl_0_led … Cyl_7_led, which show the
-// cylinders running on gas as the model holds them. A disconnect greys them;
-// a click is reported with the button's number.
-class CylinderButtons : public QObject, public LinkListener {
+// cylinders running on gas as the model holds them. A click is reported with
+// the button's number.
+class CylinderButtons : public QObject {
     Q_OBJECT
 public:
-    static constexpr int Count = 8;
+    static constexpr int Count = CylinderButtonsModel::Count;
 
-    CylinderButtons(QWidget* panel, TAbFlashTimer& flashTimer, CylinderButtonsModel& model);
+    CylinderButtons(QWidget* panel, TAbFlashTimer& flashTimer, const CylinderButtonsModel& model);
 
     QGroupBox* group() const { return group_; }
     const std::array<TAbColBitBtn*, Count>& buttons() const { return buttons_; }
-    CylinderButtonsModel& model() const { return model_; }
-
-    void linkDisconnected() override;
 
 signals:
     // `Cyl_<k>_led` was clicked (`Cyl_x_ledClick`).
     void buttonClicked(int k);
 
 private:
-    void render();
+    void render(const CylinderButtonsModel::Buttons& buttons);
 
-    CylinderButtonsModel& model_;
     QGroupBox* group_ = nullptr;
     std::array<TAbColBitBtn*, Count> buttons_{};
 };

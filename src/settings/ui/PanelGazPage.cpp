@@ -3,7 +3,7 @@
 #include "settings/EditorCommands.h"
 #include "settings/InjectorTypes.h"
 #include "settings/ui/PanelParts.h"
-#include "settings/SettingsDisplay.h"
+#include "settings/SettingsModel.h"
 #include "widgets/ui/FormParts.h"
 #include "widgets/ui/TAbVSlider.h"
 #include "widgets/ui/TScaleSettings.h"
@@ -102,12 +102,14 @@ PanelGazPage::PanelGazPage(QWidget* page, const SettingsPageServices& services)
     connect(p1MapChanger_, &QComboBox::activated, this, &PanelGazPage::P1_MAP_changerChange);
     connect(tRedChanger_, &QComboBox::activated, this, &PanelGazPage::T_RED_changerChange);
     connect(tGazChanger_, &QComboBox::activated, this, &PanelGazPage::T_GAZ_changerChange);
-    connect(pPracyChanger_, &TAbAnalogCControl::valueChanged, this,
+    connect(pPracyChanger_, &TAbAnalogCControl::valueCommitted, this,
             &PanelGazPage::P_pracy_changerValueChanged);
-    connect(pMinChanger_, &TAbAnalogCControl::valueChanged, this,
+    connect(pMinChanger_, &TAbAnalogCControl::valueCommitted, this,
             &PanelGazPage::P_min_changerValueChanged);
     connect(lpgRadioButton_, &QRadioButton::clicked, this, &PanelGazPage::LPG_CNG_RadioButtonClick);
     connect(cngRadioButton_, &QRadioButton::clicked, this, &PanelGazPage::LPG_CNG_RadioButtonClick);
+
+    connect(&services.settings, &SettingsModel::displayChanged, this, &PanelGazPage::show);
 }
 
 void PanelGazPage::show(const SettingsDisplay& d)
@@ -147,14 +149,14 @@ void PanelGazPage::T_GAZ_changerChange()
     editor::gasTempSensor().queueOn(services_.sender);
 }
 
-void PanelGazPage::P_pracy_changerValueChanged()
+void PanelGazPage::P_pracy_changerValueChanged(float bar)
 {
-    editor::workingPressure(pPracyChanger_->value()).queueOn(services_.sender);
+    editor::workingPressure(bar).queueOn(services_.sender);
 }
 
-void PanelGazPage::P_min_changerValueChanged()
+void PanelGazPage::P_min_changerValueChanged(float bar)
 {
-    editor::minimumPressure(pMinChanger_->value()).queueOn(services_.sender);
+    editor::minimumPressure(bar).queueOn(services_.sender);
 }
 
 }  // namespace brivel

@@ -35,16 +35,18 @@ public:
     QRadioButton* lpg() const { return lpgRadioButton_; }
     QRadioButton* cng() const { return cngRadioButton_; }
 
-    // What a decoded settings image shows here.
+    // What a decoded settings image shows here; every image of the settings
+    // model comes here.
     void show(const settings::SettingsDisplay& decoded);
 
-    // Handlers of the fitter's changes.
+    // Handlers of the fitter's changes, with the value the fitter committed;
+    // nothing the program sets on the controls calls them.
     void Sel_Typ_wtryskuChange(int item);
     void P1_MAP_changerChange();
     void T_RED_changerChange();
     void T_GAZ_changerChange();
-    void P_pracy_changerValueChanged();
-    void P_min_changerValueChanged();
+    void P_pracy_changerValueChanged(float bar);
+    void P_min_changerValueChanged(float bar);
     // The fuel kind is the controller's own: a click changes nothing.
     void LPG_CNG_RadioButtonClick() {}
 

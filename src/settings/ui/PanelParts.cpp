@@ -130,17 +130,8 @@ void showItem(QComboBox* selector, const std::optional<int>& item)
 
 void showChecked(QCheckBox* box, const std::optional<bool>& checked)
 {
-    if (!checked)
-        return;
-    const QString caption = box->text();
-    box->setText(DecoderCaption);
-    box->setChecked(*checked);
-    box->setText(caption);
-}
-
-bool setByDecoder(const QCheckBox* box)
-{
-    return box->text() == DecoderCaption;
+    if (checked)
+        box->setChecked(*checked);
 }
 
 void setRange(TAbAnalogCControl* slider, const SliderRange& range)

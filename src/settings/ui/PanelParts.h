@@ -47,11 +47,8 @@ QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QRect& at);
 // SettingsDisplay::NoSelection. Nothing when the image did not say.
 void showItem(QComboBox* selector, const std::optional<int>& item);
 
-// The caption a check box carries while the decoder sets it: its click
-// handler ignores the click, so the decoder sends nothing.
-inline const QString DecoderCaption = QStringLiteral("-");
+// Shows a decoded check box state; nothing when the image did not say.
 void showChecked(QCheckBox* box, const std::optional<bool>& checked);
-bool setByDecoder(const QCheckBox* box);
 
 // The value range of a slider and the steps it moves in.
 struct SliderRange {

@@ -3,7 +3,6 @@
 #include "link/CommandSender.h"
 #include "settings/EditorCommands.h"
 #include "settings/ui/PanelParts.h"
-#include "settings/ParameterBlockDecoder.h"
 #include "settings/SettingsModel.h"
 #include "widgets/ui/FormParts.h"
 
@@ -80,33 +79,33 @@ PanelPetrolPage::PanelPetrolPage(QWidget* page, const SettingsPageServices& serv
     tile = panel::makeTile(engine, QString(), tileAt(1, 2));
     tile->hide();
     panel::makeCaption(tile, QStringLiteral("Label38"), QString(), CaptionAt);
-    selTypWtryskuPetrol_ =
+    QComboBox* selTypWtryskuPetrol =
         panel::makeSelector(tile, QStringLiteral("Sel_Typ_wtrysku_Petrol"), 1, ControlAt);
-    selTypWtryskuPetrol_->setEnabled(false);
+    selTypWtryskuPetrol->setEnabled(false);
     tile = panel::makeTile(engine, QString(), tileAt(1, 2));
     tile->hide();
     panel::makeCaption(tile, QStringLiteral("Label39"), QString(), CaptionAt);
-    comboBox17_ = panel::makeSelector(tile, QStringLiteral("ComboBox17"), 2, ControlAt);
-    comboBox17_->setEnabled(false);
+    QComboBox* comboBox17 = panel::makeSelector(tile, QStringLiteral("ComboBox17"), 2, ControlAt);
+    comboBox17->setEnabled(false);
 
     connect(selCyl_, &QComboBox::activated, this, &PanelPetrolPage::Sel_cylChange);
     connect(selImpuls_, &QComboBox::activated, this, &PanelPetrolPage::Sel_ImpulsChange);
     connect(selRpmSignal_, &QComboBox::activated, this, &PanelPetrolPage::Sel_RPM_signalChange);
     connect(selTypSilnika_, &QComboBox::activated, this, &PanelPetrolPage::Sel_Typ_silnikaChange);
-    // A change of state is the click: the decoder's changes carry the
-    // caption that the handler ignores.
-    connect(checkInjectorPlus_, &QCheckBox::toggled, this,
+    connect(checkInjectorPlus_, &QCheckBox::clicked, this,
             &PanelPetrolPage::Check_Injector_plusClick);
 
-    szybkosc_ = new QComboBox(page);
-    szybkosc_->setObjectName(QStringLiteral("szybkosc"));
-    szybkosc_->addItem(QStringLiteral("7200"));
-    szybkosc_->setPlaceholderText(QStringLiteral("Wybierz szybkość"));
-    szybkosc_->setEnabled(false);
-    szybkosc_->hide();
+    auto* szybkosc = new QComboBox(page);
+    szybkosc->setObjectName(QStringLiteral("szybkosc"));
+    szybkosc->addItem(QStringLiteral("7200"));
+    szybkosc->setPlaceholderText(QStringLiteral("Wybierz szybkość"));
+    szybkosc->setEnabled(false);
+    szybkosc->hide();
     comComboBox1_ = new QComboBox(page);
     comComboBox1_->setObjectName(QStringLiteral("ComComboBox1"));
     comComboBox1_->hide();
+
+    connect(&services.settings, &SettingsModel::displayChanged, this, &PanelPetrolPage::show);
 }
 
 void PanelPetrolPage::show(const SettingsDisplay& d)
@@ -142,16 +141,19 @@ void PanelPetrolPage::Sel_RPM_signalChange(int item)
 
 void PanelPetrolPage::Sel_Typ_silnikaChange(int item)
 {
-    if (services_.setMapAxisMaximum)
-        services_.setMapAxisMaximum(mapAxisMaximumFor(item));
+    services_.settings.chooseEngineType(item);
     editor::engineType(item).queueOn(services_.sender);
 }
 
 void PanelPetrolPage::Check_Injector_plusClick(bool checked)
 {
-    if (panel::setByDecoder(checkInjectorPlus_))
-        return;
     editor::positiveInjectors(checked).queueOn(services_.sender);
+}
+
+void PanelPetrolPage::showPorts(const QStringList& present)
+{
+    comComboBox1_->clear();
+    comComboBox1_->addItems(present);
 }
 
 }  // namespace brivel

@@ -24,17 +24,20 @@ class PanelPetrolPage : public QObject {
 public:
     PanelPetrolPage(QWidget* page, const SettingsPageServices& services);
 
-    QComboBox* portList() const { return comComboBox1_; }
     QComboBox* cylinderCount() const { return selCyl_; }
     QComboBox* pulseSource() const { return selImpuls_; }
     QComboBox* rpmSignal() const { return selRpmSignal_; }
     QComboBox* engineType() const { return selTypSilnika_; }
     QCheckBox* positiveInjectors() const { return checkInjectorPlus_; }
 
-    // What a decoded settings image shows here.
+    // What a decoded settings image shows here; every image of the settings
+    // model comes here.
     void show(const settings::SettingsDisplay& decoded);
+    // The ports present, as each listing finds them.
+    void showPorts(const QStringList& present);
 
-    // Handlers of the fitter's changes.
+    // Handlers of the fitter's changes; nothing the program sets on the
+    // controls calls them.
     void Sel_cylChange(int item);
     void Sel_ImpulsChange(int item);
     void Sel_RPM_signalChange(int item);
@@ -43,15 +46,12 @@ public:
 
 private:
     SettingsPageServices services_;
-    QComboBox* szybkosc_ = nullptr;
     QComboBox* comComboBox1_ = nullptr;
     QComboBox* selCyl_ = nullptr;
     QComboBox* selImpuls_ = nullptr;
     QComboBox* selRpmSignal_ = nullptr;
     QComboBox* selTypSilnika_ = nullptr;
     QCheckBox* checkInjectorPlus_ = nullptr;
-    QComboBox* selTypWtryskuPetrol_ = nullptr;
-    QComboBox* comboBox17_ = nullptr;
 };
 
 }  // namespace brivel

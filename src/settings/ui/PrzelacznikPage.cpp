@@ -2,7 +2,7 @@
 
 #include "live/ui/LevelGauge.h"
 #include "settings/ui/PanelParts.h"
-#include "settings/SettingsDisplay.h"
+#include "settings/SettingsModel.h"
 #include "widgets/ui/FormParts.h"
 #include "widgets/ui/TAbHSlider.h"
 #include "widgets/ui/TAbLED.h"
@@ -79,14 +79,16 @@ bool editFocus(const QEvent* event)
 PrzelacznikPage::PrzelacznikPage(QWidget* page, const SettingsPageServices& services)
     : QObject(page),
       services_(services),
-      thresholds_(services.sender),
+      thresholds_(services.thresholds),
       levelGauge_(new LevelGauge(page, services.flashTimer, services.live))
 {
     panel::styleSettingsPage(page);
     buildSwitchOver(page);
     buildLevelSensor();
-    thresholds_.addListener([this] { showThresholds(); });
-    showThresholds();
+    connect(&thresholds_, &LevelThresholdEditor::stateChanged, this,
+            &PrzelacznikPage::showThresholds);
+    showThresholds(thresholds_.state());
+    connect(&services.settings, &SettingsModel::displayChanged, this, &PrzelacznikPage::show);
 }
 
 void PrzelacznikPage::buildSwitchOver(QWidget* page)
@@ -118,8 +120,8 @@ void PrzelacznikPage::buildSwitchOver(QWidget* page)
         sliders_[i] = slider.slider;
         indicators_[i] = slider.indicator;
         const auto which = static_cast<SwitchOverSlider>(i);
-        connect(slider.slider, &TAbAnalogCControl::valueChanged, this,
-                [this, which] { switchOverValueChanged(which); });
+        connect(slider.slider, &TAbAnalogCControl::valueCommitted, this,
+                [this, which](float value) { switchOverValueChanged(which, value); });
     }
     TAbHSlider* rpm = slider(SwitchOverSlider::RPM_Prog_przel);
     rpm->setChangeSmall(3);
@@ -131,7 +133,7 @@ void PrzelacznikPage::buildSwitchOver(QWidget* page)
     panel::makeCaption(toPetrol, QStringLiteral("Label24"),
                        QStringLiteral("Przełącz przy pierwszym P min"),
                        QRect(SliderLeft + 22, y + 1, SliderWidth, 18));
-    connect(checkByFirst_, &QCheckBox::toggled, this, &PrzelacznikPage::Check_by_firstClick);
+    connect(checkByFirst_, &QCheckBox::clicked, this, &PrzelacznikPage::Check_by_firstClick);
 }
 
 void PrzelacznikPage::buildLevelSensor()
@@ -172,9 +174,11 @@ void PrzelacznikPage::buildLevelSensor()
     chULpgChanger_->setChangeLarge(500);
     chULpgChanger_->hide();
     chULpgChanger_->installEventFilter(this);
-    connect(chULpgChanger_, &TAbAnalogCControl::valueChange, this,
-            &PrzelacznikPage::Ch_U_LPG_changerValueChange);
     connect(chULpgChanger_, &TAbAnalogCControl::valueChanged, this,
+            &PrzelacznikPage::Ch_U_LPG_changerValueChange);
+    // The committed value is already in the marked box: the slider moved it
+    // there.
+    connect(chULpgChanger_, &TAbAnalogCControl::valueCommitted, this,
             &PrzelacznikPage::Ch_U_LPG_X_Change);
 }
 
@@ -188,7 +192,7 @@ TAbValueInd* PrzelacznikPage::indicator(SwitchOverSlider which) const
     return indicators_[static_cast<std::size_t>(which)];
 }
 
-void PrzelacznikPage::show(const SettingsDisplay& d, std::optional<quint8> storedSensorKind)
+void PrzelacznikPage::show(const SettingsDisplay& d)
 {
     panel::showChecked(checkByFirst_, d.Check_by_first);
     const std::optional<float> values[SwitchOverSliders] = {
@@ -197,23 +201,22 @@ void PrzelacznikPage::show(const SettingsDisplay& d, std::optional<quint8> store
     for (int i = 0; i < SwitchOverSliders; ++i)
         if (values[i])
             sliders_[i]->setValue(*values[i]);
-    thresholds_.show(d, storedSensorKind);
 }
 
-void PrzelacznikPage::showThresholds()
+void PrzelacznikPage::showThresholds(const LevelThresholdEditor::State& state)
 {
     for (int i = 0; i < 4; ++i) {
         QLineEdit* box = boxes_[i];
-        box->setText(thresholds_.texts()[i]);
-        const bool marked = thresholds_.markedBox() == i;
+        box->setText(state.texts[i]);
+        const bool marked = state.markedBox == i;
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, marked ? Marked : QPalette().color(QPalette::Base));
         palette.setColor(QPalette::Text,
                          marked ? QColor(Qt::white) : QPalette().color(QPalette::Text));
         box->setPalette(palette);
     }
-    panel::showItem(rodzCzujLpg_, thresholds_.sensorItem());
-    if (const auto marked = thresholds_.markedBox()) {
+    panel::showItem(rodzCzujLpg_, state.sensorItem);
+    if (const auto marked = state.markedBox) {
         chULpgChanger_->move(ThresholdSliderLeft[*marked], ThresholdSliderTop);
         return;
     }
@@ -224,15 +227,13 @@ void PrzelacznikPage::showThresholds()
     chULpgChanger_->hide();
 }
 
-void PrzelacznikPage::switchOverValueChanged(SwitchOverSlider which)
+void PrzelacznikPage::switchOverValueChanged(SwitchOverSlider which, float value)
 {
-    editor::switchOver(which, slider(which)->value()).queueOn(services_.sender);
+    editor::switchOver(which, value).queueOn(services_.sender);
 }
 
 void PrzelacznikPage::Check_by_firstClick(bool checked)
 {
-    if (panel::setByDecoder(checkByFirst_))
-        return;
     editor::petrolAtFirstMinimum(checked).queueOn(services_.sender);
 }
 
@@ -240,14 +241,14 @@ void PrzelacznikPage::Ch_U_LPG_X_Enter(QWidget* sender)
 {
     chULpgChanger_->move(chULpgChanger_->x(), ThresholdSliderTop);
     if (sender == rodzCzujLpg_) {
-        thresholds_.enterSensorSelector();
+        thresholds_.startSensorEdit();
         return;
     }
     const auto found = std::find(boxes_.begin(), boxes_.end(), sender);
     if (found == boxes_.end())
         return;
     const auto volts =
-        thresholds_.Ch_U_LPG_X_Enter(static_cast<int>(std::distance(boxes_.begin(), found)));
+        thresholds_.startBoxEdit(static_cast<int>(std::distance(boxes_.begin(), found)));
     // Set with the box marked, the slider's value rewrites the box as the
     // slider shows it.
     if (volts)
@@ -256,25 +257,25 @@ void PrzelacznikPage::Ch_U_LPG_X_Enter(QWidget* sender)
     chULpgChanger_->setFocus(Qt::OtherFocusReason);
 }
 
-void PrzelacznikPage::Ch_U_LPG_changerValueChange()
+void PrzelacznikPage::Ch_U_LPG_changerValueChange(float volts)
 {
-    thresholds_.Ch_U_LPG_changerValueChange(chULpgChanger_->value());
+    thresholds_.followSlider(volts);
 }
 
 void PrzelacznikPage::Ch_U_LPG_X_Change()
 {
-    thresholds_.Ch_U_LPG_X_Change();
+    thresholds_.commitThresholds();
 }
 
 void PrzelacznikPage::Rodz_czuj_LPGChange(int item)
 {
-    thresholds_.Ch_U_LPG_X_Change(item);
+    thresholds_.chooseSensorKind(item);
     levelGauge_->tankVoltage()->setFocus(Qt::OtherFocusReason);
 }
 
 void PrzelacznikPage::Ch_U_LPG_X_Exit()
 {
-    thresholds_.Ch_U_LPG_X_Exit();
+    thresholds_.endEdit();
 }
 
 bool PrzelacznikPage::eventFilter(QObject* watched, QEvent* event)

@@ -7,7 +7,6 @@
 #include <QtCore/QObject>
 
 #include <array>
-#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -42,7 +41,6 @@ public:
     PrzelacznikPage(QWidget* page, const SettingsPageServices& services);
 
     LevelGauge& levelGauge() const { return *levelGauge_; }
-    LevelThresholdEditor& thresholds() { return thresholds_; }
     TAbHSlider* slider(SwitchOverSlider which) const;
     TAbValueInd* indicator(SwitchOverSlider which) const;
     QCheckBox* petrolAtFirstMinimum() const { return checkByFirst_; }
@@ -50,15 +48,18 @@ public:
     QLineEdit* thresholdBox(int box) const { return boxes_[static_cast<std::size_t>(box)]; }
     TAbVSlider* thresholdSlider() const { return chULpgChanger_; }
 
-    // What a decoded settings image shows here; `storedSensorKind` is the
-    // image's level-sensor code.
-    void show(const settings::SettingsDisplay& decoded, std::optional<quint8> storedSensorKind);
+    // What a decoded settings image shows here; every image of the settings
+    // model comes here. The level sensor's controls show the threshold
+    // editor, which follows the images itself.
+    void show(const settings::SettingsDisplay& decoded);
 
-    // Handlers of the fitter's changes.
-    void switchOverValueChanged(SwitchOverSlider which);
+    // Handlers of the fitter's changes, with the values the controls'
+    // signals carry. Only the fitter's input sends a command: a value the
+    // program sets on the threshold slider only rewrites the box it edits.
+    void switchOverValueChanged(SwitchOverSlider which, float value);
     void Check_by_firstClick(bool checked);
     void Ch_U_LPG_X_Enter(QWidget* sender);
-    void Ch_U_LPG_changerValueChange();
+    void Ch_U_LPG_changerValueChange(float volts);
     void Ch_U_LPG_X_Change();
     void Rodz_czuj_LPGChange(int item);
     void Ch_U_LPG_X_Exit();
@@ -69,10 +70,10 @@ protected:
 private:
     void buildSwitchOver(QWidget* page);
     void buildLevelSensor();
-    void showThresholds();
+    void showThresholds(const LevelThresholdEditor::State& state);
 
     SettingsPageServices services_;
-    LevelThresholdEditor thresholds_;
+    LevelThresholdEditor& thresholds_;
     std::array<TAbHSlider*, SwitchOverSliders> sliders_{};
     std::array<TAbValueInd*, SwitchOverSliders> indicators_{};
     QCheckBox* checkByFirst_ = nullptr;

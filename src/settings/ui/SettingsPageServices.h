@@ -5,26 +5,22 @@
 namespace brivel {
 
 class CommandSender;
-class CylinderButtonsModel;
+class LevelThresholdEditor;
 class LiveModel;
-class MessageTable;
 class SettingsModel;
 class TAbFlashTimer;
 
-// What the settings pages are built on. None of it is owned; all must
-// outlive the pages.
+// What the settings pages are built on: the models they render and the
+// sender their edits go to. None of it is owned; all must outlive the pages.
 struct SettingsPageServices {
     TAbFlashTimer& flashTimer;
+    // The level gauge of "Przełącznik" shows the live tank level.
     LiveModel& live;
     SettingsModel& settings;
+    LevelThresholdEditor& thresholds;
     CommandSender& sender;
-    CylinderButtonsModel& cylinders;
-    // The stored-fault texts are read from its working column.
-    const MessageTable& messages;
     // Whether the serial port is open.
     std::function<bool()> portOpen;
-    // The map chart's right axis runs up to this (126 or 252 kPa).
-    std::function<void(int)> setMapAxisMaximum;
 };
 
 }  // namespace brivel

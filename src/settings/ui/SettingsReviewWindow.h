@@ -26,7 +26,6 @@ public:
     const std::vector<bool>& ticked() const { return ticked_; }
     QTableWidget* table() const { return table_; }
     QPushButton* sendButton() const { return send_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
 private:
     void itemChanged(QTableWidgetItem* item);

@@ -1,5 +1,6 @@
 #include "widgets/ui/TAbAnalogCControl.h"
 
+#include "widgets/ui/InstrumentPaint.h"
 #include "widgets/ui/TAbAnalogGControl.h"
 #include "widgets/ui/TAbSBevel.h"
 #include "widgets/ui/TScaleSettings.h"
@@ -7,6 +8,8 @@
 
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
+#include <QtGui/QPainter>
+#include <QtGui/QPolygon>
 #include <QtGui/QWheelEvent>
 
 #include <optional>
@@ -14,6 +17,9 @@
 namespace brivel {
 
 namespace {
+
+constexpr int kTrench = 6;
+constexpr int kPointer = 5;
 
 struct KeyMapping {
     slidermath::Key key;
@@ -98,7 +104,7 @@ void TAbAnalogCControl::applyDigit(int digit)
         indicator_->setValue(value_);
     repaintGrip(oldDigit);
     changed_ = true;
-    emit valueChange();
+    emit valueChanged(value_);
 }
 
 void TAbAnalogCControl::reportChange()
@@ -106,7 +112,7 @@ void TAbAnalogCControl::reportChange()
     if (!changed_)
         return;
     changed_ = false;
-    emit valueChanged();
+    emit valueCommitted(value_);
 }
 
 void TAbAnalogCControl::onSignalSettingsChanged()
@@ -221,6 +227,63 @@ bool TAbAnalogCControl::onTrack(const QPoint& point) const
     const double offset = trackOffsetAt(point);
     const double half = buttonSize_ / 2.0;
     return offset >= -half && offset <= trackLength_ + half;
+}
+
+QPoint TAbAnalogCControl::at(int along, int across) const
+{
+    return orientation_ == Qt::Horizontal ? QPoint(along, across) : QPoint(across, along);
+}
+
+QMargins TAbAnalogCControl::gripMargins() const
+{
+    const int pointer = kPointer + 2;
+    if (orientation_ == Qt::Horizontal)
+        return scaleBefore_ ? QMargins(0, pointer, 0, 0) : QMargins(0, 0, 0, pointer);
+    return scaleBefore_ ? QMargins(pointer, 0, 0, 0) : QMargins(0, 0, pointer, 0);
+}
+
+void TAbAnalogCControl::paintTrench(QPainter& painter) const
+{
+    const int across = (gripCrossFrom_ + gripCrossTo_) / 2;
+    // The track's first pixel along the screen axis: its left, or its top.
+    const int first = orientation_ == Qt::Horizontal ? trackStart_ : trackStart_ - trackLength_;
+    const QRect trench(at(first - kTrench / 2, across - kTrench / 2),
+                       at(first + trackLength_ + kTrench / 2 - 1, across + kTrench / 2 - 1));
+    painter.fillRect(trench, colorTrench());
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawLine(trench.topLeft(), trench.topRight());
+    painter.drawLine(trench.topLeft(), trench.bottomLeft());
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(trench.bottomLeft(), trench.bottomRight());
+    painter.drawLine(trench.topRight(), trench.bottomRight());
+}
+
+void TAbAnalogCControl::paintGrip(QPainter& painter) const
+{
+    const QRect grip = gripRect();
+    const QColor face = gripColor();
+    const bool horizontal = orientation_ == Qt::Horizontal;
+    paint::drawButton(painter, grip, face, 2, false);
+    paint::drawGrooves(painter, grip.adjusted(2, 2, -2, -2), horizontal, face);
+
+    // The pointer on the scale side marks the exact place.
+    const int along = horizontal ? grip.center().x() : grip.center().y();
+    const int edge = horizontal ? (scaleBefore_ ? grip.top() - 1 : grip.bottom() + 1)
+                                : (scaleBefore_ ? grip.left() - 1 : grip.right() + 1);
+    const int tip = scaleBefore_ ? edge - kPointer : edge + kPointer;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(scaleSettings()->pointerColor());
+    painter.drawPolygon(
+        QPolygon({at(along - kPointer, edge), at(along + kPointer, edge), at(along, tip)}));
+    painter.restore();
+
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(grip.adjusted(3, 3, -4, -4));
+    }
 }
 
 void TAbAnalogCControl::repaintGrip(int oldDigit)

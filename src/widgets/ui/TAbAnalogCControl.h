@@ -15,17 +15,19 @@ class TSignalSettings;
 
 // Analog input along a track: the value always lies on a step of the digital
 // range. Keys, the mouse wheel and dragging the grip move it; every change,
-// by the user or the program, fires valueChange() and marks the change as not
-// yet reported. valueChanged() reports it when the user has finished: on the
-// release of a key, or of the mouse button after a drag or over the control.
-// A wheel notch is a finished change in itself.
+// by the user or the program, fires valueChanged() and marks the change as not
+// yet reported. valueCommitted() reports it when the user has finished: on
+// the release of a key, or of the mouse button after a drag or over the
+// control. A wheel notch is a finished change in itself. Only the user's
+// input commits: a value the program sets is committed by the next release,
+// as the fitter's confirmation of what the slider shows.
 //
 // A linked read-out (ValueIndicator) takes over the signal settings and
 // follows every change.
 class TAbAnalogCControl : public TAbCustomControl {
     Q_OBJECT
-    Q_PROPERTY(float value READ value WRITE setValue NOTIFY valueChange)
-    Q_PROPERTY(int digit READ digit WRITE setDigit NOTIFY valueChange)
+    Q_PROPERTY(float value READ value WRITE setValue NOTIFY valueChanged)
+    Q_PROPERTY(int digit READ digit WRITE setDigit)
     Q_PROPERTY(int changeSmall READ changeSmall WRITE setChangeSmall)
     Q_PROPERTY(int changeLarge READ changeLarge WRITE setChangeLarge)
     Q_PROPERTY(bool enableKeyboard READ enableKeyboard WRITE setEnableKeyboard)
@@ -93,7 +95,7 @@ public:
     TAbAnalogGControl* valueIndicator() const { return indicator_; }
     void setValueIndicator(TAbAnalogGControl* indicator);
 
-    // A change made since the last valueChanged().
+    // A change made since the last valueCommitted().
     bool hasUnreportedChange() const { return changed_; }
 
     // The grip's colour now: ColorFocus with the focus, ColorNonFocus
@@ -106,11 +108,11 @@ public:
     QPoint gripCentreFor(int digit) const;
 
 signals:
-    // After every change of the value.
-    void valueChange();
-    // The user has finished a change (or the program's change is reported
-    // by the next release).
-    void valueChanged();
+    // After every change of the value, by the user or the program.
+    void valueChanged(float value);
+    // The user has finished a change: the value to act on. A change the
+    // program made is reported by the user's next release.
+    void valueCommitted(float value);
 
 protected:
     TAbAnalogCControl(TAbFlashTimer& flashTimer, QWidget* parent, Qt::Orientation orientation,
@@ -128,11 +130,18 @@ protected:
     // Distance of a point from the DigitalFrom end, along the track.
     double trackOffsetAt(const QPoint& point) const;
     double offsetOfDigit(int digit) const;
+    // Whether the scale lies before the track (left of a vertical, above a
+    // horizontal slider); subclasses set it in updateLayout().
+    bool scaleBefore_ = false;
+
     // The area a value change repaints besides the grips (the value box).
     virtual QRect valueArea() const { return {}; }
-    // Extra pixels around the grip that are drawn with it (its pointer).
-    virtual QMargins gripMargins() const { return {}; }
     virtual void settingsUpdated() { relayout(); }
+
+    // The trench the grip runs in, and the grip with its pointer on the
+    // scale's side and the focus mark: the same for both sliders.
+    void paintTrench(QPainter& painter) const;
+    void paintGrip(QPainter& painter) const;
 
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -151,6 +160,10 @@ private:
     bool onGrip(const QPoint& point) const;
     bool onTrack(const QPoint& point) const;
     void repaintGrip(int oldDigit);
+    // Extra pixels around the grip that are drawn with it (its pointer).
+    QMargins gripMargins() const;
+    // A point given along the track and across it.
+    QPoint at(int along, int across) const;
 
     Qt::Orientation orientation_;
     TSignalSettings* signal_;

@@ -30,7 +30,7 @@ void TAbAnalogGControl::setValue(float value)
     value_ = value;
     recompute(true);
     valueUpdated(oldDrawn, oldText);
-    emit valueChange();
+    emit valueChanged(value_);
 }
 
 bool TAbAnalogGControl::inSector(int sector) const

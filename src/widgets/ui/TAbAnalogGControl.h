@@ -20,9 +20,9 @@ class TSignalSettings;
 // repainted.
 class TAbAnalogGControl : public TAbGraphicControl {
     Q_OBJECT
-    Q_PROPERTY(float value READ value WRITE setValue NOTIFY valueChange)
-    Q_PROPERTY(int digit READ digit NOTIFY valueChange)
-    Q_PROPERTY(QString valueText READ valueText NOTIFY valueChange)
+    Q_PROPERTY(float value READ value WRITE setValue NOTIFY valueChanged)
+    Q_PROPERTY(int digit READ digit)
+    Q_PROPERTY(QString valueText READ valueText)
     Q_PROPERTY(float limitUpper READ limitUpper WRITE setLimitUpper NOTIFY limitChange)
     Q_PROPERTY(float limitLower READ limitLower WRITE setLimitLower NOTIFY limitChange)
 
@@ -60,7 +60,8 @@ public:
     TMinMax* minMax() const { return minMax_; }
 
 signals:
-    void valueChange();
+    // After every change of the value.
+    void valueChanged(float value);
     void sectorChange(int sector, bool entered);
     void limitChange();
     void overflowChange();

@@ -37,13 +37,13 @@ void TAbBinGControl::applyChecked(bool checked, bool updateWord)
             word &= ~bit;
         if (word != statusInt_) {
             statusInt_ = word;
-            emit statusIntChanged();
+            emit statusIntChanged(statusInt_);
             // Keeps the group showing one word whichever way it was changed.
             shareWithGroup();
         }
     }
     lookChanged();
-    emit statusChanged();
+    emit statusChanged(checked_);
 }
 
 void TAbBinGControl::setMode(Mode mode)
@@ -67,7 +67,7 @@ void TAbBinGControl::applyStatusInt(quint32 statusInt, bool fromGroup)
     const bool checked = (statusInt_ >> statusBit_) & 1u;
     if (checked != checked_)
         applyChecked(checked, false);
-    emit statusIntChanged();
+    emit statusIntChanged(statusInt_);
     if (!fromGroup)
         shareWithGroup();
 }
@@ -107,7 +107,7 @@ void TAbBinGControl::setFlashing(bool flashing)
     flashing_ = flashing;
     updateRegistration();
     lookChanged();
-    emit statusChanged();
+    emit statusChanged(checked_);
 }
 
 void TAbBinGControl::setFrequency(FlashFrequency frequency)
@@ -147,19 +147,28 @@ void TAbBinGControl::mousePressEvent(QMouseEvent* event)
         return;
     }
     pressed_ = true;
+    // What the user asked for, whatever a listener of statusChanged() does
+    // with the state meanwhile.
+    const bool before = checked_;
+    bool wanted = before;
     switch (mode_) {
         case mButton:
+            wanted = true;
             setChecked(true);
             break;
         case mSwitch:
-            setChecked(!checked_);
+            wanted = !before;
+            setChecked(wanted);
             break;
         case mRadioButton:
+            wanted = true;
             setStatusInt(quint32(1) << statusBit_);
             break;
         case mIndicator:
             break;
     }
+    if (wanted != before)
+        emit checkedByUser(wanted);
     event->accept();
 }
 
@@ -170,8 +179,10 @@ void TAbBinGControl::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     pressed_ = false;
-    if (mode_ == mButton)
+    if (mode_ == mButton && checked_) {
         setChecked(false);
+        emit checkedByUser(false);
+    }
     event->accept();
     if (rect().contains(event->position().toPoint()))
         emit clicked();

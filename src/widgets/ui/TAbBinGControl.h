@@ -22,7 +22,7 @@ class TAbBinGControl : public TAbGraphicControl, private TAbFlashTimer::Client {
     Q_PROPERTY(quint32 statusInt READ statusInt WRITE setStatusInt NOTIFY statusIntChanged)
     Q_PROPERTY(int statusBit READ statusBit WRITE setStatusBit)
     Q_PROPERTY(int groupIndex READ groupIndex WRITE setGroupIndex)
-    Q_PROPERTY(bool flashing READ isFlashing WRITE setFlashing NOTIFY statusChanged)
+    Q_PROPERTY(bool flashing READ isFlashing WRITE setFlashing)
 
 public:
     enum Mode { mButton, mSwitch, mIndicator, mRadioButton };
@@ -56,9 +56,13 @@ public:
 signals:
     // A click with the left button, in every mode.
     void clicked();
-    // After every change of Checked or Flashing, by the user or the program.
-    void statusChanged();
-    void statusIntChanged();
+    // After every change of Checked or Flashing, by the user or the program;
+    // `checked` is the state now.
+    void statusChanged(bool checked);
+    void statusIntChanged(quint32 statusInt);
+    // The user's press or release changed Checked (switch, button and radio
+    // modes); a change the program makes never fires it.
+    void checkedByUser(bool checked);
 
 protected:
     TAbBinGControl(TAbFlashTimer& flashTimer, QWidget* parent, Mode mode = mIndicator);

@@ -4,13 +4,9 @@
 
 namespace brivel {
 
-// The data-bound variant of the coloured button; the program uses it
-// unbound, so it is the button itself.
-class TAbDBColBitBtn : public TAbColBitBtn {
-    Q_OBJECT
-
-public:
-    using TAbColBitBtn::TAbColBitBtn;
-};
+// The data-bound variant of the coloured button. The program uses it
+// unbound, so it is the button itself under the name the window's design
+// gives it.
+using TAbDBColBitBtn = TAbColBitBtn;
 
 }  // namespace brivel

@@ -4,13 +4,8 @@
 
 namespace brivel {
 
-// The data-bound variant of the LED; the program uses it unbound, so it is
-// the LED itself.
-class TAbDBLED : public TAbLED {
-    Q_OBJECT
-
-public:
-    using TAbLED::TAbLED;
-};
+// The data-bound variant of the LED. The program uses it unbound, so it is
+// the LED itself under the name the window's design gives it.
+using TAbDBLED = TAbLED;
 
 }  // namespace brivel

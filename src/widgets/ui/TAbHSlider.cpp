@@ -1,22 +1,18 @@
 #include "widgets/ui/TAbHSlider.h"
 
 #include "widgets/FormatPicture.h"
-#include "widgets/ui/InstrumentPaint.h"
 #include "widgets/ui/TAbSBevel.h"
 #include "widgets/ui/TScaleSettings.h"
 #include "widgets/TSignalSettings.h"
 
 #include <QtGui/QFontMetrics>
 #include <QtGui/QPainter>
-#include <QtGui/QPolygon>
 
 namespace brivel {
 
 namespace {
 constexpr int kMajorTick = 7;
 constexpr int kMinorTick = 4;
-constexpr int kTrench = 6;
-constexpr int kPointer = 5;
 }  // namespace
 
 TAbHSlider::TAbHSlider(TAbFlashTimer& flashTimer, QWidget* parent)
@@ -68,11 +64,11 @@ void TAbHSlider::updateLayout()
     const int labels = (options_ & opScaleText) ? fs.height() : 0;
     const int scaleH = kMajorTick + 1 + labels;
     const int grip = std::clamp(r.height() - scaleH - 2, 10, 22);
-    scaleAbove_ = scaleSettings()->posLeftTop();
-    const int gripTop = scaleAbove_ ? r.top() + scaleH + 2 : r.top();
+    scaleBefore_ = scaleSettings()->posLeftTop();
+    const int gripTop = scaleBefore_ ? r.top() + scaleH + 2 : r.top();
     gripCrossFrom_ = gripTop;
     gripCrossTo_ = gripTop + grip - 1;
-    scaleY_ = scaleAbove_ ? gripTop - 2 : gripCrossTo_ + 2;
+    scaleY_ = scaleBefore_ ? gripTop - 2 : gripCrossTo_ + 2;
 
     int labelHalf = 0;
     if (options_ & opScaleText) {
@@ -101,20 +97,10 @@ void TAbHSlider::paintStatic(QPainter& painter)
     if (options_ & opName2)
         painter.drawText(namesRect_, Qt::AlignRight | Qt::AlignVCenter, s->name2());
 
-    // The trench the grip runs in.
-    const int cy = (gripCrossFrom_ + gripCrossTo_) / 2;
-    const QRect trench(trackStart_ - kTrench / 2, cy - kTrench / 2, trackLength_ + kTrench,
-                       kTrench);
-    painter.fillRect(trench, colorTrench());
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawLine(trench.topLeft(), trench.topRight());
-    painter.drawLine(trench.topLeft(), trench.bottomLeft());
-    painter.setPen(palette().color(QPalette::Light));
-    painter.drawLine(trench.bottomLeft(), trench.bottomRight());
-    painter.drawLine(trench.topRight(), trench.bottomRight());
+    paintTrench(painter);
 
     const TScaleSettings* sc = scaleSettings();
-    const int dir = scaleAbove_ ? -1 : 1;
+    const int dir = scaleBefore_ ? -1 : 1;
     painter.setPen(sc->color());
     if (sc->drawLine())
         painter.drawLine(trackStart_, scaleY_, trackStart_ + trackLength_, scaleY_);
@@ -132,41 +118,15 @@ void TAbHSlider::paintStatic(QPainter& painter)
             const QString label = picture::formatFloat(
                 s->valueFrom() + s->valueSpan() * i / sc->steps(), sc->valueFormat());
             const int w = fs.horizontalAdvance(label);
-            const int y = scaleAbove_ ? scaleY_ - kMajorTick - fs.height() : scaleY_ + kMajorTick;
+            const int y = scaleBefore_ ? scaleY_ - kMajorTick - fs.height() : scaleY_ + kMajorTick;
             painter.drawText(QRect(x - w / 2 - 1, y, w + 2, fs.height()), Qt::AlignCenter, label);
         }
     }
 }
 
-QMargins TAbHSlider::gripMargins() const
-{
-    return scaleAbove_ ? QMargins(0, kPointer + 2, 0, 0) : QMargins(0, 0, 0, kPointer + 2);
-}
-
 void TAbHSlider::paintDynamic(QPainter& painter)
 {
-    const QRect grip = gripRect();
-    const QColor face = gripColor();
-    paint::drawButton(painter, grip, face, 2, false);
-    paint::drawGrooves(painter, grip.adjusted(2, 2, -2, -2), true, face);
-
-    // The pointer on the scale side marks the exact place.
-    const int x = grip.center().x();
-    const int edge = scaleAbove_ ? grip.top() - 1 : grip.bottom() + 1;
-    const int tip = scaleAbove_ ? edge - kPointer : edge + kPointer;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(scaleSettings()->pointerColor());
-    painter.drawPolygon(
-        QPolygon({QPoint(x - kPointer, edge), QPoint(x + kPointer, edge), QPoint(x, tip)}));
-    painter.restore();
-
-    if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(grip.adjusted(3, 3, -4, -4));
-    }
+    paintGrip(painter);
 }
 
 }  // namespace brivel

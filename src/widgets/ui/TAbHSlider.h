@@ -32,13 +32,11 @@ protected:
     void updateLayout() override;
     void paintStatic(QPainter& painter) override;
     void paintDynamic(QPainter& painter) override;
-    QMargins gripMargins() const override;
 
 private:
     Options options_ = Options(opBevelOuter | opName1 | opName2 | opScaleText);
     QRect namesRect_;
     int scaleY_ = 0;  // where the ticks start
-    bool scaleAbove_ = false;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TAbHSlider::Options)

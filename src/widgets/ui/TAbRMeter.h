@@ -55,7 +55,6 @@ public:
 
     // Geometry after layout: the scale circle and the ring of the sector
     // band (empty rectangles when the band has no room).
-    QRectF scaleRect() const { return scaleRect_; }
     QRectF sectorOuterRect() const;
     QRectF sectorInnerRect() const;
 

@@ -39,7 +39,6 @@ public:
     int numGlyphs() const { return numGlyphs_; }
     void setNumGlyphs(int count);
 
-    bool isHeld() const { return held_; }
     // One click, as from the user.
     void click() { emit clicked(); }
 

@@ -1,22 +1,18 @@
 #include "widgets/ui/TAbVSlider.h"
 
 #include "widgets/FormatPicture.h"
-#include "widgets/ui/InstrumentPaint.h"
 #include "widgets/ui/TAbSBevel.h"
 #include "widgets/ui/TScaleSettings.h"
 #include "widgets/TSignalSettings.h"
 
 #include <QtGui/QFontMetrics>
 #include <QtGui/QPainter>
-#include <QtGui/QPolygon>
 
 namespace brivel {
 
 namespace {
 constexpr int kMajorTick = 7;
 constexpr int kMinorTick = 4;
-constexpr int kTrench = 6;
-constexpr int kPointer = 5;
 }  // namespace
 
 TAbVSlider::TAbVSlider(TAbFlashTimer& flashTimer, QWidget* parent)
@@ -120,8 +116,8 @@ void TAbVSlider::updateLayout()
     const int grip = std::clamp(r.width() - scaleW - 4, 10, 26);
     const int block = grip + 4 + scaleW;
     const int left = r.left() + std::max(0, (r.width() - block) / 2);
-    scaleLeft_ = scaleSettings()->posLeftTop();
-    if (scaleLeft_) {
+    scaleBefore_ = scaleSettings()->posLeftTop();
+    if (scaleBefore_) {
         gripCrossFrom_ = left + scaleW + 4;
         scaleX_ = gripCrossFrom_ - 2;
     } else {
@@ -149,19 +145,11 @@ void TAbVSlider::paintStatic(QPainter& painter)
     if (options_ & opName2)
         painter.drawText(name2Rect_, Qt::AlignCenter, s->name2());
 
-    const int cx = (gripCrossFrom_ + gripCrossTo_) / 2;
+    paintTrench(painter);
     const int top = trackStart_ - trackLength_;
-    const QRect trench(cx - kTrench / 2, top - kTrench / 2, kTrench, trackLength_ + kTrench);
-    painter.fillRect(trench, colorTrench());
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawLine(trench.topLeft(), trench.topRight());
-    painter.drawLine(trench.topLeft(), trench.bottomLeft());
-    painter.setPen(palette().color(QPalette::Light));
-    painter.drawLine(trench.bottomLeft(), trench.bottomRight());
-    painter.drawLine(trench.topRight(), trench.bottomRight());
 
     const TScaleSettings* sc = scaleSettings();
-    const int dir = scaleLeft_ ? -1 : 1;
+    const int dir = scaleBefore_ ? -1 : 1;
     painter.setPen(sc->color());
     if (sc->drawLine())
         painter.drawLine(scaleX_, top, scaleX_, trackStart_);
@@ -179,10 +167,10 @@ void TAbVSlider::paintStatic(QPainter& painter)
             const QString label = picture::formatFloat(
                 s->valueFrom() + s->valueSpan() * i / sc->steps(), sc->valueFormat());
             const int w = fs.horizontalAdvance(label);
-            const int x = scaleLeft_ ? scaleX_ - kMajorTick - 2 - w : scaleX_ + kMajorTick + 2;
+            const int x = scaleBefore_ ? scaleX_ - kMajorTick - 2 - w : scaleX_ + kMajorTick + 2;
             painter.drawText(
                 QRect(x, y - fs.height() / 2, w + 1, fs.height()),
-                scaleLeft_ ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter,
+                scaleBefore_ ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter,
                 label);
         }
     }
@@ -190,34 +178,9 @@ void TAbVSlider::paintStatic(QPainter& painter)
         bevelValue_->paint(painter, valueBox_);
 }
 
-QMargins TAbVSlider::gripMargins() const
-{
-    return scaleLeft_ ? QMargins(kPointer + 2, 0, 0, 0) : QMargins(0, 0, kPointer + 2, 0);
-}
-
 void TAbVSlider::paintDynamic(QPainter& painter)
 {
-    const QRect grip = gripRect();
-    const QColor face = gripColor();
-    paint::drawButton(painter, grip, face, 2, false);
-    paint::drawGrooves(painter, grip.adjusted(2, 2, -2, -2), false, face);
-
-    const int y = grip.center().y();
-    const int edge = scaleLeft_ ? grip.left() - 1 : grip.right() + 1;
-    const int tip = scaleLeft_ ? edge - kPointer : edge + kPointer;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(scaleSettings()->pointerColor());
-    painter.drawPolygon(
-        QPolygon({QPoint(edge, y - kPointer), QPoint(edge, y + kPointer), QPoint(tip, y)}));
-    painter.restore();
-
-    if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(grip.adjusted(3, 3, -4, -4));
-    }
+    paintGrip(painter);
 
     if (options_ & opValue) {
         const int inset = bevelValue_->inset();

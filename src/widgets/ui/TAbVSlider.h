@@ -48,7 +48,6 @@ protected:
     void updateLayout() override;
     void paintStatic(QPainter& painter) override;
     void paintDynamic(QPainter& painter) override;
-    QMargins gripMargins() const override;
     QRect valueArea() const override { return valueBox_; }
 
 private:
@@ -62,7 +61,6 @@ private:
     QRect name2Rect_;
     QRect valueBox_;
     int scaleX_ = 0;  // where the ticks start
-    bool scaleLeft_ = false;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TAbVSlider::Options)
