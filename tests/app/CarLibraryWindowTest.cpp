@@ -3,6 +3,7 @@
 
 #include "TestOutput.h"
 #include "WindowFixture.h"
+#include "app/RecordReplay.h"
 #include "app/WindowPages.h"
 #include "cars/CarHistoryModel.h"
 #include "cars/CarListModel.h"
@@ -15,6 +16,7 @@
 #include "cars/ui/CarsWindow.h"
 #include "link/ControllerLink.h"
 #include "link/PortRouter.h"
+#include "live/DriveRecorder.h"
 #include "settings/BlockLayout.h"
 #include "settings/SettingsReview.h"
 #include "settings/ui/PanelPetrolPage.h"
@@ -61,6 +63,7 @@ protected:
         WindowOptions options;
         options.demoPortName = sim::DemoPortName;
         options.library = service.get();
+        options.recordingFolder = dir.path();
         open(*router, options);
         window->show();
     }
@@ -226,7 +229,7 @@ TEST_F(CarLibraryWindowTest, RozlaczAnsweredNoDisconnectsAsBeforeAndNothingUncha
     EXPECT_EQ(history(QStringLiteral("KR1A")).points.size(), 1);
 }
 
-TEST_F(CarLibraryWindowTest, KeepAPointNowReadsTheSettingsAfreshAndTheReplayKeepsNothing)
+TEST_F(CarLibraryWindowTest, KeepAPointNowReadsTheSettingsAfreshAndKeepsAnImageOnce)
 {
     connectDemo();
     addCar(QStringLiteral("PO 777"), QString());
@@ -244,6 +247,34 @@ TEST_F(CarLibraryWindowTest, KeepAPointNowReadsTheSettingsAfreshAndTheReplayKeep
     clock.advance(8000);
     settle();
     EXPECT_EQ(history(QStringLiteral("PO777")).points.size(), 2);
+}
+
+TEST_F(CarLibraryWindowTest, FaultsTheFactoryResetAndARecordingGoWithTheCar)
+{
+    emulator->settings().setFaultMemory(QByteArray("\x03\x07", 2));
+    connectDemo();
+    addCar(QStringLiteral("GD 42"), QString());
+    // The list as it was just before the fitter cleared it on "Error".
+    control<QPushButton>("Button2")->click();
+    clock.advance(1000);
+    dialogs.confirmAnswers = {true};
+    control<QAction>("Reset1")->trigger();
+    clock.advance(8000);
+    QAction* record = control<QAction>("Nagrywaj1");
+    record->trigger();
+    clock.advance(5000);
+    record->trigger();
+    settle();
+
+    const CarHistory h = history(QStringLiteral("GD42"));
+    ASSERT_EQ(h.points.size(), 2);
+    EXPECT_EQ(h.points[1].reason, PointReason::FactoryReset);
+    ASSERT_EQ(h.faults.size(), 2);
+    EXPECT_EQ(h.faults[0].moment, FaultMoment::AtConnect);
+    EXPECT_EQ(h.faults[1].moment, FaultMoment::BeforeClear);
+    ASSERT_EQ(h.recordings.size(), 1);
+    EXPECT_EQ(h.recordings[0].path, window->recordReplay().recorder().filePath());
+    EXPECT_GE(h.recordings[0].lengthMs, 4000);
 }
 
 TEST_F(CarLibraryWindowTest, TheListSearchesAsTheFitterTypes)
@@ -276,6 +307,9 @@ TEST_F(CarLibraryWindowTest, TheListSearchesAsTheFitterTypes)
 TEST_F(CarLibraryWindowTest, ScreenshotsOfTheCarsWindowAHistoryAndAComparison)
 {
     connectDemo();
+    // A car nobody knows yet: the line offers to choose or add it.
+    EXPECT_TRUE(window->grab().save(test::testOutputDir(QStringLiteral("screens/cars")) +
+                                    QStringLiteral("/window-unknown.png")));
     addCar(QStringLiteral("WA 12345"), QStringLiteral("Astra"));
     library().cars().saveCar(Car{{},
                                  QStringLiteral("KR 4711"),

@@ -29,7 +29,10 @@ using namespace settings;
 
 const char* const Usage =
     "Usage: kvs show [--json] [--lang de|en|pl|cz] FILE\n"
-    "       kvs diff [--json] [--lang de|en|pl|cz] FILE_A FILE_B\n"
+    "       kvs diff [--json] [--lang de|en|pl|cz] FILE_A FILE_B\n";
+
+// The car library's commands, in the help after the usage above.
+const char* const LibraryUsageLines =
     "       kvs cars [--json] [--lang de|en|pl|cz] [SEARCH]\n"
     "       kvs history [--json] [--lang de|en|pl|cz] PLATE\n"
     "       kvs export [--json] PLATE [POINT] -o FILE.kvs\n";
@@ -409,7 +412,7 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err)
         return Trouble;
     if (options->help || options->version) {
         if (options->help)
-            out << Usage << '\n' << Help;
+            out << Usage << LibraryUsageLines << '\n' << Help;
         else
             out << "kvs " << Version << '\n';
         out.flush();

@@ -100,6 +100,9 @@ void CarHistoryWindow::showTexts()
     openRecording_->setText(messages_.text(R::OpenRecording));
     import_->setText(messages_.text(R::ImportFile));
     close_->setText(messages_.text(R::CloseWindow));
+    // Each caption whole in every language.
+    for (QPushButton* b : {compare_, export_, restore_, openRecording_, import_, close_})
+        b->setMinimumWidth(b->sizeHint().width());
     layout()->activate();
 }
 

@@ -193,6 +193,9 @@ void CarsWindow::showTexts()
     history_->setText(messages_.text(R::CarHistory));
     close_->setText(messages_.text(R::CloseWindow));
     table_->resizeColumnsToContents();
+    // Each caption whole in every language.
+    for (QPushButton* b : {add_, edit_, choose_, history_, close_})
+        b->setMinimumWidth(b->sizeHint().width());
     layout()->activate();
 }
 
