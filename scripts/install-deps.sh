@@ -13,6 +13,9 @@ PACKAGES=(
   clang libclang-rt-14-dev
   desktop-file-utils
   poppler-utils
+  # The car library: Qt's SQLite and PostgreSQL drivers, and the server its
+  # tests start for themselves.
+  libqt6sql6-sqlite libqt6sql6-psql postgresql
   dpkg-dev lintian
   valgrind xvfb x11-utils
 )

@@ -140,6 +140,12 @@ void RecordReplay::Odtworz1Click()
     startReplay(path);
 }
 
+void RecordReplay::playRecording(const QString& path)
+{
+    if (replayPort_)
+        startReplay(path);
+}
+
 void RecordReplay::startReplay(const QString& path)
 {
     std::optional<DriveRecording> recording = DriveRecording::load(path);
@@ -208,6 +214,15 @@ void RecordReplay::linkDisconnected()
 void RecordReplay::showRecording()
 {
     const bool on = recorder_.isRecording();
+    if (on)
+        recordedMs_ = recorder_.elapsedMs();
+    if (on != recordingTold_) {
+        recordingTold_ = on;
+        if (on)
+            emit recordingStarted(recorder_.filePath());
+        else
+            emit recordingEnded(recordedMs_);
+    }
     recordItem_->setChecked(on);
     if (on)
         recordingTime_->setText(record::clockText(recorder_.elapsedMs()));

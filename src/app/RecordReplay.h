@@ -75,6 +75,9 @@ public:
     void liveReplyReceived(const QByteArray& reply);
     void linkDisconnected();
 
+    // Plays a recording kept with a car, as "Odtwórz…" plays the file chosen.
+    void playRecording(const QString& path);
+
 signals:
     // A replay began or ended: nothing may be sent to a controller while
     // one plays.
@@ -83,6 +86,9 @@ signals:
     void replayPositionChanged(qint64 positionMs);
     // The fitter jumped within the recording.
     void replayJumped();
+    // "Nagrywaj" began writing this file, and ended after so long.
+    void recordingStarted(const QString& path);
+    void recordingEnded(qint64 lengthMs);
 
 private:
     void startReplay(const QString& path);
@@ -106,6 +112,8 @@ private:
     QAction* recordItem_;
     QAction* replayItem_;
     DriveRecorder recorder_;
+    bool recordingTold_ = false;
+    qint64 recordedMs_ = 0;
 
     QStatusBar* strip_ = nullptr;
     ReplayBar* replayBar_ = nullptr;

@@ -10,6 +10,9 @@
 #include "app/ui/InfoPage.h"
 #include "app/ui/WindowCaptions.h"
 #include "app/ui/WindowLock.h"
+#include "cars/CarSession.h"
+#include "cars/CarVisit.h"
+#include "cars/ui/CarLibraryView.h"
 #include "link/ControllerLink.h"
 #include "link/SerialPort.h"
 #include "live/LiveModel.h"
@@ -36,12 +39,14 @@
 #include "widgets/ui/TAbToggleSwitch.h"
 
 #include <QtGui/QCloseEvent>
+#include <QtGui/QKeySequence>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QTabBar>
 #include <QtWidgets/QTabWidget>
+#include <QtWidgets/QToolBar>
 
 namespace brivel {
 
@@ -106,8 +111,11 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
             &OscilloscopePage::replayJumped);
     applyCaptions(this, messages_, CaptionScope::Design);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    if (carLibrary_)
+        resize(width(), height() + carLibrary_->strip()->sizeHint().height());
     move(138, 59);
     connectLink();
+    wireCarLibrary();
 
     FormCreate();
 }
@@ -147,6 +155,14 @@ void TBrivel::buildMenu()
     // Shows and hides the plot of the recording a replay plays.
     driveLog1_ = addItem(fileMenu, "DriveLog1");
     driveLog1_->setVisible(options_.replayPort != nullptr);
+    // The car library's items show when there is a library.
+    samochody1_ = addItem(fileMenu, "Samochody1");
+    samochody1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    samochody1_->setVisible(options_.library != nullptr);
+    zachowajPunkt1_ = addItem(fileMenu, "ZachowajPunkt1");
+    zachowajPunkt1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    zachowajPunkt1_->setVisible(options_.library != nullptr);
+    zachowajPunkt1_->setEnabled(false);
     QAction* exit1 = addItem(fileMenu, "Exit1", QStringLiteral("Exit"));
     connect(exit1, &QAction::triggered, this, &QWidget::close);
 
@@ -213,6 +229,10 @@ void TBrivel::buildModels()
     settingsMenu_ = std::make_unique<SettingsMenu>(
         *platform_.dialogs, *commandSender_, *settingsModel_, *platform_.clock, messages_,
         [this] { liveModel_->hideBanner(); }, *review);
+    if (options_.library)
+        carLibrary_ = std::make_unique<cars::CarLibraryView>(
+            cars::CarLibraryView::Parts{*this, *options_.library, *commandSender_,
+                                        *platform_.dialogs, messages_, *platform_.clock});
     mapModel_ = std::make_unique<map::MapPageModel>(*commandSender_, messages_);
     adaptation_ = std::make_unique<map::AdaptationProcedure>(
         map::AdaptationProcedure::Models{*liveModel_, *settingsModel_, *cylinderModel_,
@@ -252,7 +272,10 @@ void TBrivel::connectLink()
 
     PortMenu* ports = portMenu_.get();
     connect(ports, &PortMenu::connectRequested, link, &ControllerLink::connectToController);
-    connect(ports, &PortMenu::disconnectRequested, link, &ControllerLink::disconnectFromController);
+    // With a car library, "Rozłącz" asks it first whether to keep changed settings.
+    if (!carLibrary_)
+        connect(ports, &PortMenu::disconnectRequested, link,
+                &ControllerLink::disconnectFromController);
     connect(ports, &PortMenu::portGone, link, &ControllerLink::portFailed);
     connect(ports, &PortMenu::portsListed, &pages_->panelPetrol(), &PanelPetrolPage::showPorts);
     connect(recordReplay, &RecordReplay::replayingChanged, commandSender_.get(),
@@ -292,6 +315,46 @@ void TBrivel::wireAdaptation()
             [this] { linkPresenter_->setBusy(false); });
     connect(recordReplay_.get(), &RecordReplay::replayingChanged, adaptation_.get(),
             &map::AdaptationProcedure::setReplaying);
+}
+
+void TBrivel::wireCarLibrary()
+{
+    if (!carLibrary_)
+        return;
+    // The visit hears each report after the settings model, so the image a
+    // point keeps is the one the pages show.
+    cars::CarVisit* visit = &carLibrary_->visit();
+    cars::CarSession* session = &carLibrary_->session();
+    ControllerLink* link = link_.get();
+    connect(link, &ControllerLink::connecting, visit, &cars::CarVisit::linkConnecting);
+    connect(link, &ControllerLink::settingsImageReceived, visit,
+            &cars::CarVisit::settingsImageReceived);
+    connect(link, &ControllerLink::connected, visit, &cars::CarVisit::linkConnected);
+    connect(link, &ControllerLink::disconnected, visit, &cars::CarVisit::linkDisconnected);
+    connect(commandSender_.get(), &WindowCommandSender::commandQueued, visit,
+            &cars::CarVisit::commandQueued);
+    connect(recordReplay_.get(), &RecordReplay::replayingChanged, visit,
+            &cars::CarVisit::setReplaying);
+    connect(portMenu_.get(), &PortMenu::disconnectRequested, visit,
+            &cars::CarVisit::disconnectRequested);
+    connect(visit, &cars::CarVisit::disconnectNow, link, &ControllerLink::disconnectFromController);
+    connect(visit, &cars::CarVisit::connectedChanged, zachowajPunkt1_, &QAction::setEnabled);
+    connect(zachowajPunkt1_, &QAction::triggered, visit, &cars::CarVisit::keepPointNow);
+    connect(samochody1_, &QAction::triggered, carLibrary_.get(), &cars::CarLibraryView::showCars);
+    connect(adaptation_.get(), &map::AdaptationProcedure::resultReached, session,
+            &cars::CarSession::adaptationFinished);
+    connect(recordReplay_.get(), &RecordReplay::recordingStarted, session,
+            &cars::CarSession::recordingStarted);
+    connect(recordReplay_.get(), &RecordReplay::recordingEnded, session,
+            &cars::CarSession::recordingEnded);
+    connect(carLibrary_.get(), &cars::CarLibraryView::restoreRequested, this,
+            [this](const QByteArray& image) {
+                runHandler(*platform_.dialogs, [this, image] { settingsMenu_->restore(image); });
+            });
+    connect(carLibrary_.get(), &cars::CarLibraryView::replayRequested, recordReplay_.get(),
+            &RecordReplay::playRecording);
+    connect(languages_.get(), &LanguageSwitcher::languageChanged, carLibrary_.get(),
+            &cars::CarLibraryView::showTexts);
 }
 
 void TBrivel::FormCreate()

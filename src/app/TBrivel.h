@@ -38,6 +38,11 @@ class WindowCommandSender;
 class WindowLock;
 class WindowPages;
 
+namespace cars {
+class CarLibraryView;
+class LibraryService;
+}  // namespace cars
+
 namespace map {
 class AdaptationProcedure;
 class MapPageModel;
@@ -64,6 +69,9 @@ struct WindowOptions {
     QString recordingFolder;
     // The service report's notes and workshop dialogs; null: the window's own.
     report::ReportDialogs* reportDialogs = nullptr;
+    // The car library, started; none hides "Samochody" and the car line.
+    // Not owned.
+    cars::LibraryService* library = nullptr;
 };
 
 // The one window of the program: the menus, the tab control and the wiring
@@ -91,6 +99,8 @@ public:
     report::ReportMenu& reportMenu() const { return *reportMenu_; }
     // The drive-log plot of a replay.
     DriveLogWindow* driveLog() const { return driveLog_; }
+    // The car library's line, windows and visit; null without a library.
+    cars::CarLibraryView* carLibrary() const { return carLibrary_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -101,6 +111,7 @@ private:
     void buildModels();
     void connectLink();
     void wireAdaptation();
+    void wireCarLibrary();
 
     void FormCreate();
     void FormClose();
@@ -134,6 +145,8 @@ private:
     QAction* reset1_ = nullptr;
     QAction* nagrywaj1_ = nullptr;
     QAction* odtworz1_ = nullptr;
+    QAction* samochody1_ = nullptr;
+    QAction* zachowajPunkt1_ = nullptr;
     std::unique_ptr<PortMenu> portMenu_;
     std::unique_ptr<LanguageSwitcher> languages_;
     QAction* raport1_ = nullptr;
@@ -161,6 +174,7 @@ private:
     std::unique_ptr<report::ReportDialogs> ownReportDialogs_;
     std::unique_ptr<report::ReportMenu> reportMenu_;
     DriveLogWindow* driveLog_ = nullptr;
+    std::unique_ptr<cars::CarLibraryView> carLibrary_;
 };
 
 }  // namespace brivel

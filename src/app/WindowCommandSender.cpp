@@ -17,6 +17,7 @@ void WindowCommandSender::queueCommand(int retries, const QByteArray& command,
 {
     if (!admitCommand())
         return;
+    emit commandQueued(command);
     link_.queueCommand(retries, command, firstFollowUp, secondFollowUp, std::move(completion));
 }
 

@@ -32,6 +32,11 @@ public:
     // A replay began or ended.
     void setReplaying(bool replaying) { replaying_ = replaying; }
 
+signals:
+    // A command goes to the controller (its code byte first), told before
+    // it is queued.
+    void commandQueued(const QByteArray& command);
+
 private:
     CommandSender& link_;
     Dialogs& dialogs_;

@@ -1,4 +1,6 @@
 #include "app/TBrivel.h"
+#include "cars/LibraryConfig.h"
+#include "cars/LibraryService.h"
 #include "link/PortRouter.h"
 #include "link/qt/QtSerialPort.h"
 #include "live/ReplayPort.h"
@@ -85,6 +87,11 @@ int main(int argc, char* argv[])
     brivel::WindowOptions options;
     options.demoPortName = brivel::sim::DemoPortName;
     options.replayPort = replayPort;
+    // The car library works on its own thread; a library that cannot be
+    // opened says so in the car line and costs nothing else.
+    brivel::cars::LibraryService library(brivel::cars::readLibraryConfig(settings));
+    library.start();
+    options.library = &library;
     brivel::TBrivel window(platform, port, options);
     dialogs.setParent(&window);
     // A port held by another program: say which, in the language chosen last.

@@ -156,6 +156,8 @@ const std::vector<CaptionTarget>& captionTargets()
         {R::ChannelReducerTemp, "DriveLogChannel9", P::Text, 0, S::Applied},
         {R::ChannelBattery, "DriveLogChannel10", P::Text, 0, S::Applied},
         {R::ChannelFuel, "DriveLogChannel11", P::Text, 0, S::Applied},
+        {R::CarsItem, "Samochody1", P::Text, 0, S::Applied},
+        {R::KeepPointItem, "ZachowajPunkt1", P::Text, 0, S::Applied},
     };
     return targets;
 }

@@ -264,6 +264,73 @@ enum class Row : int {
     ConnectCancel,
     // A recording has ended: %1 the file.
     RecordingSaved,
+    // The car library: the "Samochody" window and a car's details.
+    CarsItem,
+    CarPlate,
+    CarVin,
+    CarMake,
+    CarModel,
+    CarEngine,
+    CarOwner,
+    CarPhone,
+    CarNotes,
+    // Why a restore point was kept.
+    PointByConnect,
+    PointByFileLoad,
+    PointByFactoryReset,
+    PointByAdaptation,
+    PointByManual,
+    PointByDisconnectKeep,
+    PointByImportedFile,
+    // Timeline entries.
+    FaultsKeptAtConnect,
+    FaultsKeptBeforeClear,
+    AdaptationKept,  // %1: the multiplier
+    AdaptationNotWritten,
+    RecordingKept,  // %1: its length
+    // A point's summary of what changed since the point before.
+    FirstPoint,
+    NoSettingChanged,
+    MapPointsChanged,  // %1 of %2
+    MoreChanges,       // %1: how many more
+    // The car line in the bottom area.
+    CarLineLastVisit,
+    CarLineWaiting,
+    CarLineUnknown,
+    CarLineOlderVisit,   // %1: the cars
+    CarLineSeveralCars,  // %1: the cars
+    CarLineNoLibrary,
+    // The library's own state.
+    LibraryDriverMissing,
+    LibraryUnreachable,  // %1 the file or server, %2 the reason
+    LibraryCannotOpen,
+    LibraryDamaged,
+    LibraryLocked,       // %1 the file
+    LibraryNewer,        // %1 the file or server, %2 its schema version
+    LibraryCannotWrite,  // %1 the file or server, %2 the reason
+    LibraryWaiting,      // %1: how many
+    LibraryUnsaved,      // %1: how many
+    KeepChangesQuestion,
+    NoCarsYet,
+    // The car library's windows.
+    KeepPointItem,
+    CarSearch,
+    CarAdd,
+    CarEdit,
+    CarChoose,
+    CarHistory,
+    HistoryTitle,
+    ColumnTime,
+    ColumnEvent,
+    ColumnDetails,
+    ComparePoints,
+    ExportPoint,
+    RestorePoint,
+    ImportFile,
+    OpenRecording,
+    CompareTitle,
+    CloseWindow,
+    CarSave,
 };
 
 // The row's place in the table.
@@ -274,7 +341,7 @@ constexpr int number(Row row)
 
 // The first row added after the classic table.
 inline constexpr Row FirstAdded = Row::ReviewTitle;
-inline constexpr int RowCount = number(Row::RecordingSaved) + 1;
+inline constexpr int RowCount = number(Row::CarSave) + 1;
 
 static_assert(number(Row::ReplyTimeout) == 11 && number(Row::Battery) == 21 &&
                   number(Row::MapTab) == 67 && number(Row::Help) == 123 &&

@@ -337,7 +337,10 @@ void AdaptationProcedure::result()
         record_.row(Stats::Multiplier)[Stats::AverageByte] =
             static_cast<quint8>(std::min(r.multiplier(), 255));
     info_ += r.infoLines();
-    if (r.verdict() != AdaptationResult::Verdict::Write) {
+    const bool writes = r.verdict() == AdaptationResult::Verdict::Write;
+    emit resultReached(r.base(), r.multiplier(), writes, info_,
+                       writes ? r.mapCommand().mid(1) : QByteArray());
+    if (!writes) {
         // Nothing reaches the controller: it is told the run is off and
         // keeps its map; the fitter reads why under the result lines.
         cancel(true);

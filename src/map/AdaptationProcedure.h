@@ -98,6 +98,11 @@ public:
     const std::optional<AdaptationResult>& lastResult() const { return result_; }
 
 signals:
+    // The run's result is known: the petrol time's entry, the multiplier,
+    // whether the map is written, the text shown and the map written (empty
+    // when none is).
+    void resultReached(int base, int multiplier, bool written, const QString& text,
+                       const QByteArray& map);
     // The progress bar: enabled or not, position 0…100.
     void progressChanged(bool enabled, int position);
     // The whole info text of the page.

@@ -83,6 +83,15 @@ void SettingsMenu::Odczyt1Click()
     readSettingsThen([this, file = *loaded.contents] { reviewAndSend(file); });
 }
 
+void SettingsMenu::restore(const QByteArray& image)
+{
+    // The image travels as a file would: the review compares the same bytes.
+    const auto contents = datafile::decode(datafile::encode(image, 0));
+    if (!contents)
+        return;
+    readSettingsThen([this, file = *contents] { reviewAndSend(file); });
+}
+
 void SettingsMenu::reviewAndSend(const datafile::Contents& loaded)
 {
     const MessageLookup text = [this](msg::Row row) { return messages_.text(row); };

@@ -43,6 +43,9 @@ public:
     // would change and the block write sends what the fitter keeps; nothing
     // when nothing differs or the fitter cancels.
     void Odczyt1Click();
+    // Writes settings kept earlier (a car's restore point) the way "Odczyt"
+    // writes a file: a fresh read, the review, then what the fitter keeps.
+    void restore(const QByteArray& image);
 
 private:
     Dialogs& dialogs_;

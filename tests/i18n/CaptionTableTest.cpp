@@ -57,7 +57,9 @@ TEST(CaptionTable, EveryCaptionRowHasATargetOrAReasonWhyNothingShowsIt)
                                          Row::ChannelGasTemp,
                                          Row::ChannelReducerTemp,
                                          Row::ChannelBattery,
-                                         Row::ChannelFuel};
+                                         Row::ChannelFuel,
+                                         Row::CarsItem,
+                                         Row::KeepPointItem};
     for (int row = msg::number(msg::FirstAdded); row < MessageTable::Rows; ++row)
         EXPECT_EQ(routed.count(row), addedCaptions.count(Row(row))) << row;
 }

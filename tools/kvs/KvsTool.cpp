@@ -1,6 +1,8 @@
 #include "KvsTool.h"
 #include "MapChange.h"
 
+#include "KvsLibrary.h"
+
 #include "i18n/LanguageColumns.h"
 #include "report/ServiceReport.h"
 #include "report/WorkshopStore.h"
@@ -20,6 +22,7 @@
 
 #include <BrivelVersion.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace brivel::kvs {
@@ -33,6 +36,12 @@ const char* const Usage =
     "       kvs diff [--json] [--lang de|en|pl|cz] FILE_A FILE_B\n"
     "       kvs report [--lang de|en|pl|cz] [--car PLATE] FILE -o OUT.pdf\n";
 
+// The car library's commands, in the help after the usage above.
+const char* const LibraryUsageLines =
+    "       kvs cars [--json] [--lang de|en|pl|cz] [SEARCH]\n"
+    "       kvs history [--json] [--lang de|en|pl|cz] PLATE\n"
+    "       kvs export [--json] PLATE [POINT] -o FILE.kvs\n";
+
 const char* const Help =
     "Reads settings data files (.kvs) without the program or a controller.\n"
     "\n"
@@ -45,6 +54,12 @@ const char* const Help =
     "  report FILE -o OUT  the service report of the file's settings as an A4\n"
     "                      PDF: the settings, the stored faults and the map,\n"
     "                      headed by the workshop's details kept by the program\n"
+    "  cars [SEARCH]       the car library's cars, or those whose plate starts\n"
+    "                      with SEARCH or whose details hold it\n"
+    "  history PLATE       the car's timeline, newest first\n"
+    "  export PLATE [POINT] -o FILE.kvs\n"
+    "                      the car's newest point, or the point whose id starts\n"
+    "                      with POINT, as a settings data file\n"
     "\n"
     "Options:\n"
     "  --json              JSON for scripts instead of text\n"
@@ -56,8 +71,10 @@ const char* const Help =
     "  -h, --help          show this help and exit\n"
     "  -v, --version       show the version and exit\n"
     "\n"
-    "A file that cannot be read or is no settings file, and a wrong command\n"
-    "line, give a message on stderr and exit code 2.\n";
+    "The library commands read the [Library] section of Brivel's settings.\n"
+    "A file that cannot be read or is no settings file, a plate or point not\n"
+    "found, a library that cannot be read, and a wrong command line, give a\n"
+    "message on stderr and exit code 2.\n";
 
 constexpr int MapColumns = 10;
 
@@ -428,12 +445,18 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err)
 
 int run(const QStringList& args, QTextStream& out, QTextStream& err, const SettingsStore* store)
 {
+    const bool asksHelp = std::any_of(args.begin(), args.end(), [](const QString& a) {
+        return a == QLatin1String("-h") || a == QLatin1String("--help") ||
+               a == QLatin1String("-v") || a == QLatin1String("--version");
+    });
+    if (!asksHelp && isLibraryCommand(args))
+        return runLibrary(args, cars::readLibraryConfig(cars::userSettingsFile()), out, err);
     const auto options = parse(args, err);
     if (!options)
         return Trouble;
     if (options->help || options->version) {
         if (options->help)
-            out << Usage << '\n' << Help;
+            out << Usage << LibraryUsageLines << '\n' << Help;
         else
             out << "kvs " << Version << '\n';
         out.flush();

@@ -97,8 +97,12 @@ SettingsReviewWindow::SettingsReviewWindow(const settings::review::Content& cont
     setWindowTitle(content.title);
     auto* layout = new QVBoxLayout(this);
 
+    // Without a send caption the window only shows (two kept points side by
+    // side): no intro, no ticks, no send.
+    const bool sends = !content.send.isEmpty();
     auto* intro = new QLabel(content.intro, this);
     intro->setWordWrap(true);
+    intro->setVisible(!content.intro.isEmpty());
     layout->addWidget(intro);
     if (!content.warning.isEmpty()) {
         auto* warning = new QLabel(content.warning, this);
@@ -127,8 +131,12 @@ SettingsReviewWindow::SettingsReviewWindow(const settings::review::Content& cont
         const bool isOther = line.difference.isOtherData();
         auto* name = new QTableWidgetItem(
             isMap || isOther ? line.name + QStringLiteral("\n") + line.detail : line.name);
-        name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-        name->setCheckState(Qt::Checked);
+        if (sends) {
+            name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+            name->setCheckState(Qt::Checked);
+        } else {
+            name->setFlags(Qt::ItemIsEnabled);
+        }
         table_->setItem(r, 0, name);
         if (isMap && content.mapBefore && content.mapAfter) {
             table_->setSpan(r, 1, 1, 2);
@@ -159,6 +167,9 @@ SettingsReviewWindow::SettingsReviewWindow(const settings::review::Content& cont
     connect(send_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     send_->setFocus();
+    send_->setVisible(sends);
+    if (!sends)
+        cancel_->setFocus();
     buttons->addWidget(send_);
     buttons->addWidget(cancel_);
     layout->addLayout(buttons);
