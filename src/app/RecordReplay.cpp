@@ -10,6 +10,7 @@
 #include "live/ReplayPort.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorHandler.h"
+#include "platform/RecentFolders.h"
 #include "settings/SettingsModel.h"
 
 #include <QtCore/QDir>
@@ -33,6 +34,7 @@ RecordReplay::RecordReplay(const Parts& parts, ReplayPort* replayPort, QString f
       settings_(parts.settings),
       messages_(parts.messages),
       dialogs_(parts.dialogs),
+      folders_(parts.folders),
       replayPort_(replayPort),
       folder_(std::move(folder)),
       recordItem_(recordItem),
@@ -105,9 +107,7 @@ void RecordReplay::Nagrywaj1Click(bool checked)
         recorder_.stop();
         return;
     }
-    const QString folder = folder_.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : folder_;
+    const QString folder = recordingsFolder();
     failureShown_ = false;
     if (!recorder_.start(folder, settings_.parameterBlock())) {
         recordItem_->setChecked(false);
@@ -121,10 +121,18 @@ void RecordReplay::Odtworz1Click()
     if (!replayPort_)
         return;
     const QString path =
-        dialogs_.openFileName(message(msg::Row::RecordingsFilter) + QStringLiteral(" (*.csv)"));
+        dialogs_.openFileName(message(msg::Row::RecordingsFilter) + QStringLiteral(" (*.csv)"),
+                              folders_.folder(RecentFolders::Kind::Recordings, recordingsFolder()));
     if (path.isEmpty())
         return;
+    folders_.remember(RecentFolders::Kind::Recordings, path);
     startReplay(path);
+}
+
+QString RecordReplay::recordingsFolder() const
+{
+    return folder_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                             : folder_;
 }
 
 void RecordReplay::startReplay(const QString& path)

@@ -10,6 +10,7 @@
 #include "app/ui/InfoPage.h"
 #include "app/ui/WindowCaptions.h"
 #include "app/ui/WindowLock.h"
+#include "i18n/LanguageColumns.h"
 #include "link/ControllerLink.h"
 #include "link/SerialPort.h"
 #include "live/LiveModel.h"
@@ -25,6 +26,7 @@
 #include "settings/LevelThresholdEditor.h"
 #include "settings/SettingsMenu.h"
 #include "settings/SettingsModel.h"
+#include "settings/ui/ControlHelpTips.h"
 #include "settings/ui/CylinderButtons.h"
 #include "settings/ui/PanelPetrolPage.h"
 #include "settings/ui/QtSettingsReviewDialog.h"
@@ -78,6 +80,7 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
                                   [this] { return port_.isOpen(); }});
     wireAdaptation();
     applyCaptions(this, messages_, CaptionScope::Design);
+    showControlHelp(this, messages_);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     move(138, 59);
     connectLink();
@@ -124,9 +127,9 @@ void TBrivel::buildMenu()
     // Offered only when there is a replay to play recordings on.
     odtworz1_ = new QAction(this);
     odtworz1_->setObjectName(QStringLiteral("Odtworz1"));
-    portMenu_ =
-        std::make_unique<PortMenu>(portMenu, port_, *platform_.dialogs, options_.demoPortName,
-                                   options_.replayPort ? odtworz1_ : nullptr);
+    portMenu_ = std::make_unique<PortMenu>(portMenu, port_, *platform_.dialogs, messages_,
+                                           options_.demoPortName,
+                                           options_.replayPort ? odtworz1_ : nullptr);
 
     QMenu* languageMenu = bar->addMenu(QString());
     languageMenu->setObjectName(QStringLiteral("Jazyk"));
@@ -165,7 +168,7 @@ void TBrivel::buildModels()
     commandSender_ = std::make_unique<WindowCommandSender>(*link_, *platform_.dialogs, messages_);
     recordReplay_ = std::make_unique<RecordReplay>(
         RecordReplay::Parts{*this, *link_, port_, *bottomBar_, *settingsModel_, messages_,
-                            *platform_.clock, *platform_.dialogs},
+                            *platform_.clock, *platform_.dialogs, folders_},
         options_.replayPort, options_.recordingFolder, nagrywaj1_, odtworz1_);
     levelThresholds_ = std::make_unique<LevelThresholdEditor>(*commandSender_, *settingsModel_);
     fuelEditor_ = std::make_unique<FuelEditor>(
@@ -180,7 +183,7 @@ void TBrivel::buildModels()
     }
     settingsMenu_ = std::make_unique<SettingsMenu>(
         *platform_.dialogs, *commandSender_, *settingsModel_, *platform_.clock, messages_,
-        [this] { liveModel_->hideBanner(); }, *review);
+        [this] { liveModel_->hideBanner(); }, *review, folders_);
     mapModel_ = std::make_unique<map::MapPageModel>(*commandSender_);
     adaptation_ = std::make_unique<map::AdaptationProcedure>(
         map::AdaptationProcedure::Models{*liveModel_, *settingsModel_, *cylinderModel_,
@@ -228,6 +231,10 @@ void TBrivel::connectLink()
 
     connect(languages_.get(), &LanguageSwitcher::languageChanged, this,
             [this] { pages_->info().setLinks(links_.webAddress(), links_.mailLink()); });
+    connect(languages_.get(), &LanguageSwitcher::languageChanged, this,
+            [this] { qtTranslations_.choose(qtTranslationCode(messages_.language())); });
+    connect(languages_.get(), &LanguageSwitcher::languageChanged, this,
+            [this] { showControlHelp(this, messages_); });
     connect(&pages_->info(), &InfoPage::flagClicked, languages_.get(),
             &LanguageSwitcher::LangClick);
     connect(faultBanner_, &FaultBanner::faultPageRequested, this,

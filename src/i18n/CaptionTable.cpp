@@ -139,6 +139,7 @@ const std::vector<CaptionTarget>& captionTargets()
         {R::ReplayItem, "Odtworz1", P::Text, 0, S::Applied},
         {R::ReplayPlayHint, "ReplayPlay", P::Hint, 0, S::Applied},
         {R::ReplaySliderHint, "ReplaySlider", P::Hint, 0, S::Applied},
+        {R::OtherPortItem, "InnyPort", P::Text, 0, S::Applied},
     };
     return targets;
 }

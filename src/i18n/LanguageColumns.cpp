@@ -18,4 +18,18 @@ std::optional<int> languageColumnOfCode(const QString& code)
     return std::nullopt;
 }
 
+QString qtTranslationCode(int column)
+{
+    switch (column) {
+        case MessageTable::German:
+            return QStringLiteral("de");
+        case MessageTable::Polish:
+            return QStringLiteral("pl");
+        case MessageTable::Czech:
+            return QStringLiteral("cs");
+        default:
+            return QString();
+    }
+}
+
 }  // namespace brivel

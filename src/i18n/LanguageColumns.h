@@ -11,4 +11,9 @@ namespace brivel {
 // code.
 std::optional<int> languageColumnOfCode(const QString& code);
 
+// The code under which Qt ships the translations of its own texts for a
+// language column ("de", "pl", "cs"); empty for English, Qt's own
+// language, and for a column Qt is not translated to here.
+QString qtTranslationCode(int column);
+
 }  // namespace brivel

@@ -18,17 +18,22 @@ namespace brivel::test {
 // Records every box shown and answers from a script.
 class ScriptedDialogs final : public Dialogs {
 public:
-    enum class Kind { Message, Error, Question, Open, Save };
+    enum class Kind { Message, Error, Question, Open, Save, Text };
     struct Shown {
         Kind kind;
         QString text;
+        // The folder a file dialog opened in.
+        QString folder;
     };
 
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
     bool confirm(const QString& question) override;
-    QString openFileName(const QString& filter) override;
-    QString saveFileName(const QString& filter, const QString& defaultSuffix) override;
+    QString openFileName(const QString& filter, const QString& folder) override;
+    QString saveFileName(const QString& filter, const QString& defaultSuffix,
+                         const QString& folder) override;
+    // Records the prompt, answers from `textAnswers`.
+    QString askText(const QString& prompt, const QString& initial) override;
 
     // Answers for the next boxes, taken in order; when none is left a
     // confirmation is answered `defaultAnswer` and a file dialog cancelled.
@@ -36,6 +41,7 @@ public:
     bool defaultAnswer = true;
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
+    std::deque<QString> textAnswers;
     // Runs while a box is "open", like the events a modal box dispatches.
     std::function<void(const Shown&)> whileOpen;
 
@@ -45,7 +51,7 @@ public:
     void clear() { shown_.clear(); }
 
 private:
-    void record(Kind kind, const QString& text);
+    void record(Kind kind, const QString& text, const QString& folder = QString());
     std::vector<Shown> shown_;
 };
 
