@@ -6,9 +6,11 @@
 #include "app/RecordReplay.h"
 #include "app/WindowCommandSender.h"
 #include "app/WindowPages.h"
+#include "app/WindowPlacement.h"
 #include "app/ui/BottomBar.h"
 #include "app/ui/InfoPage.h"
 #include "app/ui/WindowCaptions.h"
+#include "app/ui/WindowGrowth.h"
 #include "app/ui/WindowLock.h"
 #include "i18n/LanguageColumns.h"
 #include "link/ControllerLink.h"
@@ -19,6 +21,7 @@
 #include "live/ui/OscilloscopePage.h"
 #include "map/AdaptationProcedure.h"
 #include "map/MapPageModel.h"
+#include "map/ui/MapPage.h"
 #include "platform/ErrorHandler.h"
 #include "platform/PlatformError.h"
 #include "settings/CylinderButtonsModel.h"
@@ -81,6 +84,10 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
     wireAdaptation();
     applyCaptions(this, messages_, CaptionScope::Design);
     showControlHelp(this, messages_);
+    // The design size is the least the window may have; with more, the
+    // pages use the room.
+    auto* growth = new WindowGrowth(panel1Gora_, QSize(ClientWidth, ClientHeight), this);
+    connect(growth, &WindowGrowth::roomChanged, &pages_->map(), &MapPage::useRoom);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     move(138, 59);
     connectLink();
@@ -278,6 +285,15 @@ void TBrivel::FormCreate()
     }
     if (screenWidth <= 800)
         setWindowState(windowState() | Qt::WindowMaximized);
+    // The size and place the window had when it last closed.
+    if (const auto placement = WindowPlacement::load(*platform_.settings)) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const WindowPlacement fit = placement->fitted(
+            screen ? screen->availableGeometry() : QRect(), minimumSizeHint());
+        setGeometry(fit.geometry);
+        if (fit.maximised)
+            setWindowState(windowState() | Qt::WindowMaximized);
+    }
 
     // Start-up steps 3 to 12; an error raised here skips the rest of them.
     runHandler(*platform_.dialogs, [this] {
@@ -300,6 +316,11 @@ void TBrivel::FormClose()
     if (closed_)
         return;
     closed_ = true;
+    try {
+        WindowPlacement{normalGeometry(), isMaximized()}.store(*platform_.settings);
+    } catch (const PlatformError&) {
+        // The next start opens at the design size.
+    }
     link_->shutdown();
 }
 

@@ -39,6 +39,7 @@ const std::vector<SendingControl>& sendingControls()
         {"Ch_U_LPG_4", Field::LevelThreshold4, Range{0, 5}},
         {"Ch_U_LPG_changer", Field::LevelThreshold1, Range{0, 5}, true},
         // The cylinder buttons
+        {"Cyl_0_led", Field::ActiveGasCylinders, std::nullopt},
         {"Cyl_1_led", Field::ActiveGasCylinders, std::nullopt},
         {"Cyl_2_led", Field::ActiveGasCylinders, std::nullopt},
         {"Cyl_3_led", Field::ActiveGasCylinders, std::nullopt},
@@ -46,7 +47,6 @@ const std::vector<SendingControl>& sendingControls()
         {"Cyl_5_led", Field::ActiveGasCylinders, std::nullopt},
         {"Cyl_6_led", Field::ActiveGasCylinders, std::nullopt},
         {"Cyl_7_led", Field::ActiveGasCylinders, std::nullopt},
-        {"Cyl_8_led", Field::ActiveGasCylinders, std::nullopt},
     };
     return controls;
 }

@@ -247,7 +247,7 @@ TEST_P(EachLanguageTest, EveryControlThatSendsASettingExplainsItself)
 {
     choose(Czech);  // the switch replaces the tips of the language before
     choose(GetParam());
-    const MessageLookup text = [this](msg::Row row) {
+    const settings::MessageLookup text = [this](msg::Row row) {
         return window->messageTable().text(row, GetParam().column);
     };
     for (const settings::help::SendingControl& sending : settings::help::sendingControls()) {
@@ -260,9 +260,9 @@ TEST_P(EachLanguageTest, EveryControlThatSendsASettingExplainsItself)
             << sending.objectName;
         if (auto* slider = qobject_cast<TAbAnalogCControl*>(widget)) {
             ASSERT_TRUE(sending.range.has_value()) << sending.objectName;
-            EXPECT_FLOAT_EQ(slider->signalSettings()->valueFrom(), sending.range->from)
+            EXPECT_NEAR(slider->signalSettings()->valueFrom(), sending.range->from, 1e-4)
                 << sending.objectName;
-            EXPECT_FLOAT_EQ(slider->signalSettings()->valueTo(), sending.range->to)
+            EXPECT_NEAR(slider->signalSettings()->valueTo(), sending.range->to, 1e-4)
                 << sending.objectName;
         }
     }

@@ -207,8 +207,10 @@ TEST_F(MainWindowTest, ATypedDevicePathIsChosenLikeAListedPortAndKeptForTheNextS
     action("AngielskiGB")->trigger();
     EXPECT_EQ(action("InnyPort")->text(), QStringLiteral("Other port…"));
 
+    const QString before = port.portName();
     action("InnyPort")->trigger();  // cancelled
-    EXPECT_EQ(port.portName(), QStringLiteral("ttyS0"));
+    EXPECT_EQ(port.portName(), before);
+    EXPECT_FALSE(port.isOpen());
     dialogs.textAnswers = {path};
     action("InnyPort")->trigger();
     ASSERT_EQ(dialogs.shown().size(), 2u);

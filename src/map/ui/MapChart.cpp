@@ -320,7 +320,36 @@ void MapChart::moveCrossHair()
                              std::clamp(scene.y(), reach.top(), reach.bottom()))
                          .toPoint();
     }
-    viewport()->update(before + crossHairRegion());
+    viewport()->update(onViewport(before + crossHairRegion()));
+}
+
+QRegion MapChart::onViewport(const QRegion& scene) const
+{
+    if (transform().isIdentity())
+        return scene;
+    QRegion mapped;
+    for (const QRect& rect : scene)
+        mapped += mapFromScene(QRectF(rect)).boundingRect().adjusted(-2, -2, 2, 2);
+    return mapped;
+}
+
+void MapChart::setZoom(double sx, double sy)
+{
+    setTransform(QTransform::fromScale(sx, sy));
+    resize(qRound(ChartWidth * sx), qRound(ChartHeight * sy));
+}
+
+void MapChart::resizeEvent(QResizeEvent* event)
+{
+    if (transform().isIdentity()) {
+        QChartView::resizeEvent(event);
+        return;
+    }
+    // Zoomed: the chart keeps its design size in the scene and the view
+    // scales it up.
+    QGraphicsView::resizeEvent(event);
+    chart()->resize(ChartWidth, ChartHeight);
+    setSceneRect(0, 0, ChartWidth, ChartHeight);
 }
 
 void MapChart::setRightAxisMaximum(int kPa)

@@ -49,8 +49,14 @@ public:
     void setRightAxisMaximum(int kPa);
     int rightAxisMaximum() const;
 
+    // Draws the chart `sx` × `sy` times its design size, for a window with
+    // room to spare. The scene keeps its design size, so a pixel column of
+    // the plot stays the same petrol time whatever the chart is drawn at.
+    void setZoom(double sx, double sy);
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void drawBackground(QPainter* painter, const QRectF& rect) override;
     void drawForeground(QPainter* painter, const QRectF& rect) override;
 
@@ -61,6 +67,8 @@ private:
     void cacheLayers();
     void moveCrossHair();
     QRegion crossHairRegion() const;
+    // A region of the scene in the viewport's pixels.
+    QRegion onViewport(const QRegion& scene) const;
 
     const map::MapChartModel& model_;
     std::array<QXYSeries*, map::MapSeriesCount> series_{};

@@ -10,7 +10,7 @@ namespace brivel {
 
 void showControlHelp(QObject* root, const MessageTable& messages)
 {
-    const MessageLookup text = [&messages](msg::Row row) { return messages.text(row); };
+    const settings::MessageLookup text = [&messages](msg::Row row) { return messages.text(row); };
     for (const settings::help::SendingControl& control : settings::help::sendingControls())
         if (auto* widget = root->findChild<QWidget*>(QLatin1String(control.objectName)))
             widget->setToolTip(settings::help::toolTip(control, text, QLocale()));
