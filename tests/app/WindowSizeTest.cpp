@@ -160,24 +160,25 @@ TEST_F(WindowSizeTest, ThePagesTakeTheRoomWhileTheColumnAndTheBarKeepTheirSize)
     EXPECT_EQ(geometries(), design);
 }
 
+// (The offscreen screen is 800 × 600.)
 TEST_F(WindowSizeTest, SizeAndPlaceAreKeptForTheNextStart)
 {
-    window->setGeometry(QRect(20, 30, 790, 570));
+    window->setGeometry(QRect(6, 12, 780, 570));
     window->close();
     const auto stored = WindowPlacement::load(store);
     ASSERT_TRUE(stored.has_value());
-    EXPECT_EQ(stored->geometry, QRect(20, 30, 790, 570));
+    EXPECT_EQ(stored->geometry, QRect(6, 12, 780, 570));
     EXPECT_FALSE(stored->maximised);
 
     SetUp();
-    EXPECT_EQ(window->geometry(), QRect(20, 30, 790, 570));
+    EXPECT_EQ(window->geometry(), QRect(6, 12, 780, 570));
 
     // A store that cannot be written leaves the start as it was.
     store.failWrites = true;
     window->setGeometry(QRect(10, 10, 780, 560));
     window->close();
     store.failWrites = false;
-    EXPECT_EQ(WindowPlacement::load(store)->geometry, QRect(20, 30, 790, 570));
+    EXPECT_EQ(WindowPlacement::load(store)->geometry, QRect(6, 12, 780, 570));
 }
 
 TEST(WindowPlacement, FitsTheRoomAndTheLeastSize)
@@ -219,12 +220,13 @@ TEST(WindowPlacement, FitsTheRoomAndTheLeastSize)
 // car driving, for a person to look at.
 TEST_F(WindowSizeTest, ScreenshotsAt1920x1080)
 {
+    resizeTo(QSize(1920, 1080));
     control<QAction>("AngielskiGB")->trigger();
     control<QAction>("Demo")->trigger();
     clock.advance(3000);
     window->pages().oscilloscope().modeButton(live::OscilloscopeMode::RpmLambda1)->click();
+    window->pages().show(Page::Oscyloskop);  // the trend draws while shown
     clock.advance(60'000);
-    resizeTo(QSize(1920, 1080));
     const QString out = test::testOutputDir(QStringLiteral("screens/1920x1080"));
     for (Page page : {Page::Mapa, Page::Oscyloskop, Page::Diagnostyka, Page::Error, Page::PanelGaz,
                       Page::Przelacznik, Page::PanelPetrol}) {
