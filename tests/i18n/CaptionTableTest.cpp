@@ -37,7 +37,8 @@ TEST(CaptionTable, EveryCaptionRowHasATargetOrAReasonWhyNothingShowsIt)
     // read when their dialog or message is shown.
     const std::set<Row> addedCaptions = {Row::MapUndo,        Row::MapRedo,
                                          Row::RecordItem,     Row::ReplayItem,
-                                         Row::ReplayPlayHint, Row::ReplaySliderHint};
+                                         Row::ReplayPlayHint, Row::ReplaySliderHint,
+                                         Row::OtherPortItem};
     for (int row = msg::number(msg::FirstAdded); row < MessageTable::Rows; ++row)
         EXPECT_EQ(routed.count(row), addedCaptions.count(Row(row))) << row;
 }
