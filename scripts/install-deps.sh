@@ -12,6 +12,7 @@ PACKAGES=(
   fonts-dejavu-core
   clang libclang-rt-14-dev
   desktop-file-utils
+  poppler-utils
   dpkg-dev lintian
 )
 

@@ -228,6 +228,7 @@ void RecordReplay::showReplay()
         replayBar_->render(ReplayView{replayPort_->recordingName(), replayPort_->isPlaying(),
                                       replayPort_->speed(), replayPort_->positionMs(),
                                       recording.startMs(), recording.endMs()});
+        emit replayPositionChanged(replayPort_->positionMs());
     }
     replayBar_->setVisible(replaying_);
     showStrip();

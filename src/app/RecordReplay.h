@@ -79,6 +79,8 @@ signals:
     // A replay began or ended: nothing may be sent to a controller while
     // one plays.
     void replayingChanged(bool replaying);
+    // The replay's position moved (played on, or jumped), in ms of the recording.
+    void replayPositionChanged(qint64 ms);
 
 private:
     void startReplay(const QString& path);

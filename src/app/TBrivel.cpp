@@ -16,6 +16,7 @@
 #include "link/ControllerLink.h"
 #include "link/SerialPort.h"
 #include "live/LiveModel.h"
+#include "live/ui/DriveLogWindow.h"
 #include "live/ui/FaultBanner.h"
 #include "live/ui/LeftColumn.h"
 #include "live/ui/OscilloscopePage.h"
@@ -24,13 +25,15 @@
 #include "map/ui/MapPage.h"
 #include "platform/ErrorHandler.h"
 #include "platform/PlatformError.h"
+#include "report/qt/ReportMenu.h"
+#include "report/ui/QtReportDialogs.h"
+#include "settings/ui/CylinderButtons.h"
 #include "settings/CylinderButtonsModel.h"
 #include "settings/FuelEditor.h"
 #include "settings/LevelThresholdEditor.h"
 #include "settings/SettingsMenu.h"
 #include "settings/SettingsModel.h"
 #include "settings/ui/ControlHelpTips.h"
-#include "settings/ui/CylinderButtons.h"
 #include "settings/ui/PanelPetrolPage.h"
 #include "settings/ui/QtSettingsReviewDialog.h"
 #include "widgets/TAbFlashTimer.h"
@@ -82,6 +85,22 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
                                   *mapModel_, *adaptation_, *commandSender_, *platform_.urls,
                                   [this] { return port_.isOpen(); }});
     wireAdaptation();
+    report::ReportDialogs* reportDialogs = options_.reportDialogs;
+    if (!reportDialogs) {
+        ownReportDialogs_ = std::make_unique<report::QtReportDialogs>(
+            this, [this](msg::Row row) { return messages_.text(row); });
+        reportDialogs = ownReportDialogs_.get();
+    }
+    reportMenu_ = std::make_unique<report::ReportMenu>(
+        report::ReportMenu::Services{*platform_.dialogs, *reportDialogs, *platform_.settings,
+                                     *platform_.urls, messages_, *platform_.clock},
+        report::ReportMenu::Models{*settingsModel_, *liveModel_, *mapModel_}, raport1_, warsztat1_);
+    driveLog_ =
+        new DriveLogWindow(this, options_.replayPort, *platform_.dialogs, messages_, driveLog1_);
+    connect(recordReplay_.get(), &RecordReplay::replayingChanged, driveLog_,
+            &DriveLogWindow::replayingChanged);
+    connect(recordReplay_.get(), &RecordReplay::replayPositionChanged, driveLog_,
+            &DriveLogWindow::showPosition);
     applyCaptions(this, messages_, CaptionScope::Design);
     showControlHelp(this, messages_);
     // The design size is the least the window may have; with more, the
@@ -125,6 +144,11 @@ void TBrivel::buildMenu()
     reset1_ = addItem(fileMenu, "Reset1", QStringLiteral("Reset"));
     setFileItemsAvailable(false);
     nagrywaj1_ = addItem(fileMenu, "Nagrywaj1");
+    raport1_ = addItem(fileMenu, "Raport1");
+    warsztat1_ = addItem(fileMenu, "Warsztat1");
+    // Shows and hides the plot of the recording a replay plays.
+    driveLog1_ = addItem(fileMenu, "DriveLog1");
+    driveLog1_->setVisible(options_.replayPort != nullptr);
     QAction* exit1 = addItem(fileMenu, "Exit1", QStringLiteral("Exit"));
     connect(exit1, &QAction::triggered, this, &QWidget::close);
 

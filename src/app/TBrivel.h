@@ -18,6 +18,7 @@ namespace brivel {
 
 class BottomBar;
 class ControllerLink;
+class DriveLogWindow;
 class CylinderButtons;
 class CylinderButtonsModel;
 class FaultBanner;
@@ -44,6 +45,11 @@ class AdaptationProcedure;
 class MapPageModel;
 }  // namespace map
 
+namespace report {
+class ReportDialogs;
+class ReportMenu;
+}  // namespace report
+
 // What the window takes from its surroundings beyond the platform.
 struct WindowOptions {
     // The width of the screen; 0 asks the primary screen.
@@ -58,6 +64,8 @@ struct WindowOptions {
     ReplayPort* replayPort = nullptr;
     // Where "Nagrywaj" writes; empty is the user's documents folder.
     QString recordingFolder;
+    // The service report's notes and workshop dialogs; null: the window's own.
+    report::ReportDialogs* reportDialogs = nullptr;
 };
 
 // The one window of the program: the menus, the tab control and the wiring
@@ -81,6 +89,10 @@ public:
     SettingsMenu& settingsMenu() const { return *settingsMenu_; }
     // "Nagrywaj", "Odtwórz…" and their status strip.
     RecordReplay& recordReplay() const { return *recordReplay_; }
+    // "Raport…" and "Warsztat…".
+    report::ReportMenu& reportMenu() const { return *reportMenu_; }
+    // The drive-log plot of a replay.
+    DriveLogWindow* driveLog() const { return driveLog_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -129,6 +141,9 @@ private:
     QAction* odtworz1_ = nullptr;
     std::unique_ptr<PortMenu> portMenu_;
     std::unique_ptr<LanguageSwitcher> languages_;
+    QAction* raport1_ = nullptr;
+    QAction* warsztat1_ = nullptr;
+    QAction* driveLog1_ = nullptr;
 
     QFrame* panel1Gora_ = nullptr;
     QTabWidget* tabControl_ = nullptr;
@@ -148,6 +163,9 @@ private:
     std::unique_ptr<FuelEditor> fuelEditor_;
     std::unique_ptr<SettingsMenu> settingsMenu_;
     std::unique_ptr<SettingsReviewDialog> ownReview_;
+    std::unique_ptr<report::ReportDialogs> ownReportDialogs_;
+    std::unique_ptr<report::ReportMenu> reportMenu_;
+    DriveLogWindow* driveLog_ = nullptr;
 };
 
 }  // namespace brivel

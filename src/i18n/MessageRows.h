@@ -205,6 +205,48 @@ enum class Row : int {
     PortError,  // the system refused it a read or its use
     // kvs diff: %1 the entry ranges, %2 the largest change, %3 its entry.
     MapEntriesChanged,
+    // Service report and drive-log plot.
+    ReportItem,    // "Plik → Raport…"
+    WorkshopItem,  // "Plik → Warsztat…": the workshop's details
+    ReportTitle,
+    ReportDate,
+    ReportFitter,  // the fitter's name
+    ReportPlate,
+    ReportVin,
+    ReportMakeModel,
+    ReportOwner,
+    ReportController,  // the controller's firmware version follows
+    ReportSettings,
+    ReportColumnValue,
+    ReportColumnUnit,
+    ReportAdaptation,
+    ReportNotes,
+    ReportFitterSignature,
+    ReportCustomerSignature,
+    ReportPage,         // %1 this page, %2 the pages
+    ReportNotesPrompt,  // the notes dialog
+    ReportFilter,       // the kind of file the report's save dialog lists
+    ReportCannotWrite,  // the file follows on the next line
+    WorkshopName,
+    WorkshopAddress,
+    WorkshopPhone,
+    DriveLogItem,  // "Plik → Wykres przejazdu": shows or hides the plot
+    DriveLogWholeDrive,
+    DriveLogExport,
+    DriveLogImageFilter,  // the kind of file the plot's export dialog lists
+    DriveLogHint,
+    ChannelRpm,  // the plot's channels
+    ChannelMap,
+    ChannelGasPressure,
+    ChannelPetrolTime,
+    ChannelGasTime,
+    ChannelLambda1,
+    ChannelLambda2,
+    ChannelGasTemp,
+    ChannelReducerTemp,
+    ChannelBattery,
+    ChannelFuel,    // gas 1, petrol 0
+    ChannelFaults,  // the marks of the faults on the time axis
     // The "Porty" menu: a device path typed by the fitter.
     OtherPortItem,
     OtherPortPrompt,

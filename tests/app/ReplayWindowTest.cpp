@@ -15,9 +15,12 @@
 #include "live/DriveRecording.h"
 #include "live/LiveModel.h"
 #include "live/ReplayPort.h"
+#include "live/ui/DriveLogPlot.h"
+#include "live/ui/DriveLogWindow.h"
 #include "settings/FuelEditor.h"
 #include "settings/SettingsMenu.h"
 #include "sim/DemoPort.h"
+#include "sim/CurrentFault.h"
 #include "sim/DriveProfile.h"
 #include "sim/EmulatorPort.h"
 #include "link/Frames.h"
@@ -28,6 +31,7 @@
 #include <QtCore/QFile>
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QAction>
+#include <QtGui/QWheelEvent>
 #include <QtTest/QTest>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
@@ -244,6 +248,92 @@ TEST_F(ReplayWindowTest, TheBarPausesJumpsAndSpeedsUp)
     clock.advance(10'000);
     EXPECT_NEAR(replayPort->positionMs() - from, 160'000, 5000);
     EXPECT_EQ(slider->value(), replayPort->positionMs());
+}
+
+TEST_F(ReplayWindowTest, TheDriveLogPlotFollowsTheReplayAndAClickJumpsIt)
+{
+    // Four minutes of the demo drive with the gas pressure too low for ten
+    // seconds in the second.
+    connectDemo();
+    control<QAction>("Nagrywaj1")->trigger();
+    clock.advance(80'000);
+    emulator->live().setCurrentFault(sim::CurrentFault::GasPressureLow);
+    clock.advance(10'000);
+    emulator->live().setCurrentFault(sim::CurrentFault::GasPressureLow, false);
+    clock.advance(150'000);
+    control<QAction>("Nagrywaj1")->trigger();
+    control<QAction>("rozlacz1")->trigger();
+    const QString path = window->recordReplay().recorder().filePath();
+    DriveLogWindow* plotWindow = window->driveLog();
+    ASSERT_NE(plotWindow, nullptr);
+    QAction* item = control<QAction>("DriveLog1");
+    EXPECT_FALSE(item->isEnabled()) << "there is nothing to plot before a replay";
+    EXPECT_FALSE(plotWindow->isVisible());
+
+    replay(path);
+    EXPECT_TRUE(plotWindow->isVisible()) << "the plot opens with the recording";
+    EXPECT_TRUE(item->isEnabled());
+    EXPECT_TRUE(item->isChecked());
+    const auto file = DriveRecording::load(path);
+    ASSERT_TRUE(file.has_value());
+    const drivelog::DriveLog& driveLog = plotWindow->log();
+    EXPECT_EQ(driveLog.size(), file->frameCount());
+    EXPECT_EQ(driveLog.endMs(), file->endMs());
+    ASSERT_EQ(driveLog.faults().size(), 1u);
+    EXPECT_NEAR(driveLog.faults()[0].timeMs - file->startMs(), 80'000, 1000);
+    plotWindow->resize(900, 520);
+    QApplication::processEvents();
+    DriveLogPlot* plot = plotWindow->plot();
+
+    // The cursor moves with the replay.
+    clock.advance(30'000);
+    const qint64 at30 = plot->cursorMs();
+    EXPECT_EQ(at30, replayPort->positionMs());
+    EXPECT_GT(at30, 25'000);
+    clock.advance(30'000);
+    EXPECT_EQ(plot->cursorMs(), replayPort->positionMs());
+    EXPECT_NEAR(plot->cursorMs() - at30, 30'000, 1000);
+
+    // A click at a quarter of the plot's width jumps to a quarter of the
+    // drive: to the frame recorded there.
+    const QRect area = plot->plotArea();
+    const double perPixel = double(file->endMs() - file->startMs()) / area.width();
+    const int x = area.width() / 4;
+    QTest::mouseClick(plot, Qt::LeftButton, {}, QPoint(area.left() + x, area.center().y()));
+    const double quarter = file->startMs() + 0.25 * (file->endMs() - file->startMs());
+    const double target = plot->span().timeAt(x, area.width());
+    EXPECT_NEAR(target, quarter, perPixel);
+    EXPECT_EQ(replayPort->positionMs(), file->timeMs(file->indexAt(std::llround(target))));
+    clock.advance(600);
+    EXPECT_EQ(plot->cursorMs(), replayPort->positionMs());
+    EXPECT_NEAR(plot->cursorMs(), quarter, perPixel + 1000);
+
+    // The wheel zooms around the pointer; "whole drive" shows all of it again.
+    const QPointF pointer(area.left() + area.width() * 0.7, area.center().y());
+    const double under = plot->span().timeAt(pointer.x() - area.left(), area.width());
+    QWheelEvent wheel(pointer, plot->mapToGlobal(pointer), {}, QPoint(0, 240), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(plot, &wheel);
+    EXPECT_LT(plot->span().lengthMs(), 0.7 * (file->endMs() - file->startMs()));
+    EXPECT_NEAR(plot->span().timeAt(pointer.x() - area.left(), area.width()), under, 1e-6);
+    QTest::mouseClick(control<QPushButton>("DriveLogWhole"), Qt::LeftButton);
+    EXPECT_TRUE(plot->span().isWholeDrive());
+
+    // Hidden and shown with the item; the export writes what is visible.
+    item->trigger();
+    EXPECT_FALSE(plotWindow->isVisible());
+    item->trigger();
+    EXPECT_TRUE(plotWindow->isVisible());
+    const QString png = test::testOutputDir(QStringLiteral("screens/replay")) +
+                        QStringLiteral("/plot-with-fault.png");
+    dialogs.saveAnswers.push_back(png);
+    QTest::mouseClick(control<QPushButton>("DriveLogExport"), Qt::LeftButton);
+    const QImage exported(png);
+    EXPECT_EQ(exported.size(), plot->size());
+
+    control<QAction>("rozlacz1")->trigger();
+    EXPECT_FALSE(plotWindow->isVisible()) << "the plot closes with the replay";
+    EXPECT_FALSE(item->isEnabled());
 }
 
 TEST_F(ReplayWindowTest, SettingsCommandsAreRefusedWithAMessageAndNeverSent)
@@ -472,6 +562,8 @@ TEST_F(ReplayWindowTest, Screenshots)
         clock.advance(40'000);
         QApplication::processEvents();
         EXPECT_TRUE(window->grab().save(out + QStringLiteral("/replay-%1.png").arg(language)));
+        EXPECT_TRUE(
+            window->driveLog()->grab().save(out + QStringLiteral("/plot-%1.png").arg(language)));
         // The recording's name is too long for the status panel: it is cut
         // in the middle there and shown whole as the tool tip.
         auto* status = control<QLabel>("StatusBar1Panel0");

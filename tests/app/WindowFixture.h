@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QtPrinters.h"
+#include "ScriptedReportDialogs.h"
 #include "ScriptedReviewDialog.h"
 #include "TestPlatform.h"
 #include "TestSerialPort.h"
@@ -33,6 +34,8 @@ protected:
             options.screenWidth = 1280;
         if (!options.reviewDialog)
             options.reviewDialog = &review;
+        if (!options.reportDialogs)
+            options.reportDialogs = &reportDialogs;
         window.reset();
         window = std::make_unique<TBrivel>(platform, port, options);
         return *window;
@@ -47,6 +50,7 @@ protected:
     VirtualClock clock;
     ScriptedDialogs dialogs;
     ScriptedReviewDialog review;
+    ScriptedReportDialogs reportDialogs;
     MemorySettingsStore store;
     RecordingUrlOpener urls;
     Platform platform;

@@ -35,9 +35,29 @@ TEST(CaptionTable, EveryCaptionRowHasATargetOrAReasonWhyNothingShowsIt)
         EXPECT_TRUE(routed.count(row) || shownNowhere.count(row)) << row;
     // Of the added rows only these are captions of controls; the rest are
     // read when their dialog or message is shown.
-    const std::set<Row> addedCaptions = {Row::MapUndo,        Row::MapRedo,
-                                         Row::RecordItem,     Row::ReplayItem,
-                                         Row::ReplayPlayHint, Row::ReplaySliderHint,
+    const std::set<Row> addedCaptions = {Row::MapUndo,
+                                         Row::MapRedo,
+                                         Row::RecordItem,
+                                         Row::ReplayItem,
+                                         Row::ReplayPlayHint,
+                                         Row::ReplaySliderHint,
+                                         Row::ReportItem,
+                                         Row::WorkshopItem,
+                                         Row::DriveLogItem,
+                                         Row::DriveLogWholeDrive,
+                                         Row::DriveLogExport,
+                                         Row::DriveLogHint,
+                                         Row::ChannelRpm,
+                                         Row::ChannelMap,
+                                         Row::ChannelGasPressure,
+                                         Row::ChannelPetrolTime,
+                                         Row::ChannelGasTime,
+                                         Row::ChannelLambda1,
+                                         Row::ChannelLambda2,
+                                         Row::ChannelGasTemp,
+                                         Row::ChannelReducerTemp,
+                                         Row::ChannelBattery,
+                                         Row::ChannelFuel,
                                          Row::OtherPortItem};
     for (int row = msg::number(msg::FirstAdded); row < MessageTable::Rows; ++row)
         EXPECT_EQ(routed.count(row), addedCaptions.count(Row(row))) << row;

@@ -289,4 +289,49 @@ TEST_F(KvsToolTest, TheBuiltToolExitsWithTheCodeAndPrintsTheDifferences)
               QStringLiteral("Temperatura: 35 °C -> 50 °C\n"));
 }
 
+TEST_F(KvsToolTest, ReportWritesThePdfOfAFileAndRefusesACarWithoutTheLibrary)
+{
+    // The tool as a script runs it: no display, a settings store of its own.
+    const QString pdf = path("report.pdf");
+    QProcess kvs;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    kvs.setProcessEnvironment(env);
+    kvs.start(QStringLiteral(KVS_EXECUTABLE),
+              {QStringLiteral("report"), QStringLiteral("--lang"), QStringLiteral("de"),
+               path("car.kvs"), QStringLiteral("-o"), pdf});
+    ASSERT_TRUE(kvs.waitForFinished(30000));
+    EXPECT_EQ(kvs.exitCode(), 0) << kvs.readAllStandardError().toStdString();
+    QFile written(pdf);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(5) == "%PDF-");
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+    if (text.waitForFinished(30000) && text.exitCode() == 0) {
+        const QString words = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char* expected :
+             {"Servicebericht", "Einstellungen", "Gespeicherte Fehler", "3.07.07"})
+            EXPECT_TRUE(words.contains(QString::fromUtf8(expected))) << expected;
+    }
+
+    const Result named =
+        kvsRun({QStringLiteral("report"), QStringLiteral("--car"), QStringLiteral("WX1234A"),
+                path("car.kvs"), QStringLiteral("-o"), path("car.pdf")});
+    EXPECT_EQ(named.code, kvs::Trouble);
+    EXPECT_TRUE(named.err.contains(QStringLiteral("car library is not available")))
+        << named.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("car.pdf")));
+
+    for (const QStringList& wrong :
+         {QStringList{QStringLiteral("report"), path("car.kvs")},
+          QStringList{QStringLiteral("report"), path("car.kvs"), QStringLiteral("-o")},
+          QStringList{QStringLiteral("report"), path("car.kvs"), QStringLiteral("--car")}}) {
+        const Result r = kvsRun(wrong);
+        EXPECT_EQ(r.code, kvs::Trouble) << wrong.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Usage"))) << r.err.toStdString();
+    }
+}
+
 }  // namespace

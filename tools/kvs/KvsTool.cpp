@@ -2,6 +2,9 @@
 #include "MapChange.h"
 
 #include "i18n/LanguageColumns.h"
+#include "report/ServiceReport.h"
+#include "report/WorkshopStore.h"
+#include "report/qt/PdfReport.h"
 #include "i18n/MessageTable.h"
 #include "settings/FieldText.h"
 #include "settings/ParameterBlock.h"
@@ -12,6 +15,7 @@
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
+#include <QtCore/QDateTime>
 #include <QtCore/QLocale>
 
 #include <BrivelVersion.h>
@@ -26,7 +30,8 @@ using namespace settings;
 
 const char* const Usage =
     "Usage: kvs show [--json] [--lang de|en|pl|cz] FILE\n"
-    "       kvs diff [--json] [--lang de|en|pl|cz] FILE_A FILE_B\n";
+    "       kvs diff [--json] [--lang de|en|pl|cz] FILE_A FILE_B\n"
+    "       kvs report [--lang de|en|pl|cz] [--car PLATE] FILE -o OUT.pdf\n";
 
 const char* const Help =
     "Reads settings data files (.kvs) without the program or a controller.\n"
@@ -37,12 +42,17 @@ const char* const Help =
     "  diff FILE_A FILE_B  what differs from A to B, for the map the entries\n"
     "                      and the largest change in percent; exit code 1 when\n"
     "                      anything differs, 0 when nothing does\n"
+    "  report FILE -o OUT  the service report of the file's settings as an A4\n"
+    "                      PDF: the settings, the stored faults and the map,\n"
+    "                      headed by the workshop's details kept by the program\n"
     "\n"
     "Options:\n"
     "  --json              JSON for scripts instead of text\n"
     "  --lang CODE         the language of names, values and messages:\n"
     "                      de (German), en (English, the default), pl (Polish),\n"
     "                      cz (Czech, also cs)\n"
+    "  -o, --output PATH   where `report` writes the PDF\n"
+    "  --car PLATE         the car of the report, from the car library\n"
     "  -h, --help          show this help and exit\n"
     "  -v, --version       show the version and exit\n"
     "\n"
@@ -58,6 +68,8 @@ struct Options {
     bool help = false;
     bool version = false;
     int column = MessageTable::English;
+    QString output;
+    std::optional<QString> car;
 };
 
 // Nothing here changes the table, and building it is most of what a short
@@ -117,6 +129,16 @@ std::optional<Options> parse(const QStringList& args, QTextStream& err)
                 return std::nullopt;
             }
             o.column = *column;
+        } else if (a == QLatin1String("-o") || a == QLatin1String("--output") ||
+                   a == QLatin1String("--car")) {
+            if (i + 1 >= args.size()) {
+                err << "kvs: " << a << " needs a value\n" << Usage;
+                return std::nullopt;
+            }
+            if (a == QLatin1String("--car"))
+                o.car = args[++i];
+            else
+                o.output = args[++i];
         } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
             err << "kvs: unknown option " << a << '\n' << Usage;
             return std::nullopt;
@@ -130,7 +152,9 @@ std::optional<Options> parse(const QStringList& args, QTextStream& err)
         return o;
     const bool show = o.command == QLatin1String("show") && o.files.size() == 1;
     const bool diff = o.command == QLatin1String("diff") && o.files.size() == 2;
-    if (!show && !diff) {
+    const bool report =
+        o.command == QLatin1String("report") && o.files.size() == 1 && !o.output.isEmpty();
+    if (!show && !diff && !report) {
         err << Usage;
         return std::nullopt;
     }
@@ -380,9 +404,38 @@ int diff(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
     return lines.empty() ? Same : Differ;
 }
 
+int report(const Options& o, const Language& lang, const SettingsStore* store, QTextStream& err)
+{
+    if (o.car) {
+        err << "kvs: --car " << *o.car
+            << ": the car library is not available in this build; leave out --car\n";
+        return Trouble;
+    }
+    const auto image = load(o.files[0], err);
+    if (!image)
+        return Trouble;
+    brivel::report::ReportInput input;
+    input.settingsImage = image->bytes();
+    if (store)
+        input.workshop = brivel::report::readWorkshop(*store);
+    input.createdAt = QDateTime::currentDateTime();
+    const auto content = brivel::report::serviceReport(input, lang.lookup(), lang.locale);
+    QString error;
+    if (!brivel::report::writeReportPdf(content, o.output, &error)) {
+        err << "kvs: " << o.output << ": " << error << '\n';
+        return Trouble;
+    }
+    return Same;
+}
+
 }  // namespace
 
 int run(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    return run(args, out, err, nullptr);
+}
+
+int run(const QStringList& args, QTextStream& out, QTextStream& err, const SettingsStore* store)
 {
     const auto options = parse(args, err);
     if (!options)
@@ -399,7 +452,9 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err)
     lang.column = options->column;
     lang.locale = options->json ? QLocale::c() : localeOf(options->column);
     const int code = options->command == QLatin1String("show") ? show(*options, lang, out, err)
-                                                               : diff(*options, lang, out, err);
+                     : options->command == QLatin1String("diff")
+                         ? diff(*options, lang, out, err)
+                         : report(*options, lang, store, err);
     out.flush();
     err.flush();
     return code;

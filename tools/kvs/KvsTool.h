@@ -3,6 +3,10 @@
 #include <QtCore/QStringList>
 #include <QtCore/QTextStream>
 
+namespace brivel {
+class SettingsStore;
+}
+
 namespace brivel::kvs {
 
 // Exit codes, as `diff` has them.
@@ -18,5 +22,10 @@ enum Exit { Same = 0, Differ = 1, Trouble = 2 };
 // that cannot be read or is no settings file is reported on `err` with
 // exit code 2, as is a wrong command line.
 int run(const QStringList& args, QTextStream& out, QTextStream& err);
+// `kvs report FILE -o OUT.pdf` writes the service report of a file's
+// settings, headed by the workshop's details from `store` (none without
+// one); `--car PLATE` names a car of the car library, which this build does
+// not have: it is refused with exit code 2.
+int run(const QStringList& args, QTextStream& out, QTextStream& err, const SettingsStore* store);
 
 }  // namespace brivel::kvs
