@@ -22,6 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.kvos.example/")
 # The libraries the programs link, as dpkg-shlibdeps (dpkg-dev) finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own dialogs (file dialogs, the Yes/No/Cancel buttons) follow the
+# chosen language where its translations are installed.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # The lines below the summary line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Brivel is a desktop program for fitters of sequential LPG and CNG injection

@@ -10,6 +10,7 @@
 #include "live/ReplayPort.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorHandler.h"
+#include "platform/RecentFolders.h"
 #include "settings/SettingsModel.h"
 
 #include <QtCore/QDir>
@@ -33,6 +34,7 @@ RecordReplay::RecordReplay(const Parts& parts, ReplayPort* replayPort, QString f
       settings_(parts.settings),
       messages_(parts.messages),
       dialogs_(parts.dialogs),
+      folders_(parts.folders),
       replayPort_(replayPort),
       folder_(std::move(folder)),
       recordItem_(recordItem),
@@ -106,19 +108,13 @@ QString RecordReplay::message(msg::Row row) const
     return messages_.text(row);
 }
 
-QString RecordReplay::recordingFolder() const
-{
-    return folder_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                             : folder_;
-}
-
 void RecordReplay::Nagrywaj1Click(bool checked)
 {
     if (!checked) {
         recorder_.stop();
         return;
     }
-    const QString folder = recordingFolder();
+    const QString folder = recordingsFolder();
     failureShown_ = false;
     recordingSaved_->hide();
     if (!recorder_.start(folder, settings_.parameterBlock())) {
@@ -132,11 +128,12 @@ void RecordReplay::Odtworz1Click()
 {
     if (!replayPort_)
         return;
-    // Where "Nagrywaj" put them.
-    const QString path = dialogs_.openFileName(
-        message(msg::Row::RecordingsFilter) + QStringLiteral(" (*.csv)"), recordingFolder());
+    const QString path =
+        dialogs_.openFileName(message(msg::Row::RecordingsFilter) + QStringLiteral(" (*.csv)"),
+                              folders_.folder(RecentFolders::Kind::Recordings, recordingsFolder()));
     if (path.isEmpty())
         return;
+    folders_.remember(RecentFolders::Kind::Recordings, path);
     startReplay(path);
 }
 
@@ -144,6 +141,12 @@ void RecordReplay::playRecording(const QString& path)
 {
     if (replayPort_)
         startReplay(path);
+}
+
+QString RecordReplay::recordingsFolder() const
+{
+    return folder_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                             : folder_;
 }
 
 void RecordReplay::startReplay(const QString& path)

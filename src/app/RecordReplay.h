@@ -20,6 +20,7 @@ class Clock;
 class ControllerLink;
 class Dialogs;
 class MessageTable;
+class RecentFolders;
 class ReplayBar;
 class ReplayPort;
 class SerialPort;
@@ -46,6 +47,8 @@ public:
         const MessageTable& messages;
         Clock& clock;
         Dialogs& dialogs;
+        // "Odtwórz…" opens where a recording was played last.
+        RecentFolders& folders;
     };
 
     // `replayPort` may be null: there is no replay then. An empty `folder`
@@ -97,8 +100,8 @@ private:
     void showReplay();
     void showStrip();
     QString message(msg::Row row) const;
-    // Where recordings are written and looked for.
-    QString recordingFolder() const;
+    // Where "Nagrywaj" writes: the folder given, or the user's documents.
+    QString recordingsFolder() const;
 
     QMainWindow& window_;
     ControllerLink& link_;
@@ -107,6 +110,7 @@ private:
     const SettingsModel& settings_;
     const MessageTable& messages_;
     Dialogs& dialogs_;
+    RecentFolders& folders_;
     ReplayPort* replayPort_;
     QString folder_;
     QAction* recordItem_;

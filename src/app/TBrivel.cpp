@@ -6,13 +6,16 @@
 #include "app/RecordReplay.h"
 #include "app/WindowCommandSender.h"
 #include "app/WindowPages.h"
+#include "app/WindowPlacement.h"
 #include "app/ui/BottomBar.h"
 #include "app/ui/InfoPage.h"
 #include "app/ui/WindowCaptions.h"
+#include "app/ui/WindowGrowth.h"
 #include "app/ui/WindowLock.h"
 #include "cars/CarSession.h"
 #include "cars/CarVisit.h"
 #include "cars/ui/CarLibraryView.h"
+#include "i18n/LanguageColumns.h"
 #include "link/ControllerLink.h"
 #include "link/SerialPort.h"
 #include "live/LiveModel.h"
@@ -33,6 +36,7 @@
 #include "settings/LevelThresholdEditor.h"
 #include "settings/SettingsMenu.h"
 #include "settings/SettingsModel.h"
+#include "settings/ui/ControlHelpTips.h"
 #include "settings/ui/PanelPetrolPage.h"
 #include "settings/ui/QtSettingsReviewDialog.h"
 #include "widgets/TAbFlashTimer.h"
@@ -110,6 +114,11 @@ TBrivel::TBrivel(const Platform& platform, SerialPort& port, const WindowOptions
     connect(recordReplay_.get(), &RecordReplay::replayJumped, &pages_->oscilloscope(),
             &OscilloscopePage::replayJumped);
     applyCaptions(this, messages_, CaptionScope::Design);
+    showControlHelp(this, messages_);
+    // The design size is the least the window may have; with more, the
+    // pages use the room.
+    auto* growth = new WindowGrowth(panel1Gora_, QSize(ClientWidth, ClientHeight), this);
+    connect(growth, &WindowGrowth::roomChanged, &pages_->map(), &MapPage::useRoom);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     if (carLibrary_)
         resize(width(), height() + carLibrary_->strip()->sizeHint().height());
@@ -172,9 +181,9 @@ void TBrivel::buildMenu()
     // Offered only when there is a replay to play recordings on.
     odtworz1_ = new QAction(this);
     odtworz1_->setObjectName(QStringLiteral("Odtworz1"));
-    portMenu_ =
-        std::make_unique<PortMenu>(portMenu, port_, *platform_.dialogs, options_.demoPortName,
-                                   options_.replayPort ? odtworz1_ : nullptr);
+    portMenu_ = std::make_unique<PortMenu>(portMenu, port_, *platform_.dialogs, messages_,
+                                           options_.demoPortName,
+                                           options_.replayPort ? odtworz1_ : nullptr);
 
     QMenu* languageMenu = bar->addMenu(QString());
     languageMenu->setObjectName(QStringLiteral("Jazyk"));
@@ -213,7 +222,7 @@ void TBrivel::buildModels()
     commandSender_ = std::make_unique<WindowCommandSender>(*link_, *platform_.dialogs, messages_);
     recordReplay_ = std::make_unique<RecordReplay>(
         RecordReplay::Parts{*this, *link_, port_, *bottomBar_, *settingsModel_, messages_,
-                            *platform_.clock, *platform_.dialogs},
+                            *platform_.clock, *platform_.dialogs, folders_},
         options_.replayPort, options_.recordingFolder, nagrywaj1_, odtworz1_);
     levelThresholds_ = std::make_unique<LevelThresholdEditor>(*commandSender_, *settingsModel_);
     fuelEditor_ = std::make_unique<FuelEditor>(
@@ -228,7 +237,7 @@ void TBrivel::buildModels()
     }
     settingsMenu_ = std::make_unique<SettingsMenu>(
         *platform_.dialogs, *commandSender_, *settingsModel_, *platform_.clock, messages_,
-        [this] { liveModel_->hideBanner(); }, *review);
+        [this] { liveModel_->hideBanner(); }, *review, folders_);
     if (options_.library)
         carLibrary_ = std::make_unique<cars::CarLibraryView>(
             cars::CarLibraryView::Parts{*this, *options_.library, *commandSender_,
@@ -283,6 +292,10 @@ void TBrivel::connectLink()
 
     connect(languages_.get(), &LanguageSwitcher::languageChanged, this,
             [this] { pages_->info().setLinks(links_.webAddress(), links_.mailLink()); });
+    connect(languages_.get(), &LanguageSwitcher::languageChanged, this,
+            [this] { qtTranslations_.choose(qtTranslationCode(messages_.language())); });
+    connect(languages_.get(), &LanguageSwitcher::languageChanged, this,
+            [this] { showControlHelp(this, messages_); });
     connect(&pages_->info(), &InfoPage::flagClicked, languages_.get(),
             &LanguageSwitcher::LangClick);
     connect(faultBanner_, &FaultBanner::faultPageRequested, this,
@@ -366,6 +379,15 @@ void TBrivel::FormCreate()
     }
     if (screenWidth <= 800)
         setWindowState(windowState() | Qt::WindowMaximized);
+    // The size and place the window had when it last closed.
+    if (const auto placement = WindowPlacement::load(*platform_.settings)) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const WindowPlacement fit = placement->fitted(
+            screen ? screen->availableGeometry() : QRect(), minimumSizeHint());
+        setGeometry(fit.geometry);
+        if (fit.maximised)
+            setWindowState(windowState() | Qt::WindowMaximized);
+    }
 
     // Start-up steps 3 to 12; an error raised here skips the rest of them.
     runHandler(*platform_.dialogs, [this] {
@@ -388,6 +410,11 @@ void TBrivel::FormClose()
     if (closed_)
         return;
     closed_ = true;
+    try {
+        WindowPlacement{normalGeometry(), isMaximized()}.store(*platform_.settings);
+    } catch (const PlatformError&) {
+        // The next start opens at the design size.
+    }
     link_->shutdown();
 }
 

@@ -3,6 +3,8 @@
 #include "i18n/LinkTable.h"
 #include "i18n/MessageTable.h"
 #include "platform/Platform.h"
+#include "platform/RecentFolders.h"
+#include "platform/qt/QtTranslations.h"
 
 #include <QtWidgets/QMainWindow>
 
@@ -133,6 +135,9 @@ private:
     bool closed_ = false;
     MessageTable messages_;
     LinkTable links_;
+    RecentFolders folders_{*platform_.settings};
+    // Qt's own texts follow the language chosen.
+    QtTranslations qtTranslations_;
     std::unique_ptr<TAbFlashTimer> flashTimer_;
     std::unique_ptr<LiveModel> liveModel_;
     std::unique_ptr<SettingsModel> settingsModel_;

@@ -158,6 +158,7 @@ const std::vector<CaptionTarget>& captionTargets()
         {R::ChannelFuel, "DriveLogChannel11", P::Text, 0, S::Applied},
         {R::CarsItem, "Samochody1", P::Text, 0, S::Applied},
         {R::KeepPointItem, "ZachowajPunkt1", P::Text, 0, S::Applied},
+        {R::OtherPortItem, "InnyPort", P::Text, 0, S::Applied},
     };
     return targets;
 }

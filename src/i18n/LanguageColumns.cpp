@@ -45,4 +45,18 @@ QLocale numberFormat(int column)
     return locale;
 }
 
+QString qtTranslationCode(int column)
+{
+    switch (column) {
+        case MessageTable::German:
+            return QStringLiteral("de");
+        case MessageTable::Polish:
+            return QStringLiteral("pl");
+        case MessageTable::Czech:
+            return QStringLiteral("cs");
+        default:
+            return QString();
+    }
+}
+
 }  // namespace brivel

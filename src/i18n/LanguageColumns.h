@@ -17,5 +17,9 @@ std::optional<int> languageColumnOfCode(const QString& code);
 // another ("1.500" is fifteen hundred in German and one and a half in
 // English). The initial column reads like Polish, as its texts mostly are.
 QLocale numberFormat(int column);
+// The code under which Qt ships the translations of its own texts for a
+// language column ("de", "pl", "cs"); empty for English, Qt's own
+// language, and for a column Qt is not translated to here.
+QString qtTranslationCode(int column);
 
 }  // namespace brivel

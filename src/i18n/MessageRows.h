@@ -331,6 +331,34 @@ enum class Row : int {
     CompareTitle,
     CloseWindow,
     CarSave,
+    // The "Porty" menu: a device path typed by the fitter.
+    OtherPortItem,
+    OtherPortPrompt,
+    // The tool tips of the controls that send a setting: what each field
+    // means, and its range (%1 to %2, %3 the unit).
+    HelpCylinderCount,
+    HelpPulseSource,
+    HelpRpmSignal,
+    HelpEngineType,
+    HelpPositiveInjectors,
+    HelpGasInjector,
+    HelpPressureSensor,
+    HelpReducerTemp,
+    HelpGasTemp,
+    HelpWorkingPressure,
+    HelpMinimumPressure,
+    HelpSwitchOverTemperature,
+    HelpSwitchOverRpm,
+    HelpSwitchOverTime,
+    HelpCylinderSequence,
+    HelpPressureErrorTime,
+    HelpMaxRpmOnGas,
+    HelpPetrolAtFirstDrop,
+    HelpLevelThreshold,
+    HelpLevelSensor,
+    HelpActiveCylinder,
+    HelpFuel,
+    HelpRange,
 };
 
 // The row's place in the table.
@@ -341,7 +369,7 @@ constexpr int number(Row row)
 
 // The first row added after the classic table.
 inline constexpr Row FirstAdded = Row::ReviewTitle;
-inline constexpr int RowCount = number(Row::CarSave) + 1;
+inline constexpr int RowCount = number(Row::HelpRange) + 1;
 
 static_assert(number(Row::ReplyTimeout) == 11 && number(Row::Battery) == 21 &&
                   number(Row::MapTab) == 67 && number(Row::Help) == 123 &&

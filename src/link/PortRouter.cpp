@@ -37,6 +37,11 @@ QStringList PortRouter::availablePorts() const
     return device_->availablePorts();
 }
 
+QMap<QString, PortDetails> PortRouter::portDetails() const
+{
+    return device_->portDetails();
+}
+
 bool PortRouter::isOpen() const
 {
     return active_ && active_->isOpen();

@@ -17,6 +17,7 @@ public:
 
     // The devices present; the alternative is not listed among them.
     QStringList availablePorts() const override;
+    QMap<QString, PortDetails> portDetails() const override;
     bool isOpen() const override;
     void clearError() override;
     QByteArray read(int count) override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/PortFault.h"
+#include "link/PortList.h"
 #include "link/PortSettings.h"
 
 #include <QtCore/QByteArray>
@@ -23,6 +24,9 @@ public:
     // The names of the ports present, sorted as text. Raises "Registry error"
     // when the platform cannot list them.
     virtual QStringList availablePorts() const = 0;
+    // What the system knows of the ports present, by name; a port it knows
+    // nothing of may be missing.
+    virtual QMap<QString, PortDetails> portDetails() const { return {}; }
 
     const PortSettings& settings() const { return settings_; }
     QString portName() const { return settings_.port; }

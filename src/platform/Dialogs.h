@@ -17,10 +17,14 @@ public:
     // A Yes/No box with a question icon; true for Yes.
     virtual bool confirm(const QString& question) = 0;
     // Return the chosen path, or an empty text when the user cancelled.
-    // `filter` uses the Qt filter syntax, e.g. "Data files (*.kvs)". The
-    // open dialog starts in `folder`; an empty one leaves it to the dialog.
+    // `filter` uses the Qt filter syntax, e.g. "Data files (*.kvs)"; the
+    // dialog opens in `folder` (empty: wherever the system puts it).
     virtual QString openFileName(const QString& filter, const QString& folder = QString()) = 0;
-    virtual QString saveFileName(const QString& filter, const QString& defaultSuffix) = 0;
+    virtual QString saveFileName(const QString& filter, const QString& defaultSuffix,
+                                 const QString& folder = QString()) = 0;
+    // A line of text the user types (`prompt` above it, `initial` filled
+    // in); an empty text when the user cancelled.
+    virtual QString askText(const QString& prompt, const QString& initial) = 0;
 };
 
 }  // namespace brivel

@@ -3,6 +3,7 @@
 #include "i18n/MessageTable.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/RecentFolders.h"
 #include "settings/EditorCommands.h"
 #include "settings/SettingsFileIo.h"
 #include "settings/SettingsModel.h"
@@ -19,14 +20,16 @@ const QString SettingsMenu::OpenFilter = QStringLiteral("*.kvs  data file (*.kvs
 
 SettingsMenu::SettingsMenu(Dialogs& dialogs, CommandSender& sender, const SettingsModel& settings,
                            const Clock& clock, const MessageTable& messages,
-                           std::function<void()> hideBanner, SettingsReviewDialog& review)
+                           std::function<void()> hideBanner, SettingsReviewDialog& review,
+                           RecentFolders& folders)
     : dialogs_(dialogs),
       sender_(sender),
       settings_(settings),
       clock_(clock),
       messages_(messages),
       hideBanner_(std::move(hideBanner)),
-      review_(review)
+      review_(review),
+      folders_(folders)
 {
 }
 
@@ -42,9 +45,11 @@ void SettingsMenu::Reset1Click()
 
 void SettingsMenu::Zapis1Click()
 {
-    const QString chosen = dialogs_.saveFileName(SaveFilter, QStringLiteral("kvs"));
+    const QString chosen = dialogs_.saveFileName(
+        SaveFilter, QStringLiteral("kvs"), folders_.folder(RecentFolders::Kind::SettingsFiles));
     if (chosen.isEmpty())
         return;
+    folders_.remember(RecentFolders::Kind::SettingsFiles, chosen);
     // Nothing is written yet: the file gets the settings read next.
     readSettingsThen([this, path = datafile::fileNameFor(chosen)] { writeFile(path); });
 }
@@ -67,9 +72,11 @@ void SettingsMenu::writeFile(const QString& path)
 
 void SettingsMenu::Odczyt1Click()
 {
-    const QString chosen = dialogs_.openFileName(OpenFilter);
+    const QString chosen =
+        dialogs_.openFileName(OpenFilter, folders_.folder(RecentFolders::Kind::SettingsFiles));
     if (chosen.isEmpty())
         return;
+    folders_.remember(RecentFolders::Kind::SettingsFiles, chosen);
     const datafile::LoadResult loaded = datafile::load(chosen);
     if (!loaded.contents) {
         // Not a settings file: a plain box; a file-system failure: the

@@ -12,6 +12,7 @@ namespace brivel {
 class Clock;
 class Dialogs;
 class MessageTable;
+class RecentFolders;
 class SettingsModel;
 class SettingsReviewDialog;
 
@@ -27,11 +28,12 @@ public:
 
     // `hideBanner` hides the fault banner; `review` shows what a file would
     // change before "Odczyt" sends it. The texts are read from `messages`
-    // when shown, in the language chosen last. None of the references is
-    // owned.
+    // when shown, in the language chosen last. Both file dialogs open in the
+    // folder of the settings file used last (`folders`). None of the
+    // references is owned.
     SettingsMenu(Dialogs& dialogs, CommandSender& sender, const SettingsModel& settings,
                  const Clock& clock, const MessageTable& messages, std::function<void()> hideBanner,
-                 SettingsReviewDialog& review);
+                 SettingsReviewDialog& review, RecentFolders& folders);
 
     void Reset1Click();
     // Chooses the file, then reads the controller's settings: the file gets
@@ -55,6 +57,7 @@ private:
     const MessageTable& messages_;
     std::function<void()> hideBanner_;
     SettingsReviewDialog& review_;
+    RecentFolders& folders_;
 
     // A fresh read of the settings, with what follows once it has been
     // shown. The queue keeps the completion of the latest read only, so

@@ -17,6 +17,7 @@
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QLayout>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QPushButton>
@@ -353,6 +354,8 @@ protected:
         return window->messageTable().text(target.row, GetParam().column) +
                QString::fromUtf8(target.suffix);
     }
+
+    void expectEveryCaptionFits() const;
 };
 
 }  // namespace
@@ -395,6 +398,20 @@ TEST_P(LanguageCaptionsTest, EveryRowShowsInItsControls)
 
 // Every caption is read whole: no control cuts the text it is given.
 TEST_P(LanguageCaptionsTest, EveryCaptionFitsItsControl)
+{
+    expectEveryCaptionFits();
+}
+
+// The same in a window with room to spare.
+TEST_P(LanguageCaptionsTest, EveryCaptionFitsItsControlAt1920x1080)
+{
+    window->resize(1920, 1080);
+    window->layout()->activate();
+    ASSERT_EQ(window->size(), QSize(1920, 1080));
+    expectEveryCaptionFits();
+}
+
+void LanguageCaptionsTest::expectEveryCaptionFits() const
 {
     for (const CaptionTarget& target : captionTargets()) {
         const std::optional<Room> room = roomFor(window.get(), target, expected(target));

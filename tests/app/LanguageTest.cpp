@@ -11,15 +11,21 @@
 #include "i18n/MakerDetails.h"
 #include "link/PortRouter.h"
 #include "live/ui/FaultMemo.h"
+#include "settings/ControlHelp.h"
 #include "sim/ControllerEmulator.h"
 #include "sim/CurrentFault.h"
 #include "sim/DemoPort.h"
 #include "sim/EmulatorPort.h"
+#include "widgets/TSignalSettings.h"
+#include "widgets/ui/TAbAnalogCControl.h"
 #include "widgets/ui/TAbColBitBtn.h"
 
 #include <QtGui/QAction>
 #include <QtTest/QTest>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QDialogButtonBox>
+#include <QtWidgets/QMessageBox>
+#include <QtWidgets/QPushButton>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QMenu>
@@ -234,6 +240,78 @@ TEST_P(EachLanguageTest, TheChoiceIsRestoredAtTheNextStart)
     EXPECT_EQ(control<QLabel>("KVOS_Linl_label")->text(),
               QString::fromUtf8(MakerDetails::webAddress(GetParam().column)));
 }
+
+// Every control that sends a setting carries its help in the language
+// chosen; a slider's help gives the range the slider itself offers.
+TEST_P(EachLanguageTest, EveryControlThatSendsASettingExplainsItself)
+{
+    choose(Czech);  // the switch replaces the tips of the language before
+    choose(GetParam());
+    const settings::MessageLookup text = [this](msg::Row row) {
+        return window->messageTable().text(row, GetParam().column);
+    };
+    for (const settings::help::SendingControl& sending : settings::help::sendingControls()) {
+        auto* widget = control<QWidget>(sending.objectName);
+        ASSERT_NE(widget, nullptr) << sending.objectName;
+        const QString tip = settings::help::toolTip(sending, text, QLocale());
+        EXPECT_EQ(widget->toolTip(), tip) << sending.objectName;
+        EXPECT_TRUE(widget->toolTip().contains(window->messageTable().text(
+            settings::help::meaningRow(sending.field), GetParam().column)))
+            << sending.objectName;
+        if (auto* slider = qobject_cast<TAbAnalogCControl*>(widget)) {
+            ASSERT_TRUE(sending.range.has_value()) << sending.objectName;
+            EXPECT_NEAR(slider->signalSettings()->valueFrom(), sending.range->from, 1e-4)
+                << sending.objectName;
+            EXPECT_NEAR(slider->signalSettings()->valueTo(), sending.range->to, 1e-4)
+                << sending.objectName;
+        }
+    }
+}
+
+struct StandardButtons {
+    Language language;
+    const char* yes;
+    const char* no;
+    const char* cancel;
+};
+
+void PrintTo(const StandardButtons& buttons, std::ostream* out)
+{
+    *out << buttons.language.item;
+}
+
+class StandardButtonsTest : public LanguageTest,
+                            public ::testing::WithParamInterface<StandardButtons> {};
+
+// Qt's own boxes speak the language chosen, from Qt's translations.
+TEST_P(StandardButtonsTest, MessageBoxesAndButtonBoxesFollowTheLanguage)
+{
+    choose(Czech);  // another language first: the switch replaces it
+    choose(GetParam().language);
+    QMessageBox box(QMessageBox::Question, QString(), QString(),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QString::fromUtf8(GetParam().yes));
+    EXPECT_EQ(box.button(QMessageBox::No)->text(), QString::fromUtf8(GetParam().no));
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8(GetParam().cancel));
+    QDialogButtonBox buttons(QDialogButtonBox::Yes | QDialogButtonBox::No |
+                             QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Yes)->text(), QString::fromUtf8(GetParam().yes));
+    EXPECT_EQ(buttons.button(QDialogButtonBox::No)->text(), QString::fromUtf8(GetParam().no));
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(),
+              QString::fromUtf8(GetParam().cancel));
+
+    // The window's translations go with it.
+    window.reset();
+    QDialogButtonBox after(QDialogButtonBox::Cancel);
+    EXPECT_EQ(after.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Language, StandardButtonsTest,
+                         ::testing::Values(StandardButtons{German, "&Ja", "&Nein", "Abbrechen"},
+                                           StandardButtons{English, "&Yes", "&No", "Cancel"},
+                                           StandardButtons{Polish, "&Tak", "&Nie", "Anuluj"},
+                                           StandardButtons{Czech, "&Ano", "&Ne", "Zrušit"}),
+                         [](const auto& test) { return std::string(test.param.language.code); });
 
 INSTANTIATE_TEST_SUITE_P(Language, EachLanguageTest,
                          ::testing::Values(German, English, Polish, Czech),

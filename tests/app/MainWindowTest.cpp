@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, PortMenuOffersThePortsPresentInTextOrderBeforeConnectAndD
 {
     port.presentPorts = {"COM5", "COM31", "COM1"};
     open();
-    EXPECT_EQ(portMenuNames(), QStringList({"COM1", "COM5", "polacz", "rozlacz1"}));
+    EXPECT_EQ(portMenuNames(), QStringList({"COM1", "COM5", "InnyPort", "polacz", "rozlacz1"}));
     EXPECT_EQ(action("COM5")->text(), QStringLiteral("COM5"));
     EXPECT_FALSE(port.isOpen());
 }
@@ -147,9 +147,10 @@ TEST_F(MainWindowTest, PortMenuFollowsAdaptersPluggedInAndPulledWhenItOpens)
     open();
     auto* menu = window->findChild<QMenu*>(QStringLiteral("PortCOM"));
     port.presentPorts = {"ttyUSB0", "ttyS0", "COM2"};
-    EXPECT_EQ(portMenuNames(), QStringList({"ttyS0", "polacz", "rozlacz1"}));
+    EXPECT_EQ(portMenuNames(), QStringList({"ttyS0", "InnyPort", "polacz", "rozlacz1"}));
     emit menu->aboutToShow();
-    EXPECT_EQ(portMenuNames(), QStringList({"COM2", "ttyS0", "ttyUSB0", "polacz", "rozlacz1"}));
+    EXPECT_EQ(portMenuNames(),
+              QStringList({"COM2", "ttyS0", "ttyUSB0", "InnyPort", "polacz", "rozlacz1"}));
 
     action("ttyUSB0")->trigger();
     ASSERT_TRUE(port.isOpen());
@@ -160,7 +161,7 @@ TEST_F(MainWindowTest, PortMenuFollowsAdaptersPluggedInAndPulledWhenItOpens)
     // The open adapter is pulled.
     port.presentPorts = {"ttyS0"};
     emit menu->aboutToShow();
-    EXPECT_EQ(portMenuNames(), QStringList({"ttyS0", "polacz", "rozlacz1"}));
+    EXPECT_EQ(portMenuNames(), QStringList({"ttyS0", "InnyPort", "polacz", "rozlacz1"}));
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(window->link().linkState(), LinkState::Disconnected);
     EXPECT_EQ(dialogs.messages(),
@@ -170,15 +171,82 @@ TEST_F(MainWindowTest, PortMenuFollowsAdaptersPluggedInAndPulledWhenItOpens)
     // A listing that fails leaves the menu as it was, without a box.
     port.failListing = true;
     emit menu->aboutToShow();
-    EXPECT_EQ(portMenuNames(), QStringList({"ttyS0", "polacz", "rozlacz1"}));
+    EXPECT_EQ(portMenuNames(), QStringList({"ttyS0", "InnyPort", "polacz", "rozlacz1"}));
     EXPECT_EQ(dialogs.messages().size(), 1);
+}
+
+TEST_F(MainWindowTest, PortItemsSayWhatTheSystemKnowsOfEachPort)
+{
+    port.presentPorts = {"ttyS0", "ttyUSB0", "ttyUSB1", "ttyACM0"};
+    port.presentDetails = {
+        {QStringLiteral("ttyUSB0"), {QStringLiteral("FT232R_USB_UART"), QStringLiteral("FTDI")}},
+        {QStringLiteral("ttyUSB1"),
+         {QStringLiteral("CP2102 USB to UART Bridge Controller"), QStringLiteral("Silicon Labs")}},
+        {QStringLiteral("ttyACM0"), {QString(), QStringLiteral("Arduino (www.arduino.cc)")}},
+    };
+    open();
+    EXPECT_EQ(portMenuNames(), QStringList({"ttyACM0", "ttyS0", "ttyUSB0", "ttyUSB1", "InnyPort",
+                                            "polacz", "rozlacz1"}));
+    QStringList labels;
+    for (QAction* item : window->portMenu().portItems())
+        labels << item->text();
+    EXPECT_EQ(labels,
+              QStringList({"ttyACM0 — Arduino (www.arduino.cc)", "ttyS0",
+                           "ttyUSB0 — FT232R USB UART (FTDI)",
+                           "ttyUSB1 — CP2102 USB to UART Bridge Controller (Silicon Labs)"}));
+
+    // An adapter plugged in while the program runs is labelled when the menu opens.
+    port.presentPorts.append("ttyUSB2");
+    port.presentDetails.insert(QStringLiteral("ttyUSB2"), {QStringLiteral("USB-Serial Controller"),
+                                                           QStringLiteral("Prolific")});
+    emit window->findChild<QMenu*>(QStringLiteral("PortCOM"))->aboutToShow();
+    EXPECT_EQ(action("ttyUSB2")->text(),
+              QStringLiteral("ttyUSB2 — USB-Serial Controller (Prolific)"));
+}
+
+TEST_F(MainWindowTest, ATypedDevicePathIsChosenLikeAListedPortAndKeptForTheNextStart)
+{
+    const QString path =
+        QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+    port.presentPorts = {"ttyS0"};
+    open();
+    action("AngielskiGB")->trigger();
+    EXPECT_EQ(action("InnyPort")->text(), QStringLiteral("Other port…"));
+
+    const QString before = port.portName();
+    action("InnyPort")->trigger();  // cancelled
+    EXPECT_EQ(port.portName(), before);
+    EXPECT_FALSE(port.isOpen());
+    dialogs.textAnswers = {path};
+    action("InnyPort")->trigger();
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[1].kind, test::ScriptedDialogs::Kind::Text);
+    EXPECT_EQ(dialogs.shown()[1].text,
+              QStringLiteral("Device path of the port (e.g. /dev/serial/by-id/…):"));
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_EQ(port.portName(), path);
+    EXPECT_EQ(port.settings().effectiveBaudRate(), 7200);
+    ASSERT_NE(action(path.toUtf8().constData()), nullptr);
+    EXPECT_TRUE(action(path.toUtf8().constData())->isChecked());
+    EXPECT_FALSE(action("ttyS0")->isChecked());
+    // The menu opening again keeps it.
+    emit window->findChild<QMenu*>(QStringLiteral("PortCOM"))->aboutToShow();
+    EXPECT_TRUE(action(path.toUtf8().constData())->isChecked());
+
+    action("rozlacz1")->trigger();
+    EXPECT_EQ(store.readString(QStringLiteral("ComPort1/Port")), path);
+
+    open();
+    EXPECT_EQ(portMenuNames(), QStringList({"ttyS0", path, "InnyPort", "polacz", "rozlacz1"}));
+    EXPECT_EQ(port.portName(), path);
+    EXPECT_TRUE(action(path.toUtf8().constData())->isChecked());
 }
 
 TEST_F(MainWindowTest, WithNoPortsTheStoredPortNameIsUsed)
 {
     stored("ComPort1/Port", "ttyUSB3");
     open();
-    EXPECT_EQ(portMenuNames(), QStringList({"polacz", "rozlacz1"}));
+    EXPECT_EQ(portMenuNames(), QStringList({"InnyPort", "polacz", "rozlacz1"}));
     EXPECT_EQ(port.portName(), QStringLiteral("ttyUSB3"));
 }
 

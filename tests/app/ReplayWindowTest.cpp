@@ -454,6 +454,33 @@ TEST_F(ReplayWindowTest, AFileThatIsNoRecordingIsRefusedAndNothingChanges)
     EXPECT_EQ(window->link().linkState(), LinkState::Count) << "the controller stays connected";
 }
 
+TEST_F(ReplayWindowTest, ReplayOpensInTheRecordingsFolderFirstThenWhereTheLastOneWas)
+{
+    const QString other = folder.filePath(QStringLiteral("customer"));
+    ASSERT_TRUE(QDir().mkpath(other));
+    const QString path = recordDemo(5000);
+    QFile::copy(path, other + QStringLiteral("/golf.csv"));
+
+    control<QAction>("Odtworz1")->trigger();  // cancelled
+    replay(other + QStringLiteral("/golf.csv"));
+    control<QAction>("rozlacz1")->trigger();
+    control<QAction>("Odtworz1")->trigger();
+    // The next start remembers it too.
+    open(*router, [this] {
+        WindowOptions options;
+        options.replayPort = replayPort;
+        options.recordingFolder = folder.path();
+        return options;
+    }());
+    control<QAction>("Odtworz1")->trigger();
+
+    std::vector<QString> folders;
+    for (const auto& shown : dialogs.shown())
+        if (shown.kind == test::ScriptedDialogs::Kind::Open)
+            folders.push_back(shown.folder);
+    EXPECT_EQ(folders, (std::vector<QString>{folder.path(), folder.path(), other, other}));
+}
+
 TEST_F(ReplayWindowTest, RecordingShowsItsMarkAndEndsWithTheConnection)
 {
     EXPECT_FALSE(control<QAction>("Nagrywaj1")->isEnabled()) << "nothing to record yet";

@@ -249,4 +249,10 @@ TEST_F(ReportWindowTest, ReportAsksForTheWorkshopOnceThenWritesAndOpensThePdf)
     ASSERT_FALSE(dialogs.messages().isEmpty());
     EXPECT_TRUE(dialogs.messages().last().startsWith(
         window->messageTable().text(msg::Row::ReportCannotWrite)));
+    // Each save dialog opened where the report before was saved.
+    QStringList folders;
+    for (const auto& shown : dialogs.shown())
+        if (shown.kind == test::ScriptedDialogs::Kind::Save)
+            folders << shown.folder;
+    EXPECT_EQ(folders, QStringList({QString(), dir.path()}));
 }

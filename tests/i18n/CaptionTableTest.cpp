@@ -59,7 +59,8 @@ TEST(CaptionTable, EveryCaptionRowHasATargetOrAReasonWhyNothingShowsIt)
                                          Row::ChannelBattery,
                                          Row::ChannelFuel,
                                          Row::CarsItem,
-                                         Row::KeepPointItem};
+                                         Row::KeepPointItem,
+                                         Row::OtherPortItem};
     for (int row = msg::number(msg::FirstAdded); row < MessageTable::Rows; ++row)
         EXPECT_EQ(routed.count(row), addedCaptions.count(Row(row))) << row;
 }

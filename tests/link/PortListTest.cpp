@@ -34,3 +34,28 @@ TEST(PortList, FollowsThePortsPresentAndTellsWhichWent)
 }
 
 }  // namespace
+
+TEST(PortLabel, NamesThePortThenWhatTheSystemKnowsOfIt)
+{
+    struct Case {
+        const char* product;
+        const char* maker;
+        const char* label;
+    };
+    const Case cases[] = {
+        {"", "", "ttyUSB0"},
+        {"FT232R_USB_UART", "", "ttyUSB0 — FT232R USB UART"},
+        {"FT232R USB UART", "FTDI", "ttyUSB0 — FT232R USB UART (FTDI)"},
+        {"", "Prolific", "ttyUSB0 — Prolific"},
+        // The maker is not said twice.
+        {"FTDI  FT232R", "ftdi", "ttyUSB0 — FTDI FT232R"},
+        {"  ", " ", "ttyUSB0"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(portLabel(QStringLiteral("ttyUSB0"),
+                            {QString::fromUtf8(c.product), QString::fromUtf8(c.maker)}),
+                  QString::fromUtf8(c.label))
+            << c.product << " / " << c.maker;
+    EXPECT_TRUE(isTypedPort(QStringLiteral("/dev/pts/3")));
+    EXPECT_FALSE(isTypedPort(QStringLiteral("ttyUSB0")));
+}

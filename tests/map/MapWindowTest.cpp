@@ -37,6 +37,7 @@
 #include <QtWidgets/QProgressBar>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTabBar>
+#include <QtWidgets/QLayout>
 #include <QtWidgets/QTabWidget>
 
 using namespace brivel;
@@ -133,6 +134,29 @@ QList<int> bytesOf(const QByteArray& map)
 }
 
 }  // namespace
+
+// In a window with room to spare the chart is drawn larger; a click still
+// picks the map entry under the mouse.
+TEST_F(MapWindowTest, TheChartDrawnLargerPicksTheEntryUnderTheMouse)
+{
+    controller().settings().write(sim::SettingsImage::Map, QByteArray(MapEntries, char(100)));
+    connectController();
+    window->pages().show(Page::Mapa);
+    window->resize(1920, 1080);
+    window->layout()->activate();
+    const double sx = mapPage().paintBox()->width() / double(MapChart::PlotArea.width());
+    ASSERT_GT(sx, 2.5);
+    EXPECT_GT(mapPage().panel4()->y(), mapPage().chart()->geometry().bottom());
+
+    // The middles of columns 37 and 57, as drawn now.
+    clickChart(qRound(37.5 * sx));
+    clickChart(qRound(57.5 * sx));
+    ASSERT_EQ(series(MapSeries::RangeStart)->count(), 2);
+    EXPECT_DOUBLE_EQ(series(MapSeries::RangeStart)->at(0).x(), 37 * 24.6 / 501 + 1.0);
+    ASSERT_EQ(series(MapSeries::RangeEnd)->count(), 2);
+    EXPECT_DOUBLE_EQ(series(MapSeries::RangeEnd)->at(0).x(), 57 * 24.6 / 501 + 1.0);
+    EXPECT_EQ(series(MapSeries::Map)->pointsConfiguration().size(), 11);
+}
 
 TEST_F(MapWindowTest, ARangeDraggedOnTheChartIsSteppedUpAndDownAndTheControllerHoldsEachStep)
 {

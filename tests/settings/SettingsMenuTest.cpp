@@ -6,6 +6,7 @@
 #include "TestPlatform.h"
 #include "VirtualClock.h"
 #include "i18n/MessageTable.h"
+#include "platform/RecentFolders.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsMenu.h"
 #include "settings/SettingsModel.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QTemporaryDir>
 
@@ -65,8 +67,10 @@ protected:
     SettingsModel settings{messages};
     int bannersHidden = 0;
     test::ScriptedReviewDialog review;
+    test::MemorySettingsStore store;
+    RecentFolders folders{store};
     SettingsMenu menu{dialogs, sender, settings, clock, messages, [this] { ++bannersHidden; },
-                      review};
+                      review, folders};
     QTemporaryDir dir;
     QByteArray block;
 };
@@ -114,6 +118,24 @@ TEST_F(SettingsMenuTest, SaveReadsTheSettingsFirstAndWritesTheImageThatAnswers)
     settingsRead();
     EXPECT_EQ(readFile(path("abc.kvs")), datafile::encode(block, 37));
     EXPECT_EQ(dialogs.messages(), QStringList());
+}
+
+TEST_F(SettingsMenuTest, BothFileDialogsOpenWhereTheSettingsFileUsedLastWas)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("cars")));
+    menu.Odczyt1Click();  // cancelled: nothing remembered
+    dialogs.saveAnswers = {path("cars/golf")};
+    menu.Zapis1Click();
+    menu.Odczyt1Click();
+    menu.Zapis1Click();
+    ASSERT_EQ(dialogs.shown().size(), 4u);
+    EXPECT_EQ(dialogs.shown()[0].folder, QString());
+    EXPECT_EQ(dialogs.shown()[1].folder, QString());
+    EXPECT_EQ(dialogs.shown()[2].kind, Kind::Open);
+    EXPECT_EQ(dialogs.shown()[2].folder, path("cars"));
+    EXPECT_EQ(dialogs.shown()[3].kind, Kind::Save);
+    EXPECT_EQ(dialogs.shown()[3].folder, path("cars"));
+    EXPECT_EQ(store.readString(QStringLiteral("Folders/SettingsFiles")), path("cars"));
 }
 
 TEST_F(SettingsMenuTest, CancelledSavesWriteNothing)

@@ -4,9 +4,9 @@
 
 namespace brivel::test {
 
-void ScriptedDialogs::record(Kind kind, const QString& text)
+void ScriptedDialogs::record(Kind kind, const QString& text, const QString& folder)
 {
-    shown_.push_back({kind, text});
+    shown_.push_back({kind, text, folder});
     if (whileOpen)
         whileOpen(shown_.back());
 }
@@ -33,7 +33,7 @@ bool ScriptedDialogs::confirm(const QString& question)
 
 QString ScriptedDialogs::openFileName(const QString& filter, const QString& folder)
 {
-    record(Kind::Open, filter);
+    record(Kind::Open, filter, folder);
     openFolders.append(folder);
     if (openAnswers.empty())
         return QString();
@@ -42,13 +42,23 @@ QString ScriptedDialogs::openFileName(const QString& filter, const QString& fold
     return answer;
 }
 
-QString ScriptedDialogs::saveFileName(const QString& filter, const QString&)
+QString ScriptedDialogs::saveFileName(const QString& filter, const QString&, const QString& folder)
 {
-    record(Kind::Save, filter);
+    record(Kind::Save, filter, folder);
     if (saveAnswers.empty())
         return QString();
     QString answer = saveAnswers.front();
     saveAnswers.pop_front();
+    return answer;
+}
+
+QString ScriptedDialogs::askText(const QString& prompt, const QString&)
+{
+    record(Kind::Text, prompt);
+    if (textAnswers.empty())
+        return QString();
+    QString answer = textAnswers.front();
+    textAnswers.pop_front();
     return answer;
 }
 

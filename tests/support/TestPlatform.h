@@ -18,17 +18,22 @@ namespace brivel::test {
 // Records every box shown and answers from a script.
 class ScriptedDialogs final : public Dialogs {
 public:
-    enum class Kind { Message, Error, Question, Open, Save };
+    enum class Kind { Message, Error, Question, Open, Save, Text };
     struct Shown {
         Kind kind;
         QString text;
+        // The folder a file dialog opened in.
+        QString folder;
     };
 
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
     bool confirm(const QString& question) override;
-    QString openFileName(const QString& filter, const QString& folder = QString()) override;
-    QString saveFileName(const QString& filter, const QString& defaultSuffix) override;
+    QString openFileName(const QString& filter, const QString& folder) override;
+    QString saveFileName(const QString& filter, const QString& defaultSuffix,
+                         const QString& folder) override;
+    // Records the prompt, answers from `textAnswers`.
+    QString askText(const QString& prompt, const QString& initial) override;
 
     // Answers for the next boxes, taken in order; when none is left a
     // confirmation is answered `defaultAnswer` and a file dialog cancelled.
@@ -38,6 +43,7 @@ public:
     std::deque<QString> saveAnswers;
     // The folder each open dialog started in, in order.
     QStringList openFolders;
+    std::deque<QString> textAnswers;
     // Runs while a box is "open", like the events a modal box dispatches.
     std::function<void(const Shown&)> whileOpen;
 
@@ -47,7 +53,7 @@ public:
     void clear() { shown_.clear(); }
 
 private:
-    void record(Kind kind, const QString& text);
+    void record(Kind kind, const QString& text, const QString& folder = QString());
     std::vector<Shown> shown_;
 };
 

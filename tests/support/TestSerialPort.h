@@ -11,6 +11,7 @@ namespace brivel::test {
 class TestSerialPort final : public SerialPort {
 public:
     QStringList availablePorts() const override;
+    QMap<QString, PortDetails> portDetails() const override { return presentDetails; }
     bool isOpen() const override { return open_; }
     void clearError() override { ++clearErrorCalls; }
     QByteArray read(int count) override;
@@ -26,6 +27,7 @@ public:
     void fail(const PortFault& fault);
 
     QStringList presentPorts;
+    QMap<QString, PortDetails> presentDetails;
     // A recording plays at the other end instead of a controller.
     bool recording = false;
     bool failListing = false;

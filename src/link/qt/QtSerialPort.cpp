@@ -105,6 +105,15 @@ QStringList QtSerialPort::availablePorts() const
     return names;
 }
 
+QMap<QString, PortDetails> QtSerialPort::portDetails() const
+{
+    QMap<QString, PortDetails> details;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        if (isSerialDeviceName(info.portName()))
+            details.insert(info.portName(), {info.description(), info.manufacturer()});
+    return details;
+}
+
 bool QtSerialPort::isOpen() const
 {
     return port_->isOpen();

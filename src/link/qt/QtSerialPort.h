@@ -27,6 +27,7 @@ public:
     ~QtSerialPort() override;
 
     QStringList availablePorts() const override;
+    QMap<QString, PortDetails> portDetails() const override;
     bool isOpen() const override;
     void clearError() override;
     QByteArray read(int count) override;

@@ -310,7 +310,11 @@ void MapChart::paintEvent(QPaintEvent* event)
     // changed in the scene; after a change of a series or an axis, anything
     // it asked for may have.
     const QRegion exposed = event->region();
-    const bool onlyCrossHair = !sceneChanged_ && (exposed - crossHairDirty_).isEmpty() &&
+    // Zoomed, the view scales the scene: the kept picture is for the design
+    // size only, so every repaint goes through the view.
+    const bool zoomed = !transform().isIdentity();
+    const bool onlyCrossHair = !zoomed && !sceneChanged_ &&
+                               (exposed - crossHairDirty_).isEmpty() &&
                                (exposed - pictureValid_).isEmpty();
     crossHairDirty_ = QRegion();
     sceneChanged_ = false;
@@ -335,7 +339,10 @@ void MapChart::paintEvent(QPaintEvent* event)
         }
         return;
     }
-    keepPicture(painter.paintEngine()->paintDevice(), exposed);
+    if (zoomed)
+        painter.setTransform(viewportTransform());
+    else
+        keepPicture(painter.paintEngine()->paintDevice(), exposed);
     drawCrossHair(&painter);
 }
 
@@ -401,9 +408,38 @@ void MapChart::moveCrossHair()
                              std::clamp(scene.y(), reach.top(), reach.bottom()))
                          .toPoint();
     }
-    const QRegion dirty = before + crossHairRegion();
+    const QRegion dirty = onViewport(before + crossHairRegion());
     crossHairDirty_ += dirty;
     viewport()->update(dirty);
+}
+
+QRegion MapChart::onViewport(const QRegion& scene) const
+{
+    if (transform().isIdentity())
+        return scene;
+    QRegion mapped;
+    for (const QRect& rect : scene)
+        mapped += mapFromScene(QRectF(rect)).boundingRect().adjusted(-2, -2, 2, 2);
+    return mapped;
+}
+
+void MapChart::setZoom(double sx, double sy)
+{
+    setTransform(QTransform::fromScale(sx, sy));
+    resize(qRound(ChartWidth * sx), qRound(ChartHeight * sy));
+}
+
+void MapChart::resizeEvent(QResizeEvent* event)
+{
+    if (transform().isIdentity()) {
+        QChartView::resizeEvent(event);
+        return;
+    }
+    // Zoomed: the chart keeps its design size in the scene and the view
+    // scales it up.
+    QGraphicsView::resizeEvent(event);
+    chart()->resize(ChartWidth, ChartHeight);
+    setSceneRect(0, 0, ChartWidth, ChartHeight);
 }
 
 void MapChart::setRightAxisMaximum(int kPa)

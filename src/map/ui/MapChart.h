@@ -50,9 +50,15 @@ public:
     void setRightAxisMaximum(int kPa);
     int rightAxisMaximum() const;
 
+    // Draws the chart `sx` × `sy` times its design size, for a window with
+    // room to spare. The scene keeps its design size, so a pixel column of
+    // the plot stays the same petrol time whatever the chart is drawn at.
+    void setZoom(double sx, double sy);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void drawBackground(QPainter* painter, const QRectF& rect) override;
     void drawForeground(QPainter* painter, const QRectF& rect) override;
 
@@ -73,6 +79,8 @@ private:
     // Something under the cross-hair may have changed: the next repaint
     // draws what it covers afresh.
     void sceneChanged() { sceneChanged_ = true; }
+    // A region of the scene in the viewport's pixels.
+    QRegion onViewport(const QRegion& scene) const;
 
     const map::MapChartModel& model_;
     std::array<QXYSeries*, map::MapSeriesCount> series_{};

@@ -114,6 +114,27 @@ void MapPage::show(map::SeriesSet changed)
         chart_->showSeries(changed);
 }
 
+void MapPage::useRoom(QSize extra)
+{
+    const double sx = double(ChartPlace.width() + extra.width()) / ChartPlace.width();
+    const double sy = double(ChartPlace.height() + extra.height()) / ChartPlace.height();
+    zoomX_ = sx;
+    chart_->setZoom(sx, sy);
+    const QRect& plot = MapChart::PlotArea;
+    paintBox_->setGeometry(qRound(plot.x() * sx), qRound(plot.y() * sy), qRound(plot.width() * sx),
+                           qRound(plot.height() * sy));
+    // The buttons keep their size and their place under the chart.
+    auto below = [&](QWidget* widget, const QRect& place) {
+        widget->move(ChartPlace.x() + qRound((place.x() - ChartPlace.x()) * sx),
+                     place.y() + extra.height());
+    };
+    below(panel4_, Panel4Place);
+    below(bitBtn1_, GasButtonPlace);
+    below(bitBtn2_, PetrolButtonPlace);
+    below(undo_, UndoButtonPlace);
+    below(redo_, RedoButtonPlace);
+}
+
 void MapPage::showPanel()
 {
     const map::MapCorrection& c = model_.correction();
@@ -135,7 +156,8 @@ void MapPage::showLive(const LiveSnapshot& snapshot, LiveChanges changes)
 void MapPage::PaintBox1MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                                  QPoint at)
 {
-    show(model_.press(buttons, modifiers, at.x()));
+    // The correction counts the plot's design pixel columns.
+    show(model_.press(buttons, modifiers, static_cast<int>(at.x() / zoomX_)));
     showPanel();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QtCore/QObject>
 #include <QtCore/QPoint>
+#include <QtCore/QSize>
 
 class QFrame;
 class QLabel;
@@ -53,6 +54,9 @@ public:
     // settings model sets it, from each image and from the engine type the
     // fitter chooses.
     void setMapAxisMaximum(int kPa);
+    // The window has `extra` pixels of room beyond its design size: the
+    // chart is drawn larger by as much, its buttons stay below it.
+    void useRoom(QSize extra);
 
     void PaintBox1MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint at);
     void PaintBox1MouseUp();
@@ -76,6 +80,8 @@ private:
 
     map::MapPageModel& model_;
     MapChart* chart_ = nullptr;
+    // The chart's zoom: the selection area's pixels per design pixel.
+    double zoomX_ = 1.0;
     MapPaintBox* paintBox_ = nullptr;
     QFrame* panel4_ = nullptr;
     TAbSpinButton* spin_ = nullptr;

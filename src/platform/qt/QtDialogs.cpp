@@ -2,6 +2,7 @@
 
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QFileDialog>
+#include <QtWidgets/QInputDialog>
 #include <QtWidgets/QMessageBox>
 
 namespace brivel {
@@ -32,8 +33,8 @@ namespace {
 
 // The program's own dialog on every platform, so that it behaves, and can be
 // driven, the same everywhere.
-QString chooseFile(QWidget* parent, const QString& filter, QFileDialog::AcceptMode mode,
-                   const QString& defaultSuffix = QString(), const QString& folder = QString())
+QString chooseFile(QWidget* parent, const QString& filter, const QString& folder,
+                   QFileDialog::AcceptMode mode, const QString& defaultSuffix = QString())
 {
     QFileDialog dialog(parent, QString(), folder, filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -50,12 +51,26 @@ QString chooseFile(QWidget* parent, const QString& filter, QFileDialog::AcceptMo
 
 QString QtDialogs::openFileName(const QString& filter, const QString& folder)
 {
-    return chooseFile(parent_, filter, QFileDialog::AcceptOpen, QString(), folder);
+    return chooseFile(parent_, filter, folder, QFileDialog::AcceptOpen);
 }
 
-QString QtDialogs::saveFileName(const QString& filter, const QString& defaultSuffix)
+QString QtDialogs::saveFileName(const QString& filter, const QString& defaultSuffix,
+                                const QString& folder)
 {
-    return chooseFile(parent_, filter, QFileDialog::AcceptSave, defaultSuffix);
+    return chooseFile(parent_, filter, folder, QFileDialog::AcceptSave, defaultSuffix);
+}
+
+QString QtDialogs::askText(const QString& prompt, const QString& initial)
+{
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(QApplication::applicationName());
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(initial);
+    // Room for a /dev/serial/by-id/… link.
+    dialog.resize(qMax(dialog.sizeHint().width(), 460), dialog.sizeHint().height());
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.textValue().trimmed();
 }
 
 }  // namespace brivel

@@ -14,8 +14,10 @@ public:
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
     bool confirm(const QString& question) override;
-    QString openFileName(const QString& filter, const QString& folder = QString()) override;
-    QString saveFileName(const QString& filter, const QString& defaultSuffix) override;
+    QString openFileName(const QString& filter, const QString& folder) override;
+    QString saveFileName(const QString& filter, const QString& defaultSuffix,
+                         const QString& folder) override;
+    QString askText(const QString& prompt, const QString& initial) override;
 
 private:
     QPointer<QWidget> parent_;

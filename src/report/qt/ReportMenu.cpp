@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorHandler.h"
+#include "platform/RecentFolders.h"
 #include "platform/UrlOpener.h"
 #include "report/ReportDialogs.h"
 #include "report/ServiceReport.h"
@@ -62,11 +63,14 @@ void ReportMenu::Raport1Click()
     const auto notes = services_.reportDialogs.askNotes();
     if (!notes)
         return;
+    // Reports are saved where the last one was.
+    RecentFolders folders(services_.store);
     const QString path = services_.dialogs.saveFileName(
         services_.messages.text(msg::Row::ReportFilter) + QStringLiteral(" (*.pdf)"),
-        QStringLiteral("pdf"));
+        QStringLiteral("pdf"), folders.folder(RecentFolders::Kind::Reports));
     if (path.isEmpty())
         return;
+    folders.remember(RecentFolders::Kind::Reports, path);
     if (writeReport(path, *notes))
         services_.urls.open(QUrl::fromLocalFile(path).toString());
 }

@@ -49,26 +49,26 @@ PanelPetrolPage::PanelPetrolPage(QWidget* page, const SettingsPageServices& serv
                                         GroupTop + Rows * TileHeight + Rows * Gap));
 
     // The engine on the left, its speed signal on the right.
-    QFrame* tile = panel::makeTile(engine, QString(), tileAt(0, 0));
+    QFrame* tile = panel::makeTile(engine, QStringLiteral("Tile_cyl"), tileAt(0, 0));
     panel::makeCaption(tile, QStringLiteral("Label34"), QString(), CaptionAt);
     selCyl_ = panel::makeSelector(tile, QStringLiteral("Sel_cyl"), 5, ControlAt);
 
-    tile = panel::makeTile(engine, QString(), tileAt(0, 1));
+    tile = panel::makeTile(engine, QStringLiteral("Tile_Typ_silnika"), tileAt(0, 1));
     panel::makeCaption(tile, QStringLiteral("Label37"), QString(), CaptionAt);
     selTypSilnika_ =
         panel::makeSelector(tile, QStringLiteral("Sel_Typ_silnika"),
                             {QStringLiteral("Standard"), QStringLiteral("Turbo")}, ControlAt);
 
-    tile = panel::makeTile(engine, QString(), tileAt(0, 2));
+    tile = panel::makeTile(engine, QStringLiteral("Tile_Injector_plus"), tileAt(0, 2));
     panel::makeCaption(tile, QStringLiteral("Label40"), QString(), CaptionAt);
     checkInjectorPlus_ =
         panel::makeCheckBox(tile, QStringLiteral("Check_Injector_plus"), ControlAt);
 
-    tile = panel::makeTile(engine, QString(), tileAt(1, 0));
+    tile = panel::makeTile(engine, QStringLiteral("Tile_Impuls"), tileAt(1, 0));
     panel::makeCaption(tile, QStringLiteral("Label35"), QString(), CaptionAt);
     selImpuls_ = panel::makeSelector(tile, QStringLiteral("Sel_Impuls"), 7, ControlAt);
 
-    tile = panel::makeTile(engine, QString(), tileAt(1, 1));
+    tile = panel::makeTile(engine, QStringLiteral("Tile_RPM_signal"), tileAt(1, 1));
     panel::makeCaption(tile, QStringLiteral("Label36"), QString(), CaptionAt);
     selRpmSignal_ =
         panel::makeSelector(tile, QStringLiteral("Sel_RPM_signal"),
