@@ -185,6 +185,19 @@ TEST_P(KvsLibraryTest, AWrongCommandLineOrAnUnknownPlateExitsWith2)
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("x.kvs"))));
 }
 
+TEST_P(KvsLibraryTest, TheReportFindsItsCarByThePlateAsTheFitterTypesIt)
+{
+    QString err;
+    QTextStream e(&err);
+    const std::optional<Car> found = kvs::carOfPlate(QStringLiteral("wa12345"), config, e);
+    ASSERT_TRUE(found) << err.toStdString();
+    EXPECT_EQ(found->plate, QStringLiteral("WA 12345"));
+    EXPECT_EQ(found->owner, QStringLiteral("Jan Kowalski"));
+
+    EXPECT_FALSE(kvs::carOfPlate(QStringLiteral("ZZ 999"), config, e));
+    EXPECT_TRUE(err.contains(QStringLiteral("ZZ 999"))) << err.toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(, KvsLibraryTest, ::testing::Values(Backend::Sqlite, Backend::Postgres),
                          test::backendName);
 

@@ -355,4 +355,20 @@ int runLibrary(const QStringList& args, const cars::LibraryConfig& config, QText
     return code;
 }
 
+std::optional<cars::Car> carOfPlate(const QString& plate, const cars::LibraryConfig& config,
+                                    QTextStream& err)
+{
+    const Words words{MessageTable::English, QLocale::c()};
+    CarStore store(config);
+    std::optional<std::optional<cars::Car>> car;
+    if (openLibrary(store, words, err))
+        car = store.isOpen() ? store.carByPlate(plate) : std::optional<cars::Car>();
+    if (car && !*car)
+        err << "kvs: no car with the plate \"" << plate << "\"\n";
+    else if (!car && store.isOpen())
+        err << "kvs: " << cars::text::statusLine(store.status(), words.lookup()) << '\n';
+    err.flush();
+    return car ? *car : std::nullopt;
+}
+
 }  // namespace brivel::kvs

@@ -342,7 +342,8 @@ std::vector<DiffLine> outsideDifferences(const ParameterBlock& a, const Paramete
     const QString fa = fieldtext::firmwareVersion(a);
     const QString fb = fieldtext::firmwareVersion(b);
     if (fa != fb)
-        lines.push_back({QStringLiteral("firmware"), lang.text(msg::Row::Firmware), fa, fb, {}, {}});
+        lines.push_back(
+            {QStringLiteral("firmware"), lang.text(msg::Row::Firmware), fa, fb, {}, {}});
     for (Field f : {Field::ActiveGasCylinders, Field::FaultMemory}) {
         if (a.span(f) == b.span(f))
             continue;
@@ -414,15 +415,18 @@ int diff(const Options& o, const Language& lang, QTextStream& out, QTextStream& 
 
 int report(const Options& o, const Language& lang, const SettingsStore* store, QTextStream& err)
 {
+    brivel::report::ReportInput input;
     if (o.car) {
-        err << "kvs: --car " << *o.car
-            << ": the car library is not available in this build; leave out --car\n";
-        return Trouble;
+        const auto car = carOfPlate(*o.car, cars::readLibraryConfig(cars::userSettingsFile()), err);
+        if (!car)
+            return Trouble;
+        input.car = {car->plate, car->vin,
+                     QStringList{car->make, car->model}.join(QLatin1Char(' ')).trimmed(),
+                     car->owner};
     }
     const auto image = load(o.files[0], err);
     if (!image)
         return Trouble;
-    brivel::report::ReportInput input;
     input.settingsImage = image->bytes();
     if (store)
         input.workshop = brivel::report::readWorkshop(*store);
