@@ -1,5 +1,6 @@
 #include "cars/ui/CarHistoryWindow.h"
 
+#include "cars/ui/ButtonRow.h"
 #include "cars/CarTexts.h"
 #include "i18n/MessageTable.h"
 
@@ -45,12 +46,7 @@ CarHistoryWindow::CarHistoryWindow(const MessageTable& messages, QWidget* parent
     layout->addWidget(timeline_, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto button = [this, buttons](const char* name) {
-        auto* b = new QPushButton(this);
-        b->setObjectName(QLatin1String(name));
-        buttons->addWidget(b);
-        return b;
-    };
+    auto button = [this, buttons](const char* name) { return addRowButton(this, buttons, name); };
     compare_ = button("ComparePoints");
     export_ = button("ExportPoint");
     restore_ = button("RestorePoint");

@@ -1,5 +1,6 @@
 #include "cars/ui/CarsWindow.h"
 
+#include "cars/ui/ButtonRow.h"
 #include "i18n/MessageTable.h"
 
 #include <QtWidgets/QFormLayout>
@@ -146,12 +147,7 @@ CarsWindow::CarsWindow(const MessageTable& messages, QWidget* parent)
     layout->addWidget(table_, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto button = [this, buttons](const char* name) {
-        auto* b = new QPushButton(this);
-        b->setObjectName(QLatin1String(name));
-        buttons->addWidget(b);
-        return b;
-    };
+    auto button = [this, buttons](const char* name) { return addRowButton(this, buttons, name); };
     add_ = button("CarAdd");
     edit_ = button("CarEdit");
     choose_ = button("CarChoose");
